@@ -1,0 +1,52 @@
+#pragma once
+// Centring of windows. Pure arithmetic in twips on signed 16-bit coordinates; the window layer
+// measures the windows, calls this and moves the window to the answer.
+
+#include <cstdint>
+#include <optional>
+
+namespace dk {
+
+struct TwipRect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+
+struct TwipPoint {
+  std::int16_t x = 0;
+  std::int16_t y = 0;
+  bool operator==(const TwipPoint&) const = default;
+};
+
+enum class ReferenceKind { Screen, Frame, Window, Other };
+
+struct CenterReference {
+  ReferenceKind kind = ReferenceKind::Screen;
+  // Screen: width and height of the screen. Frame and Window: the reference's outer rectangle.
+  TwipRect outer;
+  // Frame only: the size of its client area, and whether the window is one of its children.
+  int innerWidth = 0;
+  int innerHeight = 0;
+  bool windowIsChildOfFrame = false;
+  // Window only: when the reference window is itself a child of a frame, the first frame of the
+  // program (outer rectangle and client size) turns its client coordinates into screen ones.
+  bool referenceIsChildWindow = false;
+  TwipRect firstFrameOuter;
+  int firstFrameInnerWidth = 0;
+  int firstFrameInnerHeight = 0;
+};
+
+// CenterWindow: the position (outer top-left) that centres a window of the given outer size
+// over the reference, plus the offsets rounded down. nullopt means "leave it where it is".
+// Coordinates that would leave the 16-bit range are held at its ends.
+std::optional<TwipPoint> CenterWindow(int windowWidth, int windowHeight,
+                                      const CenterReference& reference, double offsetX = 0.0,
+                                      double offsetY = 0.0);
+
+// Twips to device pixels and back at a logical resolution (1440 twips per inch).
+int twipsToPixels(int twips, double dotsPerInch);
+int pixelsToTwips(int pixels, double dotsPerInch);
+
+}  // namespace dk

@@ -1,0 +1,58 @@
+#include "model/Warrior.h"
+
+#include "util/Numeric.h"
+
+namespace dk {
+
+namespace {
+constexpr const char* kNaturalAptitude = "Natural Aptitude";
+
+// Index of the last row named exactly so, or -1.
+int lastRowNamed(const std::vector<AdvantageEntry>& rows, const std::string& name) {
+  for (int i = static_cast<int>(rows.size()) - 1; i >= 0; --i) {
+    if (rows[static_cast<std::size_t>(i)].name == name) return i;
+  }
+  return -1;
+}
+}  // namespace
+
+void Warrior::AddAdv(const std::string& advantage, std::int16_t level) {
+  const int row = lastRowNamed(advantages, advantage);
+  if (row >= 0) {
+    advantages[static_cast<std::size_t>(row)].level = toText(level);
+    return;
+  }
+  std::string rowName = advantage;
+  if (advantage == kNaturalAptitude) rowName = advantage + " (" + aptitudeSkill + ")";
+  advantages.push_back({rowName, toText(level)});
+}
+
+void Warrior::RemoveAdv(const std::string& advantage) {
+  const int row = lastRowNamed(advantages, advantage);
+  if (row >= 0) advantages.erase(advantages.begin() + row);
+}
+
+std::int16_t Warrior::GetAdvLvl(const std::string& advantage) const {
+  const int row = lastRowNamed(advantages, advantage);
+  if (row < 0) return 0;
+  return clampToInt16(integerPart(advantages[static_cast<std::size_t>(row)].level));
+}
+
+bool Warrior::HaveAdv(const std::string& advantage) const {
+  if (lastRowNamed(advantages, advantage) >= 0) return true;
+  if (advantage == kNaturalAptitude) {
+    const std::string prefix = std::string(kNaturalAptitude) + " (";
+    for (const auto& row : advantages) {
+      if (row.name.compare(0, prefix.size(), prefix) == 0) return true;
+    }
+  }
+  return false;
+}
+
+std::int64_t Warrior::score(Attribute a) const { return integerPart(attributeScore[a]); }
+
+std::string warriorCaption(const Warrior& w) { return "Warrior: " + w.name; }
+
+bool isClanRace(const std::string& raceGrant) { return raceGrant != "Human"; }
+
+}  // namespace dk

@@ -1,0 +1,181 @@
+#pragma once
+// The warrior record: the whole state of one character under construction. Each warrior window
+// owns exactly one. The displayed half is held as the texts the window shows (the file and the
+// sheet are written from them); the window-state half has real types.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace dk {
+
+// The five priority pools, always in this order.
+enum Pool : int { kRace = 0, kAttributes, kSkills, kAdvantages, kBattleMech };
+inline constexpr int kPoolCount = 5;
+
+// The five attributes, always in this order.
+enum Attribute : int { kBLD = 0, kREF, kINT, kLRN, kCHA };
+inline constexpr int kAttributeCount = 5;
+
+// The four characteristic classes.
+enum Characteristic : int { kAthletic = 0, kPhysical, kMental, kSocial };
+inline constexpr int kCharacteristicCount = 4;
+
+inline constexpr int kDamageRows = 5;
+inline constexpr int kDamageColumns = 16;
+inline constexpr int kMosSkillSlots = 51;
+
+// The Inner Sphere skill buttons, in the order the warrior file stores them.
+enum SkillButton : int {
+  kAddPtIS = 0,      // "Add Pt -->"
+  kPickMOSFOS,       // "Pick MOS"
+  kAddPackage,       // "Add Package"
+  kRemPtIS,          // "<-- Rem Pt"
+  kChangeMOS,        // "Delete MOS"
+  kDelPackage,       // "Del Package"
+};
+inline constexpr int kSkillButtonCount = 6;
+
+struct SkillEntry {
+  std::string name;
+  std::string level;  // integer text
+  std::string roll;   // integer text, empty until first computed
+  bool operator==(const SkillEntry&) const = default;
+};
+
+struct AdvantageEntry {
+  std::string name;
+  std::string level;  // integer text, shown under "Points"
+  bool operator==(const AdvantageEntry&) const = default;
+};
+
+struct GearEntry {
+  std::string name;
+  std::string quantity;  // integer text, at least "1"
+  bool operator==(const GearEntry&) const = default;
+};
+
+struct Warrior {
+  // --- Identity ("Warrior Info")
+  std::string name;
+  std::string rank;
+  std::string affiliation;
+  std::string homePlanet;
+  std::string vehicleType;
+  bool vehicleTypeEnabled = true;  // disabled while the BattleMech level is 0 (after a change)
+
+  // --- Money: the rules compute with the numbers, then rewrite the texts the user sees.
+  std::int32_t cBills = 200;
+  std::int32_t equipmentCBills = 500;
+  std::int32_t assetWorth = 0;
+  std::string cBillsText = "200";
+  std::string equipmentCBillsText = "500";
+  std::string assetWorthText = "0";
+  bool cBillsTransferred = false;
+
+  // --- Miscellaneous and damage thresholds
+  std::string edge = "1";
+  std::string edgeUsed = "0";
+  std::string apTotal = "0";
+  std::string spTotal = "0";
+  std::string thresholdHead = "0";
+  std::string thresholdTorso = "0";
+  std::string thresholdArm = "0";
+  std::string thresholdLeg = "0";
+
+  // --- Priorities. priorityLevel is what the bar holds; the echo, grant, points left and
+  // bounds are what the procedures last wrote (after a No they lag behind the bar).
+  std::array<std::int16_t, kPoolCount> priorityLevel{0, 0, 0, 0, 0};
+  std::array<std::int16_t, kPoolCount> priorityBound{4, 4, 4, 4, 4};
+  std::array<std::string, kPoolCount> priorityEcho{"0", "0", "0", "0", "0"};
+  std::array<std::string, kPoolCount> priorityGrant{"Human", "18", "8", "0", "Dispossessed"};
+  std::string pointsLeft = "10";
+
+  // --- Attributes and characteristics
+  std::array<std::string, kAttributeCount> attributeScore{"1", "1", "1", "1", "1"};
+  std::string freeAttributePoints = "18";
+  bool attributesTouched = false;
+  bool raceModsRemovable = false;
+  bool raceModsAddable = true;
+  std::string raceModsRace;
+  std::array<std::string, kCharacteristicCount> characteristic{"16", "16", "16", "16"};
+
+  // --- Damage condition: [row][column], 0 clear, 1 ticked. Which columns are in use follows
+  // from BLD (damagePairsInUse); hidden columns keep their ticks.
+  std::array<std::array<std::int16_t, kDamageColumns>, kDamageRows> damageBoxes{};
+
+  // --- Skills
+  std::vector<SkillEntry> skillsIS;
+  std::vector<SkillEntry> skillsClan;
+  std::array<bool, kSkillButtonCount> skillButtons{true, true, true, true, false, false};
+  bool clanAddPackageEnabled = true;   // clan "Add Package"
+  bool clanDelPackageEnabled = false;  // clan "Del Package"
+  bool skillsBought = false;
+  bool clanPackageTaken = false;
+  bool isClan = false;
+  std::int16_t skillStage = 0;
+  std::string mosName1;
+  std::string mosName2;
+  std::int16_t mosIndex1 = 0;
+  std::int16_t mosIndex2 = 0;
+  std::int16_t mosConfirmed = 0;
+  std::string packageName;
+  std::int16_t packageIndex = 0;
+  std::array<std::string, kMosSkillSlots> requiredSkills{};
+  std::array<std::string, kMosSkillSlots> electiveSkills{};
+  bool electivesAnnounced = false;
+  // Skill point pools: one entry per unspent point during free purchase (not stored).
+  std::vector<std::int16_t> skillPoolIS;
+  std::vector<std::int16_t> skillPoolClan;
+
+  // --- Advantages
+  std::string advantagePoints = "0";
+  std::vector<AdvantageEntry> advantages;
+  std::int16_t extraEdgeBought = 0;
+  std::string aptitudeSkill;
+
+  // --- Gear
+  std::vector<GearEntry> weapons;
+  std::vector<GearEntry> equipment;
+
+  // --- Personal information and notes
+  std::string age;
+  std::string sex = "Male";
+  std::string height;
+  std::string weight;
+  std::string hairColor;
+  std::string eyeColor;
+  std::string nationality;
+  std::string dateOfBirth;
+  std::string placeOfBirth;
+  std::string siblings;
+  std::string spouse;
+  std::string notes;  // may hold line breaks ("\n")
+
+  // --- File bookkeeping
+  std::string filePath;
+  bool reservedFlag = false;
+
+  // --- Advantage list operations
+  // Sets the level of the row of that name (the last match wins), or appends a row. A row for
+  // "Natural Aptitude" is named "Natural Aptitude (<aptitudeSkill>)". Charges nothing.
+  void AddAdv(const std::string& advantage, std::int16_t level);
+  // Deletes the row of that name; nothing when there is none. Refunds nothing.
+  void RemoveAdv(const std::string& advantage);
+  // The level of the row of that name as a number (the last match wins); 0 when there is none.
+  std::int16_t GetAdvLvl(const std::string& advantage) const;
+  // Whether a row of that name exists; "Natural Aptitude" also matches "Natural Aptitude (...".
+  bool HaveAdv(const std::string& advantage) const;
+
+  // The score of an attribute as a number (integer part of its text).
+  std::int64_t score(Attribute a) const;
+};
+
+// "Warrior: " followed by the name.
+std::string warriorCaption(const Warrior& w);
+
+// True when a race grant names a clan caste (anything but "Human").
+bool isClanRace(const std::string& raceGrant);
+
+}  // namespace dk

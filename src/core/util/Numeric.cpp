@@ -1,0 +1,81 @@
+#include "util/Numeric.h"
+
+#include <cmath>
+#include <limits>
+
+namespace dk {
+
+namespace {
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+}  // namespace
+
+std::int64_t integerPart(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && isBlank(text[i])) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    negative = text[i] == '-';
+    ++i;
+  }
+  constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+  std::int64_t value = 0;
+  bool saturated = false;
+  for (; i < text.size() && isDigit(text[i]); ++i) {
+    const int digit = text[i] - '0';
+    if (value > (kMax - digit) / 10) {
+      saturated = true;
+      continue;
+    }
+    value = value * 10 + digit;
+  }
+  if (saturated) return negative ? std::numeric_limits<std::int64_t>::min() : kMax;
+  return negative ? -value : value;
+}
+
+std::optional<std::int64_t> parseWholeNumber(std::string_view text) {
+  const std::string trimmed = trimBlanks(text);
+  if (trimmed.empty()) return std::nullopt;
+  std::size_t i = 0;
+  bool negative = false;
+  if (trimmed[0] == '+' || trimmed[0] == '-') {
+    negative = trimmed[0] == '-';
+    i = 1;
+  }
+  if (i >= trimmed.size()) return std::nullopt;
+  std::int64_t value = 0;
+  for (; i < trimmed.size(); ++i) {
+    if (!isDigit(trimmed[i])) return std::nullopt;
+    const int digit = trimmed[i] - '0';
+    if (value > (std::numeric_limits<std::int64_t>::max() - digit) / 10) return std::nullopt;
+    value = value * 10 + digit;
+  }
+  return negative ? -value : value;
+}
+
+std::int64_t roundHalfEven(double value) {
+  if (!std::isfinite(value)) return 0;
+  if (value >= 9.2e18) return std::numeric_limits<std::int64_t>::max();
+  if (value <= -9.2e18) return std::numeric_limits<std::int64_t>::min();
+  return static_cast<std::int64_t>(std::nearbyint(value));  // default mode: to nearest, ties even
+}
+
+std::int64_t halfRoundedEven(std::int64_t value) {
+  const std::int64_t half = value / 2;  // toward zero
+  const std::int64_t rest = value % 2;  // -1, 0 or 1
+  if (rest == 0) return half;
+  // Exactly .5 away from two neighbours: take the even one.
+  const std::int64_t other = half + rest;
+  return (half % 2 == 0) ? half : other;
+}
+
+std::string toText(std::int64_t value) { return std::to_string(value); }
+
+std::string trimBlanks(std::string_view text) {
+  std::size_t b = 0, e = text.size();
+  while (b < e && isBlank(text[b])) ++b;
+  while (e > b && isBlank(text[e - 1])) --e;
+  return std::string(text.substr(b, e - b));
+}
+
+}  // namespace dk

@@ -1,0 +1,62 @@
+#pragma once
+// A scripted user for core tests: records everything the rules say and replays queued answers.
+
+#include <deque>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "app/Prompter.h"
+
+namespace dk::test {
+
+struct Exchange {
+  enum Kind { Message, Question, Error, Input } kind;
+  std::string text;
+  MessageIcon icon = MessageIcon::None;
+};
+
+class FakePrompter : public Prompter {
+ public:
+  // Answers are consumed in order; a question or input without a queued answer fails the test.
+  std::deque<bool> yesNoAnswers;
+  std::deque<bool> errorAnswers;
+  std::deque<std::optional<std::string>> textAnswers;
+  std::vector<Exchange> log;
+
+  void showMessage(const std::string& text, MessageIcon icon) override {
+    log.push_back({Exchange::Message, text, icon});
+  }
+  bool askYesNo(const std::string& text, MessageIcon icon) override {
+    log.push_back({Exchange::Question, text, icon});
+    if (yesNoAnswers.empty()) throw std::logic_error("unexpected question: " + text);
+    const bool a = yesNoAnswers.front();
+    yesNoAnswers.pop_front();
+    return a;
+  }
+  bool showError(const std::string& text) override {
+    log.push_back({Exchange::Error, text, MessageIcon::Critical});
+    if (errorAnswers.empty()) return true;
+    const bool a = errorAnswers.front();
+    errorAnswers.pop_front();
+    return a;
+  }
+  std::optional<std::string> askText(const std::string& prompt) override {
+    log.push_back({Exchange::Input, prompt, MessageIcon::None});
+    if (textAnswers.empty()) throw std::logic_error("unexpected input box: " + prompt);
+    auto a = textAnswers.front();
+    textAnswers.pop_front();
+    return a;
+  }
+
+  // The texts said so far, in order.
+  std::vector<std::string> texts() const {
+    std::vector<std::string> out;
+    for (const auto& e : log) out.push_back(e.text);
+    return out;
+  }
+  void clear() { log.clear(); }
+};
+
+}  // namespace dk::test

@@ -1,0 +1,144 @@
+// The application shell: slot numbers, the first-window rule and window centring.
+#include <gtest/gtest.h>
+
+#include "FakePrompter.h"
+#include "app/AppState.h"
+#include "app/NewWarrior.h"
+#include "app/Version.h"
+#include "app/WindowPlacement.h"
+
+using namespace dk;
+
+TEST(Slots, FirstWindowGetsSlotOneAndLaterOnesCountUp) {
+  AppState app;
+  EXPECT_TRUE(app.firstWindowPending());
+  auto first = app.takeSlot();
+  ASSERT_TRUE(first);
+  EXPECT_EQ(first->slot, 1);
+  EXPECT_TRUE(first->firstWindow);
+  EXPECT_FALSE(app.firstWindowPending());
+  auto second = app.takeSlot();
+  ASSERT_TRUE(second);
+  EXPECT_EQ(second->slot, 2);
+  EXPECT_FALSE(second->firstWindow);
+}
+
+TEST(Slots, ClosingAWindowKeepsItsSlotSoTheNextWindowGetsANewOne) {
+  AppState app;
+  app.takeSlot();
+  app.takeSlot();
+  // Closing window 1 does not free its slot.
+  EXPECT_TRUE(app.slotInUse(1));
+  EXPECT_EQ(app.takeSlot()->slot, 3);
+}
+
+TEST(Slots, AReleasedSlotIsTakenAgain) {
+  AppState app;
+  app.takeSlot();
+  app.takeSlot();
+  app.releaseSlot(2);
+  EXPECT_FALSE(app.slotInUse(2));
+  EXPECT_EQ(app.findFreeSlot(), 2);
+  EXPECT_TRUE(app.slotInUse(2));
+  app.releaseSlot(0);   // never a slot
+  app.releaseSlot(99);  // beyond the table
+  EXPECT_EQ(app.upperBound(), 2);
+}
+
+TEST(Slots, TheSlotAfter32767IsRefusedWithAMessageAndNothingWraps) {
+  AppState app;
+  test::FakePrompter prompter;
+  for (int i = 1; i <= kMaxSlots; ++i) {
+    auto g = startNewWarrior(app, prompter);
+    ASSERT_TRUE(g);
+    ASSERT_EQ(g->slot, i);
+  }
+  EXPECT_TRUE(prompter.log.empty());
+  app.priorityMaximum = 15;
+  EXPECT_FALSE(startNewWarrior(app, prompter));
+  ASSERT_EQ(prompter.log.size(), 1u);
+  EXPECT_EQ(prompter.log[0].text, kSlotsExhaustedMessage);
+  EXPECT_EQ(app.upperBound(), kMaxSlots);
+  EXPECT_EQ(app.priorityMaximum, 15);  // a refused New changes nothing
+  // A slot given back is found again.
+  app.releaseSlot(100);
+  EXPECT_EQ(startNewWarrior(app, prompter)->slot, 100);
+}
+
+TEST(Slots, NewSetsThePriorityMaximumBackToTen) {
+  AppState app;
+  test::FakePrompter prompter;
+  EXPECT_EQ(app.priorityMaximum, 10);  // from start-up, before any New
+  app.priorityMaximum = 15;
+  startNewWarrior(app, prompter);
+  EXPECT_EQ(app.priorityMaximum, 10);
+}
+
+TEST(Version, TextHasThreeNumbers) { EXPECT_EQ(versionText(), "Version 1.3.0"); }
+
+namespace {
+CenterReference screen(int w, int h) {
+  CenterReference r;
+  r.kind = ReferenceKind::Screen;
+  r.outer = {0, 0, w, h};
+  return r;
+}
+}  // namespace
+
+TEST(CenterWindow, CentresOnTheScreen) {
+  EXPECT_EQ(CenterWindow(4000, 3000, screen(9600, 7200)), (TwipPoint{2800, 2100}));
+  EXPECT_EQ(CenterWindow(9600, 3000, screen(9600, 7200))->x, 0);
+  EXPECT_EQ(CenterWindow(10000, 3000, screen(9600, 7200))->x, -200);
+  // Odd differences halve to the even neighbour.
+  EXPECT_EQ(CenterWindow(4995, 3000, screen(10000, 7200))->x, 2502);  // 5005 / 2 = 2502.5
+  EXPECT_EQ(CenterWindow(6997, 3000, screen(10000, 7200))->x, 1502);  // 1501.5
+}
+
+TEST(CenterWindow, OffsetsAreRoundedDown) {
+  auto p = CenterWindow(4000, 3000, screen(9600, 7200), 100.7, -50.2);
+  EXPECT_EQ(p, (TwipPoint{2900, 2049}));
+}
+
+TEST(CenterWindow, OverAFrameOrAnotherWindow) {
+  CenterReference frame;
+  frame.kind = ReferenceKind::Frame;
+  frame.outer = {1000, 500, 8000, 6000};
+  frame.innerWidth = 7800;
+  frame.innerHeight = 5000;
+  // An ordinary window over the frame: screen coordinates.
+  EXPECT_EQ(CenterWindow(4000, 3000, frame), (TwipPoint{3000, 2000}));
+  // One of its children: client coordinates.
+  frame.windowIsChildOfFrame = true;
+  EXPECT_EQ(CenterWindow(4000, 3000, frame), (TwipPoint{1900, 1000}));
+
+  CenterReference window;
+  window.kind = ReferenceKind::Window;
+  window.outer = {200, 300, 6000, 5000};
+  EXPECT_EQ(CenterWindow(4000, 3000, window), (TwipPoint{1200, 1300}));
+  // A child window as reference: moved by the first frame's border and top.
+  window.referenceIsChildWindow = true;
+  window.firstFrameOuter = {1000, 500, 8000, 6000};
+  window.firstFrameInnerWidth = 7800;
+  window.firstFrameInnerHeight = 5000;
+  EXPECT_EQ(CenterWindow(4000, 3000, window), (TwipPoint{2300, 2300}));
+}
+
+TEST(CenterWindow, AnyOtherReferenceLeavesTheWindowAlone) {
+  CenterReference other;
+  other.kind = ReferenceKind::Other;
+  EXPECT_FALSE(CenterWindow(4000, 3000, other));
+}
+
+TEST(CenterWindow, PositionsOutsideSixteenBitsAreHeldAtTheEnds) {
+  EXPECT_EQ(CenterWindow(100, 100, screen(200000, 200000))->x, 32767);
+  EXPECT_EQ(CenterWindow(200000, 100, screen(100, 100))->x, -32768);
+  EXPECT_EQ(CenterWindow(100, 100, screen(1000, 1000), 1e300, -1e300)->y, -32768);
+}
+
+TEST(CenterWindow, TwipsConvertAtTheLogicalResolution) {
+  EXPECT_EQ(twipsToPixels(7575, 96), 505);
+  EXPECT_EQ(twipsToPixels(6465, 96), 431);
+  EXPECT_EQ(twipsToPixels(5520, 96), 368);
+  EXPECT_EQ(twipsToPixels(1440, 120), 120);
+  EXPECT_EQ(pixelsToTwips(96, 96), 1440);
+}
