@@ -142,3 +142,26 @@ TEST(CenterWindow, TwipsConvertAtTheLogicalResolution) {
   EXPECT_EQ(twipsToPixels(1440, 120), 120);
   EXPECT_EQ(pixelsToTwips(96, 96), 1440);
 }
+
+#include "app/SystemInfo.h"
+
+TEST(SystemInfo, FindsTheFirstKnownViewerOnThePath) {
+  const auto installed = [](const std::string& path) {
+    return path == "/usr/bin/kinfocenter" || path == "/opt/tools/hardinfo";
+  };
+  EXPECT_EQ(findSystemInfoTool("/usr/local/bin:/usr/bin:/opt/tools", installed),
+            "/opt/tools/hardinfo");  // preferred over one found earlier on the path
+  EXPECT_EQ(findSystemInfoTool("/usr/bin", installed), "/usr/bin/kinfocenter");
+  EXPECT_FALSE(findSystemInfoTool("/sbin", installed));
+  EXPECT_FALSE(findSystemInfoTool("", installed));
+}
+
+TEST(SystemInfo, NeverLooksInTheWorkingFolder) {
+  std::vector<std::string> asked;
+  const auto record = [&](const std::string& path) {
+    asked.push_back(path);
+    return false;
+  };
+  findSystemInfoTool(":relative/bin::/usr/bin:", record);
+  for (const auto& p : asked) EXPECT_EQ(p.rfind("/usr/bin/", 0), 0u) << p;
+}

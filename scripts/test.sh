@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test: the normal build, the build with
+# AddressSanitizer and UndefinedBehaviorSanitizer, and a short bounded fuzz run of the reader.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+
+export QT_QPA_PLATFORM=offscreen
+# Qt and fontconfig keep a few process-lifetime caches that LeakSanitizer would report.
+export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+
+for preset in default sanitize; do
+  echo "=== $preset build ==="
+  cmake --preset "$preset"
+  cmake --build --preset "$preset"
+  ctest --preset "$preset" -j2
+done
+
+if [ -x scripts/run-fuzz.sh ]; then
+  echo "=== fuzzing the warrior file reader ==="
+  bash scripts/run-fuzz.sh
+fi

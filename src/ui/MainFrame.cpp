@@ -1,0 +1,176 @@
+#include "ui/MainFrame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+
+#include "app/NewWarrior.h"
+#include "app/Version.h"
+#include "ui/AboutBox.h"
+#include "ui/Placement.h"
+#include "ui/WarriorWindow.h"
+
+namespace dk::ui {
+
+namespace {
+// Sizes of warrior windows in twips: the first window of a run, and every later one.
+constexpr int kFirstWindowWidth = 7575;
+constexpr int kFirstWindowHeight = 6465;
+constexpr int kWindowWidth = 7575;
+constexpr int kLoadStepHeight = 5520;
+// The frame's size at start-up in twips, within the screen's available area.
+constexpr int kFrameWidth = 12600;
+constexpr int kFrameHeight = 9600;
+}  // namespace
+
+MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent), prompter_(this) {
+  setObjectName("frmMain");
+  setWindowTitle(QString::fromUtf8(kAppTitle));
+
+  mdi_ = new QMdiArea(this);
+  mdi_->setObjectName("mdiArea");
+  mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setCentralWidget(mdi_);
+  connect(mdi_, &QMdiArea::subWindowActivated, this, &MainFrame::showMenusFor);
+
+  buildMenus();
+
+  QSize size(twips(this, kFrameWidth), twips(this, kFrameHeight));
+  if (QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
+    size = size.boundedTo(screen->availableGeometry().size() * 0.95);
+  resize(size);
+  centerOnScreen(this);
+}
+
+MainFrame::~MainFrame() {
+  // Warrior windows refer to the frame's state: close them while it still exists.
+  mdi_->closeAllSubWindows();
+}
+
+void MainFrame::buildMenus() {
+  const auto action = [this](QMenu* menu, const char* name, const QString& text,
+                             const QKeySequence& key = {}) {
+    auto* a = new QAction(text, this);
+    a->setObjectName(name);
+    if (!key.isEmpty()) a->setShortcut(key);
+    menu->addAction(a);
+    return a;
+  };
+  auto* file = new QMenu("&File", this);
+  file->setObjectName("mnuFile");
+  connect(action(file, "mnuNew", "&New", QKeySequence("Ctrl+N")), &QAction::triggered, this,
+          &MainFrame::newWarrior);
+  action(file, "mnuOpen", "&Open...", QKeySequence("Ctrl+O"))->setEnabled(false);
+  file->addSeparator();
+  action(file, "mnuPrintSetup", "Print Se&tup")->setEnabled(false);
+  file->addSeparator();
+  connect(action(file, "mnuExit", "&Exit", QKeySequence("Ctrl+X")), &QAction::triggered, this,
+          &MainFrame::exitProgram);
+  auto* help = new QMenu("&Help", this);
+  help->setObjectName("mnuHelp");
+  connect(action(help, "mnuAbout", "&About", QKeySequence("Ctrl+B")), &QAction::triggered, this,
+          &MainFrame::showAbout);
+  frameMenus_ = {file, help};
+  showMenusFor(nullptr);
+}
+
+QList<WarriorWindow*> MainFrame::warriorWindows() const {
+  QList<WarriorWindow*> out;
+  for (QMdiSubWindow* sub : mdi_->subWindowList(QMdiArea::CreationOrder))
+    if (auto* w = qobject_cast<WarriorWindow*>(sub->widget())) out << w;
+  return out;
+}
+
+WarriorWindow* MainFrame::activeWarriorWindow() const {
+  QMdiSubWindow* sub = mdi_->activeSubWindow();
+  if (!sub) sub = mdi_->currentSubWindow();
+  return sub ? qobject_cast<WarriorWindow*>(sub->widget()) : nullptr;
+}
+
+void MainFrame::showMenusFor(QMdiSubWindow* sub) {
+  // When the frame itself loses focus (a dialog opens) no child is active for a moment; the
+  // current child keeps its menus then.
+  if (!sub) sub = mdi_->currentSubWindow();
+  auto* warrior = sub ? qobject_cast<WarriorWindow*>(sub->widget()) : nullptr;
+  const QList<QMenu*> wanted = warrior ? warrior->menus() : frameMenus_;
+  QList<QMenu*> shown;
+  for (QAction* a : menuBar()->actions())
+    if (a->menu()) shown << a->menu();
+  if (shown == wanted) return;
+  menuBar()->clear();
+  for (QMenu* menu : wanted) menuBar()->addMenu(menu);
+}
+
+void MainFrame::fillWarriorsMenu(QMenu* menu) {
+  menu->clear();
+  int number = 1;
+  QMdiSubWindow* active = mdi_->activeSubWindow() ? mdi_->activeSubWindow()
+                                                  : mdi_->currentSubWindow();
+  for (QMdiSubWindow* sub : mdi_->subWindowList(QMdiArea::CreationOrder)) {
+    QString text = sub->widget()->windowTitle();
+    text.replace('&', "&&");
+    auto* a = menu->addAction(QString("&%1 %2").arg(number++).arg(text));
+    a->setObjectName(QString("mnuWarrior_%1").arg(sub->widget()->property("tag").toString()));
+    a->setCheckable(true);
+    a->setChecked(sub == active);
+    connect(a, &QAction::triggered, this, [this, sub] {
+      mdi_->setActiveSubWindow(sub);
+      sub->showNormal();
+    });
+  }
+}
+
+WarriorWindow* MainFrame::newWarrior() {
+  const auto grant = startNewWarrior(app_, prompter_);
+  if (!grant) return nullptr;
+  return addWarriorWindow(*grant, Warrior{});
+}
+
+WarriorWindow* MainFrame::addWarriorWindow(const SlotGrant& grant, Warrior warrior) {
+  auto* window = new WarriorWindow(app_, prompter_, std::move(warrior));
+  window->setSlot(grant.slot);
+  QMdiSubWindow* sub = mdi_->addSubWindow(window);
+  sub->setAttribute(Qt::WA_DeleteOnClose);
+  sub->setWindowIcon(windowIcon());
+  sub->resize(twips(this, grant.firstWindow ? kFirstWindowWidth : kWindowWidth),
+              twips(this, grant.firstWindow ? kFirstWindowHeight : kLoadStepHeight));
+
+  connect(window, &WarriorWindow::newRequested, this, &MainFrame::newWarrior);
+  connect(window, &WarriorWindow::exitRequested, this, &MainFrame::exitProgram);
+  connect(window, &WarriorWindow::aboutRequested, this, &MainFrame::showAbout);
+  // Close: at once, without a question; the slot stays taken.
+  connect(window, &WarriorWindow::closeRequested, sub, &QMdiSubWindow::close);
+  connect(window->warriorsMenu(), &QMenu::aboutToShow, this,
+          [this, menu = window->warriorsMenu()] { fillWarriorsMenu(menu); });
+  connect(sub, &QObject::destroyed, this, [this] {
+    // The last window gone: the frame's own menus come back.
+    QTimer::singleShot(0, this, [this] { showMenusFor(mdi_->activeSubWindow()); });
+  });
+
+  sub->show();
+  mdi_->setActiveSubWindow(sub);
+  showMenusFor(sub);
+  return window;
+}
+
+void MainFrame::exitProgram() {
+  if (!prompter_.askYesNo("Are you sure you wish to quit?", MessageIcon::Question)) return;
+  // Nothing is saved and nothing more is asked.
+  mdi_->closeAllSubWindows();
+  close();
+  emit quitRequested();
+  QCoreApplication::quit();
+}
+
+void MainFrame::showAbout() {
+  AboutBox about(this);
+  centerOnScreen(&about);
+  about.exec();
+}
+
+}  // namespace dk::ui

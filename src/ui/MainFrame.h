@@ -1,0 +1,52 @@
+#pragma once
+#include <QList>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMenu>
+
+#include "app/AppState.h"
+#include "model/Warrior.h"
+#include "ui/QtPrompter.h"
+
+namespace dk::ui {
+
+class WarriorWindow;
+
+// The main frame (frmMain): a multiple-document frame whose children are the warrior windows.
+// It owns the application-wide state; the menu bar shows the active warrior window's menus.
+class MainFrame : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit MainFrame(QWidget* parent = nullptr);
+  ~MainFrame() override;
+
+  AppState& appState() { return app_; }
+  QMdiArea* mdiArea() const { return mdi_; }
+  QList<WarriorWindow*> warriorWindows() const;
+  WarriorWindow* activeWarriorWindow() const;
+
+  // File > New: a fresh warrior in a new window; nullptr when no slot is left.
+  WarriorWindow* newWarrior();
+
+  // Exit: asks first; Yes closes every window and ends the program.
+  void exitProgram();
+
+  // Help > About.
+  void showAbout();
+
+ signals:
+  void quitRequested();
+
+ private:
+  WarriorWindow* addWarriorWindow(const SlotGrant& grant, Warrior warrior);
+  void buildMenus();
+  void showMenusFor(QMdiSubWindow* sub);
+  void fillWarriorsMenu(QMenu* menu);
+
+  AppState app_;
+  QtPrompter prompter_;
+  QMdiArea* mdi_ = nullptr;
+  QList<QMenu*> frameMenus_;
+};
+
+}  // namespace dk::ui

@@ -1,0 +1,63 @@
+#include "ui/QtPrompter.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+
+#include "app/Version.h"
+
+namespace dk::ui {
+
+namespace {
+QMessageBox::Icon toQt(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::Critical: return QMessageBox::Critical;
+    case MessageIcon::None: break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+int runBox(QWidget* owner, const std::string& text, MessageIcon icon,
+           QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton) {
+  QMessageBox box(toQt(icon), QString::fromUtf8(kAppTitle), QString::fromStdString(text), buttons,
+                  owner);
+  box.setDefaultButton(defaultButton);
+  box.setTextFormat(Qt::PlainText);
+  return box.exec();
+}
+}  // namespace
+
+QWidget* QtPrompter::owner() const {
+  if (parent_) return parent_->window();
+  return QApplication::activeWindow();
+}
+
+void QtPrompter::showMessage(const std::string& text, MessageIcon icon) {
+  runBox(owner(), text, icon, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+bool QtPrompter::askYesNo(const std::string& text, MessageIcon icon) {
+  return runBox(owner(), text, icon, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
+         QMessageBox::Yes;
+}
+
+bool QtPrompter::showError(const std::string& text) {
+  return runBox(owner(), text, MessageIcon::Critical, QMessageBox::Ok | QMessageBox::Cancel,
+                QMessageBox::Ok) == QMessageBox::Ok;
+}
+
+std::optional<std::string> QtPrompter::askText(const std::string& prompt) {
+  QInputDialog dialog(owner());
+  dialog.setWindowTitle(QString::fromUtf8(kAppTitle));
+  dialog.setLabelText(QString::fromStdString(prompt));
+  dialog.setInputMode(QInputDialog::TextInput);
+  dialog.setTextValue(QString());
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  const QString answer = dialog.textValue();
+  if (answer.isEmpty()) return std::nullopt;
+  return answer.toStdString();
+}
+
+}  // namespace dk::ui

@@ -1,0 +1,26 @@
+#pragma once
+#include <QPointer>
+#include <QWidget>
+
+#include "app/Prompter.h"
+
+namespace dk::ui {
+
+// Message boxes and input boxes titled "Drakkenfold Character Generator", opened modally with
+// exec() over the given window (or the active window when none is given).
+class QtPrompter : public Prompter {
+ public:
+  explicit QtPrompter(QWidget* parent = nullptr) : parent_(parent) {}
+  void setParent(QWidget* parent) { parent_ = parent; }
+
+  void showMessage(const std::string& text, MessageIcon icon) override;
+  bool askYesNo(const std::string& text, MessageIcon icon) override;
+  bool showError(const std::string& text) override;
+  std::optional<std::string> askText(const std::string& prompt) override;
+
+ private:
+  QWidget* owner() const;
+  QPointer<QWidget> parent_;
+};
+
+}  // namespace dk::ui

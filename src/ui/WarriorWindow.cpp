@@ -1,0 +1,117 @@
+#include "ui/WarriorWindow.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QVBoxLayout>
+
+#include "ui/pages/InfoPages.h"
+#include "ui/pages/ListPages.h"
+
+namespace dk::ui {
+
+namespace {
+// A page whose contents come with a later part of the program: only its caption for now.
+class EmptyPage : public WarriorPage {
+ public:
+  EmptyPage(WarriorWindow& owner, const char* objectName) : WarriorPage(owner, objectName) {}
+  void refresh() override {}
+};
+}  // namespace
+
+WarriorPage::WarriorPage(WarriorWindow& owner, const char* objectName)
+    : QWidget(owner.tabs()), owner_(owner) {
+  setObjectName(objectName);
+}
+
+WarriorWindow::WarriorWindow(AppState& app, Prompter& prompter, Warrior warrior, QWidget* parent)
+    : QWidget(parent), app_(app), prompter_(prompter), warrior_(std::move(warrior)) {
+  setObjectName("frmWarrior");
+  setAttribute(Qt::WA_DeleteOnClose);
+  // Locked boxes (the money) look like what they are: shown, not typed into.
+  setStyleSheet("QLineEdit[readOnly=\"true\"] { background: palette(window); }");
+
+  tabs_ = new QTabWidget(this);
+  tabs_->setObjectName("tabWarrior");
+  tabs_->setUsesScrollButtons(true);
+  tabs_->setDocumentMode(false);
+
+  const auto add = [this](WarriorPage* page, const QString& caption) {
+    pages_.push_back(page);
+    tabs_->addTab(page, caption);
+  };
+  add(new WarriorInfoPage(*this), "Warrior Info");
+  add(new EmptyPage(*this, "tabPriorities"), "Priorities");
+  add(new EmptyPage(*this, "tabStats"), "Stats");
+  add(new SkillsPage(*this), "Skills");
+  add(new AdvantagesPage(*this), "Advantages");
+  add(new GearPage(*this, true), "Weapons");
+  add(new GearPage(*this, false), "Equipment");
+  add(new NotesPage(*this), "Notes");
+  add(new PersonalPage(*this), "Personal Information");
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(2, 2, 2, 2);
+  layout->addWidget(tabs_);
+
+  buildMenus();
+  refresh();
+}
+
+void WarriorWindow::setSlot(int slot) {
+  slot_ = slot;
+  setProperty("tag", QString::number(slot));
+}
+
+void WarriorWindow::refresh() {
+  setWindowTitle(QString::fromStdString(warriorCaption(warrior_)));
+  for (WarriorPage* page : pages_) page->refresh();
+}
+
+void WarriorWindow::buildMenus() {
+  const auto action = [this](QMenu* menu, const char* name, const QString& text,
+                             const QKeySequence& key = {}) {
+    auto* a = new QAction(text, this);
+    a->setObjectName(name);
+    if (!key.isEmpty()) a->setShortcut(key);
+    menu->addAction(a);
+    return a;
+  };
+
+  auto* file = new QMenu("File", this);
+  file->setObjectName("mnuFile");
+  connect(action(file, "mnuNew", "New", QKeySequence("Ctrl+N")), &QAction::triggered, this,
+          &WarriorWindow::newRequested);
+  auto* open = action(file, "mnuOpen", "Open...", QKeySequence("Ctrl+O"));
+  open->setEnabled(false);
+  auto* save = action(file, "mnuSave", "Save", QKeySequence("Ctrl+S"));
+  save->setEnabled(false);
+  auto* saveAs = action(file, "mnuSaveAs", "Save As...", QKeySequence("Ctrl+A"));
+  saveAs->setEnabled(false);  // only after the first save in this window
+  connect(action(file, "mnuClose", "&Close", QKeySequence("Ctrl+C")), &QAction::triggered, this,
+          &WarriorWindow::closeRequested);
+  file->addSeparator();
+  action(file, "mnuPrintSetup", "Print Se&tup")->setEnabled(false);
+  action(file, "mnuPrint", "&Print", QKeySequence("Ctrl+P"))->setEnabled(false);
+  file->addSeparator();
+  connect(action(file, "mnuExit", "Exit", QKeySequence("Ctrl+X")), &QAction::triggered, this,
+          &WarriorWindow::exitRequested);
+
+  auto* gm = new QMenu("&Gamemaster Options", this);
+  gm->setObjectName("mnuGamemaster");
+  auto* modify = gm->addMenu("&Modify");
+  modify->setObjectName("mnuModify");
+  action(modify, "mnuModifyCBills", "Modify &C-Bills")->setEnabled(false);
+  action(modify, "mnuModifyPriority", "Modify &Priority Points")->setEnabled(false);
+
+  warriorsMenu_ = new QMenu("&Warriors", this);
+  warriorsMenu_->setObjectName("mnuWarriors");
+
+  auto* help = new QMenu("&Help", this);
+  help->setObjectName("mnuHelp");
+  connect(action(help, "mnuAbout", "&About", QKeySequence("Ctrl+B")), &QAction::triggered, this,
+          &WarriorWindow::aboutRequested);
+
+  menus_ = {file, gm, warriorsMenu_, help};
+}
+
+}  // namespace dk::ui

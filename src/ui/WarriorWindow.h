@@ -1,0 +1,82 @@
+#pragma once
+#include <QList>
+#include <QMenu>
+#include <QTabWidget>
+#include <QWidget>
+#include <vector>
+
+#include "app/AppState.h"
+#include "app/Prompter.h"
+#include "model/RuleContext.h"
+#include "model/Warrior.h"
+
+namespace dk::ui {
+
+class WarriorPage;
+
+// A warrior window (frmWarrior): owns one warrior record for its whole life and shows it on
+// nine tab pages. Handlers call one core rule and then redraw the pages from the record.
+class WarriorWindow : public QWidget {
+  Q_OBJECT
+ public:
+  WarriorWindow(AppState& app, Prompter& prompter, Warrior warrior, QWidget* parent = nullptr);
+
+  Warrior& warrior() { return warrior_; }
+  const Warrior& warrior() const { return warrior_; }
+  RuleContext context() { return RuleContext{warrior_, app_, prompter_}; }
+  AppState& app() { return app_; }
+  Prompter& prompter() { return prompter_; }
+
+  // The slot number, also carried as the window's "tag" property ("1", "2", ...).
+  int slot() const { return slot_; }
+  void setSlot(int slot);
+
+  // The menus the frame shows while this window is the active one.
+  QList<QMenu*> menus() const { return menus_; }
+  QMenu* warriorsMenu() const { return warriorsMenu_; }
+
+  // Redraws every page and the caption from the record.
+  void refresh();
+
+  // Runs one rule on the record, then redraws.
+  template <typename Rule>
+  void apply(Rule&& rule) {
+    rule();
+    refresh();
+  }
+
+  QTabWidget* tabs() const { return tabs_; }
+
+ signals:
+  void newRequested();
+  void openRequested();
+  void exitRequested();
+  void aboutRequested();
+  void closeRequested();
+
+ private:
+  void buildMenus();
+
+  AppState& app_;
+  Prompter& prompter_;
+  Warrior warrior_;
+  int slot_ = 0;
+  QTabWidget* tabs_ = nullptr;
+  std::vector<WarriorPage*> pages_;
+  QList<QMenu*> menus_;
+  QMenu* warriorsMenu_ = nullptr;
+};
+
+// One tab page of a warrior window.
+class WarriorPage : public QWidget {
+  Q_OBJECT
+ public:
+  WarriorPage(WarriorWindow& owner, const char* objectName);
+  virtual void refresh() = 0;
+
+ protected:
+  Warrior& warrior() { return owner_.warrior(); }
+  WarriorWindow& owner_;
+};
+
+}  // namespace dk::ui

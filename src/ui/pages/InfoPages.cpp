@@ -1,0 +1,150 @@
+#include "ui/pages/InfoPages.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "gear/Affiliations.h"
+
+namespace dk::ui {
+
+namespace {
+QStringList toList(const std::vector<std::string>& values) {
+  QStringList out;
+  for (const auto& v : values) out << QString::fromStdString(v);
+  return out;
+}
+
+QFormLayout* compactForm(QWidget* parent) {
+  auto* form = new QFormLayout(parent);
+  form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+  form->setContentsMargins(8, 6, 8, 6);
+  form->setHorizontalSpacing(6);
+  form->setVerticalSpacing(4);
+  return form;
+}
+
+FieldBindings bindingsFor(WarriorWindow& owner, bool captionFollows) {
+  return FieldBindings([&owner]() -> Warrior& { return owner.warrior(); },
+                       [&owner, captionFollows](FieldBindings::Field field) {
+                         // The caption follows the name as it is typed.
+                         if (captionFollows && field == &Warrior::name)
+                           owner.setWindowTitle(QString::fromStdString(
+                               warriorCaption(owner.warrior())));
+                       });
+}
+}  // namespace
+
+WarriorInfoPage::WarriorInfoPage(WarriorWindow& owner)
+    : WarriorPage(owner, "tabWarriorInfo"), fields_(bindingsFor(owner, true)) {
+  auto* identity = new QGroupBox(this);
+  identity->setObjectName("fraIdentity");
+  auto* idForm = compactForm(identity);
+  idForm->addRow("Name:", fields_.line(identity, "txtName", &Warrior::name));
+  idForm->addRow("Rank:", fields_.line(identity, "txtRank", &Warrior::rank));
+  idForm->addRow("Affiliation:", fields_.combo(identity, "cboAffil", &Warrior::affiliation,
+                                               toList(affiliationChoices()), true));
+  auto* planetRow = new QHBoxLayout;
+  planetRow->setSpacing(2);
+  planetRow->addWidget(fields_.line(identity, "txtHP", &Warrior::homePlanet), 1);
+  auto* planets = new QPushButton("<", identity);
+  planets->setObjectName("cmdPlanets");
+  planets->setToolTip("Pick the home planet from the planet list");
+  planets->setFixedWidth(planets->fontMetrics().horizontalAdvance("<") + 18);
+  planets->setEnabled(false);  // the planet list arrives with the catalogues
+  planetRow->addWidget(planets);
+  idForm->addRow("Home Planet:", planetRow);
+  vehicle_ = fields_.line(identity, "txtVP", &Warrior::vehicleType);
+  idForm->addRow("Mech/Vehicle Type:", vehicle_);
+
+  auto* money = new QGroupBox("Money", this);
+  money->setObjectName("fraMoney");
+  auto* moneyForm = compactForm(money);
+  moneyForm->addRow("C-Bills", fields_.line(money, "txtCBills", &Warrior::cBillsText, true));
+  moneyForm->addRow("Equipment:",
+                    fields_.line(money, "txtECBills", &Warrior::equipmentCBillsText, true));
+  moneyForm->addRow("Asset Worth",
+                    fields_.line(money, "txtAssets", &Warrior::assetWorthText, true));
+
+  auto* misc = new QGroupBox("Miscellaneous", this);
+  misc->setObjectName("fraMisc");
+  auto* miscForm = compactForm(misc);
+  miscForm->addRow("Edge:", fields_.line(misc, "txtEdge", &Warrior::edge));
+  miscForm->addRow("Edge Used:", fields_.line(misc, "txtEdgeUsed", &Warrior::edgeUsed));
+  miscForm->addRow("AP Total", fields_.line(misc, "txtAP", &Warrior::apTotal));
+  miscForm->addRow("SP Total", fields_.line(misc, "txtSP", &Warrior::spTotal));
+
+  auto* thresholds = new QGroupBox("Damage Thresholds", this);
+  thresholds->setObjectName("fraThresholds");
+  auto* dtForm = compactForm(thresholds);
+  dtForm->addRow("Head:", fields_.line(thresholds, "txtDTHead", &Warrior::thresholdHead));
+  dtForm->addRow("Torso:", fields_.line(thresholds, "txtDTTorso", &Warrior::thresholdTorso));
+  dtForm->addRow("Arm:", fields_.line(thresholds, "txtDTArm", &Warrior::thresholdArm));
+  dtForm->addRow("Leg:", fields_.line(thresholds, "txtDTLeg", &Warrior::thresholdLeg));
+
+  // Money and thresholds hold short numbers: keep their boxes narrow.
+  for (auto* box : {money, misc, thresholds})
+    for (auto* edit : box->findChildren<QLineEdit*>()) edit->setMinimumWidth(50);
+
+  auto* lower = new QHBoxLayout;
+  lower->setSpacing(6);
+  lower->addWidget(money, 4);
+  lower->addWidget(misc, 3);
+  lower->addWidget(thresholds, 3);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(6, 6, 6, 6);
+  layout->setSpacing(6);
+  layout->addWidget(identity);
+  layout->addLayout(lower);
+  layout->addStretch();
+}
+
+void WarriorInfoPage::refresh() {
+  fields_.refresh();
+  vehicle_->setEnabled(warrior().vehicleTypeEnabled);
+}
+
+NotesPage::NotesPage(WarriorWindow& owner)
+    : WarriorPage(owner, "tabNotes"), fields_(bindingsFor(owner, false)) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(6, 6, 6, 6);
+  auto* notes = fields_.multiLine(this, "txtNotes", &Warrior::notes);
+  layout->addWidget(notes);
+}
+
+PersonalPage::PersonalPage(WarriorWindow& owner)
+    : WarriorPage(owner, "tabPersonal"), fields_(bindingsFor(owner, false)) {
+  auto* appearance = new QGroupBox("Appearance", this);
+  appearance->setObjectName("fraAppearance");
+  auto* a = compactForm(appearance);
+  a->addRow("Age", fields_.line(appearance, "txtAge", &Warrior::age));
+  a->addRow("Sex", fields_.combo(appearance, "cboSex", &Warrior::sex, toList(sexChoices()), false));
+  a->addRow("Height", fields_.line(appearance, "txtHeight", &Warrior::height));
+  a->addRow("Weight", fields_.line(appearance, "txtWeight", &Warrior::weight));
+  a->addRow("Hair Color", fields_.line(appearance, "txtHairColor", &Warrior::hairColor));
+  a->addRow("Eye Color", fields_.line(appearance, "txtEyeColor", &Warrior::eyeColor));
+
+  auto* family = new QGroupBox("Family", this);
+  family->setObjectName("fraFamily");
+  auto* f = compactForm(family);
+  f->addRow("Nationality", fields_.line(family, "txtNation", &Warrior::nationality));
+  f->addRow("Date Of Birth", fields_.line(family, "txtDOB", &Warrior::dateOfBirth));
+  f->addRow("Place Of Birth", fields_.line(family, "txtPOB", &Warrior::placeOfBirth));
+  f->addRow("Num Of Siblings", fields_.line(family, "txtNumSibb", &Warrior::siblings));
+  f->addRow("Husband/Wife", fields_.line(family, "txtHW", &Warrior::spouse));
+
+  auto* row = new QHBoxLayout;
+  row->setSpacing(6);
+  row->addWidget(appearance, 1, Qt::AlignTop);
+  row->addWidget(family, 1, Qt::AlignTop);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(6, 6, 6, 6);
+  layout->addLayout(row);
+  layout->addStretch();
+}
+
+}  // namespace dk::ui

@@ -1,0 +1,42 @@
+#pragma once
+// The pages that show the record's own texts: "Warrior Info", "Notes", "Personal Information".
+
+#include <QLabel>
+
+#include "ui/Binding.h"
+#include "ui/WarriorWindow.h"
+
+namespace dk::ui {
+
+class WarriorInfoPage : public WarriorPage {
+  Q_OBJECT
+ public:
+  explicit WarriorInfoPage(WarriorWindow& owner);
+  void refresh() override;
+
+ private:
+  FieldBindings fields_;
+  QLineEdit* vehicle_ = nullptr;
+};
+
+class NotesPage : public WarriorPage {
+  Q_OBJECT
+ public:
+  explicit NotesPage(WarriorWindow& owner);
+  void refresh() override { fields_.refresh(); }
+
+ private:
+  FieldBindings fields_;
+};
+
+class PersonalPage : public WarriorPage {
+  Q_OBJECT
+ public:
+  explicit PersonalPage(WarriorWindow& owner);
+  void refresh() override { fields_.refresh(); }
+
+ private:
+  FieldBindings fields_;
+};
+
+}  // namespace dk::ui

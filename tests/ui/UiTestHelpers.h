@@ -1,0 +1,98 @@
+#pragma once
+// Helpers for the window tests: find controls by object name and answer the real modal boxes
+// that a command opens.
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "ui/MainFrame.h"
+#include "ui/WarriorWindow.h"
+
+namespace dk::test {
+
+struct SeenBox {
+  QString text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  QString title;
+  QStringList buttons;
+};
+
+// Waits (spinning the event loop) for the next modal widget of the given type and hands it to
+// `handle`. Must be armed before the command that opens the box.
+template <typename Modal>
+void whenModal(std::function<void(Modal*)> handle, int timeoutMs = 5000) {
+  auto* timer = new QTimer;
+  timer->setInterval(10);
+  auto elapsed = std::make_shared<int>(0);
+  QObject::connect(timer, &QTimer::timeout, [timer, handle, elapsed, timeoutMs] {
+    *elapsed += 10;
+    if (auto* modal = qobject_cast<Modal*>(QApplication::activeModalWidget())) {
+      timer->stop();
+      timer->deleteLater();
+      handle(modal);
+      return;
+    }
+    if (*elapsed > timeoutMs) {
+      timer->stop();
+      timer->deleteLater();
+    }
+  });
+  timer->start();
+}
+
+// Answers the next message box by pressing the given button and records what it showed.
+inline void answerMessageBox(QMessageBox::StandardButton button, SeenBox* seen = nullptr) {
+  whenModal<QMessageBox>([button, seen](QMessageBox* box) {
+    if (seen) {
+      seen->text = box->text();
+      seen->icon = box->icon();
+      seen->title = box->windowTitle();
+      for (QAbstractButton* b : box->buttons()) seen->buttons << b->text();
+    }
+    QAbstractButton* b = box->button(button);
+    if (b) b->click(); else box->reject();
+  });
+}
+
+// Answers a series of message boxes, one after another, recording each.
+inline void answerMessageBoxes(QList<QMessageBox::StandardButton> buttons,
+                               QList<SeenBox>* seen) {
+  if (buttons.isEmpty()) return;
+  const auto button = buttons.takeFirst();
+  whenModal<QMessageBox>([button, buttons, seen](QMessageBox* box) {
+    if (seen) seen->append({box->text(), box->icon(), box->windowTitle(), {}});
+    answerMessageBoxes(buttons, seen);
+    if (QAbstractButton* b = box->button(button)) b->click(); else box->reject();
+  });
+}
+
+// Types an answer into the next input box and presses OK (or Cancel when `accept` is false).
+inline void answerInputBox(const QString& answer, bool accept = true, QString* prompt = nullptr) {
+  whenModal<QInputDialog>([answer, accept, prompt](QInputDialog* dialog) {
+    if (prompt) *prompt = dialog->labelText();
+    dialog->setTextValue(answer);
+    if (accept) dialog->accept(); else dialog->reject();
+  });
+}
+
+template <typename T>
+T* child(QObject* parent, const char* name) {
+  T* found = parent->findChild<T*>(QString::fromLatin1(name));
+  if (!found) qWarning("control %s not found", name);
+  return found;
+}
+
+inline QMdiSubWindow* subWindowOf(ui::WarriorWindow* w) {
+  return qobject_cast<QMdiSubWindow*>(w->parentWidget());
+}
+
+}  // namespace dk::test
