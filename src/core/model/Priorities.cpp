@@ -1,0 +1,222 @@
+#include "model/Priorities.h"
+
+#include <algorithm>
+#include <array>
+
+#include "model/Attributes.h"
+#include "model/Race.h"
+#include "util/Numeric.h"
+
+namespace dk {
+
+namespace {
+
+int clampLevel(int level) { return std::clamp(level, kLowestPriorityLevel, kHighestPriorityLevel); }
+
+std::int64_t attributePoints(int level) { return 18 + 3 * clampLevel(level); }
+std::int64_t skillPoints(int level) { return 8 + 4 * clampLevel(level); }
+
+void echoLevel(Warrior& w, Pool pool, int level) { w.priorityEcho[pool] = toText(level); }
+
+void attributesLevelChanged(RuleContext& ctx, int level) {
+  Warrior& w = ctx.warrior;
+  if (weightedAttributeSum(w) > attributePoints(level)) {
+    if (level < kHighestPriorityLevel) {
+      ctx.prompter.showMessage(kAttributesNotCovered, MessageIcon::Information);
+      setPriorityLevel(ctx, kAttributes, level + 1);
+      // The inner run has settled the level; this run finishes with whatever the bar now holds.
+      level = ctx.warrior.priorityLevel[kAttributes];
+    } else {
+      // Racial modifiers can push the scores past what any level grants. There is no level
+      // above 4 to retreat to, so say so once and keep the highest level.
+      ctx.prompter.showMessage(kAttributesBeyondHighestLevel, MessageIcon::Information);
+    }
+  }
+  echoLevel(w, kAttributes, level);
+  applyBudgetRule(ctx);
+  w.priorityGrant[kAttributes] = attributeGrant(level);
+  // Until the first raise the free points show the whole grant, as on a new warrior.
+  if (w.attributesTouched) {
+    updateTotalPts(w);
+  } else {
+    w.freeAttributePoints = w.priorityGrant[kAttributes];
+  }
+}
+
+void skillsLevelChanged(RuleContext& ctx, int level) {
+  Warrior& w = ctx.warrior;
+  echoLevel(w, kSkills, level);
+  if (w.clanPackageTaken) {
+    // A clan package cannot be shrunk to a smaller grant; the only way is to start over.
+    if (!ctx.prompter.askYesNo(kClanPackageResetQuestion, MessageIcon::Question)) return;
+    resetActiveSkillArea(w);
+  }
+  if (w.skillsBought && skillPointsSpent(activeSkills(w)) > skillPoints(level)) {
+    if (level < kHighestPriorityLevel) {
+      ctx.prompter.showMessage(kSkillsNotCovered, MessageIcon::Information);
+      setPriorityLevel(ctx, kSkills, level + 1);
+      return;  // the inner run has done the bookkeeping for the level it settled on
+    }
+    ctx.prompter.showMessage(kSkillsBeyondHighestLevel, MessageIcon::Information);
+  }
+  applyBudgetRule(ctx);
+  w.priorityGrant[kSkills] = skillGrant(level);
+  if (!w.skillsBought) refillActiveSkillPool(w);
+}
+
+void advantagesLevelChanged(RuleContext& ctx, int level) {
+  Warrior& w = ctx.warrior;
+  // Ask whenever there is something to lose; an empty list is reset without a word.
+  if (!w.advantages.empty() &&
+      !ctx.prompter.askYesNo(kAdvantagesResetQuestion, MessageIcon::Information)) {
+    return;
+  }
+  // Only the list and the points go: money, Edge and exceptional scores the advantages brought
+  // stay as they are.
+  w.advantages.clear();
+  echoLevel(w, kAdvantages, level);
+  applyBudgetRule(ctx);
+  w.priorityGrant[kAdvantages] = advantageGrant(level);
+  w.advantagePoints = advantageGrant(level);
+}
+
+void battleMechLevelChanged(RuleContext& ctx, int level) {
+  Warrior& w = ctx.warrior;
+  echoLevel(w, kBattleMech, level);
+  applyBudgetRule(ctx);
+  w.priorityGrant[kBattleMech] = battleMechGrant(level);
+  if (level == 0) {
+    w.vehicleType.clear();
+    w.vehicleTypeEnabled = false;
+  } else {
+    w.vehicleTypeEnabled = true;
+  }
+}
+
+}  // namespace
+
+std::string priorityMaximumRangeMessage(int spent) {
+  return "Please enter a whole number from " + toText(spent) + " to " +
+         toText(kHighestPriorityMaximum) + ".";
+}
+
+std::string priorityMaximumBelowSpentMessage(int spent) {
+  return "The maximum cannot be less than the " + toText(spent) +
+         " priority points this warrior already uses.";
+}
+
+std::int64_t weightedAttributeSum(const Warrior& w) {
+  return std::int64_t{scoreValue(w, kBLD)} + scoreValue(w, kREF) +
+         2 * std::int64_t{scoreValue(w, kINT)} + scoreValue(w, kLRN) + scoreValue(w, kCHA);
+}
+
+std::int64_t skillPointsSpent(const std::vector<SkillEntry>& skills) {
+  std::int64_t spent = 0;
+  for (const auto& s : skills) {
+    const std::int64_t level = clampToInt16(integerPart(s.level));
+    spent += level * (level + 1) / 2;
+  }
+  return spent;
+}
+
+std::string attributeGrant(int level) { return toText(attributePoints(level)); }
+std::string skillGrant(int level) { return toText(skillPoints(level)); }
+std::string advantageGrant(int level) { return toText(clampLevel(level)); }
+
+std::string battleMechGrant(int level) {
+  static const std::array<const char*, 5> kClasses{"Dispossessed", "Light", "Medium", "Heavy",
+                                                   "Assault"};
+  return kClasses[static_cast<std::size_t>(clampLevel(level))];
+}
+
+int priorityPointsSpent(const Warrior& w) {
+  int total = 0;
+  for (auto level : w.priorityLevel) total += level;
+  return total;
+}
+
+void setPriorityLevel(RuleContext& ctx, Pool pool, int level) {
+  level = clampLevel(level);
+  Warrior& w = ctx.warrior;
+  if (w.priorityLevel[pool] == level) return;
+  w.priorityLevel[pool] = static_cast<std::int16_t>(level);
+  switch (pool) {
+    case kRace:
+      raceLevelChanged(ctx);
+      break;
+    case kAttributes:
+      attributesLevelChanged(ctx, level);
+      break;
+    case kSkills:
+      skillsLevelChanged(ctx, level);
+      break;
+    case kAdvantages:
+      advantagesLevelChanged(ctx, level);
+      break;
+    case kBattleMech:
+      battleMechLevelChanged(ctx, level);
+      break;
+  }
+}
+
+void applyBudgetRule(RuleContext& ctx) {
+  Warrior& w = ctx.warrior;
+  w.pointsLeft = toText(std::int64_t{ctx.app.priorityMaximum} - priorityPointsSpent(w));
+  const std::int64_t left = integerPart(w.pointsLeft);
+  for (int p = 0; p < kPoolCount; ++p) {
+    const std::int64_t bound =
+        std::min<std::int64_t>(left + w.priorityLevel[p], kHighestPriorityLevel);
+    w.priorityBound[p] = clampToInt16(bound);
+  }
+}
+
+int priorityBarMaximum(const Warrior& w, Pool pool) {
+  return std::clamp<int>(std::max(w.priorityBound[pool], w.priorityLevel[pool]),
+                         kLowestPriorityLevel, kHighestPriorityLevel);
+}
+
+void modifyPriorityPoints(RuleContext& ctx) {
+  const auto answer = ctx.prompter.askText(kPriorityMaximumPrompt);
+  if (!answer) return;
+  const std::string typed = trimBlanks(*answer);
+  if (typed.empty()) return;
+  const int spent = priorityPointsSpent(ctx.warrior);
+  const auto maximum = parseWholeNumber(typed);
+  if (!maximum || *maximum < 0 || *maximum > kHighestPriorityMaximum) {
+    ctx.prompter.showMessage(priorityMaximumRangeMessage(spent), MessageIcon::Information);
+    return;
+  }
+  if (*maximum < spent) {
+    ctx.prompter.showMessage(priorityMaximumBelowSpentMessage(spent), MessageIcon::Information);
+    return;
+  }
+  // The bounds stay as they are; every window takes the new maximum at its next change.
+  ctx.warrior.pointsLeft = typed;
+  ctx.app.priorityMaximum = static_cast<int>(*maximum);
+}
+
+std::vector<SkillEntry>& activeSkills(Warrior& w) { return w.isClan ? w.skillsClan : w.skillsIS; }
+
+std::vector<std::int16_t>& activeSkillPool(Warrior& w) {
+  return w.isClan ? w.skillPoolClan : w.skillPoolIS;
+}
+
+void resetActiveSkillArea(Warrior& w) {
+  activeSkills(w).clear();
+  if (w.isClan) {
+    w.clanAddPackageEnabled = true;
+    w.clanDelPackageEnabled = false;
+  } else {
+    w.skillButtons[kAddPackage] = true;
+    w.skillButtons[kDelPackage] = false;
+  }
+  w.skillsBought = false;
+}
+
+void refillActiveSkillPool(Warrior& w) {
+  const std::int64_t points =
+      std::max<std::int64_t>(0, clampToInt16(integerPart(w.priorityGrant[kSkills])));
+  activeSkillPool(w).assign(static_cast<std::size_t>(points), 1);
+}
+
+}  // namespace dk
