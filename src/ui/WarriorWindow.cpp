@@ -4,19 +4,12 @@
 #include <QKeySequence>
 #include <QVBoxLayout>
 
+#include "model/Priorities.h"
+#include "ui/pages/BudgetPages.h"
 #include "ui/pages/InfoPages.h"
 #include "ui/pages/ListPages.h"
 
 namespace dk::ui {
-
-namespace {
-// A page whose contents come with a later part of the program: only its caption for now.
-class EmptyPage : public WarriorPage {
- public:
-  EmptyPage(WarriorWindow& owner, const char* objectName) : WarriorPage(owner, objectName) {}
-  void refresh() override {}
-};
-}  // namespace
 
 WarriorPage::WarriorPage(WarriorWindow& owner, const char* objectName)
     : QWidget(owner.tabs()), owner_(owner) {
@@ -40,8 +33,8 @@ WarriorWindow::WarriorWindow(AppState& app, Prompter& prompter, Warrior warrior,
     tabs_->addTab(page, caption);
   };
   add(new WarriorInfoPage(*this), "Warrior Info");
-  add(new EmptyPage(*this, "tabPriorities"), "Priorities");
-  add(new EmptyPage(*this, "tabStats"), "Stats");
+  add(new PrioritiesPage(*this), "Priorities");
+  add(new StatsPage(*this), "Stats");
   add(new SkillsPage(*this), "Skills");
   add(new AdvantagesPage(*this), "Advantages");
   add(new GearPage(*this, true), "Weapons");
@@ -101,7 +94,13 @@ void WarriorWindow::buildMenus() {
   auto* modify = gm->addMenu("&Modify");
   modify->setObjectName("mnuModify");
   action(modify, "mnuModifyCBills", "Modify &C-Bills")->setEnabled(false);
-  action(modify, "mnuModifyPriority", "Modify &Priority Points")->setEnabled(false);
+  connect(action(modify, "mnuModifyPriority", "Modify &Priority Points"), &QAction::triggered,
+          this, [this] {
+            apply([this] {
+              RuleContext ctx = context();
+              modifyPriorityPoints(ctx);
+            });
+          });
 
   warriorsMenu_ = new QMenu("&Warriors", this);
   warriorsMenu_->setObjectName("mnuWarriors");

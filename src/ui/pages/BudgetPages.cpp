@@ -1,0 +1,304 @@
+#include "ui/pages/BudgetPages.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "model/Attributes.h"
+#include "model/DamageTrack.h"
+#include "model/Priorities.h"
+#include "model/Race.h"
+
+namespace dk::ui {
+
+namespace {
+QLabel* valueLabel(QWidget* parent, const QString& name, Qt::Alignment align = Qt::AlignCenter) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(name);
+  label->setAlignment(align);
+  return label;
+}
+
+QPushButton* smallButton(QWidget* parent, const QString& name, const QString& text) {
+  auto* button = new QPushButton(text, parent);
+  button->setObjectName(name);
+  button->setFixedWidth(button->fontMetrics().horizontalAdvance("->") + 16);
+  button->setFocusPolicy(Qt::TabFocus);
+  return button;
+}
+}  // namespace
+
+// --- Priorities
+
+PrioritiesPage::PrioritiesPage(WarriorWindow& owner) : WarriorPage(owner, "tabPriorities") {
+  struct PoolNames {
+    const char* title;
+    const char* bar;
+    const char* echo;
+    const char* grant;
+  };
+  static constexpr std::array<PoolNames, kPoolCount> names{{
+      {"Race", "vsPRace", "lblPRaceVal", "lblraceget"},
+      {"Attributes", "vsPAtt", "lblPAttVal", "lblattget"},
+      {"Skills", "vsPSkl", "lblPSklVal", "lblsklget"},
+      {"Advantages", "vsPAdv", "lblPAdvVal", "lbladvget"},
+      {"BattleMech", "vsPBM", "lblPBMVal", "lblbmget"},
+  }};
+
+  auto* box = new QGroupBox("Priority Levels", this);
+  box->setObjectName("fraPriorities");
+  auto* grid = new QGridLayout(box);
+  grid->setContentsMargins(8, 8, 8, 8);
+  grid->setHorizontalSpacing(10);
+  grid->setVerticalSpacing(4);
+  for (int p = 0; p < kPoolCount; ++p) {
+    auto* title = new QLabel(names[p].title, box);
+    title->setAlignment(Qt::AlignCenter);
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    echoes_[p] = valueLabel(box, names[p].echo);
+    auto* bar = new QScrollBar(Qt::Vertical, box);
+    bar->setObjectName(names[p].bar);
+    bar->setRange(0, 4);
+    bar->setPageStep(1);
+    bar->setSingleStep(1);
+    // The highest level is at the top: raising a priority moves the bar up.
+    bar->setInvertedAppearance(true);
+    bar->setInvertedControls(false);
+    bar->setMinimumHeight(140);
+    bars_[p] = bar;
+    grants_[p] = valueLabel(box, names[p].grant);
+    grants_[p]->setMinimumWidth(grants_[p]->fontMetrics().horizontalAdvance("Dispossessed") + 4);
+    grid->addWidget(title, 0, p, Qt::AlignHCenter);
+    grid->addWidget(echoes_[p], 1, p, Qt::AlignHCenter);
+    grid->addWidget(bar, 2, p, Qt::AlignHCenter);
+    grid->addWidget(grants_[p], 3, p, Qt::AlignHCenter);
+    grid->setColumnStretch(p, 1);
+    connect(bar, &QScrollBar::valueChanged, this, [this, p](int level) {
+      owner_.apply([&] {
+        RuleContext ctx = owner_.context();
+        setPriorityLevel(ctx, static_cast<Pool>(p), level);
+      });
+    });
+  }
+  grid->setRowStretch(2, 1);
+
+  pointsLeft_ = valueLabel(this, "lblPL", Qt::AlignLeft | Qt::AlignVCenter);
+  QFont big = pointsLeft_->font();
+  big.setBold(true);
+  pointsLeft_->setFont(big);
+  auto* pointsRow = new QHBoxLayout;
+  pointsRow->addWidget(new QLabel("Points Left:", this));
+  pointsRow->addWidget(pointsLeft_);
+  pointsRow->addStretch();
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(6, 6, 6, 6);
+  layout->addWidget(box, 1);
+  layout->addLayout(pointsRow);
+}
+
+void PrioritiesPage::refresh() {
+  const Warrior& w = warrior();
+  for (int p = 0; p < kPoolCount; ++p) {
+    const QSignalBlocker block(bars_[p]);
+    bars_[p]->setMaximum(priorityBarMaximum(w, static_cast<Pool>(p)));
+    bars_[p]->setValue(w.priorityLevel[p]);
+    echoes_[p]->setText(QString::fromStdString(w.priorityEcho[p]));
+    grants_[p]->setText(QString::fromStdString(w.priorityGrant[p]));
+  }
+  pointsLeft_->setText(QString::fromStdString(w.pointsLeft));
+}
+
+// --- Stats
+
+StatsPage::StatsPage(WarriorWindow& owner) : WarriorPage(owner, "tabStats") {
+  auto* top = new QHBoxLayout;
+  top->setSpacing(6);
+  top->addWidget(buildAttributes(), 0);
+
+  auto* right = new QVBoxLayout;
+  right->setSpacing(6);
+  auto* freeBox = new QGroupBox("Free Attribute Points", this);
+  freeBox->setObjectName("fraFree");
+  auto* freeRow = new QHBoxLayout(freeBox);
+  freeRow->setContentsMargins(8, 4, 8, 4);
+  freeRow->addWidget(new QLabel("Free:", freeBox));
+  free_ = valueLabel(freeBox, "lblFAtt", Qt::AlignLeft | Qt::AlignVCenter);
+  freeRow->addWidget(free_, 1);
+
+  auto* charBox = new QGroupBox("Characteristics", this);
+  charBox->setObjectName("fraCharacteristics");
+  auto* charGrid = new QGridLayout(charBox);
+  charGrid->setContentsMargins(8, 4, 8, 4);
+  charGrid->setVerticalSpacing(2);
+  const std::array<std::pair<const char*, const char*>, kCharacteristicCount> chars{{
+      {"Athletic:", "lblAthVal"},
+      {"Physical:", "lblPhyVal"},
+      {"Mental:", "lblMentVal"},
+      {"Social:", "lblSocVal"},
+  }};
+  for (int c = 0; c < kCharacteristicCount; ++c) {
+    charGrid->addWidget(new QLabel(chars[c].first, charBox), c, 0);
+    characteristics_[c] = valueLabel(charBox, chars[c].second, Qt::AlignRight | Qt::AlignVCenter);
+    charGrid->addWidget(characteristics_[c], c, 1);
+  }
+  right->addWidget(freeBox);
+  right->addWidget(charBox);
+  right->addStretch();
+  top->addLayout(right, 1);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(6, 6, 6, 6);
+  layout->setSpacing(6);
+  layout->addLayout(top);
+  layout->addWidget(buildDamageGrid());
+  layout->addStretch();
+}
+
+QWidget* StatsPage::buildAttributes() {
+  struct Row {
+    const char* caption;
+    const char* value;
+    const char* down;
+    const char* up;
+  };
+  static constexpr std::array<Row, kAttributeCount> rows{{
+      {"Build:", "lblValBld", "cmdBldDown", "cmdBldUp"},
+      {"Reflexes:", "lblValRef", "cmdRefDown", "cmdRefUp"},
+      {"Intuition:", "lblValInt", "cmdIntDown", "cmdIntUp"},
+      {"Learn:", "lblValLrn", "cmdLrnDown", "cmdLrnUp"},
+      {"Charisma:", "lblValCha", "cmdChaDown", "cmdChaUp"},
+  }};
+  auto* box = new QGroupBox("Attributes", this);
+  box->setObjectName("fraAttributes");
+  auto* grid = new QGridLayout(box);
+  grid->setContentsMargins(8, 4, 8, 4);
+  grid->setHorizontalSpacing(4);
+  grid->setVerticalSpacing(2);
+  for (int a = 0; a < kAttributeCount; ++a) {
+    grid->addWidget(new QLabel(rows[a].caption, box), a, 0);
+    scores_[a] = valueLabel(box, rows[a].value);
+    scores_[a]->setMinimumWidth(scores_[a]->fontMetrics().horizontalAdvance("00") + 8);
+    auto* down = smallButton(box, rows[a].down, "<-");
+    auto* up = smallButton(box, rows[a].up, "->");
+    grid->addWidget(down, a, 1);
+    grid->addWidget(scores_[a], a, 2);
+    grid->addWidget(up, a, 3);
+    const auto attribute = static_cast<Attribute>(a);
+    connect(up, &QPushButton::clicked, this, [this, attribute] {
+      owner_.apply([&] {
+        RuleContext ctx = owner_.context();
+        raiseAttribute(ctx, attribute);
+      });
+    });
+    connect(down, &QPushButton::clicked, this, [this, attribute] {
+      owner_.apply([&] {
+        RuleContext ctx = owner_.context();
+        lowerAttribute(ctx, attribute);
+      });
+    });
+  }
+  addMods_ = new QPushButton("Add Race Mods", box);
+  addMods_->setObjectName("cmdAddRacialMods");
+  removeMods_ = new QPushButton("Delete Race Mods", box);
+  removeMods_->setObjectName("cmdRemRacialMods");
+  grid->addWidget(addMods_, kAttributeCount, 0, 1, 4);
+  grid->addWidget(removeMods_, kAttributeCount + 1, 0, 1, 4);
+  connect(addMods_, &QPushButton::clicked, this, [this] {
+    owner_.apply([&] {
+      RuleContext ctx = owner_.context();
+      addRaceMods(ctx);
+    });
+  });
+  connect(removeMods_, &QPushButton::clicked, this, [this] {
+    owner_.apply([&] {
+      RuleContext ctx = owner_.context();
+      deleteRaceMods(ctx);
+    });
+  });
+  return box;
+}
+
+QWidget* StatsPage::buildDamageGrid() {
+  static constexpr std::array<std::array<const char*, 3>, kDamageRows> rowLabels{{
+      {"1", "Good", "3 +"},
+      {"2", "Fair", "5+"},
+      {"3", "Poor", "7+"},
+      {"4", "Serious", "10+"},
+      {"5", "Critical", "11+"},
+  }};
+  auto* box = new QGroupBox("Damage Condition", this);
+  box->setObjectName("fraDamage");
+  auto* grid = new QGridLayout(box);
+  grid->setContentsMargins(8, 4, 8, 4);
+  grid->setHorizontalSpacing(1);
+  grid->setVerticalSpacing(1);
+  constexpr int kFirstBoxColumn = 3;
+  const QFontMetrics metrics = box->fontMetrics();
+  grid->addWidget(new QLabel("WF", box), 0, 0);
+  grid->addWidget(new QLabel("Condition", box), 0, 1);
+  grid->addWidget(new QLabel("Save", box), 0, 2);
+  grid->setColumnMinimumWidth(0, metrics.horizontalAdvance("WF") + 8);
+  grid->setColumnMinimumWidth(1, metrics.horizontalAdvance("Condition") + 8);
+  grid->setColumnMinimumWidth(2, metrics.horizontalAdvance("Save") + 8);
+  for (int k = 0; k < kDamageColumns / 2; ++k) {
+    auto* label = valueLabel(box, QString("lblDam%1").arg(k + 1));
+    label->setText(QString::number(k + 1));
+    pairLabels_[k] = label;
+    grid->addWidget(label, 0, kFirstBoxColumn + 2 * k, 1, 2, Qt::AlignCenter);
+  }
+  for (int r = 0; r < kDamageRows; ++r) {
+    for (int i = 0; i < 3; ++i) grid->addWidget(new QLabel(rowLabels[r][i], box), r + 1, i);
+    for (int c = 0; c < kDamageColumns; ++c) {
+      auto* tick = new QCheckBox(box);
+      tick->setObjectName(QString("Damage%1_%2").arg(c + 1).arg(r));
+      tick->setFocusPolicy(Qt::TabFocus);
+      boxes_[r][c] = tick;
+      // A gap after each pair keeps the numbered pairs apart.
+      grid->addWidget(tick, r + 1, kFirstBoxColumn + c, Qt::AlignCenter);
+      connect(tick, &QCheckBox::toggled, this, [this, r, c](bool on) {
+        warrior().damageBoxes[r][c] = on ? 1 : 0;
+      });
+    }
+    auto* fill = smallButton(box, QString("cmdFillDam_%1").arg(r), "->");
+    auto* clear = smallButton(box, QString("cmdUnFillDam_%1").arg(r), "<-");
+    fill->setFixedHeight(fill->sizeHint().height() - 6);
+    clear->setFixedHeight(clear->sizeHint().height() - 6);
+    grid->addWidget(fill, r + 1, kFirstBoxColumn + kDamageColumns + 1);
+    grid->addWidget(clear, r + 1, kFirstBoxColumn + kDamageColumns + 2);
+    connect(fill, &QPushButton::clicked, this,
+            [this, r] { owner_.apply([&] { fillDamageRow(warrior(), r); }); });
+    connect(clear, &QPushButton::clicked, this,
+            [this, r] { owner_.apply([&] { clearDamageRow(warrior(), r); }); });
+  }
+  grid->setColumnMinimumWidth(kFirstBoxColumn + kDamageColumns, 6);
+  grid->setColumnStretch(kFirstBoxColumn + kDamageColumns, 1);
+  return box;
+}
+
+void StatsPage::refresh() {
+  const Warrior& w = warrior();
+  for (int a = 0; a < kAttributeCount; ++a)
+    scores_[a]->setText(QString::fromStdString(w.attributeScore[a]));
+  for (int c = 0; c < kCharacteristicCount; ++c)
+    characteristics_[c]->setText(QString::fromStdString(w.characteristic[c]));
+  free_->setText(QString::fromStdString(w.freeAttributePoints));
+  addMods_->setEnabled(w.raceModsAddable);
+  removeMods_->setEnabled(w.raceModsRemovable);
+  const int pairs = damagePairsInUse(w);
+  for (int k = 0; k < kDamageColumns / 2; ++k) pairLabels_[k]->setVisible(k < pairs);
+  for (int r = 0; r < kDamageRows; ++r) {
+    for (int c = 0; c < kDamageColumns; ++c) {
+      QCheckBox* tick = boxes_[r][c];
+      const QSignalBlocker block(tick);
+      tick->setChecked(w.damageBoxes[r][c] != 0);
+      tick->setVisible(damageColumnInUse(w, c + 1));
+    }
+  }
+}
+
+}  // namespace dk::ui

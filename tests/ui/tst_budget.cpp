@@ -1,0 +1,197 @@
+// The "Priorities" and "Stats" pages driven through their real controls.
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QTreeWidget>
+
+#include "UiTestHelpers.h"
+
+using namespace dk;
+using namespace dk::test;
+
+class BudgetTest : public QObject {
+  Q_OBJECT
+
+  static QString text(QWidget* w, const char* name) { return child<QLabel>(w, name)->text(); }
+  static void click(QWidget* w, const char* name) {
+    QTest::mouseClick(child<QAbstractButton>(w, name), Qt::LeftButton);
+  }
+  static bool columnShown(QWidget* w, int column) {
+    return !child<QCheckBox>(w, QString("Damage%1_0").arg(column).toLatin1())->isHidden();
+  }
+
+ private slots:
+  void raisingBuildUpdatesEverythingDerived() {
+    ui::MainFrame frame;
+    frame.show();
+    auto* w = frame.newWarrior();
+    w->tabs()->setCurrentIndex(2);
+    QCOMPARE(text(w, "lblFAtt"), QString("18"));
+    QVERIFY(columnShown(w, 2));
+    QVERIFY(!columnShown(w, 3));
+    QVERIFY(child<QLabel>(w, "lblDam2")->isHidden());
+
+    click(w, "cmdBldUp");
+    QCOMPARE(text(w, "lblValBld"), QString("2"));
+    QCOMPARE(text(w, "lblFAtt"), QString("11"));
+    QCOMPARE(text(w, "lblAthVal"), QString("15"));
+    QCOMPARE(text(w, "lblPhyVal"), QString("16"));
+    QCOMPARE(text(w, "lblMentVal"), QString("16"));
+    QCOMPARE(text(w, "lblSocVal"), QString("16"));
+    QCOMPARE(child<QLineEdit>(w, "txtDTHead")->text(), QString("4"));
+    QCOMPARE(child<QLineEdit>(w, "txtDTTorso")->text(), QString("12"));
+    QCOMPARE(child<QLineEdit>(w, "txtDTArm")->text(), QString("6"));
+    QCOMPARE(child<QLineEdit>(w, "txtDTLeg")->text(), QString("6"));
+    for (int c = 1; c <= 4; ++c) QVERIFY(columnShown(w, c));
+    QVERIFY(!columnShown(w, 5));
+    QVERIFY(!child<QLabel>(w, "lblDam2")->isHidden());
+    QVERIFY(child<QLabel>(w, "lblDam3")->isHidden());
+
+    // Intuition costs two points; lowering gives them back.
+    click(w, "cmdIntUp");
+    QCOMPARE(text(w, "lblFAtt"), QString("9"));
+    click(w, "cmdIntDown");
+    QCOMPARE(text(w, "lblFAtt"), QString("11"));
+  }
+
+  void attributesLevelRefusalSpeaksThroughTheMessageBox() {
+    ui::MainFrame frame;
+    frame.show();
+    auto* w = frame.newWarrior();
+    auto* bar = child<QScrollBar>(w, "vsPAtt");
+    bar->setValue(1);  // 21 attribute points
+    QCOMPARE(text(w, "lblattget"), QString("21"));
+    QCOMPARE(text(w, "lblPL"), QString("9"));
+    // Spend up to a weighted sum of 20, then try to drop to level 0 (18 points).
+    for (int i = 0; i < 5; ++i) click(w, "cmdBldUp");
+    for (int i = 0; i < 5; ++i) click(w, "cmdRefUp");
+    for (int i = 0; i < 4; ++i) click(w, "cmdLrnUp");
+    QCOMPARE(text(w, "lblFAtt"), QString("1"));
+    QList<SeenBox> seen;
+    answerMessageBoxes({QMessageBox::Ok}, &seen);
+    bar->setValue(0);
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen[0].text,
+             QString("By doing this, you would put you wouldn't have enough points for you "
+                     "current Attributes.  Please remove some attributes before doing this."));
+    QCOMPARE(seen[0].icon, QMessageBox::Information);
+    QCOMPARE(bar->value(), 1);
+    QCOMPARE(text(w, "lblPAttVal"), QString("1"));
+    QCOMPARE(text(w, "lblattget"), QString("21"));
+    QCOMPARE(text(w, "lblPL"), QString("9"));
+  }
+
+  void raceLevelFourBringsClanSkillsToTheFront() {
+    ui::MainFrame frame;
+    frame.show();
+    auto* w = frame.newWarrior();
+    auto* areas = child<QGroupBox>(w, "fraIS")->parentWidget();
+    auto* stack = qobject_cast<QStackedWidget*>(areas);
+    QVERIFY(stack);
+    QCOMPARE(stack->currentWidget()->objectName(), QString("fraIS"));
+    child<QScrollBar>(w, "vsPRace")->setValue(4);
+    QCOMPARE(text(w, "lblraceget"), QString("Clan Elemental"));
+    QCOMPARE(text(w, "lblPRaceVal"), QString("4"));
+    QCOMPARE(text(w, "lblPL"), QString("6"));
+    QCOMPARE(stack->currentWidget()->objectName(), QString("fraClan"));
+    QVERIFY(w->warrior().isClan);
+
+    // The Elemental modifiers with their Toughness row and Build consequences.
+    click(w, "cmdAddRacialMods");
+    QCOMPARE(text(w, "lblValBld"), QString("3"));
+    QCOMPARE(text(w, "lblValCha"), QString("0"));
+    QVERIFY(!child<QAbstractButton>(w, "cmdAddRacialMods")->isEnabled());
+    QVERIFY(child<QAbstractButton>(w, "cmdRemRacialMods")->isEnabled());
+    QVERIFY(columnShown(w, 6));
+    QVERIFY(!columnShown(w, 7));
+    auto* adv = child<QTreeWidget>(w, "lvAdv");
+    QCOMPARE(adv->topLevelItemCount(), 1);
+    QCOMPARE(adv->topLevelItem(0)->text(0), QString("Toughness"));
+
+    child<QScrollBar>(w, "vsPRace")->setValue(1);
+    QCOMPARE(stack->currentWidget()->objectName(), QString("fraIS"));
+    QCOMPARE(text(w, "lblValBld"), QString("1"));  // the Elemental modifiers came off
+    QCOMPARE(adv->topLevelItemCount(), 0);
+  }
+
+  void modifyPriorityPointsThroughTheInputBox() {
+    ui::MainFrame frame;
+    frame.show();
+    auto* w = frame.newWarrior();
+    child<QScrollBar>(w, "vsPAtt")->setValue(4);
+    child<QScrollBar>(w, "vsPSkl")->setValue(4);
+    child<QScrollBar>(w, "vsPAdv")->setValue(2);
+    QCOMPARE(text(w, "lblPL"), QString("0"));
+    QCOMPARE(child<QScrollBar>(w, "vsPRace")->maximum(), 0);
+
+    QString prompt;
+    answerInputBox("15", true, &prompt);
+    w->findChild<QAction*>("mnuModifyPriority")->trigger();
+    QCOMPARE(prompt, QString("Please enter the maximum number of Priority Points:"));
+    QCOMPARE(text(w, "lblPL"), QString("15"));
+    QCOMPARE(frame.appState().priorityMaximum, 15);
+    child<QScrollBar>(w, "vsPAdv")->setValue(1);
+    QCOMPARE(text(w, "lblPL"), QString("6"));
+    QCOMPARE(child<QScrollBar>(w, "vsPRace")->maximum(), 4);
+
+    // Not a whole number: our own message, nothing changes.
+    SeenBox seen;
+    answerInputBox("lots");
+    answerMessageBox(QMessageBox::Ok, &seen);
+    w->findChild<QAction*>("mnuModifyPriority")->trigger();
+    QVERIFY(seen.text.startsWith("Please enter a whole number"));
+    QCOMPARE(frame.appState().priorityMaximum, 15);
+    QCOMPARE(text(w, "lblPL"), QString("6"));
+
+    // Cancel changes nothing, and no message follows.
+    answerInputBox("12", false);
+    w->findChild<QAction*>("mnuModifyPriority")->trigger();
+    QCOMPARE(frame.appState().priorityMaximum, 15);
+  }
+
+  void fillAndClearADamageRowWithHiddenColumns() {
+    ui::MainFrame frame;
+    frame.show();
+    auto* w = frame.newWarrior();
+    w->tabs()->setCurrentIndex(2);
+    click(w, "cmdBldUp");
+    click(w, "cmdBldUp");  // BLD 3: columns 1 to 6
+    click(w, "cmdFillDam_2");
+    for (int c = 1; c <= 6; ++c)
+      QVERIFY(child<QCheckBox>(w, QString("Damage%1_2").arg(c).toLatin1())->isChecked());
+    for (int c = 0; c < kDamageColumns; ++c) QCOMPARE(w->warrior().damageBoxes[2][c], 1);
+    QVERIFY(!child<QCheckBox>(w, "Damage1_1")->isChecked());
+    // Raising Build shows columns that are already ticked.
+    click(w, "cmdBldUp");
+    click(w, "cmdBldUp");
+    QVERIFY(columnShown(w, 10));
+    QVERIFY(child<QCheckBox>(w, "Damage10_2")->isChecked());
+    // A tick by hand goes into the record.
+    QTest::mouseClick(child<QCheckBox>(w, "Damage1_0"), Qt::LeftButton);
+    QCOMPARE(w->warrior().damageBoxes[0][0], 1);
+    click(w, "cmdUnFillDam_2");
+    for (int c = 0; c < kDamageColumns; ++c) QCOMPARE(w->warrior().damageBoxes[2][c], 0);
+    QVERIFY(!child<QCheckBox>(w, "Damage10_2")->isChecked());
+    QCOMPARE(w->warrior().damageBoxes[0][0], 1);
+  }
+
+  void battleMechLevelZeroEmptiesTheVehicleType() {
+    ui::MainFrame frame;
+    frame.show();
+    auto* w = frame.newWarrior();
+    auto* vehicle = child<QLineEdit>(w, "txtVP");
+    QVERIFY(vehicle->isEnabled());
+    child<QScrollBar>(w, "vsPBM")->setValue(3);
+    QCOMPARE(text(w, "lblbmget"), QString("Heavy"));
+    QTest::keyClicks(vehicle, "Marauder");
+    child<QScrollBar>(w, "vsPBM")->setValue(0);
+    QCOMPARE(vehicle->text(), QString());
+    QVERIFY(!vehicle->isEnabled());
+  }
+};
+
+QTEST_MAIN(BudgetTest)
+#include "tst_budget.moc"
