@@ -65,9 +65,6 @@ PrioritiesPage::PrioritiesPage(WarriorWindow& owner) : WarriorPage(owner, "tabPr
     bar->setRange(0, 4);
     bar->setPageStep(1);
     bar->setSingleStep(1);
-    // The highest level is at the top: raising a priority moves the bar up.
-    bar->setInvertedAppearance(true);
-    bar->setInvertedControls(false);
     bar->setMinimumHeight(140);
     bars_[p] = bar;
     grants_[p] = valueLabel(box, names[p].grant);
