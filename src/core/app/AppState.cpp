@@ -5,6 +5,7 @@ namespace dk {
 std::optional<SlotGrant> AppState::takeSlot() {
   if (firstWindowPending_) {
     slotFree_.assign(2, kSlotInUse);
+    freeSlots_ = 0;
     firstWindowPending_ = false;
     return SlotGrant{1, true};
   }
@@ -14,9 +15,10 @@ std::optional<SlotGrant> AppState::takeSlot() {
 }
 
 std::optional<std::int16_t> AppState::findFreeSlot() {
-  for (std::size_t k = 1; k < slotFree_.size(); ++k) {
+  for (std::size_t k = 1; freeSlots_ > 0 && k < slotFree_.size(); ++k) {
     if (slotFree_[k] != kSlotInUse) {
       slotFree_[k] = kSlotInUse;
+      --freeSlots_;
       return static_cast<std::int16_t>(k);
     }
   }
@@ -27,7 +29,10 @@ std::optional<std::int16_t> AppState::findFreeSlot() {
 }
 
 void AppState::releaseSlot(std::int16_t slot) {
-  if (slot >= 1 && slot <= upperBound()) slotFree_[static_cast<std::size_t>(slot)] = kSlotFree;
+  if (slot < 1 || slot > upperBound()) return;
+  auto& flag = slotFree_[static_cast<std::size_t>(slot)];
+  if (flag == kSlotInUse) ++freeSlots_;
+  flag = kSlotFree;
 }
 
 bool AppState::slotInUse(std::int16_t slot) const {

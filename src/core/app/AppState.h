@@ -44,6 +44,7 @@ class AppState {
  private:
   bool firstWindowPending_ = true;
   std::vector<std::int16_t> slotFree_{kSlotInUse};  // index 0 is never used
+  int freeSlots_ = 0;  // how many slots are marked free, so a full table is not searched
 };
 
 }  // namespace dk
