@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -10,6 +12,8 @@
 
 #include "app/NewWarrior.h"
 #include "app/Version.h"
+#include "files/OpenWarrior.h"
+#include "files/WarriorFile.h"
 #include "ui/AboutBox.h"
 #include "ui/Placement.h"
 #include "ui/WarriorWindow.h"
@@ -65,7 +69,8 @@ void MainFrame::buildMenus() {
   file->setObjectName("mnuFile");
   connect(action(file, "mnuNew", "&New", QKeySequence("Ctrl+N")), &QAction::triggered, this,
           &MainFrame::newWarrior);
-  action(file, "mnuOpen", "&Open...", QKeySequence("Ctrl+O"))->setEnabled(false);
+  connect(action(file, "mnuOpen", "&Open...", QKeySequence("Ctrl+O")), &QAction::triggered, this,
+          [this] { openWarrior(false, this); });
   file->addSeparator();
   action(file, "mnuPrintSetup", "Print Se&tup")->setEnabled(false);
   file->addSeparator();
@@ -141,6 +146,8 @@ WarriorWindow* MainFrame::addWarriorWindow(const SlotGrant& grant, Warrior warri
               twips(this, grant.firstWindow ? kFirstWindowHeight : kLoadStepHeight));
 
   connect(window, &WarriorWindow::newRequested, this, &MainFrame::newWarrior);
+  connect(window, &WarriorWindow::openRequested, this,
+          [this, window] { openWarrior(true, window); });
   connect(window, &WarriorWindow::exitRequested, this, &MainFrame::exitProgram);
   connect(window, &WarriorWindow::aboutRequested, this, &MainFrame::showAbout);
   // Close: at once, without a question; the slot stays taken.
@@ -156,6 +163,34 @@ WarriorWindow* MainFrame::addWarriorWindow(const SlotGrant& grant, Warrior warri
   mdi_->setActiveSubWindow(sub);
   showMenusFor(sub);
   return window;
+}
+
+WarriorWindow* MainFrame::openWarrior(bool fromWarriorWindow, QWidget* dialogParent) {
+  QFileDialog dialog(dialogParent ? dialogParent : this, "Open Warrior");
+  dialog.setObjectName("CD1");
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setNameFilters(warriorFileFilters());
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return nullptr;
+  const std::string path =
+      QFileInfo(dialog.selectedFiles().first()).absoluteFilePath().toStdString();
+  if (path.empty()) return nullptr;
+
+  // The whole file is read and checked before a window or a slot is taken, so a file that
+  // cannot be read never leaves a half-filled window behind.
+  const ReadOutcome outcome = openWarriorFile(path);
+  if (outcome.status != ReadOutcome::Ok) {
+    prompter_.showMessage(openFailedMessage(outcome, path), MessageIcon::Information);
+    return nullptr;
+  }
+  const auto grant = takeWarriorSlot(app_, prompter_);
+  if (!grant) return nullptr;
+  Warrior warrior =
+      warriorFromFile(*outcome.opened,
+                      fromWarriorWindow ? OpenedFrom::WarriorWindow : OpenedFrom::MainFrame, app_,
+                      prompter_);
+  return addWarriorWindow(*grant, std::move(warrior));
 }
 
 void MainFrame::exitProgram() {

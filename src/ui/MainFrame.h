@@ -28,6 +28,11 @@ class MainFrame : public QMainWindow {
   // File > New: a fresh warrior in a new window; nullptr when no slot is left.
   WarriorWindow* newWarrior();
 
+  // Open: asks for a warrior file and opens it in a new window. From a warrior window the stored
+  // levels go through the priority rules; from the frame they are only shown. A file that
+  // cannot be read is reported and no window is created. nullptr when nothing was opened.
+  WarriorWindow* openWarrior(bool fromWarriorWindow, QWidget* dialogParent = nullptr);
+
   // Exit: asks first; Yes closes every window and ends the program.
   void exitProgram();
 

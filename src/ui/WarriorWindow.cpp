@@ -1,9 +1,12 @@
 #include "ui/WarriorWindow.h"
 
 #include <QAction>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QKeySequence>
 #include <QVBoxLayout>
 
+#include "files/SaveFile.h"
 #include "model/Priorities.h"
 #include "ui/pages/BudgetPages.h"
 #include "ui/pages/InfoPages.h"
@@ -60,6 +63,29 @@ void WarriorWindow::refresh() {
   for (WarriorPage* page : pages_) page->refresh();
 }
 
+bool WarriorWindow::save(bool saveAs) {
+  std::string path = saveAs ? std::string() : warrior_.filePath;
+  if (path.empty()) {
+    QFileDialog dialog(this, "Save Warrior");
+    dialog.setObjectName("CD1");
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(warriorFileFilters());
+    dialog.setDefaultSuffix("war");
+    if (!warrior_.filePath.empty()) dialog.selectFile(QString::fromStdString(warrior_.filePath));
+    // A cancelled dialog writes nothing and keeps the path the warrior had.
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    path = QFileInfo(dialog.selectedFiles().first()).absoluteFilePath().toStdString();
+    if (path.empty()) return false;
+  }
+  if (!saveWarriorReporting(warrior_, path, prompter_)) return false;
+  saveAs_->setEnabled(true);
+  return true;
+}
+
+QStringList warriorFileFilters() { return {"Warriors (*.war)", "All (*.*)"}; }
+
 void WarriorWindow::buildMenus() {
   const auto action = [this](QMenu* menu, const char* name, const QString& text,
                              const QKeySequence& key = {}) {
@@ -74,12 +100,13 @@ void WarriorWindow::buildMenus() {
   file->setObjectName("mnuFile");
   connect(action(file, "mnuNew", "New", QKeySequence("Ctrl+N")), &QAction::triggered, this,
           &WarriorWindow::newRequested);
-  auto* open = action(file, "mnuOpen", "Open...", QKeySequence("Ctrl+O"));
-  open->setEnabled(false);
-  auto* save = action(file, "mnuSave", "Save", QKeySequence("Ctrl+S"));
-  save->setEnabled(false);
-  auto* saveAs = action(file, "mnuSaveAs", "Save As...", QKeySequence("Ctrl+A"));
-  saveAs->setEnabled(false);  // only after the first save in this window
+  connect(action(file, "mnuOpen", "Open...", QKeySequence("Ctrl+O")), &QAction::triggered, this,
+          &WarriorWindow::openRequested);
+  connect(action(file, "mnuSave", "Save", QKeySequence("Ctrl+S")), &QAction::triggered, this,
+          [this] { save(false); });
+  saveAs_ = action(file, "mnuSaveAs", "Save As...", QKeySequence("Ctrl+A"));
+  saveAs_->setEnabled(false);  // only after the first save in this window
+  connect(saveAs_, &QAction::triggered, this, [this] { save(true); });
   connect(action(file, "mnuClose", "&Close", QKeySequence("Ctrl+C")), &QAction::triggered, this,
           &WarriorWindow::closeRequested);
   file->addSeparator();

@@ -14,6 +14,9 @@ namespace dk::ui {
 
 class WarriorPage;
 
+// The filter entries of the warrior file choosers.
+QStringList warriorFileFilters();
+
 // A warrior window (frmWarrior): owns one warrior record for its whole life and shows it on
 // nine tab pages. Handlers call one core rule and then redraw the pages from the record.
 class WarriorWindow : public QWidget {
@@ -47,6 +50,10 @@ class WarriorWindow : public QWidget {
 
   QTabWidget* tabs() const { return tabs_; }
 
+  // "Save" (saveAs false) and "Save As..." (true): asks for a file name when the warrior has
+  // none yet (always for Save As), then writes the file. True when the warrior was saved.
+  bool save(bool saveAs);
+
  signals:
   void newRequested();
   void openRequested();
@@ -65,6 +72,7 @@ class WarriorWindow : public QWidget {
   std::vector<WarriorPage*> pages_;
   QList<QMenu*> menus_;
   QMenu* warriorsMenu_ = nullptr;
+  QAction* saveAs_ = nullptr;
 };
 
 // One tab page of a warrior window.

@@ -140,6 +140,7 @@ void setPriorityLevel(RuleContext& ctx, Pool pool, int level) {
   Warrior& w = ctx.warrior;
   if (w.priorityLevel[pool] == level) return;
   w.priorityLevel[pool] = static_cast<std::int16_t>(level);
+  w.levelShownOnly[pool] = false;
   switch (pool) {
     case kRace:
       raceLevelChanged(ctx);

@@ -1,5 +1,7 @@
 #include "model/Warrior.h"
 
+#include <algorithm>
+
 #include "util/Numeric.h"
 
 namespace dk {
@@ -47,6 +49,11 @@ bool Warrior::HaveAdv(const std::string& advantage) const {
     }
   }
   return false;
+}
+
+std::int16_t Warrior::savedLevel(Pool pool) const {
+  if (!levelShownOnly[pool]) return priorityLevel[pool];
+  return static_cast<std::int16_t>(std::clamp<std::int64_t>(integerPart(priorityEcho[pool]), 0, 4));
 }
 
 std::int64_t Warrior::score(Attribute a) const { return integerPart(attributeScore[a]); }

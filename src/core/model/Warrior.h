@@ -91,6 +91,10 @@ struct Warrior {
   std::array<std::string, kPoolCount> priorityEcho{"0", "0", "0", "0", "0"};
   std::array<std::string, kPoolCount> priorityGrant{"Human", "18", "8", "0", "Dispossessed"};
   std::string pointsLeft = "10";
+  // A warrior opened from the main frame shows its stored levels only as level texts while the
+  // bars stay at 0. Until a bar is moved, its pool's stored level is what the warrior has, and
+  // what saving writes back.
+  std::array<bool, kPoolCount> levelShownOnly{false, false, false, false, false};
 
   // --- Attributes and characteristics
   std::array<std::string, kAttributeCount> attributeScore{"1", "1", "1", "1", "1"};
@@ -108,7 +112,8 @@ struct Warrior {
   // --- Skills
   std::vector<SkillEntry> skillsIS;
   std::vector<SkillEntry> skillsClan;
-  std::array<bool, kSkillButtonCount> skillButtons{true, true, true, true, false, false};
+  // Every skill button starts open, as an opened warrior has them.
+  std::array<bool, kSkillButtonCount> skillButtons{true, true, true, true, true, true};
   bool clanAddPackageEnabled = true;   // clan "Add Package"
   bool clanDelPackageEnabled = false;  // clan "Del Package"
   bool skillsBought = false;
@@ -167,6 +172,10 @@ struct Warrior {
   std::int16_t GetAdvLvl(const std::string& advantage) const;
   // Whether a row of that name exists; "Natural Aptitude" also matches "Natural Aptitude (...".
   bool HaveAdv(const std::string& advantage) const;
+
+  // The level a pool is saved with: the bar's level, or the shown stored level while the bar
+  // has not been moved since the warrior was opened from the main frame.
+  std::int16_t savedLevel(Pool pool) const;
 
   // The score of an attribute as a number (integer part of its text).
   std::int64_t score(Attribute a) const;

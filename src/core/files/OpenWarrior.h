@@ -1,0 +1,23 @@
+#pragma once
+// Turning a warrior read from a file into the record of the window it opens into.
+
+#include "app/AppState.h"
+#include "app/Prompter.h"
+#include "files/WarriorFile.h"
+#include "model/Warrior.h"
+
+namespace dk {
+
+enum class OpenedFrom {
+  WarriorWindow,  // "Open..." of a warrior window: the levels go through the priority rules
+  MainFrame,      // "&Open..." of the main frame: the levels are only shown
+};
+
+// From a warrior window, the five stored levels are set one after another through the priority
+// rules on a new warrior, as if the user had moved the bars (that rebuilds the echoes, bounds and
+// the active skill pool); every value the file carries then takes its place. From the main frame,
+// only the level texts show the stored levels and the bars stay at 0.
+Warrior warriorFromFile(const OpenedWarrior& opened, OpenedFrom from, AppState& app,
+                        Prompter& prompter);
+
+}  // namespace dk

@@ -1,0 +1,597 @@
+#include "files/WarriorFile.h"
+
+#include <algorithm>
+#include <type_traits>
+#include <cstring>
+#include <unordered_set>
+#include <vector>
+
+#include "files/SaveFile.h"
+#include "files/TextEncoding.h"
+#include "util/Numeric.h"
+
+namespace dk {
+
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::string_view kVersionLine = "Version 2";
+
+constexpr const char* kPoolNames[kPoolCount] = {"race", "attributes", "skills", "advantages",
+                                                "BattleMech"};
+constexpr const char* kAttributeNames[kAttributeCount] = {"Build", "Reflexes", "Intuition",
+                                                          "Learn", "Charisma"};
+constexpr const char* kCharacteristicNames[kCharacteristicCount] = {"Athletic", "Physical",
+                                                                    "Mental", "Social"};
+constexpr const char* kSkillButtonNames[kSkillButtonCount] = {
+    "\"Add Pt\"", "\"Pick MOS\"", "\"Add Package\"", "\"Rem Pt\"", "\"Delete MOS\"",
+    "\"Del Package\""};
+constexpr const char* kPersonalNames[11] = {
+    "the age",       "the sex",         "the height",         "the weight",
+    "the hair color", "the eye color",  "the nationality",    "the date of birth",
+    "the place of birth", "the number of siblings", "the husband or wife"};
+
+// ---------------------------------------------------------------------------------------------
+// Writing
+
+class FileWriter {
+ public:
+  explicit FileWriter(std::size_t sizeHint) { out_.reserve(sizeHint); }
+
+  // A one-line value. A line break inside it would shift every later line for the reader, and
+  // a NUL would make the file unreadable, so each becomes a space (CR LF counts as one break).
+  void text(std::string_view value) {
+    if (value.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos) {
+      out_ += value;
+    } else {
+      for (std::size_t i = 0; i < value.size(); ++i) {
+        const char c = value[i];
+        if (c == '\r' && i + 1 < value.size() && value[i + 1] == '\n') ++i;
+        out_ += (c == '\r' || c == '\n' || c == '\0') ? ' ' : c;
+      }
+    }
+    out_ += kLineEnd;
+  }
+
+  // " 5 " and "-5 ": the sign takes the place of the leading space.
+  void numberPart(std::int64_t value) {
+    if (value >= 0) out_ += ' ';
+    out_ += toText(value);
+    out_ += ' ';
+  }
+  void number(std::int64_t value) {
+    numberPart(value);
+    out_ += kLineEnd;
+  }
+
+  void flag(bool value) { text(value ? "True" : "False"); }
+
+  // The notes run to the end of the file. Whatever form their line breaks take, each is
+  // written as CR LF; the last line gets its line end like every other line.
+  void notes(std::string_view value) {
+    constexpr std::string_view kBreakOrNul("\r\n\0", 3);
+    std::size_t i = 0;
+    while (i < value.size()) {
+      const std::size_t stop = std::min(value.find_first_of(kBreakOrNul, i), value.size());
+      out_.append(value.substr(i, stop - i));
+      if (stop == value.size()) break;
+      const char c = value[stop];
+      i = stop + 1;
+      if (c == '\0') {
+        out_ += ' ';
+        continue;
+      }
+      if (c == '\r' && i < value.size() && value[i] == '\n') ++i;
+      out_ += kLineEnd;
+    }
+    out_ += kLineEnd;
+  }
+
+  std::string& result() { return out_; }
+
+ private:
+  std::string out_;
+};
+
+std::size_t sizeHint(const Warrior& w) {
+  std::size_t n = 2048 + w.notes.size();
+  for (const auto& s : w.skillsIS) n += s.name.size() + 16;
+  for (const auto& s : w.skillsClan) n += s.name.size() + 16;
+  for (const auto& a : w.advantages) n += a.name.size() + 8;
+  for (const auto& g : w.weapons) n += g.name.size() + 8;
+  for (const auto& g : w.equipment) n += g.name.size() + 8;
+  return n;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Reading
+
+// Thrown inside the reader only; parseWarriorFile turns it into a Damaged outcome.
+struct DamagedAt {
+  int line;
+  std::string expected;
+  bool endOfFile = false;
+};
+
+std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+// "a skill", "an advantage".
+std::string withArticle(const std::string& noun) {
+  const bool vowel = !noun.empty() && std::strchr("AEIOUaeiou", noun[0]) != nullptr;
+  return (vowel ? "an " : "a ") + noun;
+}
+
+// A list that runs to the end of the file has lost its end marker (or the marker is misspelt):
+// say that, rather than naming whichever row value happened to be last.
+template <typename Read>
+void untilMarker(std::string_view marker, Read read) {
+  try {
+    read();
+  } catch (DamagedAt& damage) {
+    if (damage.endOfFile) damage.expected = quoted(marker) + " (the file ends before it)";
+    throw;
+  }
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+// What belongs on a line is described only when something is wrong with it: a plain text, or a
+// function that builds the text (row names are worked in), so reading a good file builds none.
+inline std::string describe(const char* what) { return what; }
+inline std::string describe(const std::string& what) { return what; }
+template <typename F>
+  requires std::is_invocable_r_v<std::string, const F&>
+std::string describe(const F& what) {
+  return what();
+}
+
+class LineReader {
+ public:
+  explicit LineReader(std::string_view text) : text_(text) {}
+
+  // The next line without its line end (CR LF, or a lone LF from a file edited elsewhere), as
+  // it stands; the file ending before it is damage, reported with what belonged there.
+  template <typename What>
+  std::string_view raw(const What& what) {
+    if (pos_ >= text_.size()) {
+      throw DamagedAt{line_ + 1, describe(what) + " (the file ends before it)", true};
+    }
+    std::size_t end = text_.find('\n', pos_);
+    std::size_t next;
+    if (end == std::string_view::npos) {
+      end = text_.size();
+      next = end;
+    } else {
+      next = end + 1;
+    }
+    std::string_view line = text_.substr(pos_, end - pos_);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    pos_ = next;
+    ++line_;
+    // A carriage return inside a line is read as the space the writer would put there, so that
+    // what is read is what a save writes back.
+    if (line.find('\r') != std::string_view::npos) {
+      scratch_.assign(line);
+      std::replace(scratch_.begin(), scratch_.end(), '\r', ' ');
+      return scratch_;
+    }
+    return line;
+  }
+
+  // A value: the next line with its leading and trailing blanks and tabs removed.
+  template <typename What>
+  std::string_view value(const What& what) {
+    std::string_view v = raw(what);
+    while (!v.empty() && isBlank(v.front())) v.remove_prefix(1);
+    while (!v.empty() && isBlank(v.back())) v.remove_suffix(1);
+    return v;
+  }
+
+  template <typename What>
+  std::string text(const What& what) { return std::string(value(what)); }
+
+  template <typename What>
+  std::int64_t number(const What& what, std::int64_t lo, std::int64_t hi) {
+    const std::optional<std::int64_t> n = parseWholeNumber(value(what));
+    if (!n || *n < lo || *n > hi) {
+      throw DamagedAt{line_,
+                      describe(what) + ", a whole number from " + toText(lo) + " to " + toText(hi)};
+    }
+    return *n;
+  }
+  template <typename What>
+  std::int16_t int16(const What& what) {
+    return static_cast<std::int16_t>(number(what, INT16_MIN, INT16_MAX));
+  }
+  template <typename What>
+  std::int32_t int32(const What& what) {
+    return static_cast<std::int32_t>(number(what, INT32_MIN, INT32_MAX));
+  }
+
+  // "True" in any case or a non-zero number is true; "False" in any case or 0 is false.
+  template <typename What>
+  bool flag(const What& what) {
+    const std::string_view v = value(what);
+    if (equalsIgnoringCase(v, "True")) return true;
+    if (equalsIgnoringCase(v, "False")) return false;
+    if (const std::optional<std::int64_t> n = parseWholeNumber(v)) return *n != 0;
+    throw DamagedAt{line_, describe(what) + ", \"True\" or \"False\""};
+  }
+
+  template <typename What>
+  void skip(const What& what) { raw(what); }
+
+  bool atEnd() const { return pos_ >= text_.size(); }
+  int line() const { return line_; }
+
+ private:
+  static bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+      const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
+      if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+  }
+
+  std::string_view text_;
+  std::string scratch_;  // a line that had to be changed; valid until the next read
+  std::size_t pos_ = 0;
+  int line_ = 0;
+};
+
+// One line of five numbers, the wound-factor rows of one damage column. The writer writes 1
+// for every ticked box, so only 0 and 1 belong here.
+std::array<std::int16_t, kDamageRows> damageColumn(LineReader& in, int column) {
+  const auto what = [column] {
+    return "damage column " + toText(column) + ": five numbers, each 0 or 1";
+  };
+  const std::string_view v = in.value(what);
+  std::array<std::int16_t, kDamageRows> rows{};
+  std::size_t i = 0;
+  int count = 0;
+  while (i < v.size()) {
+    while (i < v.size() && isBlank(v[i])) ++i;
+    if (i == v.size()) break;
+    std::size_t e = i;
+    while (e < v.size() && !isBlank(v[e])) ++e;
+    const std::string_view token = v.substr(i, e - i);
+    if (count == kDamageRows || (token != "0" && token != "1")) throw DamagedAt{in.line(), what()};
+    rows[static_cast<std::size_t>(count++)] = token == "1" ? 1 : 0;
+    i = e;
+  }
+  if (count != kDamageRows) throw DamagedAt{in.line(), what()};
+  return rows;
+}
+
+// Reads rows up to the stop marker; a name already in the list is damage (every list is keyed
+// by its names).
+template <typename Row, typename ReadRest>
+void readSection(LineReader& in, std::vector<Row>& rows, std::string_view stop,
+                 const std::string& kind, ReadRest readRest) {
+  in.skip(quoted("START") + " opening the " + kind + " list");
+  const std::string what = withArticle(kind) + " name or " + quoted(stop);
+  std::unordered_set<std::string> seen;
+  untilMarker(stop, [&] {
+    for (;;) {
+      std::string name = in.text(what);
+      if (name == stop) return;
+      if (!seen.insert(name).second) {
+        throw DamagedAt{in.line(),
+                        withArticle(kind) + " name not already in the list, or " + quoted(stop)};
+      }
+      Row row;
+      row.name = std::move(name);
+      readRest(row);
+      rows.push_back(std::move(row));
+    }
+  });
+}
+
+// The required or elective skill names up to the end marker: at most 51, none empty (the lists
+// end at their first empty entry, so an empty one would hide every name after it).
+void readMosSkills(LineReader& in, std::array<std::string, kMosSkillSlots>& names,
+                   std::string_view end, const std::string& kind) {
+  in.skip(quoted("START") + " opening the " + kind + " skills");
+  const std::string what = withArticle(kind) + " skill name or " + quoted(end);
+  untilMarker(end, [&] {
+    for (int count = 0;; ++count) {
+      std::string name = in.text(what);
+      if (name == end) return;
+      if (count == kMaxMosSkills) {
+        throw DamagedAt{in.line(), quoted(end) + " (at most " + toText(kMaxMosSkills) + " " +
+                                       kind + " skills)"};
+      }
+      if (name.empty()) throw DamagedAt{in.line(), what};
+      names[static_cast<std::size_t>(count)] = std::move(name);
+    }
+  });
+}
+
+void readWarrior(LineReader& in, OpenedWarrior& opened) {
+  Warrior& w = opened.warrior;
+  w.name = in.text("the name");
+  w.rank = in.text("the rank");
+  w.affiliation = in.text("the affiliation");
+  w.homePlanet = in.text("the home planet");
+  w.vehicleType = in.text("the Mech/Vehicle type");
+  w.cBillsText = in.text("the C-Bills");
+  w.equipmentCBillsText = in.text("the equipment C-Bills");
+  w.assetWorthText = in.text("the asset worth");
+  w.edge = in.text("the edge");
+  w.edgeUsed = in.text("the edge used");
+  w.apTotal = in.text("the AP total");
+  w.spTotal = in.text("the SP total");
+  w.thresholdHead = in.text("the head damage threshold");
+  w.thresholdTorso = in.text("the torso damage threshold");
+  w.thresholdArm = in.text("the arm damage threshold");
+  w.thresholdLeg = in.text("the leg damage threshold");
+
+  // The levels go through the priority rules, which index their tables with them: only the
+  // levels a priority bar can hold are taken.
+  for (int p = 0; p < kPoolCount; ++p) {
+    opened.levels[static_cast<std::size_t>(p)] = static_cast<std::int16_t>(
+        in.number([&] { return std::string("the ") + kPoolNames[p] + " priority level"; }, 0, 4));
+  }
+  for (int p = 0; p < kPoolCount; ++p) {
+    w.priorityGrant[static_cast<std::size_t>(p)] =
+        in.text([&] { return std::string("what the ") + kPoolNames[p] + " priority grants"; });
+  }
+  w.pointsLeft = in.text("the priority points left");
+
+  // Lines 31 and 32 both hold the Intuition score; the second one is the one kept.
+  for (int a = 0; a < kAttributeCount; ++a) {
+    w.attributeScore[static_cast<std::size_t>(a)] =
+        in.text([&] { return std::string("the ") + kAttributeNames[a] + " score"; });
+    if (a == kINT) w.attributeScore[kINT] = in.text("the Intuition score again");
+  }
+  w.raceModsRemovable = in.flag("whether race mods can be deleted");
+  w.raceModsAddable = in.flag("whether race mods can be added");
+  for (int c = 0; c < kCharacteristicCount; ++c) {
+    w.characteristic[static_cast<std::size_t>(c)] =
+        in.text([&] { return std::string("the ") + kCharacteristicNames[c] + " characteristic"; });
+  }
+  w.freeAttributePoints = in.text("the free attribute points");
+
+  for (int column = 0; column < kDamageColumns; ++column) {
+    const auto rows = damageColumn(in, column + 1);
+    for (int r = 0; r < kDamageRows; ++r) {
+      w.damageBoxes[static_cast<std::size_t>(r)][static_cast<std::size_t>(column)] =
+          rows[static_cast<std::size_t>(r)];
+    }
+  }
+
+  // The stored button states are checked but not used: an opened warrior has all six open.
+  for (int b = 0; b < kSkillButtonCount; ++b) {
+    in.flag([&] { return std::string("whether the ") + kSkillButtonNames[b] + " button is enabled"; });
+  }
+  w.skillButtons.fill(true);
+
+  const auto skillRest = [&in](SkillEntry& row) {
+    row.level = in.text([&] { return "the level of skill " + quoted(row.name); });
+    row.roll = in.text([&] { return "the roll of skill " + quoted(row.name); });
+  };
+  readSection(in, w.skillsIS, "STOP IS SKILLS", "Inner Sphere skill", skillRest);
+  readSection(in, w.skillsClan, "STOP CLAN SKILLS", "clan skill", skillRest);
+  w.advantagePoints = in.text("the available advantage points");
+  readSection(in, w.advantages, "STOP ADV", "advantage", [&in](AdvantageEntry& row) {
+    row.level = in.text([&] { return "the points of advantage " + quoted(row.name); });
+  });
+  readSection(in, w.weapons, "STOP WEAP", "weapon", [&in](GearEntry& row) {
+    row.quantity = in.text([&] { return "the quantity of weapon " + quoted(row.name); });
+  });
+  readSection(in, w.equipment, "STOP EQPT", "equipment", [&in](GearEntry& row) {
+    row.quantity = in.text([&] { return "the quantity of equipment " + quoted(row.name); });
+  });
+
+  in.skip("the path the file was saved to");  // filePath is the path just opened
+  w.extraEdgeBought = in.int16("the number of Extra Edge bought");
+  in.int16("the slot flag");  // checked, never handed on: the window keeps its own slot
+  w.reservedFlag = in.flag("the reserved flag");
+  w.skillsBought = in.flag("whether skills were bought");
+  w.clanPackageTaken = in.flag("whether a clan package was taken");
+  w.isClan = in.flag("whether the warrior is of a clan");
+  w.skillStage = in.int16("the skill stage");
+  w.mosName1 = in.text("the first MOS/FOS name");
+  w.mosIndex1 = in.int16("the row of the first MOS/FOS");
+  w.mosName2 = in.text("the second MOS/FOS name");
+  w.mosIndex2 = in.int16("the row of the second MOS/FOS");
+  w.mosConfirmed = in.int16("the MOS/FOS confirmation");
+  w.packageName = in.text("the package type");
+  w.packageIndex = in.int16("the row of the skill package");
+  w.cBills = in.int32("the C-Bills amount");
+  w.equipmentCBills = in.int32("the equipment C-Bills amount");
+  w.assetWorth = in.int32("the asset worth amount");
+
+  readMosSkills(in, w.requiredSkills, "END REQ", "required");
+  readMosSkills(in, w.electiveSkills, "END ELE", "elective");
+  in.skip("the reserved empty line");
+
+  // The personal lines are taken exactly as they stand, blanks included.
+  std::string* personal[11] = {&w.age,         &w.sex,         &w.height,       &w.weight,
+                               &w.hairColor,   &w.eyeColor,    &w.nationality,  &w.dateOfBirth,
+                               &w.placeOfBirth, &w.siblings,   &w.spouse};
+  for (int i = 0; i < 11; ++i) *personal[i] = std::string(in.raw(kPersonalNames[i]));
+
+  // Everything after the spouse line is the notes, joined with "\n" (none after the last).
+  std::string notes;
+  for (bool first = true; !in.atEnd(); first = false) {
+    if (!first) notes += '\n';
+    notes += in.raw("the notes");
+  }
+  w.notes = std::move(notes);
+}
+
+int lineOfOffset(std::string_view text, std::size_t offset) {
+  return 1 + static_cast<int>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(
+                                                                         std::min(offset, text.size())),
+                                         '\n'));
+}
+
+}  // namespace
+
+std::string formatWarriorFile(const Warrior& w, const std::string& filePathLine) {
+  FileWriter out(sizeHint(w));
+  out.text(kVersionLine);
+  for (const std::string* s :
+       {&w.name, &w.rank, &w.affiliation, &w.homePlanet, &w.vehicleType, &w.cBillsText,
+        &w.equipmentCBillsText, &w.assetWorthText, &w.edge, &w.edgeUsed, &w.apTotal, &w.spTotal,
+        &w.thresholdHead, &w.thresholdTorso, &w.thresholdArm, &w.thresholdLeg}) {
+    out.text(*s);
+  }
+  for (int p = 0; p < kPoolCount; ++p) out.number(w.savedLevel(static_cast<Pool>(p)));
+  for (const auto& grant : w.priorityGrant) out.text(grant);
+  out.text(w.pointsLeft);
+  for (int a = 0; a < kAttributeCount; ++a) {
+    out.text(w.attributeScore[static_cast<std::size_t>(a)]);
+    if (a == kINT) out.text(w.attributeScore[kINT]);  // line 32 repeats the Intuition score
+  }
+  out.flag(w.raceModsRemovable);
+  out.flag(w.raceModsAddable);
+  for (const auto& c : w.characteristic) out.text(c);
+  out.text(w.freeAttributePoints);
+  // Each damage column is five numbers run together: " 1  0  0  0  0 ".
+  for (int column = 0; column < kDamageColumns; ++column) {
+    for (int r = 0; r < kDamageRows; ++r) {
+      out.numberPart(
+          w.damageBoxes[static_cast<std::size_t>(r)][static_cast<std::size_t>(column)] != 0 ? 1
+                                                                                           : 0);
+    }
+    out.text("");
+  }
+  for (bool enabled : w.skillButtons) out.flag(enabled);
+
+  out.text("START IS SKILLS");
+  for (const auto& s : w.skillsIS) out.text(s.name), out.text(s.level), out.text(s.roll);
+  out.text("STOP IS SKILLS");
+  out.text("START CLAN SKILLS");
+  for (const auto& s : w.skillsClan) out.text(s.name), out.text(s.level), out.text(s.roll);
+  out.text("STOP CLAN SKILLS");
+  out.text(w.advantagePoints);
+  out.text("START ADV");
+  for (const auto& a : w.advantages) out.text(a.name), out.text(a.level);
+  out.text("STOP ADV");
+  out.text("START WEAP");
+  for (const auto& g : w.weapons) out.text(g.name), out.text(g.quantity);
+  out.text("STOP WEAP");
+  out.text("START EQPT");
+  for (const auto& g : w.equipment) out.text(g.name), out.text(g.quantity);
+  out.text("STOP EQPT");
+
+  out.text(filePathLine);
+  out.number(w.extraEdgeBought);
+  out.number(0);  // the slot of a warrior being saved is in use
+  out.flag(w.reservedFlag);
+  out.flag(w.skillsBought);
+  out.flag(w.clanPackageTaken);
+  out.flag(w.isClan);
+  out.number(w.skillStage);
+  out.text(w.mosName1);
+  out.number(w.mosIndex1);
+  out.text(w.mosName2);
+  out.number(w.mosIndex2);
+  out.number(w.mosConfirmed);
+  out.text(w.packageName);
+  out.number(w.packageIndex);
+  out.number(w.cBills);
+  out.number(w.equipmentCBills);
+  out.number(w.assetWorth);
+
+  // The lists end at their first empty entry.
+  out.text("START REQ");
+  for (const auto& s : w.requiredSkills) {
+    if (s.empty()) break;
+    out.text(s);
+  }
+  out.text("END REQ");
+  out.text("START ELE");
+  for (const auto& s : w.electiveSkills) {
+    if (s.empty()) break;
+    out.text(s);
+  }
+  out.text("END ELE");
+  out.text("");  // reserved, always empty
+
+  for (const std::string* s : {&w.age, &w.sex, &w.height, &w.weight, &w.hairColor, &w.eyeColor,
+                               &w.nationality, &w.dateOfBirth, &w.placeOfBirth, &w.siblings,
+                               &w.spouse}) {
+    out.text(*s);
+  }
+  out.notes(w.notes);
+  return encodeFileText(out.result());
+}
+
+ReadOutcome parseWarriorFile(std::string_view bytes, const std::string& path) {
+  ReadOutcome outcome;
+  if (bytes.size() > kMaxWarriorFileBytes) {
+    outcome.status = ReadOutcome::Damaged;
+    outcome.line = lineOfOffset(bytes, kMaxWarriorFileBytes);
+    outcome.expected = "its line end before the file grows past 16 MiB, the most a warrior file holds";
+    return outcome;
+  }
+  const std::string text = decodeFileText(bytes);
+  LineReader in(text);
+  try {
+    if (in.value(quoted(kVersionLine)) != kVersionLine) {
+      outcome.status = ReadOutcome::WrongVersion;
+      return outcome;
+    }
+  } catch (const DamagedAt&) {
+    outcome.status = ReadOutcome::WrongVersion;  // an empty file is no warrior file of ours
+    return outcome;
+  }
+  if (const std::size_t nul = text.find('\0'); nul != std::string::npos) {
+    outcome.status = ReadOutcome::Damaged;
+    outcome.line = lineOfOffset(text, nul);
+    outcome.expected = "text without NUL characters";
+    return outcome;
+  }
+  OpenedWarrior opened;
+  try {
+    readWarrior(in, opened);
+  } catch (const DamagedAt& damage) {
+    outcome.status = ReadOutcome::Damaged;
+    outcome.line = damage.line;
+    outcome.expected = damage.expected;
+    return outcome;
+  }
+  opened.warrior.filePath = path;
+  outcome.status = ReadOutcome::Ok;
+  outcome.opened = std::move(opened);
+  return outcome;
+}
+
+ReadOutcome openWarriorFile(const std::string& path) {
+  std::string reason;
+  // One byte past the limit is enough for the parser to see that the file is too large.
+  std::optional<std::string> bytes = readFilePrefix(path, kMaxWarriorFileBytes + 1, reason);
+  if (!bytes) {
+    ReadOutcome outcome;
+    outcome.status = ReadOutcome::Damaged;
+    outcome.readError = reason;
+    return outcome;
+  }
+  return parseWarriorFile(*bytes, path);
+}
+
+std::string damagedFileMessage(const std::string& path, int line, const std::string& expected) {
+  return "The warrior file \"" + path + "\" cannot be opened because it is damaged: line " +
+         toText(line) + " should hold " + expected + ".";
+}
+
+std::string unreadableFileMessage(const std::string& path, const std::string& reason) {
+  return "The warrior file \"" + path + "\" cannot be opened: " + reason + ".";
+}
+
+std::string saveFailedMessage(const std::string& path, const std::string& reason) {
+  return "The warrior could not be saved to \"" + path + "\": " + reason +
+         ". Nothing was changed; any earlier file of that name is as it was.";
+}
+
+std::string openFailedMessage(const ReadOutcome& outcome, const std::string& path) {
+  if (outcome.status == ReadOutcome::WrongVersion) return kWrongVersionMessage;
+  if (outcome.line == 0) return unreadableFileMessage(path, outcome.readError);
+  return damagedFileMessage(path, outcome.line, outcome.expected);
+}
+
+}  // namespace dk

@@ -1,0 +1,234 @@
+// Saving and opening warriors through the real file choosers and message boxes.
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+#include "UiTestHelpers.h"
+
+using namespace dk;
+using namespace dk::test;
+
+namespace {
+// What the last file chooser offered, checked by the tests after it closed.
+QString seenChooserName;
+QStringList seenChooserFilters;
+
+void answerFileDialog(const QString& path, bool accept = true) {
+  whenModal<QFileDialog>([path, accept](QFileDialog* dialog) {
+    seenChooserName = dialog->objectName();
+    seenChooserFilters = dialog->nameFilters();
+    if (!accept) {
+      dialog->reject();
+      return;
+    }
+    // Typed as a user would: the whole path into the name box, then the chooser's own button.
+    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+    auto* buttons = dialog->findChild<QDialogButtonBox*>("buttonBox");
+    if (!name || !buttons) {
+      dialog->reject();
+      return;
+    }
+    name->setText(path);
+    QPushButton* ok = buttons->button(dialog->acceptMode() == QFileDialog::AcceptSave
+                                          ? QDialogButtonBox::Save
+                                          : QDialogButtonBox::Open);
+    if (ok) ok->click(); else dialog->reject();
+  });
+}
+
+// Everything a page shows, by object name, for comparing two windows.
+QMap<QString, QString> shownValues(QWidget* w) {
+  QMap<QString, QString> out;
+  for (auto* e : w->findChildren<QLineEdit*>())
+    if (!e->objectName().isEmpty() && !e->objectName().startsWith("qt_"))
+      out["edit " + e->objectName()] = e->text();
+  for (auto* c : w->findChildren<QComboBox*>()) out["combo " + c->objectName()] = c->currentText();
+  for (auto* l : w->findChildren<QLabel*>())
+    if (l->objectName().startsWith("lbl")) out["label " + l->objectName()] = l->text();
+  for (auto* t : w->findChildren<QPlainTextEdit*>()) out["text " + t->objectName()] = t->toPlainText();
+  for (auto* b : w->findChildren<QCheckBox*>())
+    out["tick " + b->objectName()] = QString::number(b->isChecked()) + (b->isHidden() ? "h" : "");
+  for (auto* v : w->findChildren<QTreeWidget*>()) {
+    QStringList rows;
+    for (int i = 0; i < v->topLevelItemCount(); ++i) {
+      QStringList cells;
+      for (int c = 0; c < v->columnCount(); ++c) cells << v->topLevelItem(i)->text(c);
+      rows << cells.join("|");
+    }
+    out["list " + v->objectName()] = rows.join(";");
+  }
+  return out;
+}
+}  // namespace
+
+class FilesTest : public QObject {
+  Q_OBJECT
+  QTemporaryDir dir_;
+
+  QString path(const char* name) { return dir_.filePath(name); }
+
+ private slots:
+  void saveThenOpenFromTheFrameShowsTheSameWarrior() {
+    ui::MainFrame frame;
+    frame.show();
+    auto* w = frame.newWarrior();
+    child<QLineEdit>(w, "txtName")->setText(QString::fromUtf8("Zo\u00eb, the Second"));
+    child<QLineEdit>(w, "txtRank")->setText("Star Captain");
+    child<QComboBox>(w, "cboAffil")->setCurrentIndex(14);
+    child<QComboBox>(w, "cboSex")->setCurrentIndex(1);
+    child<QPlainTextEdit>(w, "txtNotes")->setPlainText("first line\nsecond \"quoted\" line\n");
+    child<QScrollBar>(w, "vsPAtt")->setValue(2);
+    child<QScrollBar>(w, "vsPBM")->setValue(3);
+    child<QLineEdit>(w, "txtVP")->setText("Marauder");
+    child<QAbstractButton>(w, "cmdBldUp")->click();
+    child<QAbstractButton>(w, "cmdBldUp")->click();
+    child<QAbstractButton>(w, "cmdFillDam_3")->click();
+    child<QAbstractButton>(w, "cmdAddRacialMods")->click();
+
+    auto* saveAs = w->findChild<QAction*>("mnuSaveAs");
+    QVERIFY(!saveAs->isEnabled());
+    answerFileDialog(path("zoe.war"));
+    w->findChild<QAction*>("mnuSave")->trigger();
+    QVERIFY(QFile::exists(path("zoe.war")));
+    QCOMPARE(seenChooserName, QString("CD1"));
+    QCOMPARE(seenChooserFilters, (QStringList{"Warriors (*.war)", "All (*.*)"}));
+    QVERIFY(saveAs->isEnabled());
+    QCOMPARE(QString::fromStdString(w->warrior().filePath), path("zoe.war"));
+
+    answerFileDialog(path("zoe.war"));
+    frame.findChild<QAction*>("mnuOpen", Qt::FindDirectChildrenOnly)->trigger();
+    QCOMPARE(seenChooserName, QString("CD1"));
+    QCOMPARE(seenChooserFilters, (QStringList{"Warriors (*.war)", "All (*.*)"}));
+    QCOMPARE(frame.warriorWindows().size(), 2);
+    auto* opened = frame.warriorWindows()[1];
+    QCOMPARE(opened->property("tag").toString(), QString("2"));
+    QCOMPARE(opened->windowTitle(), QString::fromUtf8("Warrior: Zo\u00eb, the Second"));
+    QVERIFY(!opened->findChild<QAction*>("mnuSaveAs")->isEnabled());
+
+    // Every page shows the same, except the bars: opened from the frame, they stay at 0
+    // while the level texts show the stored levels.
+    auto before = shownValues(w);
+    auto after = shownValues(opened);
+    QCOMPARE(after.keys(), before.keys());
+    for (const QString& key : before.keys()) QCOMPARE(key + "=" + after[key], key + "=" + before[key]);
+    QCOMPARE(child<QScrollBar>(opened, "vsPAtt")->value(), 0);
+    QCOMPARE(child<QLabel>(opened, "lblPAttVal")->text(), QString("2"));
+
+    // Saving the opened warrior writes the same bytes to the same place.
+    QFile first(path("zoe.war"));
+    QVERIFY(first.open(QIODevice::ReadOnly));
+    const QByteArray bytes = first.readAll();
+    first.close();
+    opened->findChild<QAction*>("mnuSave")->trigger();  // no dialog: it has a path
+    QFile again(path("zoe.war"));
+    QVERIFY(again.open(QIODevice::ReadOnly));
+    QCOMPARE(again.readAll().split('\n'), bytes.split('\n'));
+  }
+
+  void openFromAWarriorWindowSetsTheBars() {
+    ui::MainFrame frame;
+    frame.show();
+    auto* w = frame.newWarrior();
+    child<QScrollBar>(w, "vsPSkl")->setValue(2);
+    child<QScrollBar>(w, "vsPRace")->setValue(1);
+    answerFileDialog(path("levels.war"));
+    QVERIFY(w->save(false));
+    answerFileDialog(path("levels.war"));
+    w->findChild<QAction*>("mnuOpen")->trigger();
+    auto* opened = frame.warriorWindows().last();
+    QCOMPARE(child<QScrollBar>(opened, "vsPSkl")->value(), 2);
+    QCOMPARE(child<QScrollBar>(opened, "vsPRace")->value(), 1);
+    QCOMPARE(child<QListWidget>(opened, "lstPointsIS")->count(), 16);
+    QCOMPARE(child<QLabel>(opened, "lblPL")->text(), QString("7"));
+  }
+
+  void aFileOfAnotherVersionIsRefusedWithoutAWindow() {
+    QFile old(path("old.war"));
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("Version 1\r\nKai\r\n");
+    old.close();
+    ui::MainFrame frame;
+    frame.show();
+    SeenBox seen;
+    answerFileDialog(path("old.war"));
+    answerMessageBox(QMessageBox::Ok, &seen);
+    frame.findChild<QAction*>("mnuOpen", Qt::FindDirectChildrenOnly)->trigger();
+    QCOMPARE(seen.text, QString("Sorry, this was made in an earlier version of the Character "
+                                "Generator, you cannot open this file."));
+    QCOMPARE(seen.icon, QMessageBox::Information);
+    QVERIFY(frame.warriorWindows().isEmpty());
+    // No slot was used up: the next window is the first.
+    QCOMPARE(frame.newWarrior()->property("tag").toString(), QString("1"));
+  }
+
+  void aDamagedFileIsNamedInOneMessageAndOpensNothing() {
+    ui::MainFrame frame;
+    frame.show();
+    auto* w = frame.newWarrior();
+    answerFileDialog(path("whole.war"));
+    QVERIFY(w->save(false));
+    QFile whole(path("whole.war"));
+    QVERIFY(whole.open(QIODevice::ReadOnly));
+    QByteArray bytes = whole.readAll();
+    whole.close();
+    bytes.replace("START ADV", "START ADV");  // keep the start marker
+    bytes.replace("STOP ADV\r\n", "");        // lose the stop marker
+    QFile broken(path("broken.war"));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write(bytes);
+    broken.close();
+
+    QList<SeenBox> seen;
+    answerFileDialog(path("broken.war"));
+    answerMessageBoxes({QMessageBox::Ok}, &seen);
+    w->findChild<QAction*>("mnuOpen")->trigger();
+    QCOMPARE(seen.size(), 1);
+    QVERIFY2(seen[0].text.contains(path("broken.war")), qPrintable(seen[0].text));
+    QVERIFY2(seen[0].text.contains("line"), qPrintable(seen[0].text));
+    QCOMPARE(frame.warriorWindows().size(), 1);
+    QCOMPARE(frame.newWarrior()->property("tag").toString(), QString("2"));
+  }
+
+  void aSaveThatCannotBeWrittenSaysWhyAndChangesNothing() {
+    ui::MainFrame frame;
+    frame.show();
+    auto* w = frame.newWarrior();
+    const QString target = path("no-such-folder/kai.war");
+    SeenBox seen;
+    answerFileDialog(target);
+    answerMessageBox(QMessageBox::Ok, &seen);
+    QVERIFY(!w->save(false));
+    QVERIFY2(seen.text.contains(target), qPrintable(seen.text));
+    QVERIFY(w->warrior().filePath.empty());
+    QVERIFY(!w->findChild<QAction*>("mnuSaveAs")->isEnabled());
+    QVERIFY(!QFile::exists(target));
+  }
+
+  void cancellingTheChooserWritesNothing() {
+    ui::MainFrame frame;
+    frame.show();
+    auto* w = frame.newWarrior();
+    answerFileDialog(path("kept.war"));
+    QVERIFY(w->save(false));
+    // Save As cancelled: nothing written, the warrior keeps its file.
+    answerFileDialog(QString(), false);
+    QVERIFY(!w->save(true));
+    QCOMPARE(QString::fromStdString(w->warrior().filePath), path("kept.war"));
+    answerFileDialog(QString(), false);
+    frame.findChild<QAction*>("mnuOpen", Qt::FindDirectChildrenOnly)->trigger();
+    QCOMPARE(frame.warriorWindows().size(), 1);
+  }
+};
+
+QTEST_MAIN(FilesTest)
+#include "tst_files.moc"
