@@ -17,7 +17,8 @@ for preset in default sanitize; do
   ctest --preset "$preset" -j2
 done
 
-if [ -x scripts/run-fuzz.sh ]; then
-  echo "=== fuzzing the warrior file reader ==="
-  bash scripts/run-fuzz.sh
-fi
+echo "=== warrior file benchmark (saving and opening beside plain file I/O) ==="
+./build/default/tests/core_bench --benchmark_min_time=0.05
+
+echo "=== fuzzing the warrior file reader ==="
+bash scripts/run-fuzz.sh 60
