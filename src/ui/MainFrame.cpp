@@ -2,8 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -15,6 +13,7 @@
 #include "files/OpenWarrior.h"
 #include "files/WarriorFile.h"
 #include "ui/AboutBox.h"
+#include "ui/FileChooser.h"
 #include "ui/Placement.h"
 #include "ui/WarriorWindow.h"
 
@@ -139,6 +138,7 @@ WarriorWindow* MainFrame::newWarrior() {
 WarriorWindow* MainFrame::addWarriorWindow(const SlotGrant& grant, Warrior warrior) {
   auto* window = new WarriorWindow(app_, prompter_, std::move(warrior));
   window->setSlot(grant.slot);
+  window->setFolderMemory(&folders_);
   QMdiSubWindow* sub = mdi_->addSubWindow(window);
   sub->setAttribute(Qt::WA_DeleteOnClose);
   sub->setWindowIcon(windowIcon());
@@ -166,15 +166,8 @@ WarriorWindow* MainFrame::addWarriorWindow(const SlotGrant& grant, Warrior warri
 }
 
 WarriorWindow* MainFrame::openWarrior(bool fromWarriorWindow, QWidget* dialogParent) {
-  QFileDialog dialog(dialogParent ? dialogParent : this, "Open Warrior");
-  dialog.setObjectName("CD1");
-  dialog.setOption(QFileDialog::DontUseNativeDialog);
-  dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setFileMode(QFileDialog::ExistingFile);
-  dialog.setNameFilters(warriorFileFilters());
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return nullptr;
   const std::string path =
-      QFileInfo(dialog.selectedFiles().first()).absoluteFilePath().toStdString();
+      chooseWarriorFile(dialogParent ? dialogParent : this, false, folders_).toStdString();
   if (path.empty()) return nullptr;
 
   // The whole file is read and checked before a window or a slot is taken, so a file that

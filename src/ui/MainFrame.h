@@ -6,6 +6,7 @@
 
 #include "app/AppState.h"
 #include "model/Warrior.h"
+#include "ui/FileChooser.h"
 #include "ui/QtPrompter.h"
 
 namespace dk::ui {
@@ -52,6 +53,7 @@ class MainFrame : public QMainWindow {
   QtPrompter prompter_;
   QMdiArea* mdi_ = nullptr;
   QList<QMenu*> frameMenus_;
+  FolderMemory folders_;
 };
 
 }  // namespace dk::ui

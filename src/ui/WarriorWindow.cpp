@@ -1,13 +1,12 @@
 #include "ui/WarriorWindow.h"
 
 #include <QAction>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QKeySequence>
 #include <QVBoxLayout>
 
 #include "files/SaveFile.h"
 #include "model/Priorities.h"
+#include "ui/FileChooser.h"
 #include "ui/pages/BudgetPages.h"
 #include "ui/pages/InfoPages.h"
 #include "ui/pages/ListPages.h"
@@ -66,25 +65,18 @@ void WarriorWindow::refresh() {
 bool WarriorWindow::save(bool saveAs) {
   std::string path = saveAs ? std::string() : warrior_.filePath;
   if (path.empty()) {
-    QFileDialog dialog(this, "Save Warrior");
-    dialog.setObjectName("CD1");
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters(warriorFileFilters());
-    dialog.setDefaultSuffix("war");
-    if (!warrior_.filePath.empty()) dialog.selectFile(QString::fromStdString(warrior_.filePath));
-    // A cancelled dialog writes nothing and keeps the path the warrior had.
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-    path = QFileInfo(dialog.selectedFiles().first()).absoluteFilePath().toStdString();
-    if (path.empty()) return false;
+    FolderMemory scratch;
+    // A cancelled chooser writes nothing and keeps the path the warrior had.
+    const QString chosen =
+        chooseWarriorFile(this, true, folders_ ? *folders_ : scratch,
+                          QString::fromStdString(warrior_.filePath));
+    if (chosen.isEmpty()) return false;
+    path = chosen.toStdString();
   }
   if (!saveWarriorReporting(warrior_, path, prompter_)) return false;
   saveAs_->setEnabled(true);
   return true;
 }
-
-QStringList warriorFileFilters() { return {"Warriors (*.war)", "All (*.*)"}; }
 
 void WarriorWindow::buildMenus() {
   const auto action = [this](QMenu* menu, const char* name, const QString& text,

@@ -13,9 +13,7 @@
 namespace dk::ui {
 
 class WarriorPage;
-
-// The filter entries of the warrior file choosers.
-QStringList warriorFileFilters();
+class FolderMemory;
 
 // A warrior window (frmWarrior): owns one warrior record for its whole life and shows it on
 // nine tab pages. Handlers call one core rule and then redraw the pages from the record.
@@ -54,6 +52,9 @@ class WarriorWindow : public QWidget {
   // none yet (always for Save As), then writes the file. True when the warrior was saved.
   bool save(bool saveAs);
 
+  // Where the file choosers of this window open (shared by every window of the frame).
+  void setFolderMemory(FolderMemory* folders) { folders_ = folders; }
+
  signals:
   void newRequested();
   void openRequested();
@@ -73,6 +74,7 @@ class WarriorWindow : public QWidget {
   QList<QMenu*> menus_;
   QMenu* warriorsMenu_ = nullptr;
   QAction* saveAs_ = nullptr;
+  FolderMemory* folders_ = nullptr;
 };
 
 // One tab page of a warrior window.

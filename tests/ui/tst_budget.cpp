@@ -178,6 +178,45 @@ class BudgetTest : public QObject {
     QCOMPARE(w->warrior().damageBoxes[0][0], 1);
   }
 
+  void exceptionalAttributeAsksAndAddsItsRow() {
+    ui::MainFrame frame;
+    frame.show();
+    auto* w = frame.newWarrior();
+    child<QScrollBar>(w, "vsPAtt")->setValue(4);  // 30 attribute points
+    for (int i = 0; i < 5; ++i) click(w, "cmdChaUp");
+    QCOMPARE(text(w, "lblValCha"), QString("6"));
+    // No advantage points yet: refused with its message.
+    QList<SeenBox> seen;
+    answerMessageBoxes({QMessageBox::Ok}, &seen);
+    click(w, "cmdChaUp");
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen[0].text, QString("To do so you'd need exceptional attribute and you don't have "
+                                   "enough points for that, sorry"));
+    QCOMPARE(text(w, "lblValCha"), QString("6"));
+
+    child<QScrollBar>(w, "vsPAdv")->setValue(2);
+    QCOMPARE(text(w, "lblPoints"), QString("2"));
+    // No keeps everything; Yes takes the two points and adds the row.
+    seen.clear();
+    answerMessageBoxes({QMessageBox::No}, &seen);
+    click(w, "cmdChaUp");
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen[0].text,
+             QString("You will have to add exceptional attribute to do so, are you sure?"));
+    QCOMPARE(seen[0].icon, QMessageBox::Question);
+    QCOMPARE(text(w, "lblValCha"), QString("6"));
+    seen.clear();
+    answerMessageBoxes({QMessageBox::Yes}, &seen);
+    click(w, "cmdChaUp");
+    QCOMPARE(text(w, "lblValCha"), QString("7"));
+    QCOMPARE(text(w, "lblPoints"), QString("0"));
+    QCOMPARE(text(w, "lblSocVal"), QString("10"));
+    auto* adv = child<QTreeWidget>(w, "lvAdv");
+    QCOMPARE(adv->topLevelItemCount(), 1);
+    QCOMPARE(adv->topLevelItem(0)->text(0), QString("Exceptional Attribute"));
+    QCOMPARE(adv->topLevelItem(0)->text(1), QString("2"));
+  }
+
   void battleMechLevelZeroEmptiesTheVehicleType() {
     ui::MainFrame frame;
     frame.show();

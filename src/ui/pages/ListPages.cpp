@@ -64,8 +64,6 @@ QWidget* skillArea(QWidget* parent, const char* frameName, const QString& title,
 }  // namespace
 
 SkillsPage::SkillsPage(WarriorWindow& owner) : WarriorPage(owner, "tabSkills") {
-  current_ = new QLabel(this);
-  current_->setObjectName("lblCurr");
   areas_ = new QStackedWidget(this);
   innerSphere_ = skillArea(areas_, "fraIS", "Inner Sphere Skills", ownedIS_, "lvSkillsIS",
                            poolIS_, "lstPointsIS");
@@ -75,7 +73,6 @@ SkillsPage::SkillsPage(WarriorWindow& owner) : WarriorPage(owner, "tabSkills") {
   areas_->addWidget(clan_);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(6, 6, 6, 6);
-  layout->addWidget(current_);
   layout->addWidget(areas_, 1);
 }
 

@@ -20,7 +20,6 @@ class SkillsPage : public WarriorPage {
   void refresh() override;
 
  private:
-  QLabel* current_ = nullptr;
   QStackedWidget* areas_ = nullptr;
   QWidget* innerSphere_ = nullptr;
   QWidget* clan_ = nullptr;
