@@ -91,11 +91,11 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
 }
 
 void AboutBox::startSystemInfo() {
-  const auto tool = findSystemInfoTool(qEnvironmentVariable("PATH").toStdString(),
-                                       [](const std::string& path) {
-                                         const QFileInfo info(QString::fromStdString(path));
-                                         return info.isFile() && info.isExecutable();
-                                       });
+  const auto tool =
+      findSystemInfoTool(qEnvironmentVariable("PATH").toStdString(), [](const std::string& path) {
+        const QFileInfo info(QString::fromStdString(path));
+        return info.isFile() && info.isExecutable();
+      });
   // Started directly (no shell); a program that cannot be started counts as unavailable.
   if (tool && QProcess::startDetached(QString::fromStdString(*tool), {})) return;
   QtPrompter(this).showMessage(kSystemInfoUnavailable, MessageIcon::None);

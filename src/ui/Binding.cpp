@@ -14,8 +14,7 @@ QString oneLine(const QString& text) {
   return out;
 }
 
-QLineEdit* FieldBindings::line(QWidget* parent, const char* objectName, Field field,
-                               bool locked) {
+QLineEdit* FieldBindings::line(QWidget* parent, const char* objectName, Field field, bool locked) {
   auto* edit = new QLineEdit(parent);
   edit->setObjectName(objectName);
   edit->setReadOnly(locked);

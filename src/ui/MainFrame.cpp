@@ -14,6 +14,7 @@
 #include "files/WarriorFile.h"
 #include "ui/AboutBox.h"
 #include "ui/FileChooser.h"
+#include "ui/Menus.h"
 #include "ui/Placement.h"
 #include "ui/WarriorWindow.h"
 
@@ -58,11 +59,7 @@ MainFrame::~MainFrame() {
 void MainFrame::buildMenus() {
   const auto action = [this](QMenu* menu, const char* name, const QString& text,
                              const QKeySequence& key = {}) {
-    auto* a = new QAction(text, this);
-    a->setObjectName(name);
-    if (!key.isEmpty()) a->setShortcut(key);
-    menu->addAction(a);
-    return a;
+    return addMenuAction(this, menu, name, text, key);
   };
   auto* file = new QMenu("&File", this);
   file->setObjectName("mnuFile");
@@ -113,8 +110,8 @@ void MainFrame::showMenusFor(QMdiSubWindow* sub) {
 void MainFrame::fillWarriorsMenu(QMenu* menu) {
   menu->clear();
   int number = 1;
-  QMdiSubWindow* active = mdi_->activeSubWindow() ? mdi_->activeSubWindow()
-                                                  : mdi_->currentSubWindow();
+  QMdiSubWindow* active =
+      mdi_->activeSubWindow() ? mdi_->activeSubWindow() : mdi_->currentSubWindow();
   for (QMdiSubWindow* sub : mdi_->subWindowList(QMdiArea::CreationOrder)) {
     QString text = sub->widget()->windowTitle();
     text.replace('&', "&&");
@@ -179,10 +176,9 @@ WarriorWindow* MainFrame::openWarrior(bool fromWarriorWindow, QWidget* dialogPar
   }
   const auto grant = takeWarriorSlot(app_, prompter_);
   if (!grant) return nullptr;
-  Warrior warrior =
-      warriorFromFile(*outcome.opened,
-                      fromWarriorWindow ? OpenedFrom::WarriorWindow : OpenedFrom::MainFrame, app_,
-                      prompter_);
+  Warrior warrior = warriorFromFile(
+      *outcome.opened, fromWarriorWindow ? OpenedFrom::WarriorWindow : OpenedFrom::MainFrame, app_,
+      prompter_);
   return addWarriorWindow(*grant, std::move(warrior));
 }
 

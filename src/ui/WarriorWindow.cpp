@@ -7,6 +7,7 @@
 #include "files/SaveFile.h"
 #include "model/Priorities.h"
 #include "ui/FileChooser.h"
+#include "ui/Menus.h"
 #include "ui/pages/BudgetPages.h"
 #include "ui/pages/InfoPages.h"
 #include "ui/pages/ListPages.h"
@@ -67,9 +68,8 @@ bool WarriorWindow::save(bool saveAs) {
   if (path.empty()) {
     FolderMemory scratch;
     // A cancelled chooser writes nothing and keeps the path the warrior had.
-    const QString chosen =
-        chooseWarriorFile(this, true, folders_ ? *folders_ : scratch,
-                          QString::fromStdString(warrior_.filePath));
+    const QString chosen = chooseWarriorFile(this, true, folders_ ? *folders_ : scratch,
+                                             QString::fromStdString(warrior_.filePath));
     if (chosen.isEmpty()) return false;
     path = chosen.toStdString();
   }
@@ -81,11 +81,7 @@ bool WarriorWindow::save(bool saveAs) {
 void WarriorWindow::buildMenus() {
   const auto action = [this](QMenu* menu, const char* name, const QString& text,
                              const QKeySequence& key = {}) {
-    auto* a = new QAction(text, this);
-    a->setObjectName(name);
-    if (!key.isEmpty()) a->setShortcut(key);
-    menu->addAction(a);
-    return a;
+    return addMenuAction(this, menu, name, text, key);
   };
 
   auto* file = new QMenu("File", this);
@@ -113,13 +109,8 @@ void WarriorWindow::buildMenus() {
   auto* modify = gm->addMenu("&Modify");
   modify->setObjectName("mnuModify");
   action(modify, "mnuModifyCBills", "Modify &C-Bills")->setEnabled(false);
-  connect(action(modify, "mnuModifyPriority", "Modify &Priority Points"), &QAction::triggered,
-          this, [this] {
-            apply([this] {
-              RuleContext ctx = context();
-              modifyPriorityPoints(ctx);
-            });
-          });
+  connect(action(modify, "mnuModifyPriority", "Modify &Priority Points"), &QAction::triggered, this,
+          [this] { applyRule([](RuleContext& ctx) { modifyPriorityPoints(ctx); }); });
 
   warriorsMenu_ = new QMenu("&Warriors", this);
   warriorsMenu_->setObjectName("mnuWarriors");

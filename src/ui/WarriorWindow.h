@@ -46,6 +46,14 @@ class WarriorWindow : public QWidget {
     refresh();
   }
 
+  // Runs one rule that works on the window's rule context, then redraws.
+  template <typename Rule>
+  void applyRule(Rule&& rule) {
+    RuleContext ctx = context();
+    rule(ctx);
+    refresh();
+  }
+
   QTabWidget* tabs() const { return tabs_; }
 
   // "Save" (saveAs false) and "Save As..." (true): asks for a file name when the warrior has

@@ -2,13 +2,13 @@
 // I/O. The reader and the writer should stay within five times the plain I/O.
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <fcntl.h>
+#include <unistd.h>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <unistd.h>
 
 #include "files/SaveFile.h"
 #include "files/WarriorFile.h"

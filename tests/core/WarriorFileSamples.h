@@ -67,11 +67,13 @@ inline Warrior fullWarrior() {
   w.mosConfirmed = 1, w.packageName = "Basic Academy Package";
   w.cBills = -150, w.equipmentCBills = 0, w.assetWorth = 650;
   w.requiredSkills[0] = "Gunnery", w.requiredSkills[1] = "Piloting";
-  w.electiveSkills[0] = "Blade", w.electiveSkills[1] = "Medtech", w.electiveSkills[2] = "Leadership";
+  w.electiveSkills[0] = "Blade", w.electiveSkills[1] = "Medtech",
+  w.electiveSkills[2] = "Leadership";
   w.age = "27", w.sex = "Female", w.height = "182 cm", w.weight = "70 kg", w.hairColor = "Black";
   w.eyeColor = "Grey", w.nationality = "Drakkenfold", w.dateOfBirth = "1 April 3025";
   w.placeOfBirth = "Kestrel Prime", w.siblings = "2";
-  w.notes = "Served two tours on the rim.\nOwes \"Red\" Tomas 300 C-Bills, and knows it.\nTrusts nobody.";
+  w.notes =
+      "Served two tours on the rim.\nOwes \"Red\" Tomas 300 C-Bills, and knows it.\nTrusts nobody.";
   return w;
 }
 

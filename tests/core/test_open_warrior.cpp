@@ -51,8 +51,8 @@ TEST(OpenWarrior, FromAWarriorWindowTheLevelsGoThroughThePriorityRules) {
 TEST(OpenWarrior, FromTheFrameOnlyTheLevelTextsShowTheStoredLevels) {
   AppState app;
   test::FakePrompter prompter;
-  const Warrior w = warriorFromFile(storedWarrior({3, 2, 2, 1, 4}), OpenedFrom::MainFrame, app,
-                                    prompter);
+  const Warrior w =
+      warriorFromFile(storedWarrior({3, 2, 2, 1, 4}), OpenedFrom::MainFrame, app, prompter);
   EXPECT_EQ(w.priorityLevel, (std::array<std::int16_t, 5>{0, 0, 0, 0, 0}));
   EXPECT_EQ(w.priorityEcho, (std::array<std::string, 5>{"3", "2", "2", "1", "4"}));
   EXPECT_EQ(w.priorityBound, (std::array<std::int16_t, 5>{4, 4, 4, 4, 4}));
@@ -64,8 +64,7 @@ TEST(OpenWarrior, FromTheFrameOnlyTheLevelTextsShowTheStoredLevels) {
 TEST(OpenWarrior, LevelsOpenedFromTheFrameAreNotLostBySaving) {
   AppState app;
   test::FakePrompter prompter;
-  Warrior w = warriorFromFile(storedWarrior({3, 2, 2, 1, 4}), OpenedFrom::MainFrame, app,
-                              prompter);
+  Warrior w = warriorFromFile(storedWarrior({3, 2, 2, 1, 4}), OpenedFrom::MainFrame, app, prompter);
   EXPECT_EQ(w.savedLevel(kRace), 3);
   EXPECT_EQ(w.savedLevel(kBattleMech), 4);
   // Once a bar is moved, its own level counts.
@@ -79,8 +78,8 @@ TEST(OpenWarrior, TheSharedMaximumDecidesThePointsLeftOnTheWay) {
   AppState app;
   app.priorityMaximum = 20;
   test::FakePrompter prompter;
-  const Warrior w = warriorFromFile(storedWarrior({4, 4, 4, 4, 4}), OpenedFrom::WarriorWindow,
-                                    app, prompter);
+  const Warrior w =
+      warriorFromFile(storedWarrior({4, 4, 4, 4, 4}), OpenedFrom::WarriorWindow, app, prompter);
   EXPECT_EQ(w.priorityBound, (std::array<std::int16_t, 5>{4, 4, 4, 4, 4}));
   EXPECT_EQ(w.priorityLevel, (std::array<std::int16_t, 5>{4, 4, 4, 4, 4}));
 }

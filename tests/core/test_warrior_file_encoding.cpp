@@ -13,16 +13,16 @@ TEST(TextEncoding, Utf8ValidationIsStrict) {
   EXPECT_TRUE(isValidUtf8("plain"));
   EXPECT_TRUE(isValidUtf8("Zo\xC3\xAB \xE2\x82\xAC \xF0\x9F\x98\x80"));  // ë, €, an emoji
   EXPECT_TRUE(isValidUtf8(std::string("a\0b", 3)));
-  EXPECT_FALSE(isValidUtf8("Zo\xEB"));               // a Windows-1252 ë
-  EXPECT_FALSE(isValidUtf8("\xC3"));                 // cut off
-  EXPECT_FALSE(isValidUtf8("\xE2\x82"));             // cut off
-  EXPECT_FALSE(isValidUtf8("\x80"));                 // a lone continuation byte
-  EXPECT_FALSE(isValidUtf8("\xC0\xAF"));             // overlong "/"
-  EXPECT_FALSE(isValidUtf8("\xE0\x80\xAF"));         // overlong
-  EXPECT_FALSE(isValidUtf8("\xED\xA0\x80"));         // a surrogate
-  EXPECT_FALSE(isValidUtf8("\xF4\x90\x80\x80"));     // above U+10FFFF
+  EXPECT_FALSE(isValidUtf8("Zo\xEB"));            // a Windows-1252 ë
+  EXPECT_FALSE(isValidUtf8("\xC3"));              // cut off
+  EXPECT_FALSE(isValidUtf8("\xE2\x82"));          // cut off
+  EXPECT_FALSE(isValidUtf8("\x80"));              // a lone continuation byte
+  EXPECT_FALSE(isValidUtf8("\xC0\xAF"));          // overlong "/"
+  EXPECT_FALSE(isValidUtf8("\xE0\x80\xAF"));      // overlong
+  EXPECT_FALSE(isValidUtf8("\xED\xA0\x80"));      // a surrogate
+  EXPECT_FALSE(isValidUtf8("\xF4\x90\x80\x80"));  // above U+10FFFF
   EXPECT_FALSE(isValidUtf8("\xF5\x80\x80\x80"));
-  EXPECT_FALSE(isValidUtf8("\xC3\x28"));             // lead without its continuation
+  EXPECT_FALSE(isValidUtf8("\xC3\x28"));  // lead without its continuation
 }
 
 TEST(TextEncoding, TheHighHalfOfTheCodePageMapsToItsCharacters) {
@@ -52,8 +52,10 @@ TEST(TextEncoding, CharactersOutsideTheCodePageDoNotFit) {
   EXPECT_FALSE(utf8ToWindows1252("\u0080"));            // 0x80 is the euro sign, not U+0080
   EXPECT_FALSE(utf8ToWindows1252("\u0082"));
   EXPECT_FALSE(utf8ToWindows1252("\u0100"));
-  EXPECT_FALSE(utf8ToWindows1252("Zo\xEB"));            // not UTF-8 at all
-  EXPECT_EQ(utf8ToWindows1252("Zo\u00EB \u20AC5"), "Zo\xEB \x80" "5");
+  EXPECT_FALSE(utf8ToWindows1252("Zo\xEB"));  // not UTF-8 at all
+  EXPECT_EQ(utf8ToWindows1252("Zo\u00EB \u20AC5"),
+            "Zo\xEB \x80"
+            "5");
 }
 
 TEST(TextEncoding, FilesAreReadAsUtf8WhenValidElseAsWindows1252) {
@@ -76,8 +78,8 @@ TEST(TextEncoding, FilesAreWrittenAsWindows1252WhenEveryCharacterFitsElseUtf8) {
 
 TEST(TextEncoding, NamesSurviveSavingAndOpening) {
   for (const std::string name :
-       {"Kai, the Second", "Zo\u00EB", "\"Red\" O'Hara", "\u00C3\u00A9mile", "Jos\u00E9 \u65E5\u672C",
-        "\u20AC\u2122 \u0081\u008D", "\u0160koda \u0178ves"}) {
+       {"Kai, the Second", "Zo\u00EB", "\"Red\" O'Hara", "\u00C3\u00A9mile",
+        "Jos\u00E9 \u65E5\u672C", "\u20AC\u2122 \u0081\u008D", "\u0160koda \u0178ves"}) {
     Warrior w;
     w.name = name;
     w.notes = name + "\n" + name;

@@ -50,7 +50,8 @@ TEST(WarriorFileReader, TheGoldenFilesOpenWithEveryField) {
   EXPECT_EQ(full.warrior.skillButtons, kAllOpen);
 
   const OpenedWarrior fresh = openOk(fixtureBytes("new_warrior.war"));
-  EXPECT_EQ(resaved(fresh, kNewWarriorPath, Warrior{}.skillButtons), fixtureBytes("new_warrior.war"));
+  EXPECT_EQ(resaved(fresh, kNewWarriorPath, Warrior{}.skillButtons),
+            fixtureBytes("new_warrior.war"));
   EXPECT_EQ(fresh.warrior.notes, "");
 }
 
@@ -97,7 +98,8 @@ TEST(WarriorFileReader, TheSlotLineIsCheckedButNeverHandedOn) {
   // Stored while the slot was free (-1), it must not free the slot of the window it opens into:
   // the outcome has nowhere to carry it, and the next save writes 0 again.
   const OpenedWarrior w = openOk(replaced(100, "-1"));
-  EXPECT_EQ(resaved(w, kFullWarriorPath, fullWarrior().skillButtons), fixtureBytes("full_warrior.war"));
+  EXPECT_EQ(resaved(w, kFullWarriorPath, fullWarrior().skillButtons),
+            fixtureBytes("full_warrior.war"));
 }
 
 TEST(WarriorFileReader, AnyOtherFirstLineIsAnEarlierVersion) {
@@ -135,7 +137,8 @@ TEST(WarriorFileReader, ADamagedFileIsRefusedAtTheLineAtFault) {
       {"four damage numbers", replaced(43, " 0  0  0  0 "), 44, "damage column 3: five numbers"},
       {"six damage numbers", replaced(56, " 0  0  0  0  0  0 "), 57, "damage column 16"},
       {"a damage value of 2", replaced(41, " 1  2  0  0  0 "), 42, "each 0 or 1"},
-      {"16 bits exceeded", replaced(109, " 32768 "), 110, "second MOS/FOS, a whole number from -32768 to 32767"},
+      {"16 bits exceeded", replaced(109, " 32768 "), 110,
+       "second MOS/FOS, a whole number from -32768 to 32767"},
       {"slot line out of range", replaced(100, "-32769"), 101, "the slot flag"},
       {"32 bits exceeded", replaced(113, "2147483648"), 114, "from -2147483648 to 2147483647"},
       {"a fraction", replaced(115, " 1.5 "), 116, "the asset worth amount"},

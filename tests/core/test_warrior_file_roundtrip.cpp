@@ -57,11 +57,27 @@ class WarriorGenerator {
 
   Warrior warrior() {
     Warrior w;
-    for (std::string* s : {&w.name, &w.rank, &w.affiliation, &w.homePlanet, &w.vehicleType,
-                           &w.cBillsText, &w.equipmentCBillsText, &w.assetWorthText, &w.edge,
-                           &w.edgeUsed, &w.apTotal, &w.spTotal, &w.thresholdHead,
-                           &w.thresholdTorso, &w.thresholdArm, &w.thresholdLeg, &w.pointsLeft,
-                           &w.freeAttributePoints, &w.advantagePoints, &w.mosName1, &w.mosName2,
+    for (std::string* s : {&w.name,
+                           &w.rank,
+                           &w.affiliation,
+                           &w.homePlanet,
+                           &w.vehicleType,
+                           &w.cBillsText,
+                           &w.equipmentCBillsText,
+                           &w.assetWorthText,
+                           &w.edge,
+                           &w.edgeUsed,
+                           &w.apTotal,
+                           &w.spTotal,
+                           &w.thresholdHead,
+                           &w.thresholdTorso,
+                           &w.thresholdArm,
+                           &w.thresholdLeg,
+                           &w.pointsLeft,
+                           &w.freeAttributePoints,
+                           &w.advantagePoints,
+                           &w.mosName1,
+                           &w.mosName2,
                            &w.packageName}) {
       *s = value();
     }
@@ -75,9 +91,11 @@ class WarriorGenerator {
       for (auto& box : row) box = static_cast<std::int16_t>(number(0, 1));
     for (auto& b : w.skillButtons) b = flag();
     std::set<std::string> used;
-    for (int i = between(0, 12); i > 0; --i) w.skillsIS.push_back({uniqueName(used), value(), value()});
+    for (int i = between(0, 12); i > 0; --i)
+      w.skillsIS.push_back({uniqueName(used), value(), value()});
     used.clear();
-    for (int i = between(0, 6); i > 0; --i) w.skillsClan.push_back({uniqueName(used), value(), value()});
+    for (int i = between(0, 6); i > 0; --i)
+      w.skillsClan.push_back({uniqueName(used), value(), value()});
     used.clear();
     for (int i = between(0, 6); i > 0; --i) w.advantages.push_back({uniqueName(used), value()});
     used.clear();
@@ -99,10 +117,11 @@ class WarriorGenerator {
     w.assetWorth = static_cast<std::int32_t>(number(0, INT32_MAX));
     const int required = chance(5) ? kMosSkillSlots : between(0, 6);
     for (int i = 0; i < required; ++i) w.requiredSkills[static_cast<std::size_t>(i)] = value(false);
-    for (int i = between(0, 6); i > 0; --i) w.electiveSkills[static_cast<std::size_t>(i - 1)] = value(false);
-    for (std::string* s : {&w.age, &w.sex, &w.height, &w.weight, &w.hairColor, &w.eyeColor,
-                           &w.nationality, &w.dateOfBirth, &w.placeOfBirth, &w.siblings,
-                           &w.spouse}) {
+    for (int i = between(0, 6); i > 0; --i)
+      w.electiveSkills[static_cast<std::size_t>(i - 1)] = value(false);
+    for (std::string* s :
+         {&w.age, &w.sex, &w.height, &w.weight, &w.hairColor, &w.eyeColor, &w.nationality,
+          &w.dateOfBirth, &w.placeOfBirth, &w.siblings, &w.spouse}) {
       *s = personal();
     }
     w.notes = notes();
@@ -116,8 +135,8 @@ class WarriorGenerator {
   std::string piece() {
     // Mostly plain text; sometimes what a careless format would trip over.
     static const char* const kPieces[] = {
-        "a", "Kai", " ", ",", "\"", "'", "-", "7", "\t", "Zo\u00EB", "\u00E9", "\u20AC",
-        "\u2122", "\u00C3\u00A9", "\u0081", "\u00FF", "True", "START IS SKILLS", "  ",
+        "a", "Kai", " ", ",", "\"", "'", "-", "7", "\t", "Zo\u00EB", "\u00E9", "\u20AC", "\u2122",
+        "\u00C3\u00A9", "\u0081", "\u00FF", "True", "START IS SKILLS", "  ",
         // outside the code page: only in some warriors, so both encodings get written
         "\u65E5\u672C", "\xF0\x9F\x9B\xA1"};
     constexpr int kCount = sizeof(kPieces) / sizeof(kPieces[0]);

@@ -1,12 +1,12 @@
 // Saving: the file appears whole or not at all; a failed save changes nothing and says why.
 #include <gtest/gtest.h>
 
-#include <cerrno>
-#include <filesystem>
-#include <fstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
 
 #include "FakePrompter.h"
 #include "WarriorFileSamples.h"
@@ -48,7 +48,8 @@ class SaveFileTest : public ::testing::Test {
   // Names in the folder: a failed save must leave no temporary file behind.
   std::vector<std::string> folderEntries() const {
     std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(dir_)) names.push_back(e.path().filename().string());
+    for (const auto& e : fs::directory_iterator(dir_))
+      names.push_back(e.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
   }
@@ -227,8 +228,9 @@ TEST_F(SaveFileTest, OpeningAFileThatCannotBeReadSaysWhy) {
   const ReadOutcome missing = openWarriorFile(path("gone.war"));
   EXPECT_EQ(missing.status, ReadOutcome::Damaged);
   EXPECT_FALSE(missing.opened);
-  EXPECT_EQ(openFailedMessage(missing, path("gone.war")),
-            "The warrior file \"" + path("gone.war") + "\" cannot be opened: the file does not exist.");
+  EXPECT_EQ(
+      openFailedMessage(missing, path("gone.war")),
+      "The warrior file \"" + path("gone.war") + "\" cannot be opened: the file does not exist.");
   const ReadOutcome folder = openWarriorFile(dir_.string());
   EXPECT_EQ(openFailedMessage(folder, dir_.string()),
             "The warrior file \"" + dir_.string() + "\" cannot be opened: it is a folder.");

@@ -59,19 +59,24 @@ inline void answerMessageBox(QMessageBox::StandardButton button, SeenBox* seen =
       for (QAbstractButton* b : box->buttons()) seen->buttons << b->text();
     }
     QAbstractButton* b = box->button(button);
-    if (b) b->click(); else box->reject();
+    if (b)
+      b->click();
+    else
+      box->reject();
   });
 }
 
 // Answers a series of message boxes, one after another, recording each.
-inline void answerMessageBoxes(QList<QMessageBox::StandardButton> buttons,
-                               QList<SeenBox>* seen) {
+inline void answerMessageBoxes(QList<QMessageBox::StandardButton> buttons, QList<SeenBox>* seen) {
   if (buttons.isEmpty()) return;
   const auto button = buttons.takeFirst();
   whenModal<QMessageBox>([button, buttons, seen](QMessageBox* box) {
     if (seen) seen->append({box->text(), box->icon(), box->windowTitle(), {}});
     answerMessageBoxes(buttons, seen);
-    if (QAbstractButton* b = box->button(button)) b->click(); else box->reject();
+    if (QAbstractButton* b = box->button(button))
+      b->click();
+    else
+      box->reject();
   });
 }
 
@@ -80,7 +85,10 @@ inline void answerInputBox(const QString& answer, bool accept = true, QString* p
   whenModal<QInputDialog>([answer, accept, prompt](QInputDialog* dialog) {
     if (prompt) *prompt = dialog->labelText();
     dialog->setTextValue(answer);
-    if (accept) dialog->accept(); else dialog->reject();
+    if (accept)
+      dialog->accept();
+    else
+      dialog->reject();
   });
 }
 

@@ -3,12 +3,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QPushButton>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -39,10 +39,13 @@ void answerFileDialog(const QString& path, bool accept = true) {
       return;
     }
     name->setText(path);
-    QPushButton* ok = buttons->button(dialog->acceptMode() == QFileDialog::AcceptSave
-                                          ? QDialogButtonBox::Save
-                                          : QDialogButtonBox::Open);
-    if (ok) ok->click(); else dialog->reject();
+    QPushButton* ok =
+        buttons->button(dialog->acceptMode() == QFileDialog::AcceptSave ? QDialogButtonBox::Save
+                                                                        : QDialogButtonBox::Open);
+    if (ok)
+      ok->click();
+    else
+      dialog->reject();
   });
 }
 
@@ -55,7 +58,8 @@ QMap<QString, QString> shownValues(QWidget* w) {
   for (auto* c : w->findChildren<QComboBox*>()) out["combo " + c->objectName()] = c->currentText();
   for (auto* l : w->findChildren<QLabel*>())
     if (l->objectName().startsWith("lbl")) out["label " + l->objectName()] = l->text();
-  for (auto* t : w->findChildren<QPlainTextEdit*>()) out["text " + t->objectName()] = t->toPlainText();
+  for (auto* t : w->findChildren<QPlainTextEdit*>())
+    out["text " + t->objectName()] = t->toPlainText();
   for (auto* b : w->findChildren<QCheckBox*>())
     out["tick " + b->objectName()] = QString::number(b->isChecked()) + (b->isHidden() ? "h" : "");
   for (auto* v : w->findChildren<QTreeWidget*>()) {
@@ -120,7 +124,8 @@ class FilesTest : public QObject {
     auto before = shownValues(w);
     auto after = shownValues(opened);
     QCOMPARE(after.keys(), before.keys());
-    for (const QString& key : before.keys()) QCOMPARE(key + "=" + after[key], key + "=" + before[key]);
+    for (const QString& key : before.keys())
+      QCOMPARE(key + "=" + after[key], key + "=" + before[key]);
     QCOMPARE(child<QScrollBar>(opened, "vsPAtt")->value(), 0);
     QCOMPARE(child<QLabel>(opened, "lblPAttVal")->text(), QString("2"));
 

@@ -65,8 +65,7 @@ class ShellTest : public QObject {
     QCOMPARE(first->property("tag").toString(), QString("1"));
     QCOMPARE(first->windowTitle(), QString("Warrior: "));
     const double dpi = ui::logicalDpi(first);
-    QCOMPARE(subWindowOf(first)->size(),
-             QSize(twipsToPixels(7575, dpi), twipsToPixels(6465, dpi)));
+    QCOMPARE(subWindowOf(first)->size(), QSize(twipsToPixels(7575, dpi), twipsToPixels(6465, dpi)));
 
     // The second New comes from the warrior window's own menu.
     warriorAction(first, "mnuNew")->trigger();
@@ -155,8 +154,7 @@ class ShellTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
     QCOMPARE(menuTitles(frame), (QStringList{"&File", "&Help"}));
     auto* one = frame.newWarrior();
-    QCOMPARE(menuTitles(frame),
-             (QStringList{"File", "&Gamemaster Options", "&Warriors", "&Help"}));
+    QCOMPARE(menuTitles(frame), (QStringList{"File", "&Gamemaster Options", "&Warriors", "&Help"}));
     QCOMPARE(warriorAction(one, "mnuClose")->shortcut(), QKeySequence("Ctrl+C"));
     QCOMPARE(warriorAction(one, "mnuSaveAs")->shortcut(), QKeySequence("Ctrl+A"));
     QVERIFY(!warriorAction(one, "mnuSaveAs")->isEnabled());
@@ -266,9 +264,8 @@ class ShellTest : public QObject {
 
   void splashClosesOnAClickOnALabel() {
     ui::SplashScreen splash;
-    QTimer::singleShot(50, [&] {
-      QTest::mouseClick(child<QLabel>(&splash, "lblVersion"), Qt::LeftButton);
-    });
+    QTimer::singleShot(
+        50, [&] { QTest::mouseClick(child<QLabel>(&splash, "lblVersion"), Qt::LeftButton); });
     QElapsedTimer clock;
     clock.start();
     splash.exec();

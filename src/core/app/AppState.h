@@ -11,7 +11,7 @@ namespace dk {
 
 inline constexpr std::int16_t kSlotFree = -1;  // window-state flags: -1 true, 0 false
 inline constexpr std::int16_t kSlotInUse = 0;
-inline constexpr int kMaxSlots = 32767;          // slot numbers are signed 16-bit
+inline constexpr int kMaxSlots = 32767;  // slot numbers are signed 16-bit
 inline constexpr int kDefaultPriorityMaximum = 10;
 
 struct SlotGrant {

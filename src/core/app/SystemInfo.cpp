@@ -3,9 +3,9 @@
 namespace dk {
 
 const std::vector<std::string>& systemInfoCandidates() {
-  static const std::vector<std::string> names = {"hardinfo2", "hardinfo", "kinfocenter",
-                                                 "gnome-system-monitor", "xfce4-taskmanager",
-                                                 "lxtask"};
+  static const std::vector<std::string> names = {"hardinfo2",         "hardinfo",
+                                                 "kinfocenter",       "gnome-system-monitor",
+                                                 "xfce4-taskmanager", "lxtask"};
   return names;
 }
 

@@ -6,9 +6,8 @@
 
 namespace dk {
 
-std::optional<TwipPoint> CenterWindow(int windowWidth, int windowHeight,
-                                      const CenterReference& ref, double offsetX,
-                                      double offsetY) {
+std::optional<TwipPoint> CenterWindow(int windowWidth, int windowHeight, const CenterReference& ref,
+                                      double offsetX, double offsetY) {
   std::int64_t x = 0;
   std::int64_t y = 0;
   const std::int64_t w = windowWidth;

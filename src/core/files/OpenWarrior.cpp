@@ -19,7 +19,8 @@ Warrior warriorFromFile(const OpenedWarrior& opened, OpenedFrom from, AppState& 
   // so only what the file does not carry survives from them.
   Warrior fresh;
   RuleContext ctx{fresh, app, prompter};
-  for (int p = 0; p < kPoolCount; ++p) setPriorityLevel(ctx, static_cast<Pool>(p), opened.levels[p]);
+  for (int p = 0; p < kPoolCount; ++p)
+    setPriorityLevel(ctx, static_cast<Pool>(p), opened.levels[p]);
   result.priorityLevel = fresh.priorityLevel;
   result.priorityBound = fresh.priorityBound;
   result.priorityEcho = fresh.priorityEcho;

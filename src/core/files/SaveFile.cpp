@@ -1,12 +1,12 @@
 #include "files/SaveFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "files/WarriorFile.h"
 
@@ -31,14 +31,20 @@ std::string baseNameOf(const std::string& path) {
 std::string creationFailure(int error, const std::string& folder) {
   const std::string f = "\"" + folder + "\"";
   switch (error) {
-    case ENOENT: return "the folder " + f + " does not exist";
-    case ENOTDIR: return "the folder " + f + " does not exist (part of its path is a file)";
+    case ENOENT:
+      return "the folder " + f + " does not exist";
+    case ENOTDIR:
+      return "the folder " + f + " does not exist (part of its path is a file)";
     case EACCES:
-    case EPERM: return "the folder " + f + " cannot be written to (permission denied)";
-    case EROFS: return "the folder " + f + " is on a disk that cannot be written to";
+    case EPERM:
+      return "the folder " + f + " cannot be written to (permission denied)";
+    case EROFS:
+      return "the folder " + f + " is on a disk that cannot be written to";
     case ENOSPC:
-    case EDQUOT: return "the disk is full";
-    default: return "no file could be created in the folder " + f + " (" + systemText(error) + ")";
+    case EDQUOT:
+      return "the disk is full";
+    default:
+      return "no file could be created in the folder " + f + " (" + systemText(error) + ")";
   }
 }
 

@@ -3,12 +3,12 @@
 // target, are flushed to the disk, and only then replace the target in one rename. A save that
 // fails anywhere leaves the old file and the warrior exactly as they were and says why.
 
+#include <sys/types.h>
 #include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <sys/types.h>
 
 #include "app/Prompter.h"
 #include "model/Warrior.h"

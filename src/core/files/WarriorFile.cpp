@@ -1,8 +1,8 @@
 #include "files/WarriorFile.h"
 
 #include <algorithm>
-#include <type_traits>
 #include <cstring>
+#include <type_traits>
 #include <unordered_set>
 #include <vector>
 
@@ -19,17 +19,24 @@ constexpr std::string_view kVersionLine = "Version 2";
 
 constexpr const char* kPoolNames[kPoolCount] = {"race", "attributes", "skills", "advantages",
                                                 "BattleMech"};
-constexpr const char* kAttributeNames[kAttributeCount] = {"Build", "Reflexes", "Intuition",
-                                                          "Learn", "Charisma"};
+constexpr const char* kAttributeNames[kAttributeCount] = {"Build", "Reflexes", "Intuition", "Learn",
+                                                          "Charisma"};
 constexpr const char* kCharacteristicNames[kCharacteristicCount] = {"Athletic", "Physical",
                                                                     "Mental", "Social"};
-constexpr const char* kSkillButtonNames[kSkillButtonCount] = {
-    "\"Add Pt\"", "\"Pick MOS\"", "\"Add Package\"", "\"Rem Pt\"", "\"Delete MOS\"",
-    "\"Del Package\""};
-constexpr const char* kPersonalNames[11] = {
-    "the age",       "the sex",         "the height",         "the weight",
-    "the hair color", "the eye color",  "the nationality",    "the date of birth",
-    "the place of birth", "the number of siblings", "the husband or wife"};
+constexpr const char* kSkillButtonNames[kSkillButtonCount] = {"\"Add Pt\"",      "\"Pick MOS\"",
+                                                              "\"Add Package\"", "\"Rem Pt\"",
+                                                              "\"Delete MOS\"",  "\"Del Package\""};
+constexpr const char* kPersonalNames[11] = {"the age",
+                                            "the sex",
+                                            "the height",
+                                            "the weight",
+                                            "the hair color",
+                                            "the eye color",
+                                            "the nationality",
+                                            "the date of birth",
+                                            "the place of birth",
+                                            "the number of siblings",
+                                            "the husband or wife"};
 
 // ---------------------------------------------------------------------------------------------
 // Writing
@@ -140,8 +147,7 @@ bool isBlank(char c) { return c == ' ' || c == '\t'; }
 inline std::string describe(const char* what) { return what; }
 inline std::string describe(const std::string& what) { return what; }
 template <typename F>
-  requires std::is_invocable_r_v<std::string, const F&>
-std::string describe(const F& what) {
+requires std::is_invocable_r_v<std::string, const F&> std::string describe(const F& what) {
   return what();
 }
 
@@ -188,7 +194,9 @@ class LineReader {
   }
 
   template <typename What>
-  std::string text(const What& what) { return std::string(value(what)); }
+  std::string text(const What& what) {
+    return std::string(value(what));
+  }
 
   template <typename What>
   std::int64_t number(const What& what, std::int64_t lo, std::int64_t hi) {
@@ -219,7 +227,9 @@ class LineReader {
   }
 
   template <typename What>
-  void skip(const What& what) { raw(what); }
+  void skip(const What& what) {
+    raw(what);
+  }
 
   bool atEnd() const { return pos_ >= text_.size(); }
   int line() const { return line_; }
@@ -299,8 +309,8 @@ void readMosSkills(LineReader& in, std::array<std::string, kMosSkillSlots>& name
       std::string name = in.text(what);
       if (name == end) return;
       if (count == kMaxMosSkills) {
-        throw DamagedAt{in.line(), quoted(end) + " (at most " + toText(kMaxMosSkills) + " " +
-                                       kind + " skills)"};
+        throw DamagedAt{in.line(), quoted(end) + " (at most " + toText(kMaxMosSkills) + " " + kind +
+                                       " skills)"};
       }
       if (name.empty()) throw DamagedAt{in.line(), what};
       names[static_cast<std::size_t>(count)] = std::move(name);
@@ -363,7 +373,8 @@ void readWarrior(LineReader& in, OpenedWarrior& opened) {
 
   // The stored button states are checked but not used: an opened warrior has all six open.
   for (int b = 0; b < kSkillButtonCount; ++b) {
-    in.flag([&] { return std::string("whether the ") + kSkillButtonNames[b] + " button is enabled"; });
+    in.flag(
+        [&] { return std::string("whether the ") + kSkillButtonNames[b] + " button is enabled"; });
   }
   w.skillButtons.fill(true);
 
@@ -408,9 +419,9 @@ void readWarrior(LineReader& in, OpenedWarrior& opened) {
   in.skip("the reserved empty line");
 
   // The personal lines are taken exactly as they stand, blanks included.
-  std::string* personal[11] = {&w.age,         &w.sex,         &w.height,       &w.weight,
-                               &w.hairColor,   &w.eyeColor,    &w.nationality,  &w.dateOfBirth,
-                               &w.placeOfBirth, &w.siblings,   &w.spouse};
+  std::string* personal[11] = {&w.age,          &w.sex,      &w.height,      &w.weight,
+                               &w.hairColor,    &w.eyeColor, &w.nationality, &w.dateOfBirth,
+                               &w.placeOfBirth, &w.siblings, &w.spouse};
   for (int i = 0; i < 11; ++i) *personal[i] = std::string(in.raw(kPersonalNames[i]));
 
   // Everything after the spouse line is the notes, joined with "\n" (none after the last).
@@ -423,9 +434,9 @@ void readWarrior(LineReader& in, OpenedWarrior& opened) {
 }
 
 int lineOfOffset(std::string_view text, std::size_t offset) {
-  return 1 + static_cast<int>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(
-                                                                         std::min(offset, text.size())),
-                                         '\n'));
+  return 1 + static_cast<int>(std::count(
+                 text.begin(),
+                 text.begin() + static_cast<std::ptrdiff_t>(std::min(offset, text.size())), '\n'));
 }
 
 }  // namespace
@@ -455,7 +466,7 @@ std::string formatWarriorFile(const Warrior& w, const std::string& filePathLine)
     for (int r = 0; r < kDamageRows; ++r) {
       out.numberPart(
           w.damageBoxes[static_cast<std::size_t>(r)][static_cast<std::size_t>(column)] != 0 ? 1
-                                                                                           : 0);
+                                                                                            : 0);
     }
     out.text("");
   }
@@ -512,9 +523,9 @@ std::string formatWarriorFile(const Warrior& w, const std::string& filePathLine)
   out.text("END ELE");
   out.text("");  // reserved, always empty
 
-  for (const std::string* s : {&w.age, &w.sex, &w.height, &w.weight, &w.hairColor, &w.eyeColor,
-                               &w.nationality, &w.dateOfBirth, &w.placeOfBirth, &w.siblings,
-                               &w.spouse}) {
+  for (const std::string* s :
+       {&w.age, &w.sex, &w.height, &w.weight, &w.hairColor, &w.eyeColor, &w.nationality,
+        &w.dateOfBirth, &w.placeOfBirth, &w.siblings, &w.spouse}) {
     out.text(*s);
   }
   out.notes(w.notes);
@@ -526,7 +537,8 @@ ReadOutcome parseWarriorFile(std::string_view bytes, const std::string& path) {
   if (bytes.size() > kMaxWarriorFileBytes) {
     outcome.status = ReadOutcome::Damaged;
     outcome.line = lineOfOffset(bytes, kMaxWarriorFileBytes);
-    outcome.expected = "its line end before the file grows past 16 MiB, the most a warrior file holds";
+    outcome.expected =
+        "its line end before the file grows past 16 MiB, the most a warrior file holds";
     return outcome;
   }
   const std::string text = decodeFileText(bytes);

@@ -28,12 +28,12 @@ inline constexpr int kMosSkillSlots = 51;
 
 // The Inner Sphere skill buttons, in the order the warrior file stores them.
 enum SkillButton : int {
-  kAddPtIS = 0,      // "Add Pt -->"
-  kPickMOSFOS,       // "Pick MOS"
-  kAddPackage,       // "Add Package"
-  kRemPtIS,          // "<-- Rem Pt"
-  kChangeMOS,        // "Delete MOS"
-  kDelPackage,       // "Del Package"
+  kAddPtIS = 0,  // "Add Pt -->"
+  kPickMOSFOS,   // "Pick MOS"
+  kAddPackage,   // "Add Package"
+  kRemPtIS,      // "<-- Rem Pt"
+  kChangeMOS,    // "Delete MOS"
+  kDelPackage,   // "Del Package"
 };
 inline constexpr int kSkillButtonCount = 6;
 

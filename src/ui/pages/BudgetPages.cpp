@@ -75,10 +75,8 @@ PrioritiesPage::PrioritiesPage(WarriorWindow& owner) : WarriorPage(owner, "tabPr
     grid->addWidget(grants_[p], 3, p, Qt::AlignHCenter);
     grid->setColumnStretch(p, 1);
     connect(bar, &QScrollBar::valueChanged, this, [this, p](int level) {
-      owner_.apply([&] {
-        RuleContext ctx = owner_.context();
-        setPriorityLevel(ctx, static_cast<Pool>(p), level);
-      });
+      owner_.applyRule(
+          [&](RuleContext& ctx) { setPriorityLevel(ctx, static_cast<Pool>(p), level); });
     });
   }
   grid->setRowStretch(2, 1);
@@ -187,16 +185,10 @@ QWidget* StatsPage::buildAttributes() {
     grid->addWidget(up, a, 3);
     const auto attribute = static_cast<Attribute>(a);
     connect(up, &QPushButton::clicked, this, [this, attribute] {
-      owner_.apply([&] {
-        RuleContext ctx = owner_.context();
-        raiseAttribute(ctx, attribute);
-      });
+      owner_.applyRule([&](RuleContext& ctx) { raiseAttribute(ctx, attribute); });
     });
     connect(down, &QPushButton::clicked, this, [this, attribute] {
-      owner_.apply([&] {
-        RuleContext ctx = owner_.context();
-        lowerAttribute(ctx, attribute);
-      });
+      owner_.applyRule([&](RuleContext& ctx) { lowerAttribute(ctx, attribute); });
     });
   }
   addMods_ = new QPushButton("Add Race Mods", box);
@@ -205,18 +197,10 @@ QWidget* StatsPage::buildAttributes() {
   removeMods_->setObjectName("cmdRemRacialMods");
   grid->addWidget(addMods_, kAttributeCount, 0, 1, 4);
   grid->addWidget(removeMods_, kAttributeCount + 1, 0, 1, 4);
-  connect(addMods_, &QPushButton::clicked, this, [this] {
-    owner_.apply([&] {
-      RuleContext ctx = owner_.context();
-      addRaceMods(ctx);
-    });
-  });
-  connect(removeMods_, &QPushButton::clicked, this, [this] {
-    owner_.apply([&] {
-      RuleContext ctx = owner_.context();
-      deleteRaceMods(ctx);
-    });
-  });
+  connect(addMods_, &QPushButton::clicked, this,
+          [this] { owner_.applyRule([&](RuleContext& ctx) { addRaceMods(ctx); }); });
+  connect(removeMods_, &QPushButton::clicked, this,
+          [this] { owner_.applyRule([&](RuleContext& ctx) { deleteRaceMods(ctx); }); });
   return box;
 }
 
@@ -257,9 +241,8 @@ QWidget* StatsPage::buildDamageGrid() {
       boxes_[r][c] = tick;
       // A gap after each pair keeps the numbered pairs apart.
       grid->addWidget(tick, r + 1, kFirstBoxColumn + c, Qt::AlignCenter);
-      connect(tick, &QCheckBox::toggled, this, [this, r, c](bool on) {
-        warrior().damageBoxes[r][c] = on ? 1 : 0;
-      });
+      connect(tick, &QCheckBox::toggled, this,
+              [this, r, c](bool on) { warrior().damageBoxes[r][c] = on ? 1 : 0; });
     }
     auto* fill = smallButton(box, QString("cmdFillDam_%1").arg(r), "->");
     auto* clear = smallButton(box, QString("cmdUnFillDam_%1").arg(r), "<-");

@@ -28,13 +28,13 @@ QFormLayout* compactForm(QWidget* parent) {
 }
 
 FieldBindings bindingsFor(WarriorWindow& owner, bool captionFollows) {
-  return FieldBindings([&owner]() -> Warrior& { return owner.warrior(); },
-                       [&owner, captionFollows](FieldBindings::Field field) {
-                         // The caption follows the name as it is typed.
-                         if (captionFollows && field == &Warrior::name)
-                           owner.setWindowTitle(QString::fromStdString(
-                               warriorCaption(owner.warrior())));
-                       });
+  return FieldBindings(
+      [&owner]() -> Warrior& { return owner.warrior(); },
+      [&owner, captionFollows](FieldBindings::Field field) {
+        // The caption follows the name as it is typed.
+        if (captionFollows && field == &Warrior::name)
+          owner.setWindowTitle(QString::fromStdString(warriorCaption(owner.warrior())));
+      });
 }
 }  // namespace
 

@@ -27,8 +27,7 @@ namespace {
 // Rewrites the rows of a list view, keeping the selected row by name.
 template <typename Row, typename Columns>
 void fillRows(QTreeWidget* view, const std::vector<Row>& rows, Columns columns) {
-  const QString selected =
-      view->currentItem() ? view->currentItem()->text(0) : QString();
+  const QString selected = view->currentItem() ? view->currentItem()->text(0) : QString();
   const QSignalBlocker block(view);
   view->clear();
   for (const Row& row : rows) {
@@ -65,10 +64,10 @@ QWidget* skillArea(QWidget* parent, const char* frameName, const QString& title,
 
 SkillsPage::SkillsPage(WarriorWindow& owner) : WarriorPage(owner, "tabSkills") {
   areas_ = new QStackedWidget(this);
-  innerSphere_ = skillArea(areas_, "fraIS", "Inner Sphere Skills", ownedIS_, "lvSkillsIS",
-                           poolIS_, "lstPointsIS");
-  clan_ = skillArea(areas_, "fraClan", "Clan Skills", ownedClan_, "lvSkills", poolClan_,
-                    "lstPoints");
+  innerSphere_ = skillArea(areas_, "fraIS", "Inner Sphere Skills", ownedIS_, "lvSkillsIS", poolIS_,
+                           "lstPointsIS");
+  clan_ =
+      skillArea(areas_, "fraClan", "Clan Skills", ownedClan_, "lvSkills", poolClan_, "lstPoints");
   areas_->addWidget(innerSphere_);
   areas_->addWidget(clan_);
   auto* layout = new QVBoxLayout(this);
@@ -131,8 +130,8 @@ GearPage::GearPage(WarriorWindow& owner, bool weapons)
 void GearPage::refresh() {
   const Warrior& w = warrior();
   // The purse gear is paid from: the equipment C-Bills until they are transferred.
-  purse_->setText(QString::fromStdString(w.cBillsTransferred ? w.cBillsText
-                                                             : w.equipmentCBillsText));
+  purse_->setText(
+      QString::fromStdString(w.cBillsTransferred ? w.cBillsText : w.equipmentCBillsText));
   fillRows(owned_, weapons_ ? w.weapons : w.equipment, [](const GearEntry& g) {
     return QStringList{QString::fromStdString(g.name), QString::fromStdString(g.quantity)};
   });
