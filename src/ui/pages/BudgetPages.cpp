@@ -65,6 +65,9 @@ PrioritiesPage::PrioritiesPage(WarriorWindow& owner) : WarriorPage(owner, "tabPr
     bar->setRange(0, 4);
     bar->setPageStep(1);
     bar->setSingleStep(1);
+    // A drag changes the level once, where it is let go (a refusal box in the middle of a drag
+    // would leave the thumb stuck to the mouse).
+    bar->setTracking(false);
     bar->setMinimumHeight(140);
     bars_[p] = bar;
     grants_[p] = valueLabel(box, names[p].grant);
