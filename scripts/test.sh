@@ -6,8 +6,6 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 
 export QT_QPA_PLATFORM=offscreen
-# Qt and fontconfig keep a few process-lifetime caches that LeakSanitizer would report.
-export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
 for preset in default sanitize; do
