@@ -219,6 +219,38 @@ class FilesTest : public QObject {
     QVERIFY(!QFile::exists(target));
   }
 
+  void selectAllInATextFieldIsNotSaveAs() {
+    ui::MainFrame frame;
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    auto* w = frame.newWarrior();
+    answerFileDialog(path("keys.war"));
+    QVERIFY(w->save(false));
+    QVERIFY(w->findChild<QAction*>("mnuSaveAs")->isEnabled());
+    QApplication::setActiveWindow(&frame);
+    auto* name = child<QLineEdit>(w, "txtName");
+    name->setFocus();
+    QTRY_VERIFY(name->hasFocus());
+    QTest::keyClicks(name, "Aidan");
+    // Were Ctrl+A taken for Save As, a chooser would open: note it and send it away.
+    bool chooserOpened = false;
+    whenModal<QFileDialog>(
+        [&chooserOpened](QFileDialog* d) {
+          chooserOpened = true;
+          d->reject();
+        },
+        300);
+    QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+    QTest::qWait(350);
+    QVERIFY(!chooserOpened);
+    QCOMPARE(name->selectedText(), QString("Aidan"));
+    // Ctrl+S is no editing key: it saves, to the file the warrior already has.
+    QTest::keyClick(name, Qt::Key_S, Qt::ControlModifier);
+    QFile saved(path("keys.war"));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QVERIFY(saved.readAll().contains("\r\nAidan\r\n"));
+  }
+
   void cancellingTheChooserWritesNothing() {
     ui::MainFrame frame;
     frame.show();
