@@ -85,6 +85,15 @@ class ShellTest : public QObject {
     QCOMPARE(child<QComboBox>(second, "cboAffil")->itemText(33), QString("The Clan Cloud Cobra"));
     QCOMPARE(child<QComboBox>(second, "cboAffil")->currentText(), QString());
 
+    // The equipment C-Bills go into the C-Bills once; gear is then paid from them.
+    auto* transfer = child<QAbstractButton>(second, "cmdTransMoney");
+    QVERIFY(transfer->isEnabled());
+    transfer->click();
+    QCOMPARE(child<QLineEdit>(second, "txtCBills")->text(), QString("700"));
+    QCOMPARE(child<QLineEdit>(second, "txtECBills")->text(), QString("0"));
+    QVERIFY(!transfer->isEnabled());
+    QCOMPARE(child<QLabel>(second, "lblCBLeft")->text(), QString("700"));
+
     // The nine pages in order.
     auto* tabs = child<QTabWidget>(second, "tabWarrior");
     QStringList captions;

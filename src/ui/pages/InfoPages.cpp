@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "gear/Affiliations.h"
+#include "gear/Money.h"
 
 namespace dk::ui {
 
@@ -68,6 +69,12 @@ WarriorInfoPage::WarriorInfoPage(WarriorWindow& owner)
                     fields_.line(money, "txtECBills", &Warrior::equipmentCBillsText, true));
   moneyForm->addRow("Asset Worth",
                     fields_.line(money, "txtAssets", &Warrior::assetWorthText, true));
+  transfer_ = new QPushButton("Transfer Equipment C-Bills", money);
+  transfer_->setObjectName("cmdTransMoney");
+  moneyForm->addRow(transfer_);
+  connect(transfer_, &QPushButton::clicked, this, [this] {
+    owner_.applyRule([](RuleContext& ctx) { transferEquipmentCBills(ctx); });
+  });
 
   auto* misc = new QGroupBox("Miscellaneous", this);
   misc->setObjectName("fraMisc");
@@ -106,6 +113,7 @@ WarriorInfoPage::WarriorInfoPage(WarriorWindow& owner)
 void WarriorInfoPage::refresh() {
   fields_.refresh();
   vehicle_->setEnabled(warrior().vehicleTypeEnabled);
+  transfer_->setEnabled(!warrior().cBillsTransferred);
 }
 
 NotesPage::NotesPage(WarriorWindow& owner)

@@ -2,6 +2,7 @@
 // The pages that show the record's own texts: "Warrior Info", "Notes", "Personal Information".
 
 #include <QLabel>
+#include <QPushButton>
 
 #include "ui/Binding.h"
 #include "ui/WarriorWindow.h"
@@ -17,6 +18,7 @@ class WarriorInfoPage : public WarriorPage {
  private:
   FieldBindings fields_;
   QLineEdit* vehicle_ = nullptr;
+  QPushButton* transfer_ = nullptr;
 };
 
 class NotesPage : public WarriorPage {

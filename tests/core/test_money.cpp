@@ -1,0 +1,38 @@
+#include <gtest/gtest.h>
+
+#include "FakePrompter.h"
+#include "gear/Money.h"
+
+using namespace dk;
+
+TEST(Money, TransferPoursTheEquipmentCBillsIntoTheCBillsOnce) {
+  Warrior w;
+  AppState app;
+  test::FakePrompter prompter;
+  RuleContext ctx{w, app, prompter};
+  transferEquipmentCBills(ctx);
+  EXPECT_TRUE(w.cBillsTransferred);
+  EXPECT_EQ(w.cBills, 700);
+  EXPECT_EQ(w.equipmentCBills, 0);
+  EXPECT_EQ(w.cBillsText, "700");
+  EXPECT_EQ(w.equipmentCBillsText, "0");
+  w.equipmentCBills = 50;  // there is no second transfer
+  transferEquipmentCBills(ctx);
+  EXPECT_EQ(w.cBills, 700);
+  EXPECT_TRUE(prompter.log.empty());
+}
+
+TEST(Money, ATransferBeyondThirtyTwoBitsIsRefused) {
+  Warrior w;
+  w.cBills = 2147483400;
+  w.cBillsText = "2147483400";
+  AppState app;
+  test::FakePrompter prompter;
+  RuleContext ctx{w, app, prompter};
+  transferEquipmentCBills(ctx);
+  ASSERT_EQ(prompter.texts(), std::vector<std::string>{kTransferTooLarge});
+  EXPECT_FALSE(w.cBillsTransferred);
+  EXPECT_EQ(w.cBills, 2147483400);
+  EXPECT_EQ(w.equipmentCBills, 500);
+  EXPECT_EQ(w.equipmentCBillsText, "500");
+}
