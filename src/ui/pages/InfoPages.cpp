@@ -94,13 +94,16 @@ WarriorInfoPage::WarriorInfoPage(WarriorWindow& owner)
 
   // Money and thresholds hold short numbers: keep their boxes narrow.
   for (auto* box : {money, misc, thresholds})
-    for (auto* edit : box->findChildren<QLineEdit*>()) edit->setMinimumWidth(50);
+    for (auto* edit : box->findChildren<QLineEdit*>()) edit->setMinimumWidth(36);
 
   auto* lower = new QHBoxLayout;
   lower->setSpacing(6);
-  lower->addWidget(money, 4);
-  lower->addWidget(misc, 3);
-  lower->addWidget(thresholds, 3);
+  // The money box keeps the width of its transfer button; the other two share the rest.
+  const QMargins frame = moneyForm->contentsMargins();
+  money->setMinimumWidth(transfer_->sizeHint().width() + frame.left() + frame.right() + 4);
+  lower->addWidget(money, 0);
+  lower->addWidget(misc, 1);
+  lower->addWidget(thresholds, 1);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(6, 6, 6, 6);
