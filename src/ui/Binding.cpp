@@ -2,16 +2,12 @@
 
 #include <QSignalBlocker>
 
+#include "util/Text.h"
+
 namespace dk::ui {
 
 QString oneLine(const QString& text) {
-  QString out = text;
-  out.replace(QLatin1String("\r\n"), QLatin1String(" "));
-  out.replace(QChar('\r'), QChar(' '));
-  out.replace(QChar('\n'), QChar(' '));
-  out.replace(QChar(0x2028), QChar(' '));
-  out.replace(QChar(0x2029), QChar(' '));
-  return out;
+  return QString::fromStdString(toOneLine(text.toStdString()));
 }
 
 QLineEdit* FieldBindings::line(QWidget* parent, const char* objectName, Field field, bool locked) {

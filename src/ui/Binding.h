@@ -13,8 +13,7 @@
 
 namespace dk::ui {
 
-// A one-line value never holds a line break: the file has one value per line, so a break that
-// is typed or pasted is stored as a space.
+// A line break typed or pasted into a one-line field is stored as a space (toOneLine).
 QString oneLine(const QString& text);
 
 class FieldBindings {

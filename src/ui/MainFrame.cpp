@@ -11,7 +11,6 @@
 #include "app/NewWarrior.h"
 #include "app/Version.h"
 #include "files/OpenWarrior.h"
-#include "files/WarriorFile.h"
 #include "ui/AboutBox.h"
 #include "ui/FileChooser.h"
 #include "ui/Menus.h"
@@ -167,19 +166,10 @@ WarriorWindow* MainFrame::openWarrior(bool fromWarriorWindow, QWidget* dialogPar
       chooseWarriorFile(dialogParent ? dialogParent : this, false, folders_).toStdString();
   if (path.empty()) return nullptr;
 
-  // The whole file is read and checked before a window or a slot is taken, so a file that
-  // cannot be read never leaves a half-filled window behind.
-  const ReadOutcome outcome = openWarriorFile(path);
-  if (outcome.status != ReadOutcome::Ok) {
-    prompter_.showMessage(openFailedMessage(outcome, path), MessageIcon::Information);
-    return nullptr;
-  }
-  const auto grant = takeWarriorSlot(app_, prompter_);
-  if (!grant) return nullptr;
-  Warrior warrior = warriorFromFile(
-      *outcome.opened, fromWarriorWindow ? OpenedFrom::WarriorWindow : OpenedFrom::MainFrame, app_,
-      prompter_);
-  return addWarriorWindow(*grant, std::move(warrior));
+  auto opened = dk::openWarrior(
+      path, fromWarriorWindow ? OpenedFrom::WarriorWindow : OpenedFrom::MainFrame, app_, prompter_);
+  if (!opened) return nullptr;
+  return addWarriorWindow(opened->grant, std::move(opened->warrior));
 }
 
 void MainFrame::exitProgram() {

@@ -10,12 +10,14 @@ TEST(Money, TransferPoursTheEquipmentCBillsIntoTheCBillsOnce) {
   AppState app;
   test::FakePrompter prompter;
   RuleContext ctx{w, app, prompter};
+  EXPECT_EQ(gearPurseText(w), "500");  // gear is paid from the equipment C-Bills first
   transferEquipmentCBills(ctx);
   EXPECT_TRUE(w.cBillsTransferred);
   EXPECT_EQ(w.cBills, 700);
   EXPECT_EQ(w.equipmentCBills, 0);
   EXPECT_EQ(w.cBillsText, "700");
   EXPECT_EQ(w.equipmentCBillsText, "0");
+  EXPECT_EQ(gearPurseText(w), "700");
   w.equipmentCBills = 50;  // there is no second transfer
   transferEquipmentCBills(ctx);
   EXPECT_EQ(w.cBills, 700);

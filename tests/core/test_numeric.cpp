@@ -52,3 +52,14 @@ TEST(Numeric, RangesHoldAtTheirEnds) {
   EXPECT_FALSE(fitsInt32(2147483648LL));
   EXPECT_EQ(trimBlanks(" \t a b \t"), "a b");
 }
+
+#include "util/Text.h"
+
+TEST(Text, OneLineValuesTurnEveryLineBreakAndNulIntoOneSpace) {
+  EXPECT_EQ(toOneLine("Star\r\nCaptain"), "Star Captain");
+  EXPECT_EQ(toOneLine("a\rb\nc"), "a b c");
+  EXPECT_EQ(toOneLine("a\n\nb"), "a  b");
+  EXPECT_EQ(toOneLine(std::string("a\0b", 3)), "a b");
+  EXPECT_EQ(toOneLine("Zo\xC3\xAB, the Second"), "Zo\xC3\xAB, the Second");
+  EXPECT_EQ(toOneLine("\r\n"), " ");
+}

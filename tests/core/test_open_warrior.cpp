@@ -83,3 +83,52 @@ TEST(OpenWarrior, TheSharedMaximumDecidesThePointsLeftOnTheWay) {
   EXPECT_EQ(w.priorityBound, (std::array<std::int16_t, 5>{4, 4, 4, 4, 4}));
   EXPECT_EQ(w.priorityLevel, (std::array<std::int16_t, 5>{4, 4, 4, 4, 4}));
 }
+
+#include <cstdio>
+#include <fstream>
+
+namespace {
+std::string writeTemp(const std::string& name, const std::string& bytes) {
+  const std::string path = ::testing::TempDir() + name;
+  std::ofstream(path, std::ios::binary) << bytes;
+  return path;
+}
+}  // namespace
+
+TEST(OpenWarrior, AFileThatCannotBeOpenedIsReportedAndTakesNoSlot) {
+  AppState app;
+  test::FakePrompter prompter;
+  const std::string old = writeTemp("dk-old.war", "Version 1\r\nKai\r\n");
+  EXPECT_FALSE(openWarrior(old, OpenedFrom::MainFrame, app, prompter));
+  EXPECT_EQ(prompter.texts(), std::vector<std::string>{kWrongVersionMessage});
+  EXPECT_TRUE(app.firstWindowPending());
+
+  prompter.clear();
+  const std::string cut = writeTemp("dk-cut.war", "Version 2\r\nKai\r\nCaptain\r\n");
+  EXPECT_FALSE(openWarrior(cut, OpenedFrom::WarriorWindow, app, prompter));
+  ASSERT_EQ(prompter.log.size(), 1u);
+  EXPECT_NE(prompter.log[0].text.find(cut), std::string::npos);
+  EXPECT_NE(prompter.log[0].text.find("line 4"), std::string::npos) << prompter.log[0].text;
+  EXPECT_TRUE(app.firstWindowPending());
+  std::remove(old.c_str());
+  std::remove(cut.c_str());
+}
+
+TEST(OpenWarrior, AGoodFileGetsTheNextSlotAndItsRecord) {
+  AppState app;
+  test::FakePrompter prompter;
+  const std::string path = std::string(DRAKKENFOLD_FIXTURES) + "/full_warrior.war";
+  auto first = openWarrior(path, OpenedFrom::WarriorWindow, app, prompter);
+  ASSERT_TRUE(first);
+  EXPECT_EQ(first->grant.slot, 1);
+  EXPECT_TRUE(first->grant.firstWindow);
+  EXPECT_EQ(first->warrior.name, "Kai, the Second");
+  EXPECT_EQ(first->warrior.filePath, path);
+  EXPECT_EQ(first->warrior.priorityLevel[kSkills], 4);
+  auto second = openWarrior(path, OpenedFrom::MainFrame, app, prompter);
+  ASSERT_TRUE(second);
+  EXPECT_EQ(second->grant.slot, 2);
+  EXPECT_EQ(second->warrior.priorityLevel[kSkills], 0);
+  EXPECT_EQ(second->warrior.priorityEcho[kSkills], "4");
+  EXPECT_TRUE(prompter.log.empty());
+}

@@ -1,5 +1,6 @@
 #include "files/OpenWarrior.h"
 
+#include "app/NewWarrior.h"
 #include "model/Priorities.h"
 #include "util/Numeric.h"
 
@@ -28,6 +29,18 @@ Warrior warriorFromFile(const OpenedWarrior& opened, OpenedFrom from, AppState& 
   result.skillPoolClan = fresh.skillPoolClan;
   result.vehicleTypeEnabled = fresh.vehicleTypeEnabled;
   return result;
+}
+
+std::optional<WarriorToShow> openWarrior(const std::string& path, OpenedFrom from, AppState& app,
+                                         Prompter& prompter) {
+  const ReadOutcome outcome = openWarriorFile(path);
+  if (outcome.status != ReadOutcome::Ok) {
+    prompter.showMessage(openFailedMessage(outcome, path), MessageIcon::Information);
+    return std::nullopt;
+  }
+  const auto grant = takeWarriorSlot(app, prompter);
+  if (!grant) return std::nullopt;
+  return WarriorToShow{*grant, warriorFromFile(*outcome.opened, from, app, prompter)};
 }
 
 }  // namespace dk

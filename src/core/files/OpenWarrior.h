@@ -1,6 +1,9 @@
 #pragma once
 // Turning a warrior read from a file into the record of the window it opens into.
 
+#include <optional>
+#include <string>
+
 #include "app/AppState.h"
 #include "app/Prompter.h"
 #include "files/WarriorFile.h"
@@ -19,5 +22,16 @@ enum class OpenedFrom {
 // only the level texts show the stored levels and the bars stay at 0.
 Warrior warriorFromFile(const OpenedWarrior& opened, OpenedFrom from, AppState& app,
                         Prompter& prompter);
+
+struct WarriorToShow {
+  SlotGrant grant;
+  Warrior warrior;
+};
+
+// Open, once a file has been chosen: the whole file is read and checked before a slot is taken,
+// so a file that cannot be opened is reported in one message and leaves no window and no used
+// slot behind. nullopt when nothing is to be shown.
+std::optional<WarriorToShow> openWarrior(const std::string& path, OpenedFrom from, AppState& app,
+                                         Prompter& prompter);
 
 }  // namespace dk

@@ -216,15 +216,4 @@ std::optional<std::string> readFilePrefix(const std::string& path, std::size_t m
   return bytes;
 }
 
-std::optional<std::string> readWholeFile(const std::string& path, std::size_t maxBytes,
-                                         std::string& reason) {
-  const std::size_t limit = maxBytes == SIZE_MAX ? maxBytes : maxBytes + 1;
-  std::optional<std::string> bytes = readFilePrefix(path, limit, reason);
-  if (bytes && bytes->size() > maxBytes) {
-    reason = "it is larger than " + std::to_string(maxBytes) + " bytes";
-    return std::nullopt;
-  }
-  return bytes;
-}
-
 }  // namespace dk

@@ -39,10 +39,6 @@ SaveResult saveWarrior(const Warrior& warrior, const std::string& path);
 // failure the user is told which file could not be saved and why, and nothing changes.
 bool saveWarriorReporting(Warrior& warrior, const std::string& path, Prompter& prompter);
 
-// The whole file, or nullopt with the reason when it cannot be read or holds more than maxBytes.
-std::optional<std::string> readWholeFile(const std::string& path, std::size_t maxBytes,
-                                         std::string& reason);
-
 // At most the first maxBytes bytes of the file (a longer file is not an error here), or nullopt
 // with the reason when it cannot be read.
 std::optional<std::string> readFilePrefix(const std::string& path, std::size_t maxBytes,

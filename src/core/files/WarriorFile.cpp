@@ -9,6 +9,7 @@
 #include "files/SaveFile.h"
 #include "files/TextEncoding.h"
 #include "util/Numeric.h"
+#include "util/Text.h"
 
 namespace dk {
 
@@ -45,17 +46,12 @@ class FileWriter {
  public:
   explicit FileWriter(std::size_t sizeHint) { out_.reserve(sizeHint); }
 
-  // A one-line value. A line break inside it would shift every later line for the reader, and
-  // a NUL would make the file unreadable, so each becomes a space (CR LF counts as one break).
+  // A one-line value, never carrying a line break or a NUL into the file.
   void text(std::string_view value) {
     if (value.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos) {
       out_ += value;
     } else {
-      for (std::size_t i = 0; i < value.size(); ++i) {
-        const char c = value[i];
-        if (c == '\r' && i + 1 < value.size() && value[i + 1] == '\n') ++i;
-        out_ += (c == '\r' || c == '\n' || c == '\0') ? ' ' : c;
-      }
+      out_ += toOneLine(value);
     }
     out_ += kLineEnd;
   }

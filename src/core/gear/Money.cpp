@@ -4,10 +4,8 @@
 
 namespace dk {
 
-void rewriteMoneyTexts(Warrior& w) {
-  w.assetWorthText = toText(w.assetWorth);
-  w.cBillsText = toText(w.cBills);
-  w.equipmentCBillsText = toText(w.equipmentCBills);
+const std::string& gearPurseText(const Warrior& w) {
+  return w.cBillsTransferred ? w.cBillsText : w.equipmentCBillsText;
 }
 
 void transferEquipmentCBills(RuleContext& ctx) {

@@ -9,8 +9,9 @@ namespace dk {
 inline constexpr const char* kTransferTooLarge =
     "The equipment C-Bills cannot be transferred: the C-Bills would exceed 2147483647.";
 
-// Rewrites the three money texts from the numbers.
-void rewriteMoneyTexts(Warrior& w);
+// What the gear tabs show beside "C-Bills:": the purse gear is paid from, the equipment C-Bills
+// until they have been transferred, the C-Bills after that.
+const std::string& gearPurseText(const Warrior& w);
 
 // "Transfer Equipment C-Bills": pours the equipment C-Bills into the C-Bills, once. A sum that
 // would leave the 32-bit range is refused with a message and changes nothing.

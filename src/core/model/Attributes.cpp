@@ -12,7 +12,9 @@ constexpr int kCharacteristicBase = 18;
 int raiseCost(Attribute a) { return a == kINT ? 2 : 1; }
 }  // namespace
 
-std::int16_t scoreValue(const Warrior& w, Attribute a) { return clampToInt16(w.score(a)); }
+std::int16_t scoreValue(const Warrior& w, Attribute a) {
+  return clampToInt16(integerPart(w.attributeScore[a]));
+}
 
 void raiseAttribute(RuleContext& ctx, Attribute a) {
   Warrior& w = ctx.warrior;

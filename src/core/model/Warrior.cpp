@@ -56,8 +56,6 @@ std::int16_t Warrior::savedLevel(Pool pool) const {
   return static_cast<std::int16_t>(std::clamp<std::int64_t>(integerPart(priorityEcho[pool]), 0, 4));
 }
 
-std::int64_t Warrior::score(Attribute a) const { return integerPart(attributeScore[a]); }
-
 std::string warriorCaption(const Warrior& w) { return "Warrior: " + w.name; }
 
 bool isClanRace(const std::string& raceGrant) { return raceGrant != "Human"; }

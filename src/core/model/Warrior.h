@@ -176,9 +176,6 @@ struct Warrior {
   // The level a pool is saved with: the bar's level, or the shown stored level while the bar
   // has not been moved since the warrior was opened from the main frame.
   std::int16_t savedLevel(Pool pool) const;
-
-  // The score of an attribute as a number (integer part of its text).
-  std::int64_t score(Attribute a) const;
 };
 
 // "Warrior: " followed by the name.

@@ -5,6 +5,8 @@
 #include <QHeaderView>
 #include <QVBoxLayout>
 
+#include "gear/Money.h"
+
 namespace dk::ui {
 
 QTreeWidget* makeListView(QWidget* parent, const char* objectName, const QStringList& columns) {
@@ -130,8 +132,7 @@ GearPage::GearPage(WarriorWindow& owner, bool weapons)
 void GearPage::refresh() {
   const Warrior& w = warrior();
   // The purse gear is paid from: the equipment C-Bills until they are transferred.
-  purse_->setText(
-      QString::fromStdString(w.cBillsTransferred ? w.cBillsText : w.equipmentCBillsText));
+  purse_->setText(QString::fromStdString(gearPurseText(w)));
   fillRows(owned_, weapons_ ? w.weapons : w.equipment, [](const GearEntry& g) {
     return QStringList{QString::fromStdString(g.name), QString::fromStdString(g.quantity)};
   });

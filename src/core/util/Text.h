@@ -1,0 +1,12 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace dk {
+
+// A one-line value of the record never holds a line break: the warrior file has one value per
+// line, so a break (CR LF, CR or LF) would shift every later line, and a NUL would make the file
+// unreadable. Each becomes a space, CR LF counting as one break.
+std::string toOneLine(std::string_view value);
+
+}  // namespace dk
