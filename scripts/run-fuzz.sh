@@ -1,23 +1,49 @@
 #!/usr/bin/env bash
-# A short, bounded fuzz run of the warrior file reader (clang, libFuzzer, ASan + UBSan), seeded
-# with the golden warrior files. Exits non-zero when the fuzzer finds a crash; the input that
-# caused it is left in build/fuzz/crashes/ to be turned into a fixture.
-#   scripts/run-fuzz.sh [seconds]     (default 60)
+# A short, bounded fuzz run of every file reader (clang, libFuzzer, ASan + UBSan). The time is
+# shared equally between the targets. Each target starts from a copy of its seed files, so what
+# the fuzzer adds never lands in the source tree. Exits non-zero when a fuzzer finds a crash; the
+# input that caused it is left in build/fuzz/crashes/ to be turned into a fixture.
+#   scripts/run-fuzz.sh [total seconds] [target ...]     (default 240 s, every target)
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
-seconds="${1:-60}"
+total="${1:-240}"
+shift || true
 lock=/tmp/dk-build.lock
 
+# Each target with the seed files it starts from (shell globs; no match is an empty start).
+declare -A seeds=(
+  [fuzz_warrior_reader]="tests/fixtures/*.war"
+  [fuzz_data_items]="data/*.dat"
+)
+
+if [ "$#" -gt 0 ]; then chosen=("$@"); else mapfile -t chosen < <(printf '%s\n' "${!seeds[@]}" | sort); fi
+each=$(( total / ${#chosen[@]} ))
+[ "$each" -ge 1 ] || each=1
+
 flock "$lock" cmake --preset fuzz >/dev/null
-flock "$lock" cmake --build build/fuzz --target fuzz_warrior_reader -j2
+flock "$lock" cmake --build build/fuzz --target "${chosen[@]}" -j2
 
-corpus="$(mktemp -d)"
-trap 'rm -rf "$corpus"' EXIT
-cp tests/fixtures/*.war "$corpus"/
 mkdir -p build/fuzz/crashes
-
-# The corpus is a copy: what the fuzzer adds never lands in the source tree.
-./build/fuzz/tests/fuzz_warrior_reader "$corpus" \
-  -max_total_time="$seconds" -rss_limit_mb=2048 -max_len=65536 -timeout=10 \
-  -artifact_prefix=build/fuzz/crashes/ -print_final_stats=1
+for target in "${chosen[@]}"; do
+  corpus="$(mktemp -d)"
+  # shellcheck disable=SC2086
+  for f in ${seeds[$target]}; do
+    if [ -f "$f" ]; then cp "$f" "$corpus"/; fi
+  done
+  echo "--- $target: $each s"
+  log="build/fuzz/$target.log"
+  set +e
+  ./build/fuzz/tests/"$target" "$corpus" \
+    -max_total_time="$each" -rss_limit_mb=2048 -max_len=65536 -timeout=10 \
+    -artifact_prefix=build/fuzz/crashes/"$target"- -print_final_stats=1 >"$log" 2>&1
+  status=$?
+  set -e
+  rm -rf "$corpus"
+  if [ "$status" -ne 0 ]; then
+    cat "$log"
+    echo "$target found a crash (see build/fuzz/crashes/)"
+    exit "$status"
+  fi
+  grep -E 'stat::number_of_executed_units|Done [0-9]+ runs' "$log" || tail -n 3 "$log"
+done

@@ -18,5 +18,5 @@ done
 echo "=== warrior file benchmark (saving and opening beside plain file I/O) ==="
 ./build/default/tests/core_bench --benchmark_min_time=0.05
 
-echo "=== fuzzing the warrior file reader ==="
-bash scripts/run-fuzz.sh 60
+echo "=== fuzzing every file reader ==="
+bash scripts/run-fuzz.sh 240

@@ -1,0 +1,83 @@
+#include "files/DataItems.h"
+
+#include "files/SaveFile.h"
+#include "files/TextEncoding.h"
+
+namespace dk {
+
+namespace {
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool endsItem(char c) { return c == ',' || c == '\r' || c == '\n'; }
+}  // namespace
+
+std::vector<DataItem> splitDataItems(std::string_view text, std::size_t maxItems) {
+  std::vector<DataItem> items;
+  const std::size_t n = text.size();
+  std::size_t i = 0;
+  int line = 1;
+  while (i < n && items.size() < maxItems) {
+    while (i < n && isBlank(text[i])) ++i;
+    if (i >= n) break;
+    DataItem item;
+    item.line = line;
+    if (text[i] == '"') {
+      // A quoted item may even run over a line end; count the lines it spans.
+      std::size_t close = text.find('"', i + 1);
+      if (close == std::string_view::npos) close = n;
+      item.text.assign(text.substr(i + 1, close - i - 1));
+      for (char c : item.text)
+        if (c == '\n') ++line;
+      i = close < n ? close + 1 : n;
+      while (i < n && !endsItem(text[i])) ++i;
+    } else {
+      std::size_t end = i;
+      while (end < n && !endsItem(text[end])) ++end;
+      std::size_t last = end;
+      while (last > i && isBlank(text[last - 1])) --last;
+      item.text.assign(text.substr(i, last - i));
+      i = end;
+    }
+    items.push_back(std::move(item));
+    if (i < n) {
+      if (text[i] == ',') {
+        ++i;
+      } else if (text[i] == '\r') {
+        i += (i + 1 < n && text[i + 1] == '\n') ? 2 : 1;
+        ++line;
+      } else if (text[i] == '\n') {
+        ++i;
+        ++line;
+      }
+    }
+  }
+  return items;
+}
+
+DataFileItems readDataFileItems(const std::string& path, std::size_t maxItems) {
+  DataFileItems result;
+  std::string reason;
+  // One byte more than the limit tells a file that is too large from one that just fits.
+  std::optional<std::string> bytes = readFilePrefix(path, kMaxDataFileBytes + 1, reason);
+  if (!bytes) {
+    result.reason = reason;
+    return result;
+  }
+  if (bytes->size() > kMaxDataFileBytes) {
+    result.reason = "it is larger than " + std::to_string(kMaxDataFileBytes >> 20) + " MiB";
+    return result;
+  }
+  result.readable = true;
+  result.items = splitDataItems(decodeFileText(*bytes), maxItems);
+  return result;
+}
+
+std::string dataFileUnreadableMessage(const std::string& fileName, const std::string& reason) {
+  return "The data file \"" + fileName + "\" could not be read: " + reason + ".";
+}
+
+std::string dataFileFaultMessage(const std::string& fileName, int line, const std::string& fault) {
+  return "The data file \"" + fileName + "\" is damaged at line " + std::to_string(line) + ": " +
+         fault + ".";
+}
+
+}  // namespace dk
