@@ -10,7 +10,9 @@
 #include "ui/Menus.h"
 #include "ui/pages/BudgetPages.h"
 #include "ui/pages/InfoPages.h"
-#include "ui/pages/ListPages.h"
+#include "ui/pages/AdvantagesPage.h"
+#include "ui/pages/GearPage.h"
+#include "ui/pages/SkillsPage.h"
 
 namespace dk::ui {
 

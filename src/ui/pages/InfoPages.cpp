@@ -72,9 +72,8 @@ WarriorInfoPage::WarriorInfoPage(WarriorWindow& owner)
   transfer_ = new QPushButton("Transfer Equipment C-Bills", money);
   transfer_->setObjectName("cmdTransMoney");
   moneyForm->addRow(transfer_);
-  connect(transfer_, &QPushButton::clicked, this, [this] {
-    owner_.applyRule([](RuleContext& ctx) { transferEquipmentCBills(ctx); });
-  });
+  connect(transfer_, &QPushButton::clicked, this,
+          [this] { owner_.applyRule([](RuleContext& ctx) { transferEquipmentCBills(ctx); }); });
 
   auto* misc = new QGroupBox("Miscellaneous", this);
   misc->setObjectName("fraMisc");

@@ -1,0 +1,32 @@
+#pragma once
+// Helpers shared by the pages built around lists: list views in report mode, rows redrawn from
+// the record with the selection kept by name, and skill point pools.
+
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QStringList>
+#include <QTreeWidget>
+#include <cstdint>
+#include <vector>
+
+namespace dk::ui {
+
+// A list view in report mode with the given column captions.
+QTreeWidget* makeListView(QWidget* parent, const char* objectName, const QStringList& columns);
+
+// Rewrites the rows of a list view, keeping the selected row by name.
+template <typename Row, typename Columns>
+void fillRows(QTreeWidget* view, const std::vector<Row>& rows, Columns columns) {
+  const QString selected = view->currentItem() ? view->currentItem()->text(0) : QString();
+  const QSignalBlocker block(view);
+  view->clear();
+  for (const Row& row : rows) {
+    auto* item = new QTreeWidgetItem(view, columns(row));
+    if (item->text(0) == selected) view->setCurrentItem(item);
+  }
+}
+
+// Rewrites a skill point pool, one entry per value.
+void fillPool(QListWidget* list, const std::vector<std::int16_t>& pool);
+
+}  // namespace dk::ui
