@@ -1,16 +1,34 @@
-// Start-up: the program's own folder becomes the working folder (the data files are found
-// there by their bare names), the splash screen shows until it times out or is clicked, then
-// the main frame opens centred on the screen with no warrior window.
+// Start-up: the command line is read first (so --help and --version need no display), then the
+// program's own folder becomes the working folder (the data files are found there by their bare
+// names), the splash screen shows until it times out or is clicked, then the main frame opens
+// centred on the screen. Warrior files named on the command line open after that, each as the
+// frame's Open would open it.
 #include <QApplication>
 #include <QDir>
+#include <QTimer>
+#include <cstdio>
 
 #include "app/Version.h"
+#include "ui/CommandLine.h"
 #include "ui/MainFrame.h"
 #include "ui/SplashScreen.h"
 
 int main(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  const dk::ui::CommandLine command = dk::ui::readCommandLine(arguments, QDir::currentPath());
+  if (!command.run) {
+    std::fputs(command.out.toLocal8Bit().constData(), stdout);
+    std::fputs(command.err.toLocal8Bit().constData(), stderr);
+    return command.exitCode;
+  }
+
   QApplication app(argc, argv);
   QApplication::setApplicationName(QString::fromUtf8(dk::kAppTitle));
+  QApplication::setApplicationVersion(QString::fromStdString(dk::versionText()).mid(8));
+  // The desktop entry this program is started from: gives its windows the installed icon and
+  // lets the desktop tie them to the menu entry.
+  QGuiApplication::setDesktopFileName("org.drakkenfold.CharacterGenerator");
   QApplication::setWindowIcon(QIcon(dk::ui::programPicture(64)));
   QDir::setCurrent(QCoreApplication::applicationDirPath());
 
@@ -21,5 +39,7 @@ int main(int argc, char** argv) {
 
   dk::ui::MainFrame frame;
   frame.show();
+  if (!command.files.isEmpty())
+    QTimer::singleShot(0, &frame, [&frame, files = command.files] { frame.openWarriorFiles(files); });
   return QApplication::exec();
 }

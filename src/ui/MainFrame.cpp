@@ -92,10 +92,21 @@ WarriorWindow* MainFrame::activeWarriorWindow() const {
   return sub ? qobject_cast<WarriorWindow*>(sub->widget()) : nullptr;
 }
 
+void MainFrame::showTitleFor(QMdiSubWindow* sub) {
+  // As in any document program, the frame's caption names the warrior in front:
+  // "Drakkenfold Character Generator - [Warrior: Kai]"; without a warrior window, the program's
+  // name alone.
+  auto* warrior = sub ? qobject_cast<WarriorWindow*>(sub->widget()) : nullptr;
+  QString title = QString::fromUtf8(kAppTitle);
+  if (warrior) title += QString(" - [%1]").arg(warrior->windowTitle());
+  if (windowTitle() != title) setWindowTitle(title);
+}
+
 void MainFrame::showMenusFor(QMdiSubWindow* sub) {
   // When the frame itself loses focus (a dialog opens) no child is active for a moment; the
   // current child keeps its menus then.
   if (!sub) sub = mdi_->currentSubWindow();
+  showTitleFor(sub);
   auto* warrior = sub ? qobject_cast<WarriorWindow*>(sub->widget()) : nullptr;
   const QList<QMenu*> wanted = warrior ? warrior->menus() : frameMenus_;
   QList<QMenu*> shown;
@@ -150,6 +161,10 @@ WarriorWindow* MainFrame::addWarriorWindow(const SlotGrant& grant, Warrior warri
   connect(window, &WarriorWindow::closeRequested, sub, &QMdiSubWindow::close);
   connect(window->warriorsMenu(), &QMenu::aboutToShow, this,
           [this, menu = window->warriorsMenu()] { fillWarriorsMenu(menu); });
+  // A new name shows in the frame's caption while this window is in front.
+  connect(window, &QWidget::windowTitleChanged, this, [this, sub] {
+    if (sub == mdi_->currentSubWindow()) showTitleFor(sub);
+  });
   connect(sub, &QObject::destroyed, this, [this] {
     // The last window gone: the frame's own menus come back.
     QTimer::singleShot(0, this, [this] { showMenusFor(mdi_->activeSubWindow()); });
@@ -165,7 +180,21 @@ WarriorWindow* MainFrame::openWarrior(bool fromWarriorWindow, QWidget* dialogPar
   const std::string path =
       chooseWarriorFile(dialogParent ? dialogParent : this, false, folders_).toStdString();
   if (path.empty()) return nullptr;
+  return openWarriorPath(path, fromWarriorWindow);
+}
 
+QList<WarriorWindow*> MainFrame::openWarriorFiles(const QStringList& paths) {
+  QList<WarriorWindow*> opened;
+  for (const QString& path : paths) {
+    if (path.isEmpty()) continue;
+    // The file choosers then start in the folder of the file given, as after choosing it.
+    folders_.remember(path);
+    if (WarriorWindow* window = openWarriorPath(path.toStdString(), false)) opened << window;
+  }
+  return opened;
+}
+
+WarriorWindow* MainFrame::openWarriorPath(const std::string& path, bool fromWarriorWindow) {
   auto opened = dk::openWarrior(
       path, fromWarriorWindow ? OpenedFrom::WarriorWindow : OpenedFrom::MainFrame, app_, prompter_);
   if (!opened) return nullptr;

@@ -34,6 +34,11 @@ class MainFrame : public QMainWindow {
   // cannot be read is reported and no window is created. nullptr when nothing was opened.
   WarriorWindow* openWarrior(bool fromWarriorWindow, QWidget* dialogParent = nullptr);
 
+  // Files named on the command line (or handed over by the file manager): each is opened as the
+  // frame's "&Open..." opens a chosen file, in order, one window each. A file that cannot be
+  // opened gets its one message and the others still open. Returns the windows opened.
+  QList<WarriorWindow*> openWarriorFiles(const QStringList& paths);
+
   // Exit: asks first; Yes closes every window and ends the program.
   void exitProgram();
 
@@ -45,9 +50,11 @@ class MainFrame : public QMainWindow {
 
  private:
   WarriorWindow* addWarriorWindow(const SlotGrant& grant, Warrior warrior);
+  WarriorWindow* openWarriorPath(const std::string& path, bool fromWarriorWindow);
   void buildMenus();
   void showMenusFor(QMdiSubWindow* sub);
   void fillWarriorsMenu(QMenu* menu);
+  void showTitleFor(QMdiSubWindow* sub);
 
   AppState app_;
   QtPrompter prompter_;

@@ -1,0 +1,88 @@
+#include "ui/CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+#include "app/Version.h"
+
+namespace dk::ui {
+
+namespace {
+constexpr const char* kProgramName = "drakkenfold";
+
+// Options that Qt's window layer reads itself (QGuiApplication and QApplication); they are
+// accepted here and left in the arguments for it.
+const char* const kQtOptionsWithValue[] = {
+    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+    "qwindowicon", "qwindowtitle", "session", "display", "name", "title", "visual",
+    "geometry", "style", "stylesheet", "qmljsdebugger"};
+const char* const kQtFlags[] = {"reverse", "sync", "nograb", "dograb", "widgetcount",
+                                "testability"};
+
+QString versionNumber() {
+  return QString("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);
+}
+
+// A file manager may hand over a file: URL instead of a path.
+QString absolutePath(const QString& argument, const QString& workingFolder) {
+  if (argument.startsWith("file:", Qt::CaseInsensitive)) {
+    const QUrl url(argument);
+    if (url.isLocalFile()) return QFileInfo(url.toLocalFile()).absoluteFilePath();
+  }
+  return QFileInfo(QDir(workingFolder), argument).absoluteFilePath();
+}
+}  // namespace
+
+CommandLine readCommandLine(const QStringList& arguments, const QString& workingFolder) {
+  QCommandLineParser parser;
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  parser.setApplicationDescription(
+      QString::fromUtf8(kAppTitle) +
+      ": builds warriors for the tabletop role-playing game under its priority-and-point rules.\n"
+      "Each warrior file named opens in a window of its own after the splash screen.");
+  const QCommandLineOption help({"h", "help"}, "Show this help and end.");
+  const QCommandLineOption version({"v", "version"}, "Show the version number and end.");
+  parser.addOption(help);
+  parser.addOption(version);
+  for (const char* name : kQtOptionsWithValue) {
+    QCommandLineOption option(QString::fromLatin1(name), QString(), "value");
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(option);
+  }
+  for (const char* name : kQtFlags) {
+    QCommandLineOption option(QString::fromLatin1(name));
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(option);
+  }
+  parser.addPositionalArgument("files", "Warrior files (*.war) to open.", "[FILE.war...]");
+
+  CommandLine result;
+  const QString usage = QString("Usage: %1 [options] [FILE.war...]\n").arg(kProgramName);
+  if (!parser.parse(arguments.isEmpty() ? QStringList{kProgramName} : arguments)) {
+    result.run = false;
+    result.exitCode = 2;
+    result.err = QString("%1: %2\n%3Try '%1 --help' for more information.\n")
+                     .arg(kProgramName, parser.errorText(), usage);
+    return result;
+  }
+  if (parser.isSet(help)) {
+    result.run = false;
+    // The parser's own help text names the program by its first argument; ours uses its name.
+    QString text = parser.helpText();
+    const qsizetype end = text.indexOf('\n');
+    result.out = usage + (end >= 0 ? text.mid(end + 1) : QString());
+    return result;
+  }
+  if (parser.isSet(version)) {
+    result.run = false;
+    result.out = QString("%1 %2\n").arg(QString::fromUtf8(kAppTitle), versionNumber());
+    return result;
+  }
+  for (const QString& file : parser.positionalArguments())
+    result.files << absolutePath(file, workingFolder);
+  return result;
+}
+
+}  // namespace dk::ui

@@ -1,0 +1,24 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+namespace dk::ui {
+
+// What the command line asks for: start the program (and open these warrior files after the
+// splash), or answer at once and end with the given exit code (--help, --version, a mistake).
+struct CommandLine {
+  bool run = true;
+  int exitCode = 0;
+  QStringList files;  // absolute paths, in the order given
+  QString out;        // what to print on standard output before ending
+  QString err;        // what to print on standard error before ending
+};
+
+// Reads the program's arguments (the program name first) before any window exists, so that
+// --help and --version answer without a display. The options of Qt's own window layer
+// (-platform, -style, -display, ...) are accepted and left to it. Relative file names are taken
+// from `workingFolder`, the folder the program was started in. An unknown option gives a short
+// usage text on standard error and the exit code 2.
+CommandLine readCommandLine(const QStringList& arguments, const QString& workingFolder);
+
+}  // namespace dk::ui

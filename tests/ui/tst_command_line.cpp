@@ -1,0 +1,173 @@
+// Warrior files named on the command line (this is how a double-click in the file manager
+// reaches the program), and the command line itself.
+#include <QFile>
+#include <QScrollBar>
+#include <QTemporaryDir>
+
+#include "UiTestHelpers.h"
+#include "app/Version.h"
+#include "files/WarriorFile.h"
+#include "ui/CommandLine.h"
+
+using namespace dk;
+using namespace dk::test;
+
+namespace {
+QString fixture(const char* name) { return QString(DRAKKENFOLD_FIXTURES "/") + name; }
+
+QString copyOf(const QTemporaryDir& dir, const char* fixtureName, const char* as) {
+  const QString target = dir.filePath(as);
+  QFile::copy(fixture(fixtureName), target);
+  return target;
+}
+
+// Answers every message box with OK while it lives, recording what each one said; so a test
+// that expects no box cannot hang on one, and nothing is left armed after the test.
+class MessageBoxWatch {
+ public:
+  MessageBoxWatch() {
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        seen << SeenBox{box->text(), box->icon(), box->windowTitle(), {}};
+        box->accept();
+      }
+    });
+    timer_.start(10);
+  }
+  QList<SeenBox> seen;
+
+ private:
+  QTimer timer_;
+};
+
+QStringList captions(ui::MainFrame& frame) {
+  QStringList out;
+  for (auto* w : frame.warriorWindows()) out << w->windowTitle();
+  return out;
+}
+}  // namespace
+
+class CommandLineTest : public QObject {
+  Q_OBJECT
+  QTemporaryDir dir_;
+
+ private slots:
+  void twoGoodFilesOpenTwoWindowsInOrder() {
+    const QString kai = copyOf(dir_, "full_warrior.war", "kai.war");
+    const QString blank = copyOf(dir_, "new_warrior.war", "blank.war");
+    ui::MainFrame frame;
+    frame.show();
+    MessageBoxWatch boxes;
+    const auto opened = frame.openWarriorFiles({kai, blank});
+    QCOMPARE(opened.size(), 2);
+    QCOMPARE(captions(frame), (QStringList{"Warrior: Kai, the Second", "Warrior: "}));
+    QCOMPARE(opened[0]->property("tag").toString(), QString("1"));
+    QCOMPARE(opened[1]->property("tag").toString(), QString("2"));
+    QCOMPARE(QString::fromStdString(opened[0]->warrior().filePath), kai);
+    // Opened as the frame's Open does: the bars stay at 0, the level texts show the file's.
+    QCOMPARE(opened[0]->findChild<QScrollBar*>("vsPAtt")->value(), 0);
+    QVERIFY(boxes.seen.isEmpty());
+    // The frame's caption names the warrior in front, and follows its name.
+    frame.mdiArea()->setActiveSubWindow(subWindowOf(opened[0]));
+    QCOMPARE(frame.windowTitle(),
+             QString::fromUtf8(kAppTitle) + " - [Warrior: Kai, the Second]");
+    child<QLineEdit>(opened[0], "txtName")->setText("Kai");
+    QCOMPARE(frame.windowTitle(), QString::fromUtf8(kAppTitle) + " - [Warrior: Kai]");
+    // Maximised and back, the caption still names it once.
+    subWindowOf(opened[0])->showMaximized();
+    QCOMPARE(frame.windowTitle(), QString::fromUtf8(kAppTitle) + " - [Warrior: Kai]");
+    subWindowOf(opened[0])->showNormal();
+    QCOMPARE(frame.windowTitle(), QString::fromUtf8(kAppTitle) + " - [Warrior: Kai]");
+  }
+
+  void aFileThatCannotBeOpenedGetsOneMessageAndTheOthersStillOpen() {
+    const QString good = copyOf(dir_, "full_warrior.war", "good.war");
+    const QString damaged = dir_.filePath("damaged.war");
+    {
+      QFile f(damaged);
+      QVERIFY(f.open(QIODevice::WriteOnly));
+      f.write("Version 2\r\nShort\r\n");
+    }
+    const QString older = dir_.filePath("older.war");
+    {
+      QFile f(older);
+      QVERIFY(f.open(QIODevice::WriteOnly));
+      f.write("Version 1\r\n");
+    }
+    const QString missing = dir_.filePath("nowhere.war");
+    struct Case {
+      const char* what;
+      QStringList files;
+      QString refused;
+    } cases[] = {
+        {"damaged", {damaged, good}, damaged},
+        {"older version", {good, older}, older},
+        {"missing", {missing, good}, missing},
+    };
+    for (const Case& c : cases) {
+      // The very message the frame's Open gives for that file.
+      const std::string path = c.refused.toStdString();
+      const QString message = QString::fromStdString(openFailedMessage(openWarriorFile(path), path));
+      ui::MainFrame frame;
+      frame.show();
+      MessageBoxWatch boxes;
+      const auto opened = frame.openWarriorFiles(c.files);
+      const QList<SeenBox>& seen = boxes.seen;
+      QVERIFY2(seen.size() == 1, c.what);
+      QVERIFY2(seen[0].icon == QMessageBox::Information, c.what);
+      QCOMPARE(seen[0].text, message);
+      QVERIFY2(opened.size() == 1, c.what);
+      QCOMPARE(captions(frame), QStringList{"Warrior: Kai, the Second"});
+      // The refused file took no slot: the good one has the first.
+      QCOMPARE(opened[0]->property("tag").toString(), QString("1"));
+    }
+  }
+
+  void commandLineAnswersAsUsersExpect() {
+    struct Case {
+      QStringList arguments;
+      bool run;
+      int exitCode;
+      QString outHas;
+      QString errHas;
+    } cases[] = {
+        {{"drakkenfold"}, true, 0, {}, {}},
+        {{"drakkenfold", "--help"}, false, 0, "Usage: drakkenfold [options] [FILE.war...]", {}},
+        {{"drakkenfold", "-h"}, false, 0, "--version", {}},
+        {{"drakkenfold", "--version"}, false, 0, "Drakkenfold Character Generator 1.3.0\n", {}},
+        {{"drakkenfold", "--frobnicate", "a.war"}, false, 2, {},
+         "Unknown option 'frobnicate'.\nUsage: drakkenfold [options] [FILE.war...]"},
+        {{"drakkenfold", "-x"}, false, 2, {}, "Try 'drakkenfold --help'"},
+        // Qt's own options stay Qt's; they are not files and not mistakes.
+        {{"drakkenfold", "-platform", "offscreen", "-style", "Fusion", "-reverse"}, true, 0, {}, {}},
+    };
+    for (const Case& c : cases) {
+      const ui::CommandLine line = ui::readCommandLine(c.arguments, "/start");
+      const QString what = c.arguments.join(' ');
+      QVERIFY2(line.run == c.run, qPrintable(what));
+      QVERIFY2(line.exitCode == c.exitCode, qPrintable(what));
+      QVERIFY2(line.files.isEmpty(), qPrintable(what));
+      QVERIFY2(c.outHas.isEmpty() ? line.out.isEmpty() : line.out.contains(c.outHas),
+               qPrintable(what + ": " + line.out));
+      QVERIFY2(c.errHas.isEmpty() ? line.err.isEmpty() : line.err.contains(c.errHas),
+               qPrintable(what + ": " + line.err));
+    }
+    // --help never lists Qt's own options.
+    QVERIFY(!ui::readCommandLine({"drakkenfold", "--help"}, "/").out.contains("platform"));
+  }
+
+  void filesAreTakenFromTheFolderTheProgramWasStartedIn() {
+    // The program changes to its own folder at start-up, so every name is made absolute first.
+    const ui::CommandLine line = ui::readCommandLine(
+        {"drakkenfold", "kai.war", "../other/zoe.war", "/abs/olaf.war",
+         "file:///home/u/My%20Warriors/ana.war", "--", "-dash.war"},
+        "/home/u/start");
+    QVERIFY(line.run);
+    QCOMPARE(line.files, (QStringList{"/home/u/start/kai.war", "/home/u/other/zoe.war",
+                                      "/abs/olaf.war", "/home/u/My Warriors/ana.war",
+                                      "/home/u/start/-dash.war"}));
+  }
+};
+
+QTEST_MAIN(CommandLineTest)
+#include "tst_command_line.moc"
