@@ -8,6 +8,7 @@
 #include "model/Priorities.h"
 #include "ui/FileChooser.h"
 #include "ui/Menus.h"
+#include "ui/PageTabRows.h"
 #include "ui/pages/BudgetPages.h"
 #include "ui/pages/InfoPages.h"
 #include "ui/pages/AdvantagesPage.h"
@@ -30,7 +31,6 @@ WarriorWindow::WarriorWindow(AppState& app, Prompter& prompter, Warrior warrior,
 
   tabs_ = new QTabWidget(this);
   tabs_->setObjectName("tabWarrior");
-  tabs_->setUsesScrollButtons(true);
   tabs_->setDocumentMode(false);
 
   const auto add = [this](WarriorPage* page, const QString& caption) {
@@ -47,9 +47,16 @@ WarriorWindow::WarriorWindow(AppState& app, Prompter& prompter, Warrior warrior,
   add(new NotesPage(*this), "Notes");
   add(new PersonalPage(*this), "Personal Information");
 
+  // Every page one click away: the captions stand in rows above the pages instead of one row
+  // that would hide some of them behind scroll arrows.
+  auto* tabRows = new PageTabRows(tabs_, this);
+  tabRows->setObjectName("tabWarriorRows");
+
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(2, 2, 2, 2);
-  layout->addWidget(tabs_);
+  layout->setSpacing(0);
+  layout->addWidget(tabRows);
+  layout->addWidget(tabs_, 1);
 
   buildMenus();
   refresh();

@@ -1,0 +1,233 @@
+#include "ui/PageTabRows.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStyleOptionTab>
+#include <QStylePainter>
+#include <QTabBar>
+#include <algorithm>
+
+namespace dk::ui {
+
+namespace {
+// Room between a caption and the edges of its tab, in pixels.
+constexpr int kCaptionPadding = 10;
+}  // namespace
+
+PageTabRows::PageTabRows(QTabWidget* tabs, QWidget* parent) : QWidget(parent), tabs_(tabs) {
+  setFocusPolicy(Qt::TabFocus);
+  setMouseTracking(true);
+  setAttribute(Qt::WA_Hover);
+  QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  policy.setHeightForWidth(true);
+  setSizePolicy(policy);
+  tabs_->tabBar()->hide();
+  connect(tabs_, &QTabWidget::currentChanged, this, qOverload<>(&QWidget::update));
+}
+
+int PageTabRows::naturalWidth(int index) const {
+  QStyleOptionTab opt;
+  opt.initFrom(this);
+  opt.shape = QTabBar::RoundedNorth;
+  opt.text = tabs_->tabText(index);
+  const QSize text(fontMetrics().horizontalAdvance(opt.text) + 2 * kCaptionPadding,
+                   fontMetrics().height() + kCaptionPadding);
+  return style()->sizeFromContents(QStyle::CT_TabBarTab, &opt, text, this).width();
+}
+
+int PageTabRows::tabHeight() const {
+  QStyleOptionTab opt;
+  opt.initFrom(this);
+  opt.shape = QTabBar::RoundedNorth;
+  const QSize text(1, fontMetrics().height() + kCaptionPadding);
+  return style()->sizeFromContents(QStyle::CT_TabBarTab, &opt, text, this).height();
+}
+
+QVector<int> PageTabRows::rowStarts(int width) const {
+  const int count = tabs_->count();
+  QVector<int> widths(count);
+  for (int i = 0; i < count; ++i) widths[i] = naturalWidth(i);
+  // The fewest rows, filled evenly from the top, in which every row's captions fit.
+  for (int rows = 1; rows <= std::max(count, 1); ++rows) {
+    const int perRow = (count + rows - 1) / rows;
+    QVector<int> starts;
+    bool fits = true;
+    for (int first = 0; first < count; first += perRow) {
+      starts << first;
+      int sum = 0;
+      for (int i = first; i < std::min(count, first + perRow); ++i) sum += widths[i];
+      if (sum > width && perRow > 1) fits = false;
+    }
+    if (fits || perRow == 1) {
+      starts << count;
+      return starts;
+    }
+  }
+  return {0, count};
+}
+
+int PageTabRows::rowCount(int width) const { return std::max(1, int(rowStarts(width).size()) - 1); }
+
+QVector<QRect> PageTabRows::layoutTabs(int width) const {
+  const QVector<int> starts = rowStarts(width);
+  const int height = tabHeight();
+  QVector<QRect> rects(tabs_->count());
+  for (int row = 0; row + 1 < starts.size(); ++row) {
+    const int first = starts[row];
+    const int last = starts[row + 1];
+    // Each row spans the whole width; the room left over is shared out evenly.
+    int natural = 0;
+    for (int i = first; i < last; ++i) natural += naturalWidth(i);
+    const int spare = std::max(0, width - natural);
+    int x = 0;
+    for (int i = first; i < last; ++i) {
+      const int k = i - first;
+      const int share = spare * (k + 1) / (last - first) - spare * k / (last - first);
+      const int w = (i + 1 == last) ? width - x : naturalWidth(i) + share;
+      rects[i] = QRect(x, row * height, w, height);
+      x += w;
+    }
+  }
+  return rects;
+}
+
+QRect PageTabRows::tabRect(int index) const {
+  if (index < 0 || index >= tabs_->count()) return {};
+  return layoutTabs(width()).at(index);
+}
+
+int PageTabRows::tabAt(const QPoint& pos) const {
+  const QVector<QRect> rects = layoutTabs(width());
+  for (int i = 0; i < rects.size(); ++i)
+    if (rects[i].contains(pos)) return i;
+  return -1;
+}
+
+int PageTabRows::heightForWidth(int width) const { return rowCount(width) * tabHeight(); }
+
+QSize PageTabRows::sizeHint() const {
+  int widest = 0;
+  for (int i = 0; i < tabs_->count(); ++i) widest = std::max(widest, naturalWidth(i));
+  const int w = std::max(widest, width());
+  return {w, heightForWidth(w)};
+}
+
+QSize PageTabRows::minimumSizeHint() const {
+  int widest = 0;
+  for (int i = 0; i < tabs_->count(); ++i) widest = std::max(widest, naturalWidth(i));
+  return {widest, tabHeight()};
+}
+
+void PageTabRows::paintEvent(QPaintEvent*) {
+  QStylePainter painter(this);
+  const QVector<QRect> rects = layoutTabs(width());
+  const QVector<int> starts = rowStarts(width());
+  const int current = tabs_->currentIndex();
+  const auto optionFor = [&](int i) {
+    QStyleOptionTab opt;
+    opt.initFrom(this);
+    opt.shape = QTabBar::RoundedNorth;
+    opt.rect = rects[i];
+    opt.text = tabs_->tabText(i);
+    opt.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
+    if (!tabs_->isTabEnabled(i)) opt.state &= ~QStyle::State_Enabled;
+    if (i == hovered_ && isEnabled()) opt.state |= QStyle::State_MouseOver;
+    if (i == current) opt.state |= QStyle::State_Selected;
+    const int row = int(std::upper_bound(starts.begin(), starts.end(), i) - starts.begin()) - 1;
+    const int first = starts[row];
+    const int last = starts[row + 1] - 1;
+    opt.position = first == last     ? QStyleOptionTab::OnlyOneTab
+                   : i == first      ? QStyleOptionTab::Beginning
+                   : i == last       ? QStyleOptionTab::End
+                                     : QStyleOptionTab::Middle;
+    opt.selectedPosition = current == i - 1 && i != first ? QStyleOptionTab::PreviousIsSelected
+                           : current == i + 1 && i != last ? QStyleOptionTab::NextIsSelected
+                                                            : QStyleOptionTab::NotAdjacent;
+    return opt;
+  };
+  // The chosen tab last, so that it stands in front of its neighbours.
+  for (int i = 0; i < rects.size(); ++i)
+    if (i != current) painter.drawControl(QStyle::CE_TabBarTab, optionFor(i));
+  if (current >= 0 && current < rects.size()) {
+    const QStyleOptionTab opt = optionFor(current);
+    painter.drawControl(QStyle::CE_TabBarTab, opt);
+    if (hasFocus()) {
+      QStyleOptionFocusRect focus;
+      focus.initFrom(this);
+      focus.rect = style()->subElementRect(QStyle::SE_TabBarTabText, &opt, this);
+      painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+  }
+}
+
+void PageTabRows::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) {
+    event->ignore();
+    return;
+  }
+  const int index = tabAt(event->position().toPoint());
+  if (index >= 0 && tabs_->isTabEnabled(index)) tabs_->setCurrentIndex(index);
+}
+
+void PageTabRows::mouseMoveEvent(QMouseEvent* event) {
+  const int index = tabAt(event->position().toPoint());
+  if (index != hovered_) {
+    hovered_ = index;
+    update();
+  }
+}
+
+void PageTabRows::leaveEvent(QEvent*) {
+  hovered_ = -1;
+  update();
+}
+
+void PageTabRows::step(int direction) {
+  const int count = tabs_->count();
+  for (int i = tabs_->currentIndex() + direction; i >= 0 && i < count; i += direction)
+    if (tabs_->isTabEnabled(i)) {
+      tabs_->setCurrentIndex(i);
+      return;
+    }
+}
+
+void PageTabRows::keyPressEvent(QKeyEvent* event) {
+  // The keys of a tab bar: the arrows step through the pages, Home and End go to either end.
+  switch (event->key()) {
+    case Qt::Key_Left:
+      step(layoutDirection() == Qt::RightToLeft ? 1 : -1);
+      break;
+    case Qt::Key_Right:
+      step(layoutDirection() == Qt::RightToLeft ? -1 : 1);
+      break;
+    case Qt::Key_Home:
+      tabs_->setCurrentIndex(0);
+      break;
+    case Qt::Key_End:
+      tabs_->setCurrentIndex(tabs_->count() - 1);
+      break;
+    default:
+      event->ignore();
+      return;
+  }
+  update();
+}
+
+void PageTabRows::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  update();
+}
+
+void PageTabRows::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update();
+}
+
+void PageTabRows::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+    updateGeometry();
+  QWidget::changeEvent(event);
+}
+
+}  // namespace dk::ui

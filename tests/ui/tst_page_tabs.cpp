@@ -1,0 +1,90 @@
+// Every page of a warrior window is one click away: at the window's starting size all nine
+// captions show at once, in rows above the pages.
+#include <QTabBar>
+
+#include "UiTestHelpers.h"
+#include "ui/PageTabRows.h"
+
+using namespace dk;
+using namespace dk::test;
+
+class PageTabsTest : public QObject {
+  Q_OBJECT
+
+  // Checks that every caption of the window's tabs is whole and unhidden at the current size,
+  // and that a click on it brings its page to the front.
+  static void checkEveryPageOneClickAway(ui::WarriorWindow* w) {
+    auto* tabs = child<QTabWidget>(w, "tabWarrior");
+    auto* rows = child<ui::PageTabRows>(w, "tabWarriorRows");
+    QVERIFY(tabs && rows);
+    QCOMPARE(tabs->count(), 9);
+    QVERIFY(rows->isVisible());
+    QVERIFY(!tabs->tabBar()->isVisible());
+    QVERIFY(rows->geometry().bottom() <= tabs->geometry().top());
+    QRect seen;
+    for (int i = 0; i < tabs->count(); ++i) {
+      const QRect r = rows->tabRect(i);
+      const QString what = tabs->tabText(i);
+      QVERIFY2(rows->rect().contains(r), qPrintable(what));
+      QVERIFY2(!seen.intersects(r) || seen.isNull(), qPrintable(what));
+      const int textWidth = rows->fontMetrics().horizontalAdvance(what);
+      QVERIFY2(r.width() > textWidth, qPrintable(what));
+      for (int j = 0; j < i; ++j) QVERIFY2(!rows->tabRect(j).intersects(r), qPrintable(what));
+    }
+    for (int i : {8, 0, 5, 4}) {
+      QTest::mouseClick(rows, Qt::LeftButton, {}, rows->tabRect(i).center());
+      QCOMPARE(tabs->currentIndex(), i);
+    }
+  }
+
+ private slots:
+  void everyCaptionShowsAtTheStartingSizes() {
+    ui::MainFrame frame;
+    frame.show();
+    auto* first = frame.newWarrior();   // the first window's size
+    auto* second = frame.newWarrior();  // every later window's size
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    checkEveryPageOneClickAway(first);
+    checkEveryPageOneClickAway(second);
+    auto* rows = child<ui::PageTabRows>(first, "tabWarriorRows");
+    QCOMPARE(rows->rowCount(rows->width()), 2);
+  }
+
+  void rowsFollowTheWidth() {
+    ui::MainFrame frame;
+    frame.show();
+    auto* w = frame.newWarrior();
+    auto* rows = child<ui::PageTabRows>(w, "tabWarriorRows");
+    QVERIFY(rows->rowCount(3000) == 1);
+    QVERIFY(rows->rowCount(200) > 2);
+    QCOMPARE(rows->heightForWidth(3000) * 2, rows->heightForWidth(rows->width()));
+    // Widened, the window shows its tabs in one row; the pages below get the room.
+    subWindowOf(w)->resize(2600, subWindowOf(w)->height());
+    QTRY_COMPARE(rows->height(), rows->heightForWidth(3000));
+    checkEveryPageOneClickAway(w);
+  }
+
+  void keysOfATabBarStepThroughThePages() {
+    ui::MainFrame frame;
+    frame.show();
+    auto* w = frame.newWarrior();
+    auto* tabs = child<QTabWidget>(w, "tabWarrior");
+    auto* rows = child<ui::PageTabRows>(w, "tabWarriorRows");
+    QCOMPARE(rows->focusPolicy(), Qt::TabFocus);
+    tabs->setCurrentIndex(3);
+    QTest::keyClick(rows, Qt::Key_Right);
+    QCOMPARE(tabs->currentIndex(), 4);
+    QTest::keyClick(rows, Qt::Key_Left);
+    QTest::keyClick(rows, Qt::Key_Left);
+    QCOMPARE(tabs->currentIndex(), 2);
+    QTest::keyClick(rows, Qt::Key_End);
+    QCOMPARE(tabs->currentIndex(), 8);
+    QTest::keyClick(rows, Qt::Key_Right);  // stays at the last page
+    QCOMPARE(tabs->currentIndex(), 8);
+    QTest::keyClick(rows, Qt::Key_Home);
+    QCOMPARE(tabs->currentIndex(), 0);
+  }
+};
+
+QTEST_MAIN(PageTabsTest)
+#include "tst_page_tabs.moc"
