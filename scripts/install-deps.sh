@@ -10,7 +10,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev
   fonts-liberation
-  xvfb xauth
+  xvfb xauth xdotool
+  desktop-file-utils appstream shared-mime-info librsvg2-bin dpkg-dev
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the normal build, the build with
-# AddressSanitizer and UndefinedBehaviorSanitizer, and a short bounded fuzz run of the reader.
+# AddressSanitizer and UndefinedBehaviorSanitizer, the installed program with its desktop files
+# and Debian package, and a short bounded fuzz run of the reader.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -14,6 +15,9 @@ for preset in default sanitize; do
   cmake --build --preset "$preset"
   ctest --preset "$preset" -j2
 done
+
+echo "=== installed program, desktop integration and Debian package ==="
+bash scripts/check-desktop.sh build/default
 
 echo "=== warrior file benchmark (saving and opening beside plain file I/O) ==="
 ./build/default/tests/core_bench --benchmark_min_time=0.05

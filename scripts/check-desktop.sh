@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# Checks the program as installed, from outside: installs the normal build into a temporary
+# prefix, validates the desktop entry, the AppStream metainfo and the warrior file type, starts
+# the installed launcher from another folder on a virtual screen with a saved warrior on its
+# command line and waits for the main frame to name that warrior in its caption, then builds the
+# Debian package and checks what it holds. Run after the normal build (scripts/test.sh does).
+#   scripts/check-desktop.sh [build folder]          (default build/default)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source_dir="$PWD"
+build="$(cd "${1:-build/default}" && pwd)"
+id=org.drakkenfold.CharacterGenerator
+title="Drakkenfold Character Generator"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+fail() { echo "check-desktop: $*" >&2; exit 1; }
+
+echo "--- install into a temporary prefix"
+prefix="$work/prefix"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+for f in bin/drakkenfold lib/drakkenfold/drakkenfold share/applications/$id.desktop \
+         share/metainfo/$id.metainfo.xml share/mime/packages/$id.xml \
+         share/icons/hicolor/scalable/apps/$id.svg share/icons/hicolor/48x48/apps/$id.png; do
+  [ -e "$prefix/$f" ] || fail "not installed: $f"
+done
+for f in data/*.dat; do
+  [ -e "$f" ] || continue
+  [ -f "$prefix/lib/drakkenfold/$(basename "$f")" ] || fail "data file not beside the program: $f"
+done
+
+echo "--- desktop entry, metainfo, file type"
+desktop-file-validate "$prefix/share/applications/$id.desktop"
+appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml"
+XDG_DATA_DIRS="$prefix/share:${XDG_DATA_DIRS:-/usr/local/share:/usr/share}" update-mime-database "$prefix/share/mime"
+grep -q '^application/x-drakkenfold-warrior:\*\.war$' "$prefix/share/mime/globs" \
+  || fail "the MIME database does not know *.war"
+grep -q '^MimeType=application/x-drakkenfold-warrior;$' "$prefix/share/applications/$id.desktop" \
+  || fail "the desktop entry does not handle warrior files"
+
+echo "--- the installed launcher answers on the command line, from another folder"
+mkdir -p "$work/elsewhere"
+cd "$work/elsewhere"
+env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/drakkenfold" --version | grep -qx "$title [0-9.]*" \
+  || fail "--version"
+set +e
+env -u DISPLAY "$prefix/bin/drakkenfold" --no-such-option >/dev/null 2>"$work/usage"
+status=$?
+set -e
+[ "$status" -eq 2 ] && grep -q '^Usage: drakkenfold' "$work/usage" || fail "unknown option: exit $status"
+
+echo "--- the installed launcher opens a saved warrior, from another folder"
+cp "$source_dir/tests/fixtures/full_warrior.war" "$work/elsewhere/kai.war"
+cat >"$work/look.sh" <<'LOOK'
+#!/usr/bin/env bash
+# On the virtual screen: start the program with the warrior and wait for the frame's caption.
+set -u
+unset QT_QPA_PLATFORM  # a real X client on the virtual screen, not Qt's offscreen platform
+prefix="$1" title="$2"
+"$prefix/bin/drakkenfold" kai.war &
+pid=$!
+found=""
+for _ in $(seq 1 60); do  # the splash alone stays 5 s
+  found="$(xdotool search --onlyvisible --name "^$title - \[Warrior: Kai, the Second\]\$" 2>/dev/null | head -n 1)"
+  [ -n "$found" ] && break
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.5
+done
+status=0
+if [ -z "$found" ]; then
+  echo "no main frame naming the warrior appeared" >&2
+  status=1
+else
+  echo "frame: $(xdotool getwindowname "$found")"
+  # A message box (a missing data file, a refused file) would be a window titled with the
+  # program's name alone; the frame itself now carries the warrior's name.
+  if xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; then
+    echo "a message box is open beside the frame" >&2
+    status=1
+  fi
+fi
+kill "$pid" 2>/dev/null
+wait "$pid" 2>/dev/null
+exit "$status"
+LOOK
+xvfb-run -a -s "-screen 0 1280x1024x24" bash "$work/look.sh" "$prefix" "$title" \
+  || fail "the installed program did not open the warrior"
+cd "$source_dir"
+
+echo "--- the Debian package"
+(cd "$build" && rm -f drakkenfold_*.deb && cpack -G DEB >/dev/null)
+deb="$(ls "$build"/drakkenfold_*.deb)"
+dpkg-deb --contents "$deb" | awk '{print $6}' | sed 's/ ->.*//' >"$work/contents"
+for f in ./usr/bin/drakkenfold ./usr/lib/drakkenfold/drakkenfold \
+         ./usr/share/applications/$id.desktop ./usr/share/mime/packages/$id.xml \
+         ./usr/share/metainfo/$id.metainfo.xml ./usr/share/icons/hicolor/scalable/apps/$id.svg \
+         ./usr/share/icons/hicolor/256x256/apps/$id.png; do
+  grep -qx "$f" "$work/contents" || fail "the package lacks $f"
+done
+for f in data/*.dat; do
+  [ -e "$f" ] || continue
+  grep -qx "./usr/lib/drakkenfold/$(basename "$f")" "$work/contents" || fail "the package lacks $f"
+done
+depends="$(dpkg-deb -f "$deb" Depends)"
+for d in libqt6core6 libqt6widgets6 qt6-qpa-plugins fonts-liberation; do
+  [[ "$depends" == *"$d"* ]] || fail "the package does not depend on $d ($depends)"
+done
+echo "$(basename "$deb"): $(wc -l <"$work/contents") entries; Depends: $depends"
