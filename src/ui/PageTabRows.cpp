@@ -23,7 +23,10 @@ PageTabRows::PageTabRows(QTabWidget* tabs, QWidget* parent) : QWidget(parent), t
   policy.setHeightForWidth(true);
   setSizePolicy(policy);
   tabs_->tabBar()->hide();
-  connect(tabs_, &QTabWidget::currentChanged, this, qOverload<>(&QWidget::update));
+  connect(tabs_, &QTabWidget::currentChanged, this, [this] {
+    hovered_ = -1;  // the rows may have moved under the pointer
+    update();
+  });
 }
 
 int PageTabRows::naturalWidth(int index) const {
@@ -72,10 +75,18 @@ int PageTabRows::rowCount(int width) const { return std::max(1, int(rowStarts(wi
 QVector<QRect> PageTabRows::layoutTabs(int width) const {
   const QVector<int> starts = rowStarts(width);
   const int height = tabHeight();
+  const int rows = int(starts.size()) - 1;
+  // As on a tabbed dialog of the classic desktop, the row holding the chosen tab stands next to
+  // the pages, so that the tab opens onto its page; the rows above keep their turn.
+  const int current = tabs_->currentIndex();
+  int chosenRow = rows - 1;
+  for (int row = 0; row < rows; ++row)
+    if (current >= starts[row] && current < starts[row + 1]) chosenRow = row;
   QVector<QRect> rects(tabs_->count());
-  for (int row = 0; row + 1 < starts.size(); ++row) {
+  for (int row = 0; row < rows; ++row) {
     const int first = starts[row];
     const int last = starts[row + 1];
+    const int shownRow = (row - chosenRow - 1 + 2 * rows) % rows;
     // Each row spans the whole width; the room left over is shared out evenly.
     int natural = 0;
     for (int i = first; i < last; ++i) natural += naturalWidth(i);
@@ -85,7 +96,7 @@ QVector<QRect> PageTabRows::layoutTabs(int width) const {
       const int k = i - first;
       const int share = spare * (k + 1) / (last - first) - spare * k / (last - first);
       const int w = (i + 1 == last) ? width - x : naturalWidth(i) + share;
-      rects[i] = QRect(x, row * height, w, height);
+      rects[i] = QRect(x, shownRow * height, w, height);
       x += w;
     }
   }

@@ -8,7 +8,8 @@ namespace dk::ui {
 // The page tabs of a QTabWidget in as many rows as the width needs, so that every caption is
 // shown at once and every page is one click away (a single row would hide some pages behind
 // scroll arrows). The tab widget stays the owner of the pages and of the current index; its
-// own one-row bar is hidden and this bar stands above it.
+// own one-row bar is hidden and this bar stands above it. The row of the chosen tab is the one
+// next to the pages.
 class PageTabRows : public QWidget {
   Q_OBJECT
  public:

@@ -34,6 +34,8 @@ class PageTabsTest : public QObject {
     for (int i : {8, 0, 5, 4}) {
       QTest::mouseClick(rows, Qt::LeftButton, {}, rows->tabRect(i).center());
       QCOMPARE(tabs->currentIndex(), i);
+      // The chosen tab's row stands next to the pages.
+      QCOMPARE(rows->tabRect(i).bottom(), rows->rect().bottom());
     }
   }
 
