@@ -1,7 +1,11 @@
 #include "ui/PageTabRows.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QStyleOptionFocusRect>
 #include <QStyleOptionTab>
 #include <QStylePainter>
@@ -13,9 +17,115 @@ namespace dk::ui {
 namespace {
 // Room between a caption and the edges of its tab, in pixels.
 constexpr int kCaptionPadding = 10;
+
+// Screen readers see the rows as a tab bar: a page tab list whose tabs carry their captions,
+// tell which one is chosen, and can be pressed.
+class PageTabAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+ public:
+  PageTabAccessible(PageTabRows* rows, QTabWidget* tabs, int index)
+      : rows_(rows), tabs_(tabs), index_(index) {}
+
+  bool isValid() const override { return rows_ && tabs_ && index_ < tabs_->count(); }
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override { return rows_ ? rows_->window()->windowHandle() : nullptr; }
+  QAccessibleInterface* parent() const override {
+    return QAccessible::queryAccessibleInterface(rows_.data());
+  }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  QString text(QAccessible::Text t) const override {
+    if (!isValid() || t != QAccessible::Name) return {};
+    // The caption without its mnemonic marks ("&&" stands for one "&").
+    QString name = tabs_->tabText(index_);
+    name.replace("&&", QChar(1));
+    name.remove('&');
+    name.replace(QChar(1), '&');
+    return name;
+  }
+  void setText(QAccessible::Text, const QString&) override {}
+  QAccessible::Role role() const override { return QAccessible::PageTab; }
+  QRect rect() const override {
+    if (!isValid()) return {};
+    const QRect r = rows_->tabRect(index_);
+    return QRect(rows_->mapToGlobal(r.topLeft()), r.size());
+  }
+  QAccessible::State state() const override {
+    QAccessible::State s;
+    if (!isValid()) return s;
+    s.selectable = true;
+    s.focusable = true;
+    s.selected = tabs_->currentIndex() == index_;
+    s.focused = s.selected && rows_->hasFocus();
+    s.disabled = !tabs_->isTabEnabled(index_);
+    s.invisible = !rows_->isVisible();
+    return s;
+  }
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                                : nullptr;
+  }
+  QStringList actionNames() const override { return {pressAction()}; }
+  void doAction(const QString& name) override {
+    if (isValid() && name == pressAction() && tabs_->isTabEnabled(index_))
+      tabs_->setCurrentIndex(index_);
+  }
+  QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+ private:
+  QPointer<PageTabRows> rows_;
+  QPointer<QTabWidget> tabs_;
+  int index_;
+};
+
+class PageTabRowsAccessible : public QAccessibleWidget {
+ public:
+  PageTabRowsAccessible(PageTabRows* rows, QTabWidget* tabs)
+      : QAccessibleWidget(rows, QAccessible::PageTabList), tabs_(tabs) {}
+  ~PageTabRowsAccessible() override {
+    for (QAccessible::Id id : std::as_const(children_)) QAccessible::deleteAccessibleInterface(id);
+  }
+  int childCount() const override { return tabs_ ? tabs_->count() : 0; }
+  QAccessibleInterface* child(int index) const override {
+    if (index < 0 || index >= childCount()) return nullptr;
+    if (QAccessible::Id id = children_.value(index)) return QAccessible::accessibleInterface(id);
+    auto* tab = new PageTabAccessible(static_cast<PageTabRows*>(widget()), tabs_, index);
+    children_.insert(index, QAccessible::registerAccessibleInterface(tab));
+    return tab;
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    for (auto it = children_.cbegin(); it != children_.cend(); ++it)
+      if (QAccessible::accessibleInterface(it.value()) == child) return it.key();
+    return -1;
+  }
+  QAccessibleInterface* childAt(int x, int y) const override {
+    auto* rows = static_cast<PageTabRows*>(widget());
+    return child(rows->tabAt(rows->mapFromGlobal(QPoint(x, y))));
+  }
+
+ private:
+  QPointer<QTabWidget> tabs_;
+  mutable QHash<int, QAccessible::Id> children_;
+};
+
+QAccessibleInterface* accessibleRows(const QString& className, QObject* object) {
+  if (className == QLatin1String(PageTabRows::staticMetaObject.className()))
+    if (auto* rows = qobject_cast<PageTabRows*>(object)) return rows->makeAccessible();
+  return nullptr;
+}
 }  // namespace
 
+QAccessibleInterface* PageTabRows::makeAccessible() {
+  return new PageTabRowsAccessible(this, tabs_);
+}
+
 PageTabRows::PageTabRows(QTabWidget* tabs, QWidget* parent) : QWidget(parent), tabs_(tabs) {
+  static const bool factoryInstalled = [] {
+    QAccessible::installFactory(accessibleRows);
+    return true;
+  }();
+  Q_UNUSED(factoryInstalled);
   setFocusPolicy(Qt::TabFocus);
   setMouseTracking(true);
   setAttribute(Qt::WA_Hover);
@@ -23,9 +133,22 @@ PageTabRows::PageTabRows(QTabWidget* tabs, QWidget* parent) : QWidget(parent), t
   policy.setHeightForWidth(true);
   setSizePolicy(policy);
   tabs_->tabBar()->hide();
-  connect(tabs_, &QTabWidget::currentChanged, this, [this] {
+  // Focus given to the tab widget goes to its tabs, as it went to its own bar.
+  tabs_->setFocusProxy(this);
+  connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
     hovered_ = -1;  // the rows may have moved under the pointer
     update();
+    // As a tab bar tells it: the chosen tab is selected (and focused when the bar has focus).
+    if (QAccessible::isActive() && index >= 0) {
+      if (hasFocus()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(index);
+        QAccessible::updateAccessibility(&focus);
+      }
+      QAccessibleEvent selection(this, QAccessible::Selection);
+      selection.setChild(index);
+      QAccessible::updateAccessibility(&selection);
+    }
   });
 }
 
@@ -148,13 +271,13 @@ void PageTabRows::paintEvent(QPaintEvent*) {
     const int row = int(std::upper_bound(starts.begin(), starts.end(), i) - starts.begin()) - 1;
     const int first = starts[row];
     const int last = starts[row + 1] - 1;
-    opt.position = first == last     ? QStyleOptionTab::OnlyOneTab
-                   : i == first      ? QStyleOptionTab::Beginning
-                   : i == last       ? QStyleOptionTab::End
-                                     : QStyleOptionTab::Middle;
-    opt.selectedPosition = current == i - 1 && i != first ? QStyleOptionTab::PreviousIsSelected
+    opt.position = first == last ? QStyleOptionTab::OnlyOneTab
+                   : i == first  ? QStyleOptionTab::Beginning
+                   : i == last   ? QStyleOptionTab::End
+                                 : QStyleOptionTab::Middle;
+    opt.selectedPosition = current == i - 1 && i != first  ? QStyleOptionTab::PreviousIsSelected
                            : current == i + 1 && i != last ? QStyleOptionTab::NextIsSelected
-                                                            : QStyleOptionTab::NotAdjacent;
+                                                           : QStyleOptionTab::NotAdjacent;
     return opt;
   };
   // The chosen tab last, so that it stands in front of its neighbours.
@@ -236,8 +359,7 @@ void PageTabRows::focusOutEvent(QFocusEvent* event) {
 }
 
 void PageTabRows::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
-    updateGeometry();
+  if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) updateGeometry();
   QWidget::changeEvent(event);
 }
 

@@ -3,6 +3,8 @@
 #include <QVector>
 #include <QWidget>
 
+class QAccessibleInterface;
+
 namespace dk::ui {
 
 // The page tabs of a QTabWidget in as many rows as the width needs, so that every caption is
@@ -20,6 +22,9 @@ class PageTabRows : public QWidget {
   // Where tab `index` is drawn at the current width (empty when there is no such tab).
   QRect tabRect(int index) const;
   int tabAt(const QPoint& pos) const;
+
+  // What screen readers see: a page tab list with one page tab per caption.
+  QAccessibleInterface* makeAccessible();
 
   bool hasHeightForWidth() const override { return true; }
   int heightForWidth(int width) const override;

@@ -1,5 +1,6 @@
 // Every page of a warrior window is one click away: at the window's starting size all nine
 // captions show at once, in rows above the pages.
+#include <QAccessible>
 #include <QTabBar>
 
 #include "UiTestHelpers.h"
@@ -85,6 +86,33 @@ class PageTabsTest : public QObject {
     QCOMPARE(tabs->currentIndex(), 8);
     QTest::keyClick(rows, Qt::Key_Home);
     QCOMPARE(tabs->currentIndex(), 0);
+  }
+
+  void screenReadersSeeAPageTabList() {
+    ui::MainFrame frame;
+    frame.show();
+    auto* w = frame.newWarrior();
+    auto* tabs = child<QTabWidget>(w, "tabWarrior");
+    auto* rows = child<ui::PageTabRows>(w, "tabWarriorRows");
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(rows);
+    QVERIFY(list);
+    QCOMPARE(list->role(), QAccessible::PageTabList);
+    QCOMPARE(list->childCount(), 9);
+    QStringList names;
+    for (int i = 0; i < list->childCount(); ++i) {
+      QAccessibleInterface* tab = list->child(i);
+      QCOMPARE(tab->role(), QAccessible::PageTab);
+      QCOMPARE(list->indexOfChild(tab), i);
+      QCOMPARE(tab->state().selected, i == 0);
+      names << tab->text(QAccessible::Name);
+    }
+    QCOMPARE(names, (QStringList{"Warrior Info", "Priorities", "Stats", "Skills", "Advantages",
+                                 "Weapons", "Equipment", "Notes", "Personal Information"}));
+    QAccessibleInterface* personal = list->child(8);
+    personal->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(tabs->currentIndex(), 8);
+    QVERIFY(personal->state().selected);
+    QCOMPARE(list->childAt(personal->rect().center().x(), personal->rect().center().y()), personal);
   }
 };
 
