@@ -40,6 +40,7 @@ int main(int argc, char** argv) {
   dk::ui::MainFrame frame;
   frame.show();
   if (!command.files.isEmpty())
-    QTimer::singleShot(0, &frame, [&frame, files = command.files] { frame.openWarriorFiles(files); });
+    QTimer::singleShot(0, &frame,
+                       [&frame, files = command.files] { frame.openWarriorFiles(files); });
   return QApplication::exec();
 }

@@ -14,12 +14,16 @@ constexpr const char* kProgramName = "drakkenfold";
 
 // Options that Qt's window layer reads itself (QGuiApplication and QApplication); they are
 // accepted here and left in the arguments for it.
-const char* const kQtOptionsWithValue[] = {
-    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-    "qwindowicon", "qwindowtitle", "session", "display", "name", "title", "visual",
-    "geometry", "style", "stylesheet", "qmljsdebugger"};
-const char* const kQtFlags[] = {"reverse", "sync", "nograb", "dograb", "widgetcount",
-                                "testability"};
+const char* const kQtOptionsWithValue[] = {"platform",        "platformpluginpath",
+                                           "platformtheme",   "plugin",
+                                           "qwindowgeometry", "qwindowicon",
+                                           "qwindowtitle",    "session",
+                                           "display",         "name",
+                                           "title",           "visual",
+                                           "geometry",        "style",
+                                           "stylesheet",      "qmljsdebugger"};
+const char* const kQtFlags[] = {"reverse", "sync",        "nograb",
+                                "dograb",  "widgetcount", "testability"};
 
 QString versionNumber() {
   return QString("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);

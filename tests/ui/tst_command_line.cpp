@@ -69,8 +69,7 @@ class CommandLineTest : public QObject {
     QVERIFY(boxes.seen.isEmpty());
     // The frame's caption names the warrior in front, and follows its name.
     frame.mdiArea()->setActiveSubWindow(subWindowOf(opened[0]));
-    QCOMPARE(frame.windowTitle(),
-             QString::fromUtf8(kAppTitle) + " - [Warrior: Kai, the Second]");
+    QCOMPARE(frame.windowTitle(), QString::fromUtf8(kAppTitle) + " - [Warrior: Kai, the Second]");
     child<QLineEdit>(opened[0], "txtName")->setText("Kai");
     QCOMPARE(frame.windowTitle(), QString::fromUtf8(kAppTitle) + " - [Warrior: Kai]");
     // Maximised and back, the caption still names it once.
@@ -107,7 +106,8 @@ class CommandLineTest : public QObject {
     for (const Case& c : cases) {
       // The very message the frame's Open gives for that file.
       const std::string path = c.refused.toStdString();
-      const QString message = QString::fromStdString(openFailedMessage(openWarriorFile(path), path));
+      const QString message =
+          QString::fromStdString(openFailedMessage(openWarriorFile(path), path));
       ui::MainFrame frame;
       frame.show();
       MessageBoxWatch boxes;
@@ -135,11 +135,18 @@ class CommandLineTest : public QObject {
         {{"drakkenfold", "--help"}, false, 0, "Usage: drakkenfold [options] [FILE.war...]", {}},
         {{"drakkenfold", "-h"}, false, 0, "--version", {}},
         {{"drakkenfold", "--version"}, false, 0, "Drakkenfold Character Generator 1.3.0\n", {}},
-        {{"drakkenfold", "--frobnicate", "a.war"}, false, 2, {},
+        {{"drakkenfold", "--frobnicate", "a.war"},
+         false,
+         2,
+         {},
          "Unknown option 'frobnicate'.\nUsage: drakkenfold [options] [FILE.war...]"},
         {{"drakkenfold", "-x"}, false, 2, {}, "Try 'drakkenfold --help'"},
         // Qt's own options stay Qt's; they are not files and not mistakes.
-        {{"drakkenfold", "-platform", "offscreen", "-style", "Fusion", "-reverse"}, true, 0, {}, {}},
+        {{"drakkenfold", "-platform", "offscreen", "-style", "Fusion", "-reverse"},
+         true,
+         0,
+         {},
+         {}},
     };
     for (const Case& c : cases) {
       const ui::CommandLine line = ui::readCommandLine(c.arguments, "/start");
@@ -158,14 +165,14 @@ class CommandLineTest : public QObject {
 
   void filesAreTakenFromTheFolderTheProgramWasStartedIn() {
     // The program changes to its own folder at start-up, so every name is made absolute first.
-    const ui::CommandLine line = ui::readCommandLine(
-        {"drakkenfold", "kai.war", "../other/zoe.war", "/abs/olaf.war",
-         "file:///home/u/My%20Warriors/ana.war", "--", "-dash.war"},
-        "/home/u/start");
+    const ui::CommandLine line =
+        ui::readCommandLine({"drakkenfold", "kai.war", "../other/zoe.war", "/abs/olaf.war",
+                             "file:///home/u/My%20Warriors/ana.war", "--", "-dash.war"},
+                            "/home/u/start");
     QVERIFY(line.run);
-    QCOMPARE(line.files, (QStringList{"/home/u/start/kai.war", "/home/u/other/zoe.war",
-                                      "/abs/olaf.war", "/home/u/My Warriors/ana.war",
-                                      "/home/u/start/-dash.war"}));
+    QCOMPARE(line.files,
+             (QStringList{"/home/u/start/kai.war", "/home/u/other/zoe.war", "/abs/olaf.war",
+                          "/home/u/My Warriors/ana.war", "/home/u/start/-dash.war"}));
   }
 };
 
