@@ -2,7 +2,7 @@
 # Checks the program as installed, from outside: installs the normal build into a temporary
 # prefix, validates the desktop entry, the AppStream metainfo and the warrior file type, starts
 # the installed launcher from another folder on a virtual screen with a saved warrior on its
-# command line and waits for the main frame to name that warrior in its caption, then builds the
+# command line and checks, by saving it with Ctrl+S, that a warrior window holds it; then builds the
 # Debian package and checks what it holds. Run after the normal build (scripts/test.sh does).
 #   scripts/check-desktop.sh [build folder]          (default build/default)
 set -euo pipefail
@@ -52,30 +52,42 @@ echo "--- the installed launcher opens a saved warrior, from another folder"
 cp "$source_dir/tests/fixtures/full_warrior.war" "$work/elsewhere/kai.war"
 cat >"$work/look.sh" <<'LOOK'
 #!/usr/bin/env bash
-# On the virtual screen: start the program with the warrior and wait for the frame's caption.
+# On the virtual screen: start the program with the warrior, wait for the main frame, make sure
+# no message box came up, then press Ctrl+S. Only a warrior window that opened kai.war can save
+# it, and saving writes the file's own path into it (the file was copied here from elsewhere),
+# with the warrior's name as the window read it.
 set -u
 unset QT_QPA_PLATFORM  # a real X client on the virtual screen, not Qt's offscreen platform
-prefix="$1" title="$2"
+prefix="$1" title="$2" file="$PWD/kai.war"
 "$prefix/bin/drakkenfold" kai.war &
 pid=$!
-found=""
+frame=""
 for _ in $(seq 1 60); do  # the splash alone stays 5 s
-  found="$(xdotool search --onlyvisible --name "^$title - \[Warrior: Kai, the Second\]\$" 2>/dev/null | head -n 1)"
-  [ -n "$found" ] && break
+  frame="$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1)"
+  [ -n "$frame" ] && break
   kill -0 "$pid" 2>/dev/null || break
   sleep 0.5
 done
-status=0
-if [ -z "$found" ]; then
-  echo "no main frame naming the warrior appeared" >&2
-  status=1
+status=1
+if [ -z "$frame" ]; then
+  echo "no main frame appeared" >&2
 else
-  echo "frame: $(xdotool getwindowname "$found")"
-  # A message box (a missing data file, a refused file) would be a window titled with the
-  # program's name alone; the frame itself now carries the warrior's name.
-  if xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; then
+  sleep 1
+  # A message box (a missing data file, a refused file) would be a second window of that title.
+  if [ "$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | wc -l)" -ne 1 ]; then
     echo "a message box is open beside the frame" >&2
-    status=1
+  else
+    xdotool windowfocus --sync "$frame" 2>/dev/null
+    xdotool key --clearmodifiers ctrl+s
+    for _ in $(seq 1 20); do
+      if grep -qxF "$file"$'\r' "$file" && grep -qxF $'Kai, the Second\r' "$file"; then
+        status=0
+        break
+      fi
+      sleep 0.5
+    done
+    [ "$status" -eq 0 ] && echo "the warrior window saved $file" \
+      || echo "the program did not save the warrior it was given" >&2
   fi
 fi
 kill "$pid" 2>/dev/null

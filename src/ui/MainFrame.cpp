@@ -92,21 +92,10 @@ WarriorWindow* MainFrame::activeWarriorWindow() const {
   return sub ? qobject_cast<WarriorWindow*>(sub->widget()) : nullptr;
 }
 
-void MainFrame::showTitleFor(QMdiSubWindow* sub) {
-  // As in any document program, the frame's caption names the warrior in front:
-  // "Drakkenfold Character Generator - [Warrior: Kai]"; without a warrior window, the program's
-  // name alone.
-  auto* warrior = sub ? qobject_cast<WarriorWindow*>(sub->widget()) : nullptr;
-  QString title = QString::fromUtf8(kAppTitle);
-  if (warrior) title += QString(" - [%1]").arg(warrior->windowTitle());
-  if (windowTitle() != title) setWindowTitle(title);
-}
-
 void MainFrame::showMenusFor(QMdiSubWindow* sub) {
   // When the frame itself loses focus (a dialog opens) no child is active for a moment; the
   // current child keeps its menus then.
   if (!sub) sub = mdi_->currentSubWindow();
-  showTitleFor(sub);
   auto* warrior = sub ? qobject_cast<WarriorWindow*>(sub->widget()) : nullptr;
   const QList<QMenu*> wanted = warrior ? warrior->menus() : frameMenus_;
   QList<QMenu*> shown;
@@ -161,10 +150,6 @@ WarriorWindow* MainFrame::addWarriorWindow(const SlotGrant& grant, Warrior warri
   connect(window, &WarriorWindow::closeRequested, sub, &QMdiSubWindow::close);
   connect(window->warriorsMenu(), &QMenu::aboutToShow, this,
           [this, menu = window->warriorsMenu()] { fillWarriorsMenu(menu); });
-  // A new name shows in the frame's caption while this window is in front.
-  connect(window, &QWidget::windowTitleChanged, this, [this, sub] {
-    if (sub == mdi_->currentSubWindow()) showTitleFor(sub);
-  });
   connect(sub, &QObject::destroyed, this, [this] {
     // The last window gone: the frame's own menus come back.
     QTimer::singleShot(0, this, [this] { showMenusFor(mdi_->activeSubWindow()); });

@@ -54,7 +54,6 @@ class MainFrame : public QMainWindow {
   void buildMenus();
   void showMenusFor(QMdiSubWindow* sub);
   void fillWarriorsMenu(QMenu* menu);
-  void showTitleFor(QMdiSubWindow* sub);
 
   AppState app_;
   QtPrompter prompter_;
