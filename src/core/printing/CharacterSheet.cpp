@@ -47,9 +47,8 @@ class SheetWriter {
       at(x, y, texts[i]);
     }
     if (i < texts.size()) {
-      overflow.push_back(
-          {overflowHeading, std::vector<std::string>(texts.begin() + static_cast<long>(i),
-                                                     texts.end())});
+      overflow.push_back({overflowHeading, std::vector<std::string>(
+                                               texts.begin() + static_cast<long>(i), texts.end())});
     }
   }
 
@@ -106,17 +105,17 @@ void drawIdentity(SheetWriter& out, const Warrior& w) {
 
 void drawAttributes(SheetWriter& out, const Warrior& w) {
   out.at(350, 1700, "Attributes      Score   Save");
-  static const char* const prefixes[kAttributeCount] = {
-      "Build     BLD   ", "Reflexes  REF   ", "Intuition INT   ", "Learn     LRN   ",
-      "Charisma  CHA   "};
+  static const char* const prefixes[kAttributeCount] = {"Build     BLD   ", "Reflexes  REF   ",
+                                                        "Intuition INT   ", "Learn     LRN   ",
+                                                        "Charisma  CHA   "};
   for (int a = 0; a < kAttributeCount; ++a)
     out.at(350, 1900 + 200 * a, attributeLine(prefixes[a], w.attributeScore[a]));
 
   out.at(500, 3000, "Characteristics");
   static const char* const names[kCharacteristicCount] = {"Athletic (", "Physical (", "Mental   (",
                                                           "Social   ("};
-  static const char* const formulas[kCharacteristicCount] = {
-      "+) (18-BLD-REF)", "+) (18-REF-INT)", "+) (18-INT-LRN)", "+) (18-INT-CHA)"};
+  static const char* const formulas[kCharacteristicCount] = {"+) (18-BLD-REF)", "+) (18-REF-INT)",
+                                                             "+) (18-INT-LRN)", "+) (18-INT-CHA)"};
   for (int c = 0; c < kCharacteristicCount; ++c)
     out.at(350, 3400 + 200 * c, names[c] + padLeft(w.characteristic[c], 3) + formulas[c]);
 
@@ -221,8 +220,8 @@ void drawContinuation(SheetWriter& out, PrintSurface& surface, const Warrior& w,
   line("Notes (continued)");
   for (;;) {
     const std::size_t before = notesRest.size();
-    notesRest = out.rectangle(notesRest, kContinuationLeft, y, kContinuationWidth,
-                              kContinuationBottom - y);
+    notesRest =
+        out.rectangle(notesRest, kContinuationLeft, y, kContinuationWidth, kContinuationBottom - y);
     if (onlyBlanksAndBreaks(notesRest)) return;
     // A surface that cannot place a single line even on an empty page would loop for ever.
     if (notesRest.size() == before && y == kContinuationTop) return;
