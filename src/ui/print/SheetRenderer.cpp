@@ -144,7 +144,7 @@ void paintPage(QPainter& painter, const PrintedPage& page, double scaleX, double
   painter.restore();
 }
 
-SaveResult writePdf(const PrintedDocument& doc, const std::string& path) {
+QByteArray renderPdf(const PrintedDocument& doc) {
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
   {
@@ -155,12 +155,18 @@ SaveResult writePdf(const PrintedDocument& doc, const std::string& path) {
     // The sheet is placed from the paper's corner; its margins are part of its own coordinates.
     writer.setPageLayout(QPageLayout(sheetPageSize(), QPageLayout::Portrait, QMarginsF()));
     QPainter painter;
-    if (!painter.begin(&writer)) return SaveResult{false, "the PDF could not be drawn"};
+    if (!painter.begin(&writer)) return {};
     paintDocument(painter, doc, writer);
-    painter.end();
+    if (!painter.end()) return {};
   }
+  return buffer.data();
+}
+
+SaveResult writePdf(const PrintedDocument& doc, const std::string& path) {
+  const QByteArray pdf = renderPdf(doc);
+  if (pdf.isEmpty()) return SaveResult{false, "the PDF could not be drawn"};
   return writeFileAtomically(
-      path, std::string_view(buffer.data().constData(), static_cast<std::size_t>(buffer.size())));
+      path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
 }
 
 bool printDocument(const PrintedDocument& doc, QPrinter& printer) {

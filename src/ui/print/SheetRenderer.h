@@ -84,6 +84,9 @@ class QtPrintSurface : public PrintSurface {
 // line up at every zoom, and a damage box is drawn as an empty square of one cell.
 void paintPage(QPainter& painter, const PrintedPage& page, double scaleX, double scaleY);
 
+// The document as the bytes of a PDF file; empty when it could not be drawn.
+QByteArray renderPdf(const PrintedDocument& doc);
+
 // Writes the document as a PDF with selectable text, through a temporary file beside the target
 // that replaces it only when complete.
 SaveResult writePdf(const PrintedDocument& doc, const std::string& path);
