@@ -34,8 +34,8 @@ Warrior fullWarrior() {
   w.apTotal = "12";
   w.spTotal = "140";
   w.advantages = {{"Extra Edge", "1"}, {"Natural Aptitude (Gunnery/Mech)", "2"}};
-  w.skillsIS = {{"Gunnery/Mech", "3", "6"}, {"Piloting/Mech", "2", "7"},
-                {"Leadership", "10", "11"}};
+  w.skillsIS = {
+      {"Gunnery/Mech", "3", "6"}, {"Piloting/Mech", "2", "7"}, {"Leadership", "10", "11"}};
   w.skillsClan = {{"Blade", "1", "9"}};
   w.equipment = {{"Field Kit", "1"}, {"Coolant Vest", "12"}};
   w.weapons = {{"Laser Pistol", "2"}};
@@ -163,11 +163,11 @@ TEST(CharacterSheet, SavesAndTheirSpacing) {
     const char* score;
     const char* line;
   } cases[] = {
-      {"1", "Build     BLD   1       ( 11+)"},   // two-character save: one space
-      {"5", "Build     BLD   5       (  7+)"},   // one character: two spaces
+      {"1", "Build     BLD   1       ( 11+)"},  // two-character save: one space
+      {"5", "Build     BLD   5       (  7+)"},  // one character: two spaces
       {"12", "Build     BLD   12      (  0+)"},
       {"13", "Build     BLD   13      ( -1+)"},
-      {"25", "Build     BLD   25      (  -13+)"},  // three characters: two spaces
+      {"25", "Build     BLD   25      (  -13+)"},             // three characters: two spaces
       {"123456789", "Build     BLD   123456789(  -32755+)"},  // a score is 16-bit
   };
   for (const auto& c : cases) {
@@ -327,4 +327,22 @@ TEST(CharacterSheet, LongListsAndNotesRunOverAsManyPagesAsNeeded) {
   for (const auto& part : s.rectangleParts) notes += part;
   EXPECT_EQ(notes, "Notes\n" + w.notes.substr(0, w.notes.size() - 2) + "\n\n");
   EXPECT_GE(std::count(s.log.begin(), s.log.end(), "page"), 2);
+}
+
+TEST(CharacterSheet, TypedValuesTooLongForTheirLineAreCutAndContinuedWhole) {
+  Warrior w;
+  w.name = "Mara";
+  w.placeOfBirth = "Kestrel Prime, Outer Rim Colonies";  // 33 characters, room for 22
+  w.hairColor = std::string(40, 'h');                    // room for 37 before the personal column
+  w.homePlanet = std::string(92, 'p');                   // just fits: 94 characters from X 1600
+  const RecordingSurface s = draw(w);
+  EXPECT_EQ(textAt(s, 8225, 12950), "P.O.B.   : Kestrel Prime, Outer R");
+  EXPECT_EQ(textAt(s, 2700, 13050), "Hair Color  : " + std::string(37, 'h'));
+  EXPECT_EQ(textAt(s, 1600, 1150), ": " + w.homePlanet);
+  const auto page = std::find(s.log.begin(), s.log.end(), "page");
+  ASSERT_NE(page, s.log.end());
+  EXPECT_EQ(Texts(page + 1, s.log.end()),
+            (Texts{"350 350: Warrior: Mara (continued)", "350 750: Long entries (continued)",
+                   "350 950: P.O.B.   : Kestrel Prime, Outer Rim Colonies",
+                   "350 1150: Hair Color  : " + w.hairColor, "end"}));
 }

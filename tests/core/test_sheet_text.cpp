@@ -25,8 +25,8 @@ TEST(SheetText, WrapsAtBlanksBreaksAndOverlongWords) {
       {"Notes\n", 10, {"Notes"}},
       {"Notes\n\nafter a blank line", 29, {"Notes", "", "after a blank line"}},
       {"one two three four", 9, {"one two", "three", "four"}},
-      {"exactly nine", 7, {"exactly", "nine"}},              // the blank at the break goes
-      {"abcdefghijKLM", 5, {"abcde", "fghij", "KLM"}},        // a word longer than a line is cut
+      {"exactly nine", 7, {"exactly", "nine"}},         // the blank at the break goes
+      {"abcdefghijKLM", 5, {"abcde", "fghij", "KLM"}},  // a word longer than a line is cut
       {"win\r\ndos\rmac\nunix", 10, {"win", "dos", "mac", "unix"}},
       {"  indented  text  ", 10, {"  indented", "text  "}},  // the last line keeps its blanks
       {"\u00e4\u00e4\u00e4 \u00f6\u00f6\u00f6", 3, {"\u00e4\u00e4\u00e4", "\u00f6\u00f6\u00f6"}},
@@ -36,8 +36,9 @@ TEST(SheetText, WrapsAtBlanksBreaksAndOverlongWords) {
 }
 
 TEST(SheetText, EveryCharacterOfTheTextLiesInALineOrBetweenTwo) {
-  const std::string text = "Lorem ipsum dolor  sit amet,\nconsectetur adipiscing elit sed do "
-                           "eiusmodtemporincididuntutlabore et dolore magna aliqua.";
+  const std::string text =
+      "Lorem ipsum dolor  sit amet,\nconsectetur adipiscing elit sed do "
+      "eiusmodtemporincididuntutlabore et dolore magna aliqua.";
   for (int columns = 1; columns < 40; ++columns) {
     std::size_t pos = 0;
     for (const WrappedLine& l : wrapText(text, columns)) {
@@ -58,4 +59,6 @@ TEST(SheetText, PaddingCountsCharactersAndKeepsLongTextsWhole) {
   EXPECT_EQ(padLeft("7", 3), "  7");
   EXPECT_EQ(padLeft("1234", 3), "1234");
   EXPECT_EQ(characterCount("\u25A1\u25A1  "), 4u);
+  EXPECT_EQ(firstCharacters("Zo\u00eb's Reach", 3), "Zo\u00eb");
+  EXPECT_EQ(firstCharacters("short", 9), "short");
 }

@@ -236,11 +236,18 @@ class PrintTest : public QObject {
     QCOMPARE(seen.icon, QMessageBox::Question);
     QVERIFY(preview->isVisible());  // it stays open, and nothing was written
 
+    // "Print" prints the warrior of the preview, even with another warrior's window in front.
+    auto* other = named(frame, "Bren");
+    QCOMPARE(frame.activeWarriorWindow(), other);
     const QString pdf = dir_.filePath("offered.pdf");
     answerMessageBox(QMessageBox::Yes);
     QTimer::singleShot(0, [pdf] { answerFileDialog(pdf); });
     child<QPushButton>(preview, "cmdPrint")->click();
     QVERIFY(QFile::exists(pdf));
+    if (!QStandardPaths::findExecutable("pdftotext").isEmpty()) {
+      QVERIFY(pdfWords(pdf).contains("Ada"));
+      QVERIFY(!pdfWords(pdf).contains("Bren"));
+    }
   }
 
   void closingTheWarriorClosesItsPreviewOnly() {

@@ -52,6 +52,15 @@ class SheetWriter {
     }
   }
 
+  // A value the user typed: whole when it ends before rightLimit, else cut there and kept whole
+  // for the continuation pages.
+  void field(int x, int y, const std::string& text, int rightLimit) {
+    const auto room = static_cast<std::size_t>(std::max(0, rightLimit - x) / kSheetCharacterWidth);
+    if (characterCount(text) <= room) return at(x, y, text);
+    at(x, y, std::string(firstCharacters(text, room)));
+    longEntries.push_back(text);
+  }
+
   // Lays text into the rectangle at the current position; returns what did not fit.
   std::string rectangle(const std::string& text, int left, int top, int width, int height) {
     surface_.setCurrentX(left);
@@ -63,6 +72,8 @@ class SheetWriter {
 
   // The rows that had no room, section by section, in sheet order.
   std::vector<Overflow> overflow;
+  // The typed values cut on the sheet, whole.
+  std::vector<std::string> longEntries;
 
  private:
   PrintSurface& surface_;
@@ -99,7 +110,7 @@ void drawIdentity(SheetWriter& out, const Warrior& w) {
                {1350, "Vehicle Type", w.vehicleType}};
   for (const auto& line : lines) {
     out.at(350, line.y, line.label);
-    out.at(1600, line.y, ": " + line.value);
+    out.field(1600, line.y, ": " + line.value, kSheetRightEdge);
   }
 }
 
@@ -143,8 +154,8 @@ void drawLists(SheetWriter& out, const Warrior& w) {
   out.at(8225, 1675, "Equipment");
   out.rows(8225, 2075, kEquipmentEnd, gearRows(w.equipment), "Equipment (continued)");
 
-  out.at(8225, 8350, "Asset Worth: " + w.assetWorthText);
-  out.at(8225, 8550, "C-Bills:     " + w.cBillsText);
+  out.field(8225, 8350, "Asset Worth: " + w.assetWorthText, kSheetRightEdge);
+  out.field(8225, 8550, "C-Bills:     " + w.cBillsText, kSheetRightEdge);
 
   out.at(350, 9250, "Weapons");
   out.rows(350, 9650, kWeaponsEnd, gearRows(w.weapons), "Weapons (continued)");
@@ -184,18 +195,26 @@ void drawPersonal(SheetWriter& out, const Warrior& w) {
       {"# Sib.   : ", &w.siblings},    {"Hus/Wife : ", &w.spouse}};
   int y = 11950;
   for (const auto& [label, value] : lines) {
-    out.at(8225, y, label + *value);
+    out.field(8225, y, label + *value, kSheetRightEdge);
     y += 200;
   }
-  out.at(2700, 13050, "Hair Color  : " + w.hairColor);
-  out.at(2700, 13250, "Eye Color   : " + w.eyeColor);
-  out.at(2700, 13450, "Nationality : " + w.nationality);
+  // Hair and eye colour end before the personal information column.
+  out.field(2700, 13050, "Hair Color  : " + w.hairColor, 8225);
+  out.field(2700, 13250, "Eye Color   : " + w.eyeColor, 8225);
+  out.field(2700, 13450, "Nationality : " + w.nationality, kSheetRightEdge);
 }
 
 // The rows and notes that had no room on the sheet, in sheet order, on as many pages as needed.
 void drawContinuation(SheetWriter& out, PrintSurface& surface, const Warrior& w,
                       std::string notesRest) {
   if (onlyBlanksAndBreaks(notesRest)) notesRest.clear();
+  if (!out.longEntries.empty()) {
+    Overflow entries{"Long entries (continued)", {}};
+    for (const std::string& entry : out.longEntries)
+      for (const WrappedLine& l : wrapText(entry, kContinuationWidth / kSheetCharacterWidth))
+        entries.rows.push_back(entry.substr(l.begin, l.end - l.begin));
+    out.overflow.push_back(std::move(entries));
+  }
   if (out.overflow.empty() && notesRest.empty()) return;
 
   surface.newPage();

@@ -4,8 +4,9 @@
 // works because every character of the sheet font is 108 twips wide.
 //
 // What does not fit its place on the page is never drawn over other parts of the sheet: list
-// rows below their section's last row and notes beyond their rectangle go, in sheet order, onto
-// continuation pages. A sheet that fits keeps exactly the one page.
+// rows below their section's last row, notes beyond their rectangle and typed values too long for
+// their line go, in sheet order, onto continuation pages. A sheet that fits keeps exactly the one
+// page.
 
 #include <string>
 
@@ -25,6 +26,11 @@ inline constexpr int kPreviewControlWidth = 6495;
 inline constexpr char kDamageBox[] = "\u25A1";
 // The sheet has room for this many damage box pairs (two columns per point of Build).
 inline constexpr int kSheetDamagePairs = 8;
+
+// The right edge of the printed area on the narrower of Letter and A4 paper. A value typed by
+// the user that would run past it (or into the column to its right) is cut on the sheet and
+// printed whole on a continuation page.
+inline constexpr int kSheetRightEdge = 11806;
 
 // Continuation pages: one column at the left, as long as the sheet's own rows, and no lower or
 // wider than both Letter and A4 paper allow.

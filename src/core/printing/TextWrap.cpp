@@ -72,6 +72,14 @@ std::size_t characterCount(std::string_view text) {
   return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), startsCharacter));
 }
 
+std::string_view firstCharacters(std::string_view text, std::size_t n) {
+  std::size_t seen = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (startsCharacter(text[i]) && seen++ == n) return text.substr(0, i);
+  }
+  return text;
+}
+
 std::string padRight(std::string_view text, std::size_t n) {
   std::string out(text);
   const std::size_t have = characterCount(text);

@@ -24,6 +24,9 @@ std::vector<WrappedLine> wrapText(std::string_view text, int columns);
 // The number of characters (UTF-8 code points) in a text.
 std::size_t characterCount(std::string_view text);
 
+// The first n characters of a text (all of it when it is shorter).
+std::string_view firstCharacters(std::string_view text, std::size_t n);
+
 // The text followed by blanks up to n characters; a longer text is kept whole.
 std::string padRight(std::string_view text, std::size_t n);
 // The text preceded by blanks up to n characters; a longer text is kept whole.

@@ -24,7 +24,8 @@ const QRect kCancel(4680, 6360, 855, 375);
 const QRect kPrint(5640, 6360, 855, 375);
 const QSize kClient(kView.right() + 1 + 120, kPrint.bottom() + 1 + 120);
 
-constexpr int kPageGap = 12;  // pixels between and around the pages on screen
+constexpr int kPageGap = 12;  // pixels between the pages on screen, and above and below them
+constexpr int kPageSide = 4;  // pixels beside them: a page at 50 % fits the view's width
 
 QSizeF pageTwips() { return sheetPageSize().sizePoints() * 20.0; }
 
@@ -51,7 +52,7 @@ class PageView::Pages : public QWidget {
   QSize wanted() const {
     const QSize page = pageSize();
     const int count = std::max<int>(1, static_cast<int>(view_.document().pages.size()));
-    return QSize(page.width() + 2 * kPageGap, count * (page.height() + kPageGap) + kPageGap);
+    return QSize(page.width() + 2 * kPageSide, count * (page.height() + kPageGap) + kPageGap);
   }
 
  protected:
@@ -61,7 +62,7 @@ class PageView::Pages : public QWidget {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     const QSize page = pageSize();
-    const int left = std::max(kPageGap, (width() - page.width()) / 2);
+    const int left = std::max(kPageSide, (width() - page.width()) / 2);
     int top = kPageGap;
     for (const PrintedPage& p : view_.document().pages) {
       const QRect paper(left, top, page.width(), page.height());
