@@ -34,8 +34,8 @@ class RecordingSurface : public PrintSurface {
   void printText(const std::string& text) override { log.push_back(at() + text); }
   std::size_t printTextInRectangle(const std::string& text, int left, int top, int w,
                                    int h) override {
-    log.push_back(at() + "rect " + num(left) + " " + num(top) + " " + num(w) + " " + num(h) +
-                  " " + text);
+    log.push_back(at() + "rect " + num(left) + " " + num(top) + " " + num(w) + " " + num(h) + " " +
+                  text);
     const auto lines = wrapText(text, w / 108);
     const std::size_t fit = static_cast<std::size_t>(h / 200);
     const std::size_t used = lines.size() <= fit ? text.size() : lines[fit].begin;
