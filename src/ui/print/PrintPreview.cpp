@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QResizeEvent>
+#include <QShortcut>
 
 #include "printing/CharacterSheet.h"
 #include "printing/PrintMessages.h"
@@ -140,6 +141,8 @@ PrintPreview::PrintPreview(PrinterChoice& printers, FolderMemory& folders, Warri
   cancel_ = new QPushButton("Cancel", this);
   cancel_->setObjectName("cmdCancel");
   connect(cancel_, &QPushButton::clicked, this, &QWidget::close);
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, cancel_,
+          &QPushButton::click);
 
   print_ = new QPushButton("Print", this);
   print_->setObjectName("cmdPrint");
