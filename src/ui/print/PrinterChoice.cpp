@@ -1,8 +1,10 @@
 #include "ui/print/PrinterChoice.h"
 
+#include <QDialogButtonBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 
 #include "ui/print/SheetRenderer.h"
 
@@ -36,6 +38,9 @@ void PrinterChoice::setup(QWidget* parent) {
   dialog.setObjectName("CD1");
   dialog.setWindowTitle("Print Setup");
   dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+  // Setting up prints nothing yet: the button that keeps the choice says so.
+  for (auto* buttons : dialog.findChildren<QDialogButtonBox*>())
+    if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText("OK");
   if (dialog.exec() != QDialog::Accepted) return;
   if (&shown == candidate.get()) chosen_ = std::move(candidate);
 }
