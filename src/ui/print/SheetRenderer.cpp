@@ -32,12 +32,12 @@ void paintDocument(QPainter& painter, const PrintedDocument& doc, QPagedPaintDev
 }
 }  // namespace
 
-QFont sheetQFont(const SheetFont& spec) {
-  QFont font(spec.family);
+QFont sheetQFont(const SheetFont& wanted) {
+  QFont font(wanted.family);
   font.setStyleHint(QFont::TypeWriter, QFont::PreferOutline);
   font.setFixedPitch(true);
-  font.setPixelSize(spec.points * kTwipsPerPoint);
-  font.setBold(spec.bold);
+  font.setPixelSize(wanted.points * kTwipsPerPoint);
+  font.setBold(wanted.bold);
   font.setKerning(false);
   return font;
 }
