@@ -9,7 +9,7 @@ packages=(
   libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev
-  fonts-liberation
+  fonts-liberation poppler-utils
   xvfb xauth xdotool
   desktop-file-utils appstream shared-mime-info librsvg2-bin dpkg-dev
 )

@@ -16,6 +16,7 @@
 #include "ui/Menus.h"
 #include "ui/Placement.h"
 #include "ui/WarriorWindow.h"
+#include "ui/print/PrintPreview.h"
 
 namespace dk::ui {
 
@@ -52,6 +53,9 @@ MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent), prompter_(this) {
 
 MainFrame::~MainFrame() {
   // Warrior windows refer to the frame's state: close them while it still exists.
+  delete preview_;
+  // Nothing the windows report on their way out concerns a frame that is going.
+  for (WarriorWindow* w : warriorWindows()) w->disconnect(this);
   mdi_->closeAllSubWindows();
 }
 
@@ -67,7 +71,8 @@ void MainFrame::buildMenus() {
   connect(action(file, "mnuOpen", "&Open...", QKeySequence("Ctrl+O")), &QAction::triggered, this,
           [this] { openWarrior(false, this); });
   file->addSeparator();
-  action(file, "mnuPrintSetup", "Print Se&tup")->setEnabled(false);
+  connect(action(file, "mnuPrintSetup", "Print Se&tup"), &QAction::triggered, this,
+          [this] { printers_.setup(this); });
   file->addSeparator();
   connect(action(file, "mnuExit", "&Exit", QKeySequence("Ctrl+X")), &QAction::triggered, this,
           &MainFrame::exitProgram);
@@ -148,6 +153,14 @@ WarriorWindow* MainFrame::addWarriorWindow(const SlotGrant& grant, Warrior warri
   connect(window, &WarriorWindow::aboutRequested, this, &MainFrame::showAbout);
   // Close: at once, without a question; the slot stays taken.
   connect(window, &WarriorWindow::closeRequested, sub, &QMdiSubWindow::close);
+  connect(window, &WarriorWindow::printRequested, this,
+          [this, window] { showPrintPreview(window); });
+  connect(window, &WarriorWindow::printSetupRequested, this,
+          [this, window] { printers_.setup(window); });
+  // The preview of a warrior goes with its window.
+  connect(window, &QObject::destroyed, this, [this, slot = grant.slot] {
+    if (preview_ && preview_->slot() == slot) preview_->close();
+  });
   connect(window->warriorsMenu(), &QMenu::aboutToShow, this,
           [this, menu = window->warriorsMenu()] { fillWarriorsMenu(menu); });
   connect(sub, &QObject::destroyed, this, [this] {
@@ -193,6 +206,22 @@ void MainFrame::exitProgram() {
   close();
   emit quitRequested();
   QCoreApplication::quit();
+}
+
+PrintPreview* MainFrame::printPreview() const { return preview_; }
+
+void MainFrame::showPrintPreview(WarriorWindow* window) {
+  if (!preview_) {
+    preview_ = new PrintPreview(
+        printers_, folders_,
+        [this](int slot) -> const Warrior* {
+          for (WarriorWindow* w : warriorWindows())
+            if (w->slot() == slot) return &w->warrior();
+          return nullptr;
+        },
+        this);
+  }
+  preview_->showFor(window->slot());
 }
 
 void MainFrame::showAbout() {

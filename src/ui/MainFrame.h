@@ -3,15 +3,18 @@
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMenu>
+#include <QPointer>
 
 #include "app/AppState.h"
 #include "model/Warrior.h"
 #include "ui/FileChooser.h"
 #include "ui/QtPrompter.h"
+#include "ui/print/PrinterChoice.h"
 
 namespace dk::ui {
 
 class WarriorWindow;
+class PrintPreview;
 
 // The main frame (frmMain): a multiple-document frame whose children are the warrior windows.
 // It owns the application-wide state; the menu bar shows the active warrior window's menus.
@@ -45,6 +48,11 @@ class MainFrame : public QMainWindow {
   // Help > About.
   void showAbout();
 
+  // "&Print" of a warrior window: the one preview window shows that warrior's sheet.
+  void showPrintPreview(WarriorWindow* window);
+  // The preview window while it is open, else nullptr.
+  PrintPreview* printPreview() const;
+
  signals:
   void quitRequested();
 
@@ -60,6 +68,8 @@ class MainFrame : public QMainWindow {
   QMdiArea* mdi_ = nullptr;
   QList<QMenu*> frameMenus_;
   FolderMemory folders_;
+  PrinterChoice printers_;
+  QPointer<PrintPreview> preview_;
 };
 
 }  // namespace dk::ui

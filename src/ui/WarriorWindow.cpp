@@ -107,8 +107,10 @@ void WarriorWindow::buildMenus() {
   connect(action(file, "mnuClose", "&Close", QKeySequence("Ctrl+C")), &QAction::triggered, this,
           &WarriorWindow::closeRequested);
   file->addSeparator();
-  action(file, "mnuPrintSetup", "Print Se&tup")->setEnabled(false);
-  action(file, "mnuPrint", "&Print", QKeySequence("Ctrl+P"))->setEnabled(false);
+  connect(action(file, "mnuPrintSetup", "Print Se&tup"), &QAction::triggered, this,
+          &WarriorWindow::printSetupRequested);
+  connect(action(file, "mnuPrint", "&Print", QKeySequence("Ctrl+P")), &QAction::triggered, this,
+          &WarriorWindow::printRequested);
   file->addSeparator();
   connect(action(file, "mnuExit", "Exit", QKeySequence("Ctrl+X")), &QAction::triggered, this,
           &WarriorWindow::exitRequested);

@@ -69,6 +69,8 @@ class WarriorWindow : public QWidget {
   void exitRequested();
   void aboutRequested();
   void closeRequested();
+  void printRequested();
+  void printSetupRequested();
 
  private:
   void buildMenus();

@@ -1,0 +1,287 @@
+#include "printing/CharacterSheet.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+#include "printing/TextWrap.h"
+#include "util/Numeric.h"
+
+namespace dk {
+
+namespace {
+
+// The lowest edge each list may reach before it would run into what lies below it.
+constexpr int kAdvantagesEnd = 9250;  // the "Weapons" heading
+constexpr int kSkillsEnd = 9250;      // the notes rectangle
+constexpr int kEquipmentEnd = 8350;   // "Asset Worth"
+constexpr int kWeaponsEnd = 11550;    // "Damage Thresholds"
+
+constexpr int kNotesTop = 9250;
+constexpr int kNotesHeight = 1500;
+
+struct Overflow {
+  std::string heading;
+  std::vector<std::string> rows;
+};
+
+class SheetWriter {
+ public:
+  explicit SheetWriter(PrintSurface& surface) : surface_(surface) {}
+
+  void at(int x, int y, const std::string& text) {
+    surface_.setCurrentX(x);
+    surface_.setCurrentY(y);
+    surface_.printText(text);
+  }
+
+  // Rows from (x, firstY) down, one per row height, as many as end above limitY. The others
+  // are kept for the continuation pages under the given heading.
+  void rows(int x, int firstY, int limitY, const std::vector<std::string>& texts,
+            const char* overflowHeading) {
+    std::size_t i = 0;
+    for (; i < texts.size(); ++i) {
+      const int y = firstY + kSheetRowHeight * static_cast<int>(i);
+      if (y + kSheetRowHeight > limitY) break;
+      at(x, y, texts[i]);
+    }
+    if (i < texts.size()) {
+      overflow.push_back({overflowHeading, std::vector<std::string>(
+                                               texts.begin() + static_cast<long>(i), texts.end())});
+    }
+  }
+
+  // A value the user typed: whole when it ends before rightLimit, else cut there and kept whole
+  // for the continuation pages.
+  void field(int x, int y, const std::string& text, int rightLimit) {
+    const auto room = static_cast<std::size_t>(std::max(0, rightLimit - x) / kSheetCharacterWidth);
+    if (characterCount(text) <= room) return at(x, y, text);
+    at(x, y, std::string(firstCharacters(text, room)));
+    longEntries.push_back(text);
+  }
+
+  // Lays text into the rectangle at the current position; returns what did not fit.
+  std::string rectangle(const std::string& text, int left, int top, int width, int height) {
+    surface_.setCurrentX(left);
+    surface_.setCurrentY(top);
+    const std::size_t used =
+        std::min(surface_.printTextInRectangle(text, left, top, width, height), text.size());
+    return text.substr(used);
+  }
+
+  // The rows that had no room, section by section, in sheet order.
+  std::vector<Overflow> overflow;
+  // The typed values cut on the sheet, whole.
+  std::vector<std::string> longEntries;
+
+ private:
+  PrintSurface& surface_;
+};
+
+bool onlyBlanksAndBreaks(std::string_view text) {
+  return std::all_of(text.begin(), text.end(),
+                     [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
+}
+
+std::string attributeLine(const char* prefix, const std::string& score) {
+  const std::string save = toText(attributeSave(score));
+  return prefix + padRight(score, 8) + "(" + (save.size() == 2 ? " " : "  ") + save + "+)";
+}
+
+std::string gearRow(const GearEntry& g) { return padRight("(" + g.quantity + ")", 5) + g.name; }
+
+std::vector<std::string> gearRows(const std::vector<GearEntry>& gear) {
+  std::vector<std::string> out;
+  out.reserve(gear.size());
+  for (const GearEntry& g : gear) out.push_back(gearRow(g));
+  return out;
+}
+
+void drawIdentity(SheetWriter& out, const Warrior& w) {
+  const struct {
+    int y;
+    const char* label;
+    const std::string& value;
+  } lines[] = {{350, "Name", w.name},
+               {750, "Rank", w.rank},
+               {950, "Affiliation", w.affiliation},
+               {1150, "Home Planet", w.homePlanet},
+               {1350, "Vehicle Type", w.vehicleType}};
+  for (const auto& line : lines) {
+    out.at(350, line.y, line.label);
+    out.field(1600, line.y, ": " + line.value, kSheetRightEdge);
+  }
+}
+
+void drawAttributes(SheetWriter& out, const Warrior& w) {
+  out.at(350, 1700, "Attributes      Score   Save");
+  static const char* const prefixes[kAttributeCount] = {"Build     BLD   ", "Reflexes  REF   ",
+                                                        "Intuition INT   ", "Learn     LRN   ",
+                                                        "Charisma  CHA   "};
+  for (int a = 0; a < kAttributeCount; ++a)
+    out.at(350, 1900 + 200 * a, attributeLine(prefixes[a], w.attributeScore[a]));
+
+  out.at(500, 3000, "Characteristics");
+  static const char* const names[kCharacteristicCount] = {"Athletic (", "Physical (", "Mental   (",
+                                                          "Social   ("};
+  static const char* const formulas[kCharacteristicCount] = {"+) (18-BLD-REF)", "+) (18-REF-INT)",
+                                                             "+) (18-INT-LRN)", "+) (18-INT-CHA)"};
+  for (int c = 0; c < kCharacteristicCount; ++c)
+    out.at(350, 3400 + 200 * c, names[c] + padLeft(w.characteristic[c], 3) + formulas[c]);
+
+  out.at(500, 4450, "Miscellaneous");
+  out.at(350, 4850, "Edge                   :" + padLeft(w.edge, 5));
+  out.at(350, 5050, "Edge Used              :" + padLeft(w.edgeUsed, 5));
+  out.at(350, 5250, "AP Total               :" + padLeft(w.apTotal, 5));
+  out.at(350, 5450, "SP Total               :" + padLeft(w.spTotal, 5));
+}
+
+void drawLists(SheetWriter& out, const Warrior& w) {
+  out.at(500, 5800, "Advantages");
+  std::vector<std::string> rows;
+  for (const AdvantageEntry& a : w.advantages) rows.push_back(padRight(a.name, 28) + a.level);
+  out.rows(350, 6200, kAdvantagesEnd, rows, "Advantages (continued)");
+
+  // One skill area only: the clan list for a clan race level, else the Inner Sphere list.
+  out.at(3825, 1675, "Skill                   LVL      Roll");
+  const bool clan = integerPart(w.priorityEcho[kRace]) > 1;
+  rows.clear();
+  for (const SkillEntry& s : clan ? w.skillsClan : w.skillsIS)
+    rows.push_back(padRight(s.name, 25) + s.level + "       (" + padLeft(s.roll, 3) + "+)");
+  out.rows(3825, 2075, kSkillsEnd, rows, "Skills (continued)");
+
+  out.at(8225, 1675, "Equipment");
+  out.rows(8225, 2075, kEquipmentEnd, gearRows(w.equipment), "Equipment (continued)");
+
+  out.field(8225, 8350, "Asset Worth: " + w.assetWorthText, kSheetRightEdge);
+  out.field(8225, 8550, "C-Bills:     " + w.cBillsText, kSheetRightEdge);
+
+  out.at(350, 9250, "Weapons");
+  out.rows(350, 9650, kWeaponsEnd, gearRows(w.weapons), "Weapons (continued)");
+}
+
+void drawDamage(SheetWriter& out, const Warrior& w) {
+  out.at(350, 11550, "Damage Thresholds");
+  out.at(250, 11950, "Head " + padLeft(w.thresholdHead, 3) + " (BLD x 2)");
+  out.at(250, 12150, "Torso" + padLeft(w.thresholdTorso, 3) + " (BLD x 6)");
+  out.at(250, 12350, "Arm  " + padLeft(w.thresholdArm, 3) + " (BLD x 3)");
+  out.at(250, 12550, "Leg  " + padLeft(w.thresholdLeg, 3) + " (BLD x 3)");
+
+  out.at(350, 12750, "Damage Effects");
+  for (int y : {12950, 13150, 13350}) out.at(250, y, std::string(21, '_'));
+
+  // One numbered pair of boxes per point of Build, as many as the damage grid has; the boxes are
+  // always empty, to be ticked on paper.
+  const int pairs = static_cast<int>(
+      std::clamp<std::int64_t>(integerPart(w.attributeScore[kBLD]), 0, kSheetDamagePairs));
+  std::string header = "WF  Condition Save   ";
+  for (int k = 1; k <= pairs; ++k) header += toText(k) + "   ";
+  out.at(2500, 11550, header);
+  std::string boxes;
+  for (int k = 1; k <= pairs; ++k) boxes += std::string(kDamageBox) + kDamageBox + "  ";
+  static const char* const conditions[kDamageRows] = {
+      "1     Good    3+     ", "2     Fair    5+     ", "3     Poor    7+     ",
+      "4    Serious  10+    ", "5    Critical 11+    "};
+  for (int r = 0; r < kDamageRows; ++r) out.at(2500, 11950 + 200 * r, conditions[r] + boxes);
+}
+
+void drawPersonal(SheetWriter& out, const Warrior& w) {
+  out.at(8225, 11550, "Personal Information");
+  const std::pair<const char*, const std::string*> lines[] = {
+      {"Age      : ", &w.age},         {"Sex      : ", &w.sex},
+      {"Height   : ", &w.height},      {"Weight   : ", &w.weight},
+      {"D.O.B.   : ", &w.dateOfBirth}, {"P.O.B.   : ", &w.placeOfBirth},
+      {"# Sib.   : ", &w.siblings},    {"Hus/Wife : ", &w.spouse}};
+  int y = 11950;
+  for (const auto& [label, value] : lines) {
+    out.field(8225, y, label + *value, kSheetRightEdge);
+    y += 200;
+  }
+  // Hair and eye colour end before the personal information column.
+  out.field(2700, 13050, "Hair Color  : " + w.hairColor, 8225);
+  out.field(2700, 13250, "Eye Color   : " + w.eyeColor, 8225);
+  out.field(2700, 13450, "Nationality : " + w.nationality, kSheetRightEdge);
+}
+
+// The rows and notes that had no room on the sheet, in sheet order, on as many pages as needed.
+void drawContinuation(SheetWriter& out, PrintSurface& surface, const Warrior& w,
+                      std::string notesRest) {
+  if (onlyBlanksAndBreaks(notesRest)) notesRest.clear();
+  if (!out.longEntries.empty()) {
+    Overflow entries{"Long entries (continued)", {}};
+    for (const std::string& entry : out.longEntries)
+      for (const WrappedLine& l : wrapText(entry, kContinuationWidth / kSheetCharacterWidth))
+        entries.rows.push_back(entry.substr(l.begin, l.end - l.begin));
+    out.overflow.push_back(std::move(entries));
+  }
+  if (out.overflow.empty() && notesRest.empty()) return;
+
+  surface.newPage();
+  int y = kContinuationTop;
+  const auto line = [&](const std::string& text) {
+    if (y + kSheetRowHeight > kContinuationBottom) {
+      surface.newPage();
+      y = kContinuationTop;
+    }
+    out.at(kContinuationLeft, y, text);
+    y += kSheetRowHeight;
+  };
+  line("Warrior: " + w.name + " (continued)");
+  for (const Overflow& section : out.overflow) {
+    y += kSheetRowHeight;
+    line(section.heading);
+    for (const std::string& row : section.rows) line(row);
+  }
+  if (notesRest.empty()) return;
+
+  y += kSheetRowHeight;
+  line("Notes (continued)");
+  for (;;) {
+    const std::size_t before = notesRest.size();
+    notesRest =
+        out.rectangle(notesRest, kContinuationLeft, y, kContinuationWidth, kContinuationBottom - y);
+    if (onlyBlanksAndBreaks(notesRest)) return;
+    // A surface that cannot place a single line even on an empty page would loop for ever.
+    if (notesRest.size() == before && y == kContinuationTop) return;
+    surface.newPage();
+    y = kContinuationTop;
+  }
+}
+
+}  // namespace
+
+int attributeSave(const std::string& scoreText) {
+  return 12 - clampToInt16(integerPart(scoreText));
+}
+
+void PrintWarriorSheet(const Warrior& w, PrintSurface& surface, bool preview) {
+  surface.discardDocument();
+  surface.setPreview(preview);
+  surface.setPortrait();
+  surface.setDocumentName(w.name);
+  surface.startDocument();
+  surface.setMargins(kSheetMargin, kSheetMargin, kSheetMargin, kSheetMargin);
+  surface.setBold(false);
+  surface.setFontName(kSheetFontName);
+  surface.setFontSize(kSheetFontPoints);
+
+  SheetWriter out(surface);
+  drawIdentity(out, w);
+  drawAttributes(out, w);
+  drawLists(out, w);
+
+  // The notes rectangle follows the preview control: left = width / 2 + 162.5 and
+  // width = width / 2 - 37.5, in whole twips.
+  const double half = surface.controlWidth() / 2.0;
+  const int left = static_cast<int>(roundHalfEven(half + 162.5));
+  const int width = static_cast<int>(roundHalfEven(half - 37.5));
+  std::string notesRest = out.rectangle("Notes\n" + w.notes, left, kNotesTop, width, kNotesHeight);
+
+  drawDamage(out, w);
+  drawPersonal(out, w);
+  drawContinuation(out, surface, w, std::move(notesRest));
+  surface.endDocument();
+}
+
+}  // namespace dk

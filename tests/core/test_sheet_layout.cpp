@@ -1,0 +1,348 @@
+// The character sheet: every text at its place, the choices that depend on the record, and
+// what happens to rows and notes that have no room on the page.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "RecordingSurface.h"
+#include "printing/CharacterSheet.h"
+
+using namespace dk;
+using dk::test::RecordingSurface;
+
+namespace {
+using Texts = std::vector<std::string>;
+const std::string kPair = "\u25A1\u25A1  ";
+
+std::string pairs(int n) {
+  std::string out;
+  for (int i = 0; i < n; ++i) out += kPair;
+  return out;
+}
+
+Warrior fullWarrior() {
+  Warrior w;
+  w.name = "Kai Ostrander";
+  w.rank = "Lieutenant";
+  w.affiliation = "Vesper Concord";
+  w.homePlanet = "Harrow's Reach";
+  w.vehicleType = "Medium";
+  w.attributeScore = {"5", "4", "3", "6", "2"};
+  w.characteristic = {"9", "11", "9", "13"};
+  w.edge = "2";
+  w.edgeUsed = "1";
+  w.apTotal = "12";
+  w.spTotal = "140";
+  w.advantages = {{"Extra Edge", "1"}, {"Natural Aptitude (Gunnery/Mech)", "2"}};
+  w.skillsIS = {
+      {"Gunnery/Mech", "3", "6"}, {"Piloting/Mech", "2", "7"}, {"Leadership", "10", "11"}};
+  w.skillsClan = {{"Blade", "1", "9"}};
+  w.equipment = {{"Field Kit", "1"}, {"Coolant Vest", "12"}};
+  w.weapons = {{"Laser Pistol", "2"}};
+  w.assetWorthText = "350";
+  w.cBillsText = "1200";
+  w.notes = "Veteran of the Tessaly raid.";
+  w.thresholdHead = "10";
+  w.thresholdTorso = "30";
+  w.thresholdArm = "15";
+  w.thresholdLeg = "15";
+  w.age = "31";
+  w.height = "1.82 m";
+  w.weight = "84 kg";
+  w.dateOfBirth = "3012-04-17";
+  w.placeOfBirth = "Harrow's Reach";
+  w.siblings = "2";
+  w.hairColor = "Black";
+  w.eyeColor = "Grey";
+  w.nationality = "Concord";
+  return w;
+}
+
+RecordingSurface draw(const Warrior& w, bool preview = true) {
+  RecordingSurface s;
+  PrintWarriorSheet(w, s, preview);
+  return s;
+}
+
+// The one entry printed at (x, y), or "" when there is none.
+std::string textAt(const RecordingSurface& s, int x, int y) {
+  const std::string key = std::to_string(x) + " " + std::to_string(y) + ": ";
+  for (const std::string& e : s.log)
+    if (e.rfind(key, 0) == 0) return e.substr(key.size());
+  return {};
+}
+}  // namespace
+
+TEST(CharacterSheet, FullWarriorPrintsEveryTextAtItsPlace) {
+  const Texts expected = {
+      "discard",
+      "preview on",
+      "portrait",
+      "name Kai Ostrander",
+      "start",
+      "margins 100 100 100 100",
+      "bold off",
+      "font Courier New",
+      "size 9",
+      "350 350: Name",
+      "1600 350: : Kai Ostrander",
+      "350 750: Rank",
+      "1600 750: : Lieutenant",
+      "350 950: Affiliation",
+      "1600 950: : Vesper Concord",
+      "350 1150: Home Planet",
+      "1600 1150: : Harrow's Reach",
+      "350 1350: Vehicle Type",
+      "1600 1350: : Medium",
+      "350 1700: Attributes      Score   Save",
+      "350 1900: Build     BLD   5       (  7+)",
+      "350 2100: Reflexes  REF   4       (  8+)",
+      "350 2300: Intuition INT   3       (  9+)",
+      "350 2500: Learn     LRN   6       (  6+)",
+      "350 2700: Charisma  CHA   2       ( 10+)",
+      "500 3000: Characteristics",
+      "350 3400: Athletic (  9+) (18-BLD-REF)",
+      "350 3600: Physical ( 11+) (18-REF-INT)",
+      "350 3800: Mental   (  9+) (18-INT-LRN)",
+      "350 4000: Social   ( 13+) (18-INT-CHA)",
+      "500 4450: Miscellaneous",
+      "350 4850: Edge                   :    2",
+      "350 5050: Edge Used              :    1",
+      "350 5250: AP Total               :   12",
+      "350 5450: SP Total               :  140",
+      "500 5800: Advantages",
+      "350 6200: Extra Edge                  1",
+      "350 6400: Natural Aptitude (Gunnery/Mech)2",
+      "3825 1675: Skill                   LVL      Roll",
+      "3825 2075: Gunnery/Mech             3       (  6+)",
+      "3825 2275: Piloting/Mech            2       (  7+)",
+      "3825 2475: Leadership               10       ( 11+)",
+      "8225 1675: Equipment",
+      "8225 2075: (1)  Field Kit",
+      "8225 2275: (12) Coolant Vest",
+      "8225 8350: Asset Worth: 350",
+      "8225 8550: C-Bills:     1200",
+      "350 9250: Weapons",
+      "350 9650: (2)  Laser Pistol",
+      "3410 9250: rect 3410 9250 3210 1500 Notes\nVeteran of the Tessaly raid.",
+      "350 11550: Damage Thresholds",
+      "250 11950: Head  10 (BLD x 2)",
+      "250 12150: Torso 30 (BLD x 6)",
+      "250 12350: Arm   15 (BLD x 3)",
+      "250 12550: Leg   15 (BLD x 3)",
+      "350 12750: Damage Effects",
+      "250 12950: _____________________",
+      "250 13150: _____________________",
+      "250 13350: _____________________",
+      "2500 11550: WF  Condition Save   1   2   3   4   5   ",
+      "2500 11950: 1     Good    3+     " + pairs(5),
+      "2500 12150: 2     Fair    5+     " + pairs(5),
+      "2500 12350: 3     Poor    7+     " + pairs(5),
+      "2500 12550: 4    Serious  10+    " + pairs(5),
+      "2500 12750: 5    Critical 11+    " + pairs(5),
+      "8225 11550: Personal Information",
+      "8225 11950: Age      : 31",
+      "8225 12150: Sex      : Male",
+      "8225 12350: Height   : 1.82 m",
+      "8225 12550: Weight   : 84 kg",
+      "8225 12750: D.O.B.   : 3012-04-17",
+      "8225 12950: P.O.B.   : Harrow's Reach",
+      "8225 13150: # Sib.   : 2",
+      "8225 13350: Hus/Wife : ",
+      "2700 13050: Hair Color  : Black",
+      "2700 13250: Eye Color   : Grey",
+      "2700 13450: Nationality : Concord",
+      "end",
+  };
+  EXPECT_EQ(draw(fullWarrior()).log, expected);
+  EXPECT_EQ(draw(fullWarrior(), false).log[1], "preview off");
+}
+
+TEST(CharacterSheet, SavesAndTheirSpacing) {
+  const struct {
+    const char* score;
+    const char* line;
+  } cases[] = {
+      {"1", "Build     BLD   1       ( 11+)"},  // two-character save: one space
+      {"5", "Build     BLD   5       (  7+)"},  // one character: two spaces
+      {"12", "Build     BLD   12      (  0+)"},
+      {"13", "Build     BLD   13      ( -1+)"},
+      {"25", "Build     BLD   25      (  -13+)"},             // three characters: two spaces
+      {"123456789", "Build     BLD   123456789(  -32755+)"},  // a score is 16-bit
+  };
+  for (const auto& c : cases) {
+    Warrior w;
+    w.attributeScore[kBLD] = c.score;
+    EXPECT_EQ(textAt(draw(w), 350, 1900), c.line) << c.score;
+  }
+}
+
+TEST(CharacterSheet, DamageTrackFollowsBuildWithEmptyBoxes) {
+  const struct {
+    const char* bld;
+    int pairs;
+  } cases[] = {{"1", 1}, {"8", 8}, {"0", 0}, {"-3", 0}, {"40", 8}};
+  for (const auto& c : cases) {
+    Warrior w;
+    w.attributeScore[kBLD] = c.bld;
+    for (auto& row : w.damageBoxes) row.fill(1);  // ticks never reach the paper
+    const RecordingSurface s = draw(w);
+    std::string header = "WF  Condition Save   ";
+    for (int k = 1; k <= c.pairs; ++k) header += std::to_string(k) + "   ";
+    EXPECT_EQ(textAt(s, 2500, 11550), header) << c.bld;
+    EXPECT_EQ(textAt(s, 2500, 11950), "1     Good    3+     " + pairs(c.pairs)) << c.bld;
+    EXPECT_EQ(textAt(s, 2500, 12750), "5    Critical 11+    " + pairs(c.pairs)) << c.bld;
+  }
+  // Eight pairs end one twip before the personal information column.
+  Warrior w;
+  w.attributeScore[kBLD] = "8";
+  const std::string row = textAt(draw(w), 2500, 12150);
+  EXPECT_EQ(2500 + static_cast<int>(characterCount(row)) * kSheetCharacterWidth, 8224 + 0);
+}
+
+TEST(CharacterSheet, RaceLevelAsShownChoosesTheOneSkillList) {
+  Warrior w = fullWarrior();
+  for (const char* level : {"2", "4"}) {
+    w.priorityEcho[kRace] = level;
+    const RecordingSurface s = draw(w);
+    EXPECT_EQ(textAt(s, 3825, 2075), "Blade                    1       (  9+)") << level;
+    EXPECT_FALSE(s.printedAt(3825, 2275)) << level;
+  }
+  for (const char* level : {"0", "1"}) {
+    w.priorityEcho[kRace] = level;
+    EXPECT_EQ(textAt(draw(w), 3825, 2075), "Gunnery/Mech             3       (  6+)") << level;
+  }
+}
+
+TEST(CharacterSheet, LongNamesArePrintedWholeAndPaddingCountsCharacters) {
+  Warrior w;
+  const std::string aptitude = "Natural Aptitude (Jumpship Drive)";  // 33 characters
+  w.advantages = {{aptitude, "3"}, {"Z\u00e4higkeit", "1"}};
+  w.equipment = {{"Survival Kit", "1234"}};
+  const RecordingSurface s = draw(w);
+  EXPECT_EQ(textAt(s, 350, 6200), aptitude + "3");
+  EXPECT_EQ(textAt(s, 350, 6400), "Z\u00e4higkeit                   1");  // 28 characters
+  EXPECT_EQ(textAt(s, 8225, 2075), "(1234)Survival Kit");
+}
+
+TEST(CharacterSheet, NewWarriorPrintsHeadingsOnlyAndTheNotesHeading) {
+  const RecordingSurface s = draw(Warrior{});
+  EXPECT_EQ(textAt(s, 500, 5800), "Advantages");
+  EXPECT_FALSE(s.printedAt(350, 6200));
+  EXPECT_FALSE(s.printedAt(3825, 2075));
+  EXPECT_FALSE(s.printedAt(8225, 2075));
+  EXPECT_FALSE(s.printedAt(350, 9650));
+  EXPECT_EQ(textAt(s, 3410, 9250), "rect 3410 9250 3210 1500 Notes\n");
+  EXPECT_EQ(textAt(s, 1600, 350), ": ");
+  EXPECT_EQ(std::count(s.log.begin(), s.log.end(), "page"), 0);
+  EXPECT_EQ(s.log.back(), "end");
+}
+
+TEST(CharacterSheet, NotesRectangleFollowsTheControlWidth) {
+  RecordingSurface s;
+  s.width = 7001;  // half is 3500.5: 3663 and 3463 after rounding halves to even
+  PrintWarriorSheet(Warrior{}, s, true);
+  EXPECT_EQ(textAt(s, 3663, 9250), "rect 3663 9250 3463 1500 Notes\n");
+}
+
+namespace {
+std::vector<std::string> numbered(const std::string& stem, int n) {
+  std::vector<std::string> out;
+  for (int i = 1; i <= n; ++i) out.push_back(stem + std::to_string(i));
+  return out;
+}
+
+Warrior listsOf(int advantages, int skills, int equipment, int weapons, int noteLines) {
+  Warrior w;
+  w.name = "Mara";
+  for (const auto& n : numbered("Adv ", advantages)) w.advantages.push_back({n, "1"});
+  for (const auto& n : numbered("Skill ", skills)) w.skillsIS.push_back({n, "1", "8"});
+  for (const auto& n : numbered("Kit ", equipment)) w.equipment.push_back({n, "1"});
+  for (const auto& n : numbered("Gun ", weapons)) w.weapons.push_back({n, "1"});
+  for (const auto& n : numbered("note line ", noteLines)) w.notes += n + "\n";
+  return w;
+}
+}  // namespace
+
+TEST(CharacterSheet, AFullSheetThatFitsKeepsOnePage) {
+  // 15 advantages, 35 skills, 31 pieces of equipment, 9 weapons and 6 note lines have room.
+  const RecordingSurface s = draw(listsOf(15, 35, 31, 9, 6));
+  EXPECT_EQ(std::count(s.log.begin(), s.log.end(), "page"), 0);
+  EXPECT_EQ(textAt(s, 350, 9000), "Adv 15                      1");
+  EXPECT_EQ(textAt(s, 3825, 8875).substr(0, 8), "Skill 35");
+  EXPECT_EQ(textAt(s, 8225, 8075), "(1)  Kit 31");
+  EXPECT_EQ(textAt(s, 350, 11250), "(1)  Gun 9");
+  EXPECT_EQ(s.rectangleParts.size(), 1u);
+}
+
+TEST(CharacterSheet, RowsAndNotesWithoutRoomContinueOnANewPageInSheetOrder) {
+  const Warrior w = listsOf(17, 36, 33, 10, 8);
+  const RecordingSurface s = draw(w);
+  const auto page = std::find(s.log.begin(), s.log.end(), "page");
+  ASSERT_NE(page, s.log.end());
+  EXPECT_EQ(std::count(s.log.begin(), s.log.end(), "page"), 1);
+  // Nothing overlaps what lies below a list on the sheet.
+  EXPECT_FALSE(s.printedAt(350, 9200));
+  EXPECT_FALSE(s.printedAt(3825, 9075));
+  EXPECT_FALSE(s.printedAt(8225, 8275));
+  EXPECT_FALSE(s.printedAt(350, 11450));
+
+  const Texts continued(page + 1, s.log.end());
+  const Texts expected = {
+      "350 350: Warrior: Mara (continued)",
+      "350 750: Advantages (continued)",
+      "350 950: Adv 16                      1",
+      "350 1150: Adv 17                      1",
+      "350 1550: Skills (continued)",
+      "350 1750: Skill 36                 1       (  8+)",
+      "350 2150: Equipment (continued)",
+      "350 2350: (1)  Kit 32",
+      "350 2550: (1)  Kit 33",
+      "350 2950: Weapons (continued)",
+      "350 3150: (1)  Gun 10",
+      "350 3550: Notes (continued)",
+      "350 3750: rect 350 3750 10800 11250 note line 7\nnote line 8\n",
+      "end",
+  };
+  EXPECT_EQ(continued, expected);
+  // The notes, cut at a line, are all there.
+  EXPECT_EQ(s.rectangleParts[0] + s.rectangleParts[1], "Notes\n" + w.notes);
+}
+
+TEST(CharacterSheet, LongListsAndNotesRunOverAsManyPagesAsNeeded) {
+  Warrior w = listsOf(0, 0, 150, 0, 0);
+  for (int i = 0; i < 400; ++i) w.notes += "word" + std::to_string(i) + " ";
+  w.notes += "\n\n";  // trailing blank lines start no page of their own
+  const RecordingSurface s = draw(w);
+  // Every piece of equipment printed exactly once, none below the continuation pages' bottom.
+  const Texts texts = s.texts();
+  for (const auto& kit : numbered("(1)  Kit ", 150))
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), kit), 1) << kit;
+  for (const std::string& e : s.log) {
+    const auto space = e.find(' ');
+    if (space == std::string::npos || !std::isdigit(static_cast<unsigned char>(e[0]))) continue;
+    EXPECT_LE(std::stoi(e.substr(space + 1)) + 200, kContinuationBottom) << e;
+  }
+  std::string notes;
+  for (const auto& part : s.rectangleParts) notes += part;
+  EXPECT_EQ(notes, "Notes\n" + w.notes.substr(0, w.notes.size() - 2) + "\n\n");
+  EXPECT_GE(std::count(s.log.begin(), s.log.end(), "page"), 2);
+}
+
+TEST(CharacterSheet, TypedValuesTooLongForTheirLineAreCutAndContinuedWhole) {
+  Warrior w;
+  w.name = "Mara";
+  w.placeOfBirth = "Kestrel Prime, Outer Rim Colonies";  // 33 characters, room for 22
+  w.hairColor = std::string(40, 'h');                    // room for 37 before the personal column
+  w.homePlanet = std::string(92, 'p');                   // just fits: 94 characters from X 1600
+  const RecordingSurface s = draw(w);
+  EXPECT_EQ(textAt(s, 8225, 12950), "P.O.B.   : Kestrel Prime, Outer R");
+  EXPECT_EQ(textAt(s, 2700, 13050), "Hair Color  : " + std::string(37, 'h'));
+  EXPECT_EQ(textAt(s, 1600, 1150), ": " + w.homePlanet);
+  const auto page = std::find(s.log.begin(), s.log.end(), "page");
+  ASSERT_NE(page, s.log.end());
+  EXPECT_EQ(Texts(page + 1, s.log.end()),
+            (Texts{"350 350: Warrior: Mara (continued)", "350 750: Long entries (continued)",
+                   "350 950: P.O.B.   : Kestrel Prime, Outer Rim Colonies",
+                   "350 1150: Hair Color  : " + w.hairColor, "end"}));
+}
