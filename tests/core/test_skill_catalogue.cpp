@@ -15,7 +15,9 @@ using dk::test::FakePrompter;
 
 namespace {
 
-SkillCatalogueRead parse(std::string_view text) { return parseSkillCatalogue(splitDataItems(text)); }
+SkillCatalogueRead parse(std::string_view text) {
+  return parseSkillCatalogue(splitDataItems(text));
+}
 
 std::string manySkills(int count) {
   std::string text;
@@ -32,13 +34,13 @@ struct TempFile {
 }  // namespace
 
 TEST(SkillCatalogue, CodesBecomeClassWordsOnlyForTheFourCapitals) {
-  const auto read = parse("Small Arms,P\r\nBlade,A\r\nTactics,M\r\nLeadership,S\r\n"
-                          "Odd,p\r\n\"Gunnery/Arc, Heavy\",X\r\n");
+  const auto read = parse(
+      "Small Arms,P\r\nBlade,A\r\nTactics,M\r\nLeadership,S\r\n"
+      "Odd,p\r\n\"Gunnery/Arc, Heavy\",X\r\n");
   ASSERT_EQ(read.fault, "");
   const std::vector<CatalogueSkill> expected{
-      {"Small Arms", "P", "Physical"}, {"Blade", "A", "Athletic"},
-      {"Tactics", "M", "Mental"},      {"Leadership", "S", "Social"},
-      {"Odd", "p", ""},                {"Gunnery/Arc, Heavy", "X", ""}};
+      {"Small Arms", "P", "Physical"}, {"Blade", "A", "Athletic"}, {"Tactics", "M", "Mental"},
+      {"Leadership", "S", "Social"},   {"Odd", "p", ""},           {"Gunnery/Arc, Heavy", "X", ""}};
   EXPECT_EQ(read.catalogue.skills, expected);
   EXPECT_EQ(shownCharacteristic(read.catalogue.skills[4]), "p");  // shown as read, no class
   EXPECT_EQ(shownCharacteristic(read.catalogue.skills[0]), "Physical");
@@ -77,8 +79,9 @@ TEST(SkillCatalogue, ADamagedFileGivesNothingAndNamesLineAndFault) {
       {"Blade,A\nTactics\nLeadership,S\n",
        "The data file \"skills.dat\" is damaged at line 2: the skill \"Tactics\" has no "
        "characteristic code."},
-      {"Blade,A\nTactics", "The data file \"skills.dat\" is damaged at line 2: the skill "
-                           "\"Tactics\" has no characteristic code."},
+      {"Blade,A\nTactics",
+       "The data file \"skills.dat\" is damaged at line 2: the skill "
+       "\"Tactics\" has no characteristic code."},
       {"Blade,A\n,M\n", "The data file \"skills.dat\" is damaged at line 2: a skill has no name."},
   };
   for (const Case& c : cases) {
@@ -100,9 +103,9 @@ TEST(SkillCatalogue, TheShippedFileHoldsEverySkillTheProgramNames) {
   const char* used[] = {
       // clan packages
       "Blade", "Gunnery/Battle Armor", "Interrogation", "Medtech", "Piloting/Battle Armor",
-      "Small Arms", "Survival", "Tactics", "Tech/Battlesuit", "Unarmed Combat",
-      "Gunnery/Aerospace", "Piloting/Aerospace", "Tech/Aerospace", "Gunnery/BattleMech",
-      "Leadership", "Piloting/BattleMech", "Tech/BattleMech",
+      "Small Arms", "Survival", "Tactics", "Tech/Battlesuit", "Unarmed Combat", "Gunnery/Aerospace",
+      "Piloting/Aerospace", "Tech/Aerospace", "Gunnery/BattleMech", "Leadership",
+      "Piloting/BattleMech", "Tech/BattleMech",
       // common choices of the speciality picking, combat skills of Natural Aptitude
       "Bureaucracy", "Support Weapons", "Archery", "Throwing Weapons"};
   for (const char* name : used)
@@ -151,4 +154,17 @@ TEST(SkillCatalogue, AMissingOrDamagedFileIsReportedOnceAndLeavesTheListsEmpty) 
   EXPECT_EQ(prompter.texts(),
             std::vector<std::string>{"The data file \"skills.dat\" is damaged at line 2: the "
                                      "skill \"Small Arms\" is listed twice."});
+}
+
+TEST(SkillCatalogue, LoadingTheCatalogueKeepsTheRollsAWarriorWasOpenedWith) {
+  TempFile file("Small Arms,P\r\n");
+  AppState app;
+  FakePrompter prompter;
+  Warrior opened;
+  opened.skillsIS = {{"Small Arms", "2", "9"}};  // as the file stored it
+  opened.skillsClan = {{"Small Arms", "1", "4"}};
+  RuleContext ctx{opened, app, prompter};
+  ASSERT_TRUE(loadSkills(ctx, file.path));
+  EXPECT_EQ(opened.skillsIS[0].roll, "9");
+  EXPECT_EQ(opened.skillsClan[0].roll, "4");
 }

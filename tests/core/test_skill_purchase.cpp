@@ -20,9 +20,10 @@ struct SkillTest : ::testing::Test {
   RuleContext ctx{w, app, prompter};
 
   SkillTest() {
-    app.skillCatalogue = parseSkillCatalogue(splitDataItems(
-                             "Blade,A\nSmall Arms,P\nTactics,M\nLeadership,S\nOdd,x\n"))
-                             .catalogue;
+    app.skillCatalogue =
+        parseSkillCatalogue(
+            splitDataItems("Blade,A\nSmall Arms,P\nTactics,M\nLeadership,S\nOdd,x\n"))
+            .catalogue;
     for (const auto& s : app.skillCatalogue.skills) {
       w.skillListIS.push_back({s.name, shownCharacteristic(s)});
       w.skillListClan.push_back({s.name, shownCharacteristic(s)});
@@ -153,7 +154,9 @@ TEST_F(SkillTest, RollsFollowTheCharacteristicOfTheirOwnClass) {
   w.freeAttributePoints = "20";
   w.attributeScore = {"1", "3", "3", "1", "1"};
   updateCharacteristics(w);  // Physical 12, Mental 14
-  w.skillsIS = {{"small arms", "2", ""}, {"Tactics", "2", ""}, {"Odd", "1", "5"},
+  w.skillsIS = {{"small arms", "2", ""},
+                {"Tactics", "2", ""},
+                {"Odd", "1", "5"},
                 {"Basket Weaving", "3", "7"}};
   w.skillsClan = {{"Small Arms", "1", ""}};
   UpdateSkillRolls(ctx);

@@ -136,7 +136,8 @@ class SkillsTest : public QObject {
     QCOMPARE(seen.size(), 2);
     QVERIFY(seen[0].text.startsWith("Do you wish to give this character the Primary"));
     QCOMPARE(seen[0].icon, QMessageBox::Question);
-    QCOMPARE(seen[1].text, QString("You don't have enough points!  It takes 20 points to do this!"));
+    QCOMPARE(seen[1].text,
+             QString("You don't have enough points!  It takes 20 points to do this!"));
     QCOMPARE(seen[1].icon, QMessageBox::NoIcon);
     QCOMPARE(child<QTreeWidget>(w, "lvSkills")->topLevelItemCount(), 0);
 
@@ -205,7 +206,7 @@ class SkillsTest : public QObject {
     QDir::setCurrent(before);
     QVERIFY(w);
     QCOMPARE(seen.text, QString("The data file \"skills.dat\" is damaged at line 2: the skill "
-                                   "\"Tactics\" has no characteristic code."));
+                                "\"Tactics\" has no characteristic code."));
     QCOMPARE(child<QTreeWidget>(w, "lvSkillLstIS")->topLevelItemCount(), 0);
     QCOMPARE(child<QTreeWidget>(w, "lvSkillLst")->topLevelItemCount(), 0);
     // Everything else works.
