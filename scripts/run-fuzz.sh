@@ -15,6 +15,7 @@ lock=/tmp/dk-build.lock
 declare -A seeds=(
   [fuzz_warrior_reader]="tests/fixtures/*.war"
   [fuzz_data_items]="data/*.dat"
+  [fuzz_skill_catalogue]="data/skills.dat"
 )
 
 if [ "$#" -gt 0 ]; then chosen=("$@"); else mapfile -t chosen < <(printf '%s\n' "${!seeds[@]}" | sort); fi

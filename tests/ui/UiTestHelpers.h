@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -33,20 +34,20 @@ template <typename Modal>
 void whenModal(std::function<void(Modal*)> handle, int timeoutMs = 5000) {
   auto* timer = new QTimer;
   timer->setInterval(10);
-  // Real time, not timer ticks: on a busy machine ticks come late, and a watcher that outlived
-  // its own test would answer the next test's box.
+  // Real time, not counted ticks: on a busy machine the ticks come late, and a watcher that
+  // outlived its own test would answer the next test's box.
   auto clock = std::make_shared<QElapsedTimer>();
   clock->start();
   QObject::connect(timer, &QTimer::timeout, [timer, handle, clock, timeoutMs] {
+    if (clock->elapsed() > timeoutMs) {
+      timer->stop();
+      timer->deleteLater();
+      return;
+    }
     if (auto* modal = qobject_cast<Modal*>(QApplication::activeModalWidget())) {
       timer->stop();
       timer->deleteLater();
       handle(modal);
-      return;
-    }
-    if (clock->elapsed() > timeoutMs) {
-      timer->stop();
-      timer->deleteLater();
     }
   });
   timer->start();
@@ -94,6 +95,10 @@ inline void answerInputBox(const QString& answer, bool accept = true, QString* p
       dialog->reject();
   });
 }
+
+// The window tests find the shipped data files the way the program does: by their bare names in
+// the working folder.
+inline const bool kInDataFolder = QDir::setCurrent(QStringLiteral(DRAKKENFOLD_DATA));
 
 template <typename T>
 T* child(QObject* parent, const char* name) {
