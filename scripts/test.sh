@@ -22,7 +22,7 @@ bash scripts/check-desktop.sh build/default
 echo "=== warrior file benchmark (saving and opening beside plain file I/O) ==="
 ./build/default/tests/core_bench --benchmark_min_time=0.05
 
-echo "=== warrior window benchmark (a New with its catalogues, offscreen; aim: under 15 ms) ==="
+echo "=== window benchmarks (offscreen): a New with its catalogues (aim: under 15 ms), the sheet into a PDF (aim: under 50 ms) ==="
 ./build/default/tests/ui_bench --benchmark_min_time=0.2
 
 echo "=== fuzzing every file reader ==="
