@@ -68,6 +68,8 @@ std::string withArticle(const std::string& noun) {
 // ---------------------------------------------------------------------------------------------
 // Writing
 
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
 class FileWriter {
  public:
   explicit FileWriter(std::size_t sizeHint) { out_.reserve(sizeHint); }
@@ -93,9 +95,10 @@ class FileWriter {
     out_ += kLineEnd;
   }
 
-  // A one-line value that must fit on a line; `what` names it when it does not.
+  // A line taken as it stands when read (the personal lines, the file path); `what` names it
+  // when it is too long for a line.
   template <typename What>
-  void text(std::string_view value, const What& what) {
+  void line(std::string_view value, const What& what) {
     const std::size_t start = out_.size();
     text(value);
     const std::size_t length = out_.size() - start - kLineEnd.size();
@@ -103,6 +106,20 @@ class FileWriter {
         characterCount(std::string_view(out_).substr(start, length)) > kMaxLineChars) {
       refuse(describe(what) + " is longer than " + toText(std::int64_t{kMaxLineChars}) +
              " characters");
+    }
+  }
+
+  // A value, which the reader trims: written as it will be read, without the blanks at its
+  // ends, so that what was read saves to the same bytes again.
+  template <typename What>
+  void value(std::string_view v, const What& what) {
+    const bool clean = v.empty() || (!isBlank(v.front()) && !isBlank(v.back()) &&
+                                     v.find_first_of(std::string_view("\r\n\0", 3)) ==
+                                         std::string_view::npos);
+    if (clean) {
+      line(v, what);
+    } else {
+      line(trimBlanks(toOneLine(v)), what);
     }
   }
 
@@ -165,7 +182,7 @@ void writeSection(FileWriter& out, const std::vector<Row>& rows, std::string_vie
     } else if (!seen.insert(name).second) {
       out.refuse("the " + kind + " list holds " + shortQuoted(name) + " twice");
     }
-    out.text(row.name, [&] { return "the name of " + withArticle(kind); });
+    out.value(row.name, [&] { return "the name of " + withArticle(kind); });
     writeRest(row, name);
   }
   out.text(stop);
@@ -182,7 +199,7 @@ void writeMosSkills(FileWriter& out, const std::array<std::string, kMosSkillSlot
       out.refuse(withArticle(kind) + " skill cannot be named " + quoted(end) +
                  " in a warrior file, where that line ends the list");
     }
-    out.text(entry, [&] { return withArticle(kind) + " skill name"; });
+    out.value(entry, [&] { return withArticle(kind) + " skill name"; });
   }
   out.text(end);
 }
@@ -207,8 +224,6 @@ struct DamagedAt {
   std::string expected;
   bool endOfFile = false;
 };
-
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 // A list that runs to the end of the file has lost its end marker (or the marker is misspelt):
 // say that, rather than naming whichever row value happened to be last.
@@ -543,7 +558,7 @@ void writeWarrior(FileWriter& out, const Warrior& w, const std::string& filePath
       {&w.thresholdTorso, "the torso damage threshold"},
       {&w.thresholdArm, "the arm damage threshold"},
       {&w.thresholdLeg, "the leg damage threshold"}};
-  for (const auto& [value, what] : head) out.text(*value, what);
+  for (const auto& [value, what] : head) out.value(*value, what);
   for (int p = 0; p < kPoolCount; ++p) {
     const std::int16_t level = w.savedLevel(static_cast<Pool>(p));
     if (level < kMinPriorityLevel || level > kMaxPriorityLevel) {
@@ -554,22 +569,22 @@ void writeWarrior(FileWriter& out, const Warrior& w, const std::string& filePath
     out.number(level);
   }
   for (int p = 0; p < kPoolCount; ++p) {
-    out.text(w.priorityGrant[static_cast<std::size_t>(p)],
+    out.value(w.priorityGrant[static_cast<std::size_t>(p)],
              [&] { return std::string("what the ") + kPoolNames[p] + " priority grants"; });
   }
-  out.text(w.pointsLeft, "the priority points left");
+  out.value(w.pointsLeft, "the priority points left");
   for (int a = 0; a < kAttributeCount; ++a) {
     const auto what = [&] { return std::string("the ") + kAttributeNames[a] + " score"; };
-    out.text(w.attributeScore[static_cast<std::size_t>(a)], what);
-    if (a == kINT) out.text(w.attributeScore[kINT], what);  // line 32 repeats the Intuition score
+    out.value(w.attributeScore[static_cast<std::size_t>(a)], what);
+    if (a == kINT) out.value(w.attributeScore[kINT], what);  // line 32 repeats the Intuition score
   }
   out.flag(w.raceModsRemovable);
   out.flag(w.raceModsAddable);
   for (int c = 0; c < kCharacteristicCount; ++c) {
-    out.text(w.characteristic[static_cast<std::size_t>(c)],
+    out.value(w.characteristic[static_cast<std::size_t>(c)],
              [&] { return std::string("the ") + kCharacteristicNames[c] + " characteristic"; });
   }
-  out.text(w.freeAttributePoints, "the free attribute points");
+  out.value(w.freeAttributePoints, "the free attribute points");
   // Each damage column is five numbers run together: " 1  0  0  0  0 ".
   for (int column = 0; column < kDamageColumns; ++column) {
     for (int r = 0; r < kDamageRows; ++r) {
@@ -583,31 +598,31 @@ void writeWarrior(FileWriter& out, const Warrior& w, const std::string& filePath
 
   const auto skillRest = [&out](const std::string& kind) {
     return [&out, kind](const SkillEntry& s, const std::string& name) {
-      out.text(s.level, [&] { return "the level of " + kind + " " + shortQuoted(name); });
-      out.text(s.roll, [&] { return "the roll of " + kind + " " + shortQuoted(name); });
+      out.value(s.level, [&] { return "the level of " + kind + " " + shortQuoted(name); });
+      out.value(s.roll, [&] { return "the roll of " + kind + " " + shortQuoted(name); });
     };
   };
   writeSection(out, w.skillsIS, "START IS SKILLS", "STOP IS SKILLS", "Inner Sphere skill",
                skillRest("Inner Sphere skill"));
   writeSection(out, w.skillsClan, "START CLAN SKILLS", "STOP CLAN SKILLS", "clan skill",
                skillRest("clan skill"));
-  out.text(w.advantagePoints, "the available advantage points");
+  out.value(w.advantagePoints, "the available advantage points");
   writeSection(out, w.advantages, "START ADV", "STOP ADV", "advantage",
                [&out](const AdvantageEntry& a, const std::string& name) {
-                 out.text(a.level, [&] { return "the points of advantage " + shortQuoted(name); });
+                 out.value(a.level, [&] { return "the points of advantage " + shortQuoted(name); });
                });
   writeSection(out, w.weapons, "START WEAP", "STOP WEAP", "weapon",
                [&out](const GearEntry& g, const std::string& name) {
-                 out.text(g.quantity,
+                 out.value(g.quantity,
                           [&] { return "the quantity of weapon " + shortQuoted(name); });
                });
   writeSection(out, w.equipment, "START EQPT", "STOP EQPT", "equipment",
                [&out](const GearEntry& g, const std::string& name) {
-                 out.text(g.quantity,
+                 out.value(g.quantity,
                           [&] { return "the quantity of equipment " + shortQuoted(name); });
                });
 
-  out.text(filePathLine, "the path of the file");
+  out.line(filePathLine, "the path of the file");
   out.number(w.extraEdgeBought);
   out.number(0);  // the slot of a warrior being saved is in use
   out.flag(w.reservedFlag);
@@ -615,12 +630,12 @@ void writeWarrior(FileWriter& out, const Warrior& w, const std::string& filePath
   out.flag(w.clanPackageTaken);
   out.flag(w.isClan);
   out.number(w.skillStage);
-  out.text(w.mosName1, "the first MOS/FOS name");
+  out.value(w.mosName1, "the first MOS/FOS name");
   out.number(w.mosIndex1);
-  out.text(w.mosName2, "the second MOS/FOS name");
+  out.value(w.mosName2, "the second MOS/FOS name");
   out.number(w.mosIndex2);
   out.number(w.mosConfirmed);
-  out.text(w.packageName, "the package type");
+  out.value(w.packageName, "the package type");
   out.number(w.packageIndex);
   out.number(w.cBills);
   out.number(w.equipmentCBills);
@@ -634,7 +649,7 @@ void writeWarrior(FileWriter& out, const Warrior& w, const std::string& filePath
   const std::string* personal[11] = {&w.age,          &w.sex,      &w.height,      &w.weight,
                                      &w.hairColor,    &w.eyeColor, &w.nationality, &w.dateOfBirth,
                                      &w.placeOfBirth, &w.siblings, &w.spouse};
-  for (int i = 0; i < 11; ++i) out.text(*personal[i], kPersonalNames[i]);
+  for (int i = 0; i < 11; ++i) out.line(*personal[i], kPersonalNames[i]);
   out.notes(w.notes);
 }
 
