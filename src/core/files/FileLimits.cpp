@@ -1,6 +1,7 @@
 #include "files/FileLimits.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "files/TextEncoding.h"
@@ -44,13 +45,15 @@ std::size_t notesFileBytes(std::string_view notes) {
 std::string sizeText(std::size_t bytes) {
   constexpr double kKiB = 1024.0;
   constexpr double kMiB = 1024.0 * 1024.0;
+  // Rounded up, so that a size just past a limit never reads as the limit itself.
   char buffer[32];
   if (bytes >= 1024u * 1024u) {
-    std::snprintf(buffer, sizeof buffer, "%.1f MiB", static_cast<double>(bytes) / kMiB);
+    std::snprintf(buffer, sizeof buffer, "%.1f MiB",
+                  std::ceil(static_cast<double>(bytes) / kMiB * 10.0) / 10.0);
     return buffer;
   }
   if (bytes >= 1024u) {
-    std::snprintf(buffer, sizeof buffer, "%.0f KiB", static_cast<double>(bytes) / kKiB);
+    std::snprintf(buffer, sizeof buffer, "%.0f KiB", std::ceil(static_cast<double>(bytes) / kKiB));
     return buffer;
   }
   return toText(static_cast<std::int64_t>(bytes)) + (bytes == 1 ? " byte" : " bytes");
