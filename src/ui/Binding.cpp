@@ -19,8 +19,8 @@ void GuardedTextEdit::insertFromMimeData(const QMimeData* source) {
     // The document's positions are indexes into its plain text (one per block end).
     const QTextCursor cursor = textCursor();
     const QString text = toPlainText();
-    const QString wouldBe = text.left(cursor.selectionStart()) + source->text() +
-                            text.mid(cursor.selectionEnd());
+    const QString wouldBe =
+        text.left(cursor.selectionStart()) + source->text() + text.mid(cursor.selectionEnd());
     if (!guard_(wouldBe)) return;
   }
   QPlainTextEdit::insertFromMimeData(source);

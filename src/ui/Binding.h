@@ -6,8 +6,8 @@
 // between two words survives.
 
 #include <QComboBox>
-#include <QMimeData>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <functional>
 #include <string>

@@ -32,7 +32,8 @@ std::vector<GearEntry> gearRows(std::size_t n) {
 }
 
 std::size_t after(const std::vector<std::string>& lines, const std::string& marker) {
-  return static_cast<std::size_t>(std::find(lines.begin(), lines.end(), marker) - lines.begin()) + 1;
+  return static_cast<std::size_t>(std::find(lines.begin(), lines.end(), marker) - lines.begin()) +
+         1;
 }
 
 // The bytes a save of what these bytes open as would write; empty when they do not open.
@@ -55,27 +56,36 @@ TEST(WarriorFileLimits, AWarriorEitherOpensAgainOrIsRefusedSayingWhy) {
   const LimitCase cases[] = {
       {"name at the line limit, in two-byte characters",
        [line](Warrior& w) { w.name = repeated("\u00eb", line); }, nullptr},
-      {"name one character past it",
-       [line](Warrior& w) { w.name = repeated("\u00eb", line + 1); },
+      {"name one character past it", [line](Warrior& w) { w.name = repeated("\u00eb", line + 1); },
        "the name is longer than 32767 characters"},
       {"blanks past the limit are trimmed away first",
        [line](Warrior& w) { w.rank = "Captain" + repeated(" ", line); }, nullptr},
       {"a personal line keeps its blanks, so they count",
        [line](Warrior& w) { w.spouse = "Mara" + repeated(" ", line); },
        "the husband or wife is longer than 32767 characters"},
-      {"a long skill roll", [line](Warrior& w) { w.skillsIS = {{"Blade", "1", repeated("9", line + 1)}}; },
+      {"a long skill roll",
+       [line](Warrior& w) {
+         w.skillsIS = {{"Blade", "1", repeated("9", line + 1)}};
+       },
        "the roll of Inner Sphere skill \"Blade\" is longer than 32767 characters"},
       {"as many rows as a list may hold", [](Warrior& w) { w.weapons = gearRows(kMaxListRows); },
        nullptr},
       {"one row more", [](Warrior& w) { w.equipment = gearRows(kMaxListRows + 1); },
        "the equipment list has 1001 rows, and a warrior file holds at most 1000"},
       {"a row named like the line that ends its list",
-       [](Warrior& w) { w.skillsClan = {{" STOP CLAN SKILLS", "1", "8"}}; },
+       [](Warrior& w) {
+         w.skillsClan = {{" STOP CLAN SKILLS", "1", "8"}};
+       },
        "a clan skill cannot be named \"STOP CLAN SKILLS\" in a warrior file"},
       {"a row named like the end of another list is fine",
-       [](Warrior& w) { w.advantages = {{"STOP WEAP", "1"}}; }, nullptr},
+       [](Warrior& w) {
+         w.advantages = {{"STOP WEAP", "1"}};
+       },
+       nullptr},
       {"two rows that read back as one name",
-       [](Warrior& w) { w.advantages = {{"Toughness", "2"}, {"Toughness\t", "3"}}; },
+       [](Warrior& w) {
+         w.advantages = {{"Toughness", "2"}, {"Toughness\t", "3"}};
+       },
        "the advantage list holds \"Toughness\" twice"},
       {"a required skill named like its end marker",
        [](Warrior& w) { w.requiredSkills[0] = "END REQ"; },

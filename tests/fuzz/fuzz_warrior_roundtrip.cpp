@@ -39,7 +39,8 @@ void appendUtf8(std::string& out, char32_t cp) {
 
 class Builder {
  public:
-  explicit Builder(FuzzedDataProvider& in) : in_(in), anyBytes_(in.ConsumeIntegral<std::uint8_t>() >= 240) {}
+  explicit Builder(FuzzedDataProvider& in)
+      : in_(in), anyBytes_(in.ConsumeIntegral<std::uint8_t>() >= 240) {}
 
   // Whether texts may hold bytes that are not UTF-8 (then only the stability of the file is
   // checked, since such bytes are written as U+FFFD).
@@ -85,11 +86,29 @@ class Builder {
 
  private:
   void piece(std::string& s, std::size_t longest) {
-    static const char* const kAwkward[] = {
-        " ",         "\t",         ",",          "\"",       "\r",         "\n",
-        "\r\n",      "True",       "False",      "0",        "-1",         "STOP IS SKILLS",
-        "STOP ADV",  "STOP WEAP",  "STOP EQPT",  "END REQ",  "END ELE",    "STOP CLAN SKILLS",
-        "Version 2", "\xC3\xA9",   "\xC3\x83\xC2\xA9",       "\xEF\xBB\xBF", "\xE2\x82\xAC"};
+    static const char* const kAwkward[] = {" ",
+                                           "\t",
+                                           ",",
+                                           "\"",
+                                           "\r",
+                                           "\n",
+                                           "\r\n",
+                                           "True",
+                                           "False",
+                                           "0",
+                                           "-1",
+                                           "STOP IS SKILLS",
+                                           "STOP ADV",
+                                           "STOP WEAP",
+                                           "STOP EQPT",
+                                           "END REQ",
+                                           "END ELE",
+                                           "STOP CLAN SKILLS",
+                                           "Version 2",
+                                           "\xC3\xA9",
+                                           "\xC3\x83\xC2\xA9",
+                                           "\xEF\xBB\xBF",
+                                           "\xE2\x82\xAC"};
     switch (in_.ConsumeIntegralInRange(0, 6)) {
       case 0:
         s += std::string(1, '\0');
@@ -136,11 +155,28 @@ class Builder {
 
 Warrior buildWarrior(Builder& b) {
   Warrior w;
-  for (std::string* s :
-       {&w.name, &w.rank, &w.affiliation, &w.homePlanet, &w.vehicleType, &w.cBillsText,
-        &w.equipmentCBillsText, &w.assetWorthText, &w.edge, &w.edgeUsed, &w.apTotal, &w.spTotal,
-        &w.thresholdHead, &w.thresholdTorso, &w.thresholdArm, &w.thresholdLeg, &w.pointsLeft,
-        &w.freeAttributePoints, &w.advantagePoints, &w.mosName1, &w.mosName2, &w.packageName}) {
+  for (std::string* s : {&w.name,
+                         &w.rank,
+                         &w.affiliation,
+                         &w.homePlanet,
+                         &w.vehicleType,
+                         &w.cBillsText,
+                         &w.equipmentCBillsText,
+                         &w.assetWorthText,
+                         &w.edge,
+                         &w.edgeUsed,
+                         &w.apTotal,
+                         &w.spTotal,
+                         &w.thresholdHead,
+                         &w.thresholdTorso,
+                         &w.thresholdArm,
+                         &w.thresholdLeg,
+                         &w.pointsLeft,
+                         &w.freeAttributePoints,
+                         &w.advantagePoints,
+                         &w.mosName1,
+                         &w.mosName2,
+                         &w.packageName}) {
     *s = b.text();
   }
   // Mostly levels a bar can hold; now and then any 16-bit number, which must be refused.
@@ -160,7 +196,8 @@ Warrior buildWarrior(Builder& b) {
     w.skillsIS.push_back({b.rowName(i), b.text(), b.text()});
   for (std::size_t i = 0, n = b.rows(); i < n; ++i)
     w.skillsClan.push_back({b.rowName(i), b.text(), b.text()});
-  for (std::size_t i = 0, n = b.rows(); i < n; ++i) w.advantages.push_back({b.rowName(i), b.text()});
+  for (std::size_t i = 0, n = b.rows(); i < n; ++i)
+    w.advantages.push_back({b.rowName(i), b.text()});
   for (std::size_t i = 0, n = b.rows(); i < n; ++i) w.weapons.push_back({b.rowName(i), b.text()});
   for (std::size_t i = 0, n = b.rows(); i < n; ++i) w.equipment.push_back({b.rowName(i), b.text()});
   w.extraEdgeBought = b.integer<std::int16_t>();
@@ -180,9 +217,8 @@ Warrior buildWarrior(Builder& b) {
     if (b.flag()) name = b.text(64);
   for (auto& name : w.electiveSkills)
     if (b.flag()) name = b.text(64);
-  for (std::string* s :
-       {&w.age, &w.sex, &w.height, &w.weight, &w.hairColor, &w.eyeColor, &w.nationality,
-        &w.dateOfBirth, &w.placeOfBirth, &w.siblings, &w.spouse}) {
+  for (std::string* s : {&w.age, &w.sex, &w.height, &w.weight, &w.hairColor, &w.eyeColor,
+                         &w.nationality, &w.dateOfBirth, &w.placeOfBirth, &w.siblings, &w.spouse}) {
     *s = b.text();
   }
   w.notes = b.text(1u << 22);  // up to several MiB of one run, past the file's limit
@@ -225,11 +261,28 @@ std::string notesKept(const std::string& v) {
 // The warrior as its file gives it back, with the priority levels apart.
 Warrior expectedBack(const Warrior& w, const std::string& path) {
   Warrior e = w;
-  for (std::string* s :
-       {&e.name, &e.rank, &e.affiliation, &e.homePlanet, &e.vehicleType, &e.cBillsText,
-        &e.equipmentCBillsText, &e.assetWorthText, &e.edge, &e.edgeUsed, &e.apTotal, &e.spTotal,
-        &e.thresholdHead, &e.thresholdTorso, &e.thresholdArm, &e.thresholdLeg, &e.pointsLeft,
-        &e.freeAttributePoints, &e.advantagePoints, &e.mosName1, &e.mosName2, &e.packageName}) {
+  for (std::string* s : {&e.name,
+                         &e.rank,
+                         &e.affiliation,
+                         &e.homePlanet,
+                         &e.vehicleType,
+                         &e.cBillsText,
+                         &e.equipmentCBillsText,
+                         &e.assetWorthText,
+                         &e.edge,
+                         &e.edgeUsed,
+                         &e.apTotal,
+                         &e.spTotal,
+                         &e.thresholdHead,
+                         &e.thresholdTorso,
+                         &e.thresholdArm,
+                         &e.thresholdLeg,
+                         &e.pointsLeft,
+                         &e.freeAttributePoints,
+                         &e.advantagePoints,
+                         &e.mosName1,
+                         &e.mosName2,
+                         &e.packageName}) {
     *s = trimmed(*s);
   }
   e.priorityLevel = {};
@@ -251,9 +304,8 @@ Warrior expectedBack(const Warrior& w, const std::string& path) {
       if (n.empty()) ended = true;
     }
   }
-  for (std::string* s :
-       {&e.age, &e.sex, &e.height, &e.weight, &e.hairColor, &e.eyeColor, &e.nationality,
-        &e.dateOfBirth, &e.placeOfBirth, &e.siblings, &e.spouse}) {
+  for (std::string* s : {&e.age, &e.sex, &e.height, &e.weight, &e.hairColor, &e.eyeColor,
+                         &e.nationality, &e.dateOfBirth, &e.placeOfBirth, &e.siblings, &e.spouse}) {
     *s = oneLine(*s);
   }
   e.notes = notesKept(e.notes);
@@ -271,11 +323,10 @@ auto stored(const Warrior& w) {
                   w.raceModsRemovable, w.raceModsAddable, w.characteristic, w.damageBoxes,
                   w.skillsIS, w.skillsClan, w.skillButtons, w.skillsBought, w.clanPackageTaken,
                   w.isClan, w.skillStage, w.mosName1, w.mosName2, w.mosIndex1, w.mosIndex2,
-                  w.mosConfirmed, w.packageName, w.packageIndex, w.requiredSkills,
-                  w.electiveSkills, w.advantagePoints, w.advantages, w.extraEdgeBought,
-                  w.weapons, w.equipment, w.age, w.sex, w.height, w.weight, w.hairColor,
-                  w.eyeColor, w.nationality, w.dateOfBirth, w.placeOfBirth, w.siblings, w.spouse,
-                  w.notes, w.filePath, w.reservedFlag);
+                  w.mosConfirmed, w.packageName, w.packageIndex, w.requiredSkills, w.electiveSkills,
+                  w.advantagePoints, w.advantages, w.extraEdgeBought, w.weapons, w.equipment, w.age,
+                  w.sex, w.height, w.weight, w.hairColor, w.eyeColor, w.nationality, w.dateOfBirth,
+                  w.placeOfBirth, w.siblings, w.spouse, w.notes, w.filePath, w.reservedFlag);
 }
 
 // Whether these bytes open as exactly the expected warrior.
@@ -298,9 +349,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!file.refusal.empty()) {
     if (!file.bytes.empty()) std::abort();
     // A refusal is never needed for a warrior the file could have held as it is.
-    if (!builder.anyBytes() &&
-        opensAs(dk::formatWarriorFile(warrior, path), path, expectedBack(warrior, path),
-                warrior.priorityLevel)) {
+    if (!builder.anyBytes() && opensAs(dk::formatWarriorFile(warrior, path), path,
+                                       expectedBack(warrior, path), warrior.priorityLevel)) {
       std::abort();
     }
     return 0;

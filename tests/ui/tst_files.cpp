@@ -2,11 +2,11 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>

@@ -113,9 +113,9 @@ class FileWriter {
   // ends, so that what was read saves to the same bytes again.
   template <typename What>
   void value(std::string_view v, const What& what) {
-    const bool clean = v.empty() || (!isBlank(v.front()) && !isBlank(v.back()) &&
-                                     v.find_first_of(std::string_view("\r\n\0", 3)) ==
-                                         std::string_view::npos);
+    const bool clean =
+        v.empty() || (!isBlank(v.front()) && !isBlank(v.back()) &&
+                      v.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos);
     if (clean) {
       line(v, what);
     } else {
@@ -204,7 +204,6 @@ void writeMosSkills(FileWriter& out, const std::array<std::string, kMosSkillSlot
   out.text(end);
 }
 
-
 std::size_t sizeHint(const Warrior& w) {
   std::size_t n = 2048 + w.notes.size();
   for (const auto& s : w.skillsIS) n += s.name.size() + 16;
@@ -237,7 +236,6 @@ void untilMarker(std::string_view marker, Read read) {
   }
 }
 
-
 class LineReader {
  public:
   explicit LineReader(std::string_view text) : text_(text) {}
@@ -262,8 +260,8 @@ class LineReader {
     pos_ = next;
     ++line_;
     if (limitLines_ && line.size() > kMaxLineChars && characterCount(line) > kMaxLineChars) {
-      throw DamagedAt{line_, describe(what) + " in at most " +
-                                 toText(std::int64_t{kMaxLineChars}) + " characters"};
+      throw DamagedAt{line_, describe(what) + " in at most " + toText(std::int64_t{kMaxLineChars}) +
+                                 " characters"};
     }
     // A carriage return inside a line is read as the space the writer would put there, so that
     // what is read is what a save writes back.
@@ -570,7 +568,7 @@ void writeWarrior(FileWriter& out, const Warrior& w, const std::string& filePath
   }
   for (int p = 0; p < kPoolCount; ++p) {
     out.value(w.priorityGrant[static_cast<std::size_t>(p)],
-             [&] { return std::string("what the ") + kPoolNames[p] + " priority grants"; });
+              [&] { return std::string("what the ") + kPoolNames[p] + " priority grants"; });
   }
   out.value(w.pointsLeft, "the priority points left");
   for (int a = 0; a < kAttributeCount; ++a) {
@@ -582,7 +580,7 @@ void writeWarrior(FileWriter& out, const Warrior& w, const std::string& filePath
   out.flag(w.raceModsAddable);
   for (int c = 0; c < kCharacteristicCount; ++c) {
     out.value(w.characteristic[static_cast<std::size_t>(c)],
-             [&] { return std::string("the ") + kCharacteristicNames[c] + " characteristic"; });
+              [&] { return std::string("the ") + kCharacteristicNames[c] + " characteristic"; });
   }
   out.value(w.freeAttributePoints, "the free attribute points");
   // Each damage column is five numbers run together: " 1  0  0  0  0 ".
@@ -614,12 +612,12 @@ void writeWarrior(FileWriter& out, const Warrior& w, const std::string& filePath
   writeSection(out, w.weapons, "START WEAP", "STOP WEAP", "weapon",
                [&out](const GearEntry& g, const std::string& name) {
                  out.value(g.quantity,
-                          [&] { return "the quantity of weapon " + shortQuoted(name); });
+                           [&] { return "the quantity of weapon " + shortQuoted(name); });
                });
   writeSection(out, w.equipment, "START EQPT", "STOP EQPT", "equipment",
                [&out](const GearEntry& g, const std::string& name) {
                  out.value(g.quantity,
-                          [&] { return "the quantity of equipment " + shortQuoted(name); });
+                           [&] { return "the quantity of equipment " + shortQuoted(name); });
                });
 
   out.line(filePathLine, "the path of the file");
