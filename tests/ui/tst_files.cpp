@@ -304,6 +304,14 @@ class FilesTest : public QObject {
     QApplication::clipboard()->clear();
     QCOMPARE(w->warrior().notes.size(), static_cast<std::size_t>(text.size()));
 
+    // One more character typed at the limit is refused too; the box keeps what the record has.
+    SeenBox seen;
+    answerMessageBox(QMessageBox::Ok, &seen);
+    QTest::keyClick(notes, Qt::Key_Q);
+    QVERIFY2(seen.text.startsWith("The notes cannot take this text"), qPrintable(seen.text));
+    QCOMPARE(notes->toPlainText().size(), text.size());
+    QCOMPARE(w->warrior().notes.size(), static_cast<std::size_t>(text.size()));
+
     answerFileDialog(path("full-notes.war"));
     QVERIFY(w->save(false));
     answerFileDialog(path("full-notes.war"));
