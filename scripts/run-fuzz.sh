@@ -14,6 +14,7 @@ lock=/tmp/dk-build.lock
 # Each target with the seed files it starts from (shell globs; no match is an empty start).
 declare -A seeds=(
   [fuzz_warrior_reader]="tests/fixtures/*.war"
+  [fuzz_warrior_roundtrip]="tests/fixtures/*.war"
   [fuzz_data_items]="data/*.dat"
   [fuzz_skill_catalogue]="data/skills.dat"
 )

@@ -1,8 +1,11 @@
 // Saving and opening warriors through the real file choosers and message boxes.
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
@@ -250,6 +253,132 @@ class FilesTest : public QObject {
     QFile saved(path("keys.war"));
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QVERIFY(saved.readAll().contains("\r\nAidan\r\n"));
+  }
+
+  void aPastePastTheNotesLimitIsRefusedAndTheWarriorStillOpens() {
+    ui::MainFrame frame;
+    frame.show();
+    auto* w = frame.newWarrior();
+    auto* notes = child<QPlainTextEdit>(w, "txtNotes");
+    notes->setPlainText("Owes Tomas 300 C-Bills.");
+    notes->moveCursor(QTextCursor::End);
+
+    // A large paste is refused as it is made, and the notes keep what they had.
+    QApplication::clipboard()->setText(QString(17 * 1024 * 1024, QChar('x')));
+    SeenBox seen;
+    answerMessageBox(QMessageBox::Ok, &seen);
+    notes->paste();
+    QCOMPARE(seen.text, QString("The notes cannot take this text: they would grow to 17.1 MiB, "
+                                "and a warrior file holds at most 8.0 MiB of notes. The notes "
+                                "are as they were."));
+    QCOMPARE(seen.icon, QMessageBox::Information);
+    QCOMPARE(notes->toPlainText(), QString("Owes Tomas 300 C-Bills."));
+    QCOMPARE(w->warrior().notes, std::string("Owes Tomas 300 C-Bills."));
+
+    // An ordinary paste goes in, and the warrior saves and opens again with it.
+    QApplication::clipboard()->setText("\nTrusts nobody.");
+    notes->paste();
+    QApplication::clipboard()->clear();
+    answerFileDialog(path("notes.war"));
+    QVERIFY(w->save(false));
+    answerFileDialog(path("notes.war"));
+    frame.findChild<QAction*>("mnuOpen", Qt::FindDirectChildrenOnly)->trigger();
+    QCOMPARE(frame.warriorWindows().size(), 2);
+    QCOMPARE(child<QPlainTextEdit>(frame.warriorWindows()[1], "txtNotes")->toPlainText(),
+             QString("Owes Tomas 300 C-Bills.\nTrusts nobody."));
+  }
+
+  void notesRightUpToTheLimitSaveAndOpenAgain() {
+    ui::MainFrame frame;
+    frame.show();
+    auto* w = frame.newWarrior();
+    // Lines of 100 characters and their line ends, up to the last byte the notes may take.
+    const QString line = QString(98, QChar('y'));
+    constexpr int kLimit = 8 * 1024 * 1024;
+    QString text;
+    text.reserve(kLimit);
+    for (int i = 0; i < kLimit / 100; ++i) text += line + "\n";  // 100 bytes each in the file
+    text += QString(kLimit % 100, QChar('z'));
+    auto* notes = child<QPlainTextEdit>(w, "txtNotes");
+    QApplication::clipboard()->setText(text);
+    notes->paste();  // no message: it fits exactly
+    QApplication::clipboard()->clear();
+    QCOMPARE(w->warrior().notes.size(), static_cast<std::size_t>(text.size()));
+
+    // One more character typed at the limit is refused too; the box keeps what the record has.
+    SeenBox seen;
+    answerMessageBox(QMessageBox::Ok, &seen);
+    QTest::keyClick(notes, Qt::Key_Q);
+    QVERIFY2(seen.text.startsWith("The notes cannot take this text"), qPrintable(seen.text));
+    QCOMPARE(notes->toPlainText().size(), text.size());
+    QCOMPARE(w->warrior().notes.size(), static_cast<std::size_t>(text.size()));
+
+    answerFileDialog(path("full-notes.war"));
+    QVERIFY(w->save(false));
+    answerFileDialog(path("full-notes.war"));
+    frame.findChild<QAction*>("mnuOpen", Qt::FindDirectChildrenOnly)->trigger();
+    QCOMPARE(frame.warriorWindows().size(), 2);
+    QVERIFY(frame.warriorWindows()[1]->warrior().notes == w->warrior().notes);
+  }
+
+  void aWarriorTooLargeForItsFileIsRefusedBeforeAnythingIsWritten() {
+    ui::MainFrame frame;
+    frame.show();
+    auto* w = frame.newWarrior();
+    // More than the notes box takes, as a record filled some other way could hold.
+    w->warrior().notes = std::string(17u * 1024 * 1024, 'x');
+    SeenBox seen;
+    answerFileDialog(path("huge.war"));
+    answerMessageBox(QMessageBox::Ok, &seen);
+    QVERIFY(!w->save(false));
+    QCOMPARE(seen.text, "The warrior could not be saved to \"" + path("huge.war") +
+                            "\": the warrior file would be 17.1 MiB, 17.0 MiB of it notes, and a "
+                            "warrior file holds at most 16.0 MiB. Nothing was changed; any "
+                            "earlier file of that name is as it was.");
+    QVERIFY(!QFile::exists(path("huge.war")));
+    QVERIFY(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden).filter("huge").isEmpty());
+    QVERIFY(w->warrior().filePath.empty());
+    QVERIFY(!w->findChild<QAction*>("mnuSaveAs")->isEnabled());
+  }
+
+  void leavingAFieldShowsWhatItsFileWillGiveBack() {
+    ui::MainFrame frame;
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    QApplication::setActiveWindow(&frame);
+    auto* w = frame.newWarrior();
+    auto* name = child<QLineEdit>(w, "txtName");
+    auto* rank = child<QLineEdit>(w, "txtRank");
+    name->setFocus();
+    QTRY_VERIFY(name->hasFocus());
+    QTest::keyClicks(name, "  Kai  Lee ");
+    QCOMPARE(name->text(), QString("  Kai  Lee "));  // nothing is trimmed while typing
+    rank->setFocus();
+    QTRY_VERIFY(rank->hasFocus());
+    QCOMPARE(name->text(), QString("Kai  Lee"));  // the blank between the words stays
+    QCOMPARE(w->warrior().name, std::string("Kai  Lee"));
+    QCOMPARE(w->windowTitle(), QString("Warrior: Kai  Lee"));
+
+    auto* affil = child<QComboBox>(w, "cboAffil")->lineEdit();
+    affil->setFocus();
+    QTRY_VERIFY(affil->hasFocus());
+    affil->selectAll();
+    QTest::keyClicks(affil, " Free Worlds ");
+    QTest::keyClick(affil, Qt::Key_Return);
+    QCOMPARE(w->warrior().affiliation, std::string("Free Worlds"));
+
+    // The personal lines are read back as they stand, blanks and all.
+    auto* age = child<QLineEdit>(w, "txtAge");
+    age->setFocus();
+    QTRY_VERIFY(age->hasFocus());
+    QTest::keyClicks(age, " 27 ");
+    name->setFocus();
+    QTRY_VERIFY(name->hasFocus());
+    QCOMPARE(age->text(), QString(" 27 "));
+
+    // Every field takes at most the longest line a warrior file holds.
+    QCOMPARE(name->maxLength(), 32767);
+    QCOMPARE(affil->maxLength(), 32767);
   }
 
   void cancellingTheChooserWritesNothing() {

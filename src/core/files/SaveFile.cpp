@@ -159,7 +159,11 @@ SaveResult writeFileAtomically(const std::string& path, std::string_view bytes,
 }
 
 SaveResult saveWarrior(const Warrior& warrior, const std::string& path) {
-  return writeFileAtomically(path, formatWarriorFile(warrior, path));
+  // A warrior that would not open again is refused before the disk is touched.
+  if (path.empty()) return failed("no file name was given");
+  FormattedWarrior file = formatWarriorFileChecked(warrior, path);
+  if (!file.refusal.empty()) return failed(std::move(file.refusal));
+  return writeFileAtomically(path, file.bytes);
 }
 
 bool saveWarriorReporting(Warrior& warrior, const std::string& path, Prompter& prompter) {

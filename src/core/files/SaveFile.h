@@ -31,8 +31,10 @@ SaveResult writeFileAtomically(const std::string& path, std::string_view bytes);
 SaveResult writeFileAtomically(const std::string& path, std::string_view bytes,
                                const WriteFunction& write);
 
-// Formats the warrior with path on its file-path line and writes it atomically. The warrior is
-// not changed: the caller sets filePath once the save has succeeded.
+// Formats the warrior with path on its file-path line and writes it atomically. A warrior whose
+// file would not open again as this warrior (see formatWarriorFileChecked) is refused before
+// anything is written. The warrior is not changed: the caller sets filePath once the save has
+// succeeded.
 SaveResult saveWarrior(const Warrior& warrior, const std::string& path);
 
 // Save as the warrior window does it: on success filePath becomes path and true is returned; on

@@ -39,8 +39,36 @@ constexpr const char* kPersonalNames[11] = {"the age",
                                             "the number of siblings",
                                             "the husband or wife"};
 
+// What belongs on a line is described only when something is wrong with it: a plain text, or a
+// function that builds the text (row names are worked in), so reading a good file builds none.
+inline std::string describe(const char* what) { return what; }
+inline std::string describe(const std::string& what) { return what; }
+template <typename F>
+requires std::is_invocable_r_v<std::string, const F&> std::string describe(const F& what) {
+  return what();
+}
+
+std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+// A name for a message, cut short when it is long.
+std::string shortQuoted(std::string_view text) {
+  constexpr std::size_t kShown = 60;
+  if (text.size() <= kShown) return quoted(text);
+  std::size_t cut = kShown;
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+  return quoted(std::string(text.substr(0, cut)) + "...");
+}
+
+// "a skill", "an advantage".
+std::string withArticle(const std::string& noun) {
+  const bool vowel = !noun.empty() && std::strchr("AEIOUaeiou", noun[0]) != nullptr;
+  return (vowel ? "an " : "a ") + noun;
+}
+
 // ---------------------------------------------------------------------------------------------
 // Writing
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 class FileWriter {
  public:
@@ -67,7 +95,41 @@ class FileWriter {
     out_ += kLineEnd;
   }
 
+  // A line taken as it stands when read (the personal lines, the file path); `what` names it
+  // when it is too long for a line.
+  template <typename What>
+  void line(std::string_view value, const What& what) {
+    const std::size_t start = out_.size();
+    text(value);
+    const std::size_t length = out_.size() - start - kLineEnd.size();
+    if (length > kMaxLineChars && refusal_.empty() &&
+        characterCount(std::string_view(out_).substr(start, length)) > kMaxLineChars) {
+      refuse(describe(what) + " is longer than " + toText(std::int64_t{kMaxLineChars}) +
+             " characters");
+    }
+  }
+
+  // A value, which the reader trims: written as it will be read, without the blanks at its
+  // ends, so that what was read saves to the same bytes again.
+  template <typename What>
+  void value(std::string_view v, const What& what) {
+    const bool clean =
+        v.empty() || (!isBlank(v.front()) && !isBlank(v.back()) &&
+                      v.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos);
+    if (clean) {
+      line(v, what);
+    } else {
+      line(trimBlanks(toOneLine(v)), what);
+    }
+  }
+
   void flag(bool value) { text(value ? "True" : "False"); }
+
+  // Why the warrior cannot be written faithfully; the first reason found is the one kept.
+  void refuse(std::string why) {
+    if (refusal_.empty()) refusal_ = std::move(why);
+  }
+  const std::string& refusal() const { return refusal_; }
 
   // The notes run to the end of the file. Whatever form their line breaks take, each is
   // written as CR LF; the last line gets its line end like every other line.
@@ -94,7 +156,53 @@ class FileWriter {
 
  private:
   std::string out_;
+  std::string refusal_;
 };
+
+// A name as the reader will see it: on one line, without blanks at either end.
+std::string readBackName(std::string_view name) { return trimBlanks(toOneLine(name)); }
+
+// One list with its markers. Every row name must come back as itself: not the stop marker, not
+// a name the list already has once the reader has trimmed it.
+template <typename Row, typename WriteRest>
+void writeSection(FileWriter& out, const std::vector<Row>& rows, std::string_view start,
+                  std::string_view stop, const std::string& kind, WriteRest writeRest) {
+  out.text(start);
+  if (rows.size() > kMaxListRows) {
+    out.refuse("the " + kind + " list has " + toText(static_cast<std::int64_t>(rows.size())) +
+               " rows, and a warrior file holds at most " +
+               toText(static_cast<std::int64_t>(kMaxListRows)));
+  }
+  std::unordered_set<std::string> seen;
+  for (const Row& row : rows) {
+    std::string name = readBackName(row.name);
+    if (name == stop) {
+      out.refuse(withArticle(kind) + " cannot be named " + quoted(stop) +
+                 " in a warrior file, where that line ends the list");
+    } else if (!seen.insert(name).second) {
+      out.refuse("the " + kind + " list holds " + shortQuoted(name) + " twice");
+    }
+    out.value(row.name, [&] { return "the name of " + withArticle(kind); });
+    writeRest(row, name);
+  }
+  out.text(stop);
+}
+
+// The required or elective skills: they end at their first entry that reads back empty.
+void writeMosSkills(FileWriter& out, const std::array<std::string, kMosSkillSlots>& names,
+                    std::string_view start, std::string_view end, const std::string& kind) {
+  out.text(start);
+  for (const std::string& entry : names) {
+    const std::string name = readBackName(entry);
+    if (name.empty()) break;
+    if (name == end) {
+      out.refuse(withArticle(kind) + " skill cannot be named " + quoted(end) +
+                 " in a warrior file, where that line ends the list");
+    }
+    out.value(entry, [&] { return withArticle(kind) + " skill name"; });
+  }
+  out.text(end);
+}
 
 std::size_t sizeHint(const Warrior& w) {
   std::size_t n = 2048 + w.notes.size();
@@ -116,14 +224,6 @@ struct DamagedAt {
   bool endOfFile = false;
 };
 
-std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
-
-// "a skill", "an advantage".
-std::string withArticle(const std::string& noun) {
-  const bool vowel = !noun.empty() && std::strchr("AEIOUaeiou", noun[0]) != nullptr;
-  return (vowel ? "an " : "a ") + noun;
-}
-
 // A list that runs to the end of the file has lost its end marker (or the marker is misspelt):
 // say that, rather than naming whichever row value happened to be last.
 template <typename Read>
@@ -134,17 +234,6 @@ void untilMarker(std::string_view marker, Read read) {
     if (damage.endOfFile) damage.expected = quoted(marker) + " (the file ends before it)";
     throw;
   }
-}
-
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
-// What belongs on a line is described only when something is wrong with it: a plain text, or a
-// function that builds the text (row names are worked in), so reading a good file builds none.
-inline std::string describe(const char* what) { return what; }
-inline std::string describe(const std::string& what) { return what; }
-template <typename F>
-requires std::is_invocable_r_v<std::string, const F&> std::string describe(const F& what) {
-  return what();
 }
 
 class LineReader {
@@ -170,6 +259,10 @@ class LineReader {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     pos_ = next;
     ++line_;
+    if (limitLines_ && line.size() > kMaxLineChars && characterCount(line) > kMaxLineChars) {
+      throw DamagedAt{line_, describe(what) + " in at most " + toText(std::int64_t{kMaxLineChars}) +
+                                 " characters"};
+    }
     // A carriage return inside a line is read as the space the writer would put there, so that
     // what is read is what a save writes back.
     if (line.find('\r') != std::string_view::npos) {
@@ -228,6 +321,8 @@ class LineReader {
   }
 
   bool atEnd() const { return pos_ >= text_.size(); }
+  // The notes are the one value that may be longer than a line.
+  void stopLimitingLines() { limitLines_ = false; }
   int line() const { return line_; }
 
  private:
@@ -244,6 +339,7 @@ class LineReader {
   std::string scratch_;  // a line that had to be changed; valid until the next read
   std::size_t pos_ = 0;
   int line_ = 0;
+  bool limitLines_ = true;
 };
 
 // One line of five numbers, the wound-factor rows of one damage column. The writer writes 1
@@ -282,6 +378,11 @@ void readSection(LineReader& in, std::vector<Row>& rows, std::string_view stop,
     for (;;) {
       std::string name = in.text(what);
       if (name == stop) return;
+      if (rows.size() == kMaxListRows) {
+        throw DamagedAt{in.line(), quoted(stop) + " (a warrior file holds at most " +
+                                       toText(static_cast<std::int64_t>(kMaxListRows)) + " " +
+                                       kind + " rows)"};
+      }
       if (!seen.insert(name).second) {
         throw DamagedAt{in.line(),
                         withArticle(kind) + " name not already in the list, or " + quoted(stop)};
@@ -421,6 +522,7 @@ void readWarrior(LineReader& in, OpenedWarrior& opened) {
   for (int i = 0; i < 11; ++i) *personal[i] = std::string(in.raw(kPersonalNames[i]));
 
   // Everything after the spouse line is the notes, joined with "\n" (none after the last).
+  in.stopLimitingLines();
   std::string notes;
   for (bool first = true; !in.atEnd(); first = false) {
     if (!first) notes += '\n';
@@ -435,28 +537,52 @@ int lineOfOffset(std::string_view text, std::size_t offset) {
                  text.begin() + static_cast<std::ptrdiff_t>(std::min(offset, text.size())), '\n'));
 }
 
-}  // namespace
-
-std::string formatWarriorFile(const Warrior& w, const std::string& filePathLine) {
-  FileWriter out(sizeHint(w));
+void writeWarrior(FileWriter& out, const Warrior& w, const std::string& filePathLine) {
   out.text(kVersionLine);
-  for (const std::string* s :
-       {&w.name, &w.rank, &w.affiliation, &w.homePlanet, &w.vehicleType, &w.cBillsText,
-        &w.equipmentCBillsText, &w.assetWorthText, &w.edge, &w.edgeUsed, &w.apTotal, &w.spTotal,
-        &w.thresholdHead, &w.thresholdTorso, &w.thresholdArm, &w.thresholdLeg}) {
-    out.text(*s);
+  const std::pair<const std::string*, const char*> head[] = {
+      {&w.name, "the name"},
+      {&w.rank, "the rank"},
+      {&w.affiliation, "the affiliation"},
+      {&w.homePlanet, "the home planet"},
+      {&w.vehicleType, "the Mech/Vehicle type"},
+      {&w.cBillsText, "the C-Bills"},
+      {&w.equipmentCBillsText, "the equipment C-Bills"},
+      {&w.assetWorthText, "the asset worth"},
+      {&w.edge, "the edge"},
+      {&w.edgeUsed, "the edge used"},
+      {&w.apTotal, "the AP total"},
+      {&w.spTotal, "the SP total"},
+      {&w.thresholdHead, "the head damage threshold"},
+      {&w.thresholdTorso, "the torso damage threshold"},
+      {&w.thresholdArm, "the arm damage threshold"},
+      {&w.thresholdLeg, "the leg damage threshold"}};
+  for (const auto& [value, what] : head) out.value(*value, what);
+  for (int p = 0; p < kPoolCount; ++p) {
+    const std::int16_t level = w.savedLevel(static_cast<Pool>(p));
+    if (level < kMinPriorityLevel || level > kMaxPriorityLevel) {
+      out.refuse(std::string("the ") + kPoolNames[p] + " priority level is " + toText(level) +
+                 ", and a warrior file holds levels " + toText(kMinPriorityLevel) + " to " +
+                 toText(kMaxPriorityLevel));
+    }
+    out.number(level);
   }
-  for (int p = 0; p < kPoolCount; ++p) out.number(w.savedLevel(static_cast<Pool>(p)));
-  for (const auto& grant : w.priorityGrant) out.text(grant);
-  out.text(w.pointsLeft);
+  for (int p = 0; p < kPoolCount; ++p) {
+    out.value(w.priorityGrant[static_cast<std::size_t>(p)],
+              [&] { return std::string("what the ") + kPoolNames[p] + " priority grants"; });
+  }
+  out.value(w.pointsLeft, "the priority points left");
   for (int a = 0; a < kAttributeCount; ++a) {
-    out.text(w.attributeScore[static_cast<std::size_t>(a)]);
-    if (a == kINT) out.text(w.attributeScore[kINT]);  // line 32 repeats the Intuition score
+    const auto what = [&] { return std::string("the ") + kAttributeNames[a] + " score"; };
+    out.value(w.attributeScore[static_cast<std::size_t>(a)], what);
+    if (a == kINT) out.value(w.attributeScore[kINT], what);  // line 32 repeats the Intuition score
   }
   out.flag(w.raceModsRemovable);
   out.flag(w.raceModsAddable);
-  for (const auto& c : w.characteristic) out.text(c);
-  out.text(w.freeAttributePoints);
+  for (int c = 0; c < kCharacteristicCount; ++c) {
+    out.value(w.characteristic[static_cast<std::size_t>(c)],
+              [&] { return std::string("the ") + kCharacteristicNames[c] + " characteristic"; });
+  }
+  out.value(w.freeAttributePoints, "the free attribute points");
   // Each damage column is five numbers run together: " 1  0  0  0  0 ".
   for (int column = 0; column < kDamageColumns; ++column) {
     for (int r = 0; r < kDamageRows; ++r) {
@@ -468,24 +594,33 @@ std::string formatWarriorFile(const Warrior& w, const std::string& filePathLine)
   }
   for (bool enabled : w.skillButtons) out.flag(enabled);
 
-  out.text("START IS SKILLS");
-  for (const auto& s : w.skillsIS) out.text(s.name), out.text(s.level), out.text(s.roll);
-  out.text("STOP IS SKILLS");
-  out.text("START CLAN SKILLS");
-  for (const auto& s : w.skillsClan) out.text(s.name), out.text(s.level), out.text(s.roll);
-  out.text("STOP CLAN SKILLS");
-  out.text(w.advantagePoints);
-  out.text("START ADV");
-  for (const auto& a : w.advantages) out.text(a.name), out.text(a.level);
-  out.text("STOP ADV");
-  out.text("START WEAP");
-  for (const auto& g : w.weapons) out.text(g.name), out.text(g.quantity);
-  out.text("STOP WEAP");
-  out.text("START EQPT");
-  for (const auto& g : w.equipment) out.text(g.name), out.text(g.quantity);
-  out.text("STOP EQPT");
+  const auto skillRest = [&out](const std::string& kind) {
+    return [&out, kind](const SkillEntry& s, const std::string& name) {
+      out.value(s.level, [&] { return "the level of " + kind + " " + shortQuoted(name); });
+      out.value(s.roll, [&] { return "the roll of " + kind + " " + shortQuoted(name); });
+    };
+  };
+  writeSection(out, w.skillsIS, "START IS SKILLS", "STOP IS SKILLS", "Inner Sphere skill",
+               skillRest("Inner Sphere skill"));
+  writeSection(out, w.skillsClan, "START CLAN SKILLS", "STOP CLAN SKILLS", "clan skill",
+               skillRest("clan skill"));
+  out.value(w.advantagePoints, "the available advantage points");
+  writeSection(out, w.advantages, "START ADV", "STOP ADV", "advantage",
+               [&out](const AdvantageEntry& a, const std::string& name) {
+                 out.value(a.level, [&] { return "the points of advantage " + shortQuoted(name); });
+               });
+  writeSection(out, w.weapons, "START WEAP", "STOP WEAP", "weapon",
+               [&out](const GearEntry& g, const std::string& name) {
+                 out.value(g.quantity,
+                           [&] { return "the quantity of weapon " + shortQuoted(name); });
+               });
+  writeSection(out, w.equipment, "START EQPT", "STOP EQPT", "equipment",
+               [&out](const GearEntry& g, const std::string& name) {
+                 out.value(g.quantity,
+                           [&] { return "the quantity of equipment " + shortQuoted(name); });
+               });
 
-  out.text(filePathLine);
+  out.line(filePathLine, "the path of the file");
   out.number(w.extraEdgeBought);
   out.number(0);  // the slot of a warrior being saved is in use
   out.flag(w.reservedFlag);
@@ -493,39 +628,51 @@ std::string formatWarriorFile(const Warrior& w, const std::string& filePathLine)
   out.flag(w.clanPackageTaken);
   out.flag(w.isClan);
   out.number(w.skillStage);
-  out.text(w.mosName1);
+  out.value(w.mosName1, "the first MOS/FOS name");
   out.number(w.mosIndex1);
-  out.text(w.mosName2);
+  out.value(w.mosName2, "the second MOS/FOS name");
   out.number(w.mosIndex2);
   out.number(w.mosConfirmed);
-  out.text(w.packageName);
+  out.value(w.packageName, "the package type");
   out.number(w.packageIndex);
   out.number(w.cBills);
   out.number(w.equipmentCBills);
   out.number(w.assetWorth);
 
-  // The lists end at their first empty entry.
-  out.text("START REQ");
-  for (const auto& s : w.requiredSkills) {
-    if (s.empty()) break;
-    out.text(s);
-  }
-  out.text("END REQ");
-  out.text("START ELE");
-  for (const auto& s : w.electiveSkills) {
-    if (s.empty()) break;
-    out.text(s);
-  }
-  out.text("END ELE");
+  writeMosSkills(out, w.requiredSkills, "START REQ", "END REQ", "required");
+  writeMosSkills(out, w.electiveSkills, "START ELE", "END ELE", "elective");
   out.text("");  // reserved, always empty
 
-  for (const std::string* s :
-       {&w.age, &w.sex, &w.height, &w.weight, &w.hairColor, &w.eyeColor, &w.nationality,
-        &w.dateOfBirth, &w.placeOfBirth, &w.siblings, &w.spouse}) {
-    out.text(*s);
-  }
+  // The personal lines keep their blanks; kPersonalNames names them.
+  const std::string* personal[11] = {&w.age,          &w.sex,      &w.height,      &w.weight,
+                                     &w.hairColor,    &w.eyeColor, &w.nationality, &w.dateOfBirth,
+                                     &w.placeOfBirth, &w.siblings, &w.spouse};
+  for (int i = 0; i < 11; ++i) out.line(*personal[i], kPersonalNames[i]);
   out.notes(w.notes);
+}
+
+}  // namespace
+
+std::string formatWarriorFile(const Warrior& w, const std::string& filePathLine) {
+  FileWriter out(sizeHint(w));
+  writeWarrior(out, w, filePathLine);
   return encodeFileText(out.result());
+}
+
+FormattedWarrior formatWarriorFileChecked(const Warrior& w, const std::string& filePathLine) {
+  FileWriter out(sizeHint(w));
+  writeWarrior(out, w, filePathLine);
+  if (!out.refusal().empty()) return FormattedWarrior{{}, out.refusal()};
+  std::string bytes = encodeFileText(out.result());
+  if (bytes.size() > kMaxWarriorFileBytes) {
+    // Name the notes when they are what makes the file too large: they are what a user can cut.
+    const std::size_t notes = notesFileBytes(w.notes);
+    std::string why = "the warrior file would be " + sizeText(bytes.size());
+    if (notes > bytes.size() / 2) why += ", " + sizeText(notes) + " of it notes,";
+    why += " and a warrior file holds at most " + sizeText(kMaxWarriorFileBytes);
+    return FormattedWarrior{{}, std::move(why)};
+  }
+  return FormattedWarrior{std::move(bytes), {}};
 }
 
 ReadOutcome parseWarriorFile(std::string_view bytes, const std::string& path) {

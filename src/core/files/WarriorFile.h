@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "files/FileLimits.h"
 #include "model/Warrior.h"
 
 namespace dk {
@@ -19,18 +20,21 @@ inline constexpr const char* kWrongVersionMessage =
     "Sorry, this was made in an earlier version of the Character Generator, you cannot open this "
     "file.";
 
-// A warrior file is a few kilobytes; anything past this is not one, and is refused before it is
-// read any further.
-inline constexpr std::size_t kMaxWarriorFileBytes = 16u * 1024u * 1024u;
-
-// The required and elective skill lists hold at most this many names.
-inline constexpr int kMaxMosSkills = kMosSkillSlots;
-
 // The bytes of the file for a warrior, ready for disk. filePathLine is what goes on the
 // file-path line: the path the file is being written to. One-line values never carry a line
 // break into the file (each line break becomes a space, as does a NUL character), the notes'
 // line breaks become CR LF, the slot line is always 0 and a ticked damage box is always 1.
 std::string formatWarriorFile(const Warrior& warrior, const std::string& filePathLine);
+
+// The file for a warrior, or why it cannot be written so that it opens again: a value or the
+// whole file past the limits of FileLimits.h, a row named like the marker that ends its list, a
+// name twice in one list (after the blanks the reader trims), a priority level no bar holds.
+// The record is never changed; what the file does keep of every value opens as this warrior.
+struct FormattedWarrior {
+  std::string bytes;    // when refusal is empty
+  std::string refusal;  // what is too large or cannot be stored, in words for the user
+};
+FormattedWarrior formatWarriorFileChecked(const Warrior& warrior, const std::string& filePathLine);
 
 // A warrior read from a file. The priority levels are handed back apart from the record (its
 // priorityLevel stays at the new-warrior 0): the warrior window sets them through the priority

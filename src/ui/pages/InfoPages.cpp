@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "files/FileLimits.h"
 #include "gear/Affiliations.h"
 #include "gear/Money.h"
 
@@ -122,7 +123,11 @@ NotesPage::NotesPage(WarriorWindow& owner)
     : WarriorPage(owner, "tabNotes"), fields_(bindingsFor(owner, false)) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(6, 6, 6, 6);
-  auto* notes = fields_.multiLine(this, "txtNotes", &Warrior::notes);
+  // A paste that would take the notes past what a warrior file holds is refused with a
+  // message, while the text is still on the clipboard, rather than at the next save.
+  auto* notes = fields_.multiLine(this, "txtNotes", &Warrior::notes, [&owner](const QString& text) {
+    return acceptNotes(text.toStdString(), owner.prompter());
+  });
   layout->addWidget(notes);
 }
 

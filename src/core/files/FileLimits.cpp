@@ -1,0 +1,100 @@
+#include "files/FileLimits.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "files/TextEncoding.h"
+#include "util/Numeric.h"
+#include "util/Text.h"
+
+namespace dk {
+
+namespace {
+
+std::size_t codePoints(std::string_view utf8) {
+  return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  }));
+}
+
+}  // namespace
+
+std::size_t characterCount(std::string_view utf8) {
+  if (isValidUtf8(utf8)) return codePoints(utf8);
+  // Count what the file will hold: the text as written and read back.
+  return codePoints(decodeFileText(encodeFileText(utf8)));
+}
+
+std::size_t notesFileBytes(std::string_view notes) {
+  std::size_t bytes = notes.size();
+  for (std::size_t i = 0; i < notes.size(); ++i) {
+    if (notes[i] == '\n') {
+      ++bytes;  // LF becomes CR LF
+    } else if (notes[i] == '\r') {
+      if (i + 1 < notes.size() && notes[i + 1] == '\n') {
+        ++i;  // CR LF stays as it is
+      } else {
+        ++bytes;  // a lone CR becomes CR LF
+      }
+    }
+  }
+  return bytes;
+}
+
+std::string sizeText(std::size_t bytes) {
+  constexpr double kKiB = 1024.0;
+  constexpr double kMiB = 1024.0 * 1024.0;
+  // Rounded up, so that a size just past a limit never reads as the limit itself.
+  char buffer[32];
+  if (bytes >= 1024u * 1024u) {
+    std::snprintf(buffer, sizeof buffer, "%.1f MiB",
+                  std::ceil(static_cast<double>(bytes) / kMiB * 10.0) / 10.0);
+    return buffer;
+  }
+  if (bytes >= 1024u) {
+    std::snprintf(buffer, sizeof buffer, "%.0f KiB", std::ceil(static_cast<double>(bytes) / kKiB));
+    return buffer;
+  }
+  return toText(static_cast<std::int64_t>(bytes)) + (bytes == 1 ? " byte" : " bytes");
+}
+
+bool fileKeepsBlanks(TextField field) {
+  for (TextField personal :
+       {&Warrior::age, &Warrior::sex, &Warrior::height, &Warrior::weight, &Warrior::hairColor,
+        &Warrior::eyeColor, &Warrior::nationality, &Warrior::dateOfBirth, &Warrior::placeOfBirth,
+        &Warrior::siblings, &Warrior::spouse}) {
+    if (field == personal) return true;
+  }
+  // The notes are not a one-line value at all: they are kept as they are.
+  return field == &Warrior::notes;
+}
+
+std::string asFileKeepsIt(TextField field, std::string_view value) {
+  if (field == &Warrior::notes) return std::string(value);
+  std::string line = toOneLine(value);
+  if (fileKeepsBlanks(field)) return line;
+  return trimBlanks(line);
+}
+
+bool normaliseLeftField(Warrior& warrior, TextField field) {
+  std::string kept = asFileKeepsIt(field, warrior.*field);
+  if (kept == warrior.*field) return false;
+  warrior.*field = std::move(kept);
+  return true;
+}
+
+std::string notesTooLongMessage(std::size_t wouldBeBytes) {
+  return "The notes cannot take this text: they would grow to " + sizeText(wouldBeBytes) +
+         ", and a warrior file holds at most " + sizeText(kMaxNotesBytes) +
+         " of notes. The notes are as they were.";
+}
+
+bool acceptNotes(std::string_view notes, Prompter& prompter) {
+  const std::size_t bytes = notesFileBytes(notes);
+  if (bytes <= kMaxNotesBytes) return true;
+  prompter.showMessage(notesTooLongMessage(bytes), MessageIcon::Information);
+  return false;
+}
+
+}  // namespace dk

@@ -1,0 +1,375 @@
+// Builds a warrior from the input (any texts, any list lengths, the 16-bit and 32-bit extremes,
+// every flag), saves it and opens it again. A save either refuses, and then the file could not
+// have held this warrior, or it gives bytes that open as the same warrior (after the
+// normalisations the file documents) and that save again to the very same bytes.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+#include <string>
+#include <tuple>
+
+#include "files/FileLimits.h"
+#include "files/WarriorFile.h"
+
+namespace {
+
+using dk::Warrior;
+
+void appendUtf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+class Builder {
+ public:
+  explicit Builder(FuzzedDataProvider& in)
+      : in_(in), anyBytes_(in.ConsumeIntegral<std::uint8_t>() >= 240) {}
+
+  // Whether texts may hold bytes that are not UTF-8 (then only the stability of the file is
+  // checked, since such bytes are written as U+FFFD).
+  bool anyBytes() const { return anyBytes_; }
+
+  std::string text(std::size_t longest = 1u << 16) {
+    std::string s;
+    const int pieces = in_.ConsumeIntegralInRange(0, 6);
+    for (int i = 0; i < pieces && in_.remaining_bytes() > 0; ++i) piece(s, longest);
+    return s;
+  }
+
+  template <typename T>
+  T integer() {
+    switch (in_.ConsumeIntegralInRange(0, 3)) {
+      case 0:
+        return std::numeric_limits<T>::min();
+      case 1:
+        return std::numeric_limits<T>::max();
+      case 2:
+        return static_cast<T>(in_.ConsumeIntegralInRange(-2, 2));
+      default:
+        return in_.ConsumeIntegral<T>();
+    }
+  }
+
+  bool flag() { return in_.ConsumeBool(); }
+
+  // How many rows a list gets: usually a few, sometimes right at the file's limit.
+  std::size_t rows() {
+    if (in_.ConsumeIntegralInRange(0, 15) == 15) {
+      return dk::kMaxListRows + static_cast<std::size_t>(in_.ConsumeIntegralInRange(-1, 1));
+    }
+    return in_.ConsumeIntegralInRange<std::size_t>(0, 6);
+  }
+
+  // A row name: from the input, made unique by its number unless the input says otherwise.
+  std::string rowName(std::size_t i) {
+    std::string name = text(64);
+    if (in_.ConsumeIntegralInRange(0, 7) != 0) name += "#" + std::to_string(i);
+    return name;
+  }
+
+ private:
+  void piece(std::string& s, std::size_t longest) {
+    static const char* const kAwkward[] = {" ",
+                                           "\t",
+                                           ",",
+                                           "\"",
+                                           "\r",
+                                           "\n",
+                                           "\r\n",
+                                           "True",
+                                           "False",
+                                           "0",
+                                           "-1",
+                                           "STOP IS SKILLS",
+                                           "STOP ADV",
+                                           "STOP WEAP",
+                                           "STOP EQPT",
+                                           "END REQ",
+                                           "END ELE",
+                                           "STOP CLAN SKILLS",
+                                           "Version 2",
+                                           "\xC3\xA9",
+                                           "\xC3\x83\xC2\xA9",
+                                           "\xEF\xBB\xBF",
+                                           "\xE2\x82\xAC"};
+    switch (in_.ConsumeIntegralInRange(0, 6)) {
+      case 0:
+        s += std::string(1, '\0');
+        return;
+      case 1:
+        s += in_.PickValueInArray(kAwkward);
+        return;
+      case 2: {  // any character, the odd ones included
+        char32_t cp = in_.ConsumeIntegralInRange<char32_t>(0, 0x10FFFF);
+        if (cp >= 0xD800 && cp <= 0xDFFF) cp = 0xFFFD;
+        appendUtf8(s, cp);
+        return;
+      }
+      case 3: {  // something long: a short run repeated
+        std::string run = in_.ConsumeRandomLengthString(8);
+        if (!anyBytes_) run = asciiOnly(run);
+        if (run.empty()) run = "x";
+        // Now and then long enough to cross the limits; an input that has run out picks 0.
+        const int oneIn = longest > (1u << 16) ? 256 : 32;  // huge notes are slow: rarer still
+        // (a middle value: runs of 0x00 and 0xFF bytes are common in inputs, and pick neither)
+        const bool goLong = in_.ConsumeIntegralInRange(0, oneIn - 1) == oneIn / 2;
+        const std::size_t most = goLong ? longest / run.size() : 16;
+        const std::size_t times = in_.ConsumeIntegralInRange<std::size_t>(0, most);
+        s.reserve(s.size() + times * run.size());
+        for (std::size_t i = 0; i < times; ++i) s += run;
+        return;
+      }
+      default: {
+        std::string plain = in_.ConsumeRandomLengthString(24);
+        s += anyBytes_ ? plain : asciiOnly(plain);
+        return;
+      }
+    }
+  }
+
+  static std::string asciiOnly(std::string s) {
+    for (char& c : s) c = static_cast<char>(static_cast<unsigned char>(c) & 0x7F);
+    return s;
+  }
+
+  FuzzedDataProvider& in_;
+  bool anyBytes_;
+};
+
+Warrior buildWarrior(Builder& b) {
+  Warrior w;
+  for (std::string* s : {&w.name,
+                         &w.rank,
+                         &w.affiliation,
+                         &w.homePlanet,
+                         &w.vehicleType,
+                         &w.cBillsText,
+                         &w.equipmentCBillsText,
+                         &w.assetWorthText,
+                         &w.edge,
+                         &w.edgeUsed,
+                         &w.apTotal,
+                         &w.spTotal,
+                         &w.thresholdHead,
+                         &w.thresholdTorso,
+                         &w.thresholdArm,
+                         &w.thresholdLeg,
+                         &w.pointsLeft,
+                         &w.freeAttributePoints,
+                         &w.advantagePoints,
+                         &w.mosName1,
+                         &w.mosName2,
+                         &w.packageName}) {
+    *s = b.text();
+  }
+  // Mostly levels a bar can hold; now and then any 16-bit number, which must be refused.
+  for (auto& level : w.priorityLevel) {
+    level = b.flag() ? static_cast<std::int16_t>(b.integer<std::uint8_t>() % 5)
+                     : b.integer<std::int16_t>();
+  }
+  for (auto& grant : w.priorityGrant) grant = b.text();
+  for (auto& score : w.attributeScore) score = b.text();
+  for (auto& c : w.characteristic) c = b.text();
+  w.raceModsRemovable = b.flag();
+  w.raceModsAddable = b.flag();
+  for (auto& row : w.damageBoxes)
+    for (auto& box : row) box = b.flag() ? b.integer<std::int16_t>() : 0;
+  for (auto& button : w.skillButtons) button = b.flag();
+  for (std::size_t i = 0, n = b.rows(); i < n; ++i)
+    w.skillsIS.push_back({b.rowName(i), b.text(), b.text()});
+  for (std::size_t i = 0, n = b.rows(); i < n; ++i)
+    w.skillsClan.push_back({b.rowName(i), b.text(), b.text()});
+  for (std::size_t i = 0, n = b.rows(); i < n; ++i)
+    w.advantages.push_back({b.rowName(i), b.text()});
+  for (std::size_t i = 0, n = b.rows(); i < n; ++i) w.weapons.push_back({b.rowName(i), b.text()});
+  for (std::size_t i = 0, n = b.rows(); i < n; ++i) w.equipment.push_back({b.rowName(i), b.text()});
+  w.extraEdgeBought = b.integer<std::int16_t>();
+  w.reservedFlag = b.flag();
+  w.skillsBought = b.flag();
+  w.clanPackageTaken = b.flag();
+  w.isClan = b.flag();
+  w.skillStage = b.integer<std::int16_t>();
+  w.mosIndex1 = b.integer<std::int16_t>();
+  w.mosIndex2 = b.integer<std::int16_t>();
+  w.mosConfirmed = b.integer<std::int16_t>();
+  w.packageIndex = b.integer<std::int16_t>();
+  w.cBills = b.integer<std::int32_t>();
+  w.equipmentCBills = b.integer<std::int32_t>();
+  w.assetWorth = b.integer<std::int32_t>();
+  for (auto& name : w.requiredSkills)
+    if (b.flag()) name = b.text(64);
+  for (auto& name : w.electiveSkills)
+    if (b.flag()) name = b.text(64);
+  for (std::string* s : {&w.age, &w.sex, &w.height, &w.weight, &w.hairColor, &w.eyeColor,
+                         &w.nationality, &w.dateOfBirth, &w.placeOfBirth, &w.siblings, &w.spouse}) {
+    *s = b.text();
+  }
+  w.notes = b.text(1u << 22);  // up to several MiB of one run, past the file's limit
+  return w;
+}
+
+// --- What the file documents it keeps, written out here independently of the writer.
+
+std::string oneLine(const std::string& v) {
+  std::string out;
+  out.reserve(v.size());
+  for (std::size_t i = 0; i < v.size(); ++i) {
+    if (v[i] == '\r' && i + 1 < v.size() && v[i + 1] == '\n') ++i;
+    out += (v[i] == '\r' || v[i] == '\n' || v[i] == '\0') ? ' ' : v[i];
+  }
+  return out;
+}
+
+std::string trimmed(const std::string& v) {
+  const std::string line = oneLine(v);
+  const std::size_t first = line.find_first_not_of(" \t");
+  if (first == std::string::npos) return "";
+  return line.substr(first, line.find_last_not_of(" \t") - first + 1);
+}
+
+std::string notesKept(const std::string& v) {
+  std::string out;
+  out.reserve(v.size());
+  for (std::size_t i = 0; i < v.size(); ++i) {
+    if (v[i] == '\r') {
+      if (i + 1 < v.size() && v[i + 1] == '\n') ++i;
+      out += '\n';
+    } else {
+      out += v[i] == '\0' ? ' ' : v[i];
+    }
+  }
+  return out;
+}
+
+// The warrior as its file gives it back, with the priority levels apart.
+Warrior expectedBack(const Warrior& w, const std::string& path) {
+  Warrior e = w;
+  for (std::string* s : {&e.name,
+                         &e.rank,
+                         &e.affiliation,
+                         &e.homePlanet,
+                         &e.vehicleType,
+                         &e.cBillsText,
+                         &e.equipmentCBillsText,
+                         &e.assetWorthText,
+                         &e.edge,
+                         &e.edgeUsed,
+                         &e.apTotal,
+                         &e.spTotal,
+                         &e.thresholdHead,
+                         &e.thresholdTorso,
+                         &e.thresholdArm,
+                         &e.thresholdLeg,
+                         &e.pointsLeft,
+                         &e.freeAttributePoints,
+                         &e.advantagePoints,
+                         &e.mosName1,
+                         &e.mosName2,
+                         &e.packageName}) {
+    *s = trimmed(*s);
+  }
+  e.priorityLevel = {};
+  for (auto& g : e.priorityGrant) g = trimmed(g);
+  for (auto& a : e.attributeScore) a = trimmed(a);
+  for (auto& c : e.characteristic) c = trimmed(c);
+  for (auto& row : e.damageBoxes)
+    for (auto& box : row) box = box != 0 ? 1 : 0;
+  e.skillButtons.fill(true);
+  for (auto* list : {&e.skillsIS, &e.skillsClan})
+    for (auto& s : *list) s = {trimmed(s.name), trimmed(s.level), trimmed(s.roll)};
+  for (auto& a : e.advantages) a = {trimmed(a.name), trimmed(a.level)};
+  for (auto* list : {&e.weapons, &e.equipment})
+    for (auto& g : *list) g = {trimmed(g.name), trimmed(g.quantity)};
+  for (auto* names : {&e.requiredSkills, &e.electiveSkills}) {
+    bool ended = false;
+    for (auto& n : *names) {
+      n = ended ? "" : trimmed(n);
+      if (n.empty()) ended = true;
+    }
+  }
+  for (std::string* s : {&e.age, &e.sex, &e.height, &e.weight, &e.hairColor, &e.eyeColor,
+                         &e.nationality, &e.dateOfBirth, &e.placeOfBirth, &e.siblings, &e.spouse}) {
+    *s = oneLine(*s);
+  }
+  e.notes = notesKept(e.notes);
+  e.filePath = path;
+  return e;
+}
+
+// Every field the file carries (the others keep their new-warrior values on both sides).
+auto stored(const Warrior& w) {
+  return std::tie(w.name, w.rank, w.affiliation, w.homePlanet, w.vehicleType, w.cBills,
+                  w.equipmentCBills, w.assetWorth, w.cBillsText, w.equipmentCBillsText,
+                  w.assetWorthText, w.edge, w.edgeUsed, w.apTotal, w.spTotal, w.thresholdHead,
+                  w.thresholdTorso, w.thresholdArm, w.thresholdLeg, w.priorityLevel,
+                  w.priorityGrant, w.pointsLeft, w.attributeScore, w.freeAttributePoints,
+                  w.raceModsRemovable, w.raceModsAddable, w.characteristic, w.damageBoxes,
+                  w.skillsIS, w.skillsClan, w.skillButtons, w.skillsBought, w.clanPackageTaken,
+                  w.isClan, w.skillStage, w.mosName1, w.mosName2, w.mosIndex1, w.mosIndex2,
+                  w.mosConfirmed, w.packageName, w.packageIndex, w.requiredSkills, w.electiveSkills,
+                  w.advantagePoints, w.advantages, w.extraEdgeBought, w.weapons, w.equipment, w.age,
+                  w.sex, w.height, w.weight, w.hairColor, w.eyeColor, w.nationality, w.dateOfBirth,
+                  w.placeOfBirth, w.siblings, w.spouse, w.notes, w.filePath, w.reservedFlag);
+}
+
+// Whether these bytes open as exactly the expected warrior.
+bool opensAs(const std::string& bytes, const std::string& path, const Warrior& expected,
+             const std::array<std::int16_t, dk::kPoolCount>& levels) {
+  const dk::ReadOutcome r = dk::parseWarriorFile(bytes, path);
+  return r.status == dk::ReadOutcome::Ok && r.opened->levels == levels &&
+         stored(r.opened->warrior) == stored(expected);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  FuzzedDataProvider in(data, size);
+  Builder builder(in);
+  const std::string path = builder.flag() ? "/saves/kai.war" : builder.text(64);
+  const Warrior warrior = buildWarrior(builder);
+
+  const dk::FormattedWarrior file = dk::formatWarriorFileChecked(warrior, path);
+  if (!file.refusal.empty()) {
+    if (!file.bytes.empty()) std::abort();
+    // A refusal is never needed for a warrior the file could have held as it is.
+    if (!builder.anyBytes() && opensAs(dk::formatWarriorFile(warrior, path), path,
+                                       expectedBack(warrior, path), warrior.priorityLevel)) {
+      std::abort();
+    }
+    return 0;
+  }
+  if (file.bytes.size() > dk::kMaxWarriorFileBytes) std::abort();
+
+  const dk::ReadOutcome back = dk::parseWarriorFile(file.bytes, path);
+  if (back.status != dk::ReadOutcome::Ok) std::abort();
+  if (!builder.anyBytes()) {
+    if (back.opened->levels != warrior.priorityLevel) std::abort();
+    if (stored(back.opened->warrior) != stored(expectedBack(warrior, path))) std::abort();
+  }
+
+  // Saving what was read gives the same bytes again. Opening enables all six skill buttons
+  // whatever the file says; put back the states that were saved.
+  Warrior reopened = back.opened->warrior;
+  reopened.priorityLevel = back.opened->levels;
+  reopened.skillButtons = warrior.skillButtons;
+  const dk::FormattedWarrior again = dk::formatWarriorFileChecked(reopened, path);
+  if (!again.refusal.empty() || again.bytes != file.bytes) std::abort();
+  return 0;
+}
