@@ -1,6 +1,7 @@
 #include "ui/WarriorWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -85,6 +86,10 @@ void WarriorWindow::refresh() {
 }
 
 bool WarriorWindow::save(bool saveAs) {
+  // A field still being typed in (Ctrl+S pressed in it) takes the form its file keeps first, so
+  // that what the window shows is what will come back.
+  if (auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget()); edit && isAncestorOf(edit))
+    emit edit->editingFinished();
   std::string path = saveAs ? std::string() : warrior_.filePath;
   if (path.empty()) {
     FolderMemory scratch;

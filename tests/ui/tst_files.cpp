@@ -379,6 +379,18 @@ class FilesTest : public QObject {
     // Every field takes at most the longest line a warrior file holds.
     QCOMPARE(name->maxLength(), 32767);
     QCOMPARE(affil->maxLength(), 32767);
+
+    // Saved with Ctrl+S while still in the field: the field shows what the file holds.
+    answerFileDialog(path("blanks.war"));
+    QVERIFY(w->save(false));
+    QApplication::setActiveWindow(&frame);
+    name->setFocus();
+    QTRY_VERIFY(name->hasFocus());
+    QTest::keyClicks(name, " ");
+    QCOMPARE(name->text(), QString("Kai  Lee "));
+    QTest::keyClick(name, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(name->text(), QString("Kai  Lee"));
+    QCOMPARE(w->warrior().name, std::string("Kai  Lee"));
   }
 
   void cancellingTheChooserWritesNothing() {

@@ -20,7 +20,7 @@ std::size_t codePoints(std::string_view utf8) {
 
 }  // namespace
 
-std::size_t characterCount(std::string_view utf8) {
+std::size_t fileCharacterCount(std::string_view utf8) {
   if (isValidUtf8(utf8)) return codePoints(utf8);
   // Count what the file will hold: the text as written and read back.
   return codePoints(decodeFileText(encodeFileText(utf8)));

@@ -49,7 +49,7 @@ inline constexpr std::int64_t kMaxPriorityLevel = 4;
 
 // Characters of a text as a file holds it: one per code point, and one per byte that is not
 // part of valid UTF-8 (such a byte is written as U+FFFD).
-std::size_t characterCount(std::string_view utf8);
+std::size_t fileCharacterCount(std::string_view utf8);
 
 // The size of the notes in a file: their UTF-8 bytes, each line break (CR LF, CR or LF) counted
 // as the two bytes of CR LF. A file in Windows-1252 is never larger.

@@ -103,7 +103,7 @@ class FileWriter {
     text(value);
     const std::size_t length = out_.size() - start - kLineEnd.size();
     if (length > kMaxLineChars && refusal_.empty() &&
-        characterCount(std::string_view(out_).substr(start, length)) > kMaxLineChars) {
+        fileCharacterCount(std::string_view(out_).substr(start, length)) > kMaxLineChars) {
       refuse(describe(what) + " is longer than " + toText(std::int64_t{kMaxLineChars}) +
              " characters");
     }
@@ -259,7 +259,7 @@ class LineReader {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     pos_ = next;
     ++line_;
-    if (limitLines_ && line.size() > kMaxLineChars && characterCount(line) > kMaxLineChars) {
+    if (limitLines_ && line.size() > kMaxLineChars && fileCharacterCount(line) > kMaxLineChars) {
       throw DamagedAt{line_, describe(what) + " in at most " + toText(std::int64_t{kMaxLineChars}) +
                                  " characters"};
     }
