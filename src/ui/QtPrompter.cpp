@@ -5,6 +5,9 @@
 #include <QMessageBox>
 
 #include "app/Version.h"
+#include "ui/dialogs/PackageDialog.h"
+#include "ui/dialogs/RequiredSkillDialog.h"
+#include "ui/dialogs/SpecialityDialog.h"
 
 namespace dk::ui {
 
@@ -62,6 +65,27 @@ std::optional<std::string> QtPrompter::askText(const std::string& prompt) {
   const QString answer = dialog.textValue();
   if (answer.isEmpty()) return std::nullopt;
   return answer.toStdString();
+}
+
+std::optional<SpecialityChoice> QtPrompter::pickSpeciality(
+    const std::vector<Speciality>& specialities, int poolEntries) {
+  SpecialityDialog dialog(specialities, poolEntries, owner());
+  dialog.exec();
+  return dialog.choice();
+}
+
+std::optional<std::vector<std::string>> QtPrompter::pickRequiredSkills(
+    const RequiredSkillRequest& request) {
+  RequiredSkillDialog dialog(request, owner());
+  dialog.exec();
+  return dialog.picked();
+}
+
+std::optional<int> QtPrompter::pickPackage(const std::vector<SkillPackage>& packages,
+                                           int points) {
+  PackageDialog dialog(packages, points, owner());
+  dialog.exec();
+  return dialog.taken();
 }
 
 }  // namespace dk::ui

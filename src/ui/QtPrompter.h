@@ -17,6 +17,11 @@ class QtPrompter : public Prompter {
   bool askYesNo(const std::string& text, MessageIcon icon) override;
   bool showError(const std::string& text) override;
   std::optional<std::string> askText(const std::string& prompt) override;
+  std::optional<SpecialityChoice> pickSpeciality(const std::vector<Speciality>& specialities,
+                                                 int poolEntries) override;
+  std::optional<std::vector<std::string>> pickRequiredSkills(
+      const RequiredSkillRequest& request) override;
+  std::optional<int> pickPackage(const std::vector<SkillPackage>& packages, int points) override;
 
  private:
   QWidget* owner() const;

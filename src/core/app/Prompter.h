@@ -4,6 +4,11 @@
 
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "skills/PackageFile.h"
+#include "skills/SpecialityChoice.h"
+#include "skills/SpecialityFile.h"
 
 namespace dk {
 
@@ -24,6 +29,21 @@ class Prompter {
 
   // A one-line input box with an empty default answer. An empty answer or Cancel is no answer.
   virtual std::optional<std::string> askText(const std::string& prompt) = 0;
+
+  // "Pick Skill Packages" over the specialities read, for a warrior with poolEntries unspent
+  // skill points. nullopt when the player cancels or closes it.
+  virtual std::optional<SpecialityChoice> pickSpeciality(
+      const std::vector<Speciality>& specialities, int poolEntries) = 0;
+
+  // "Pick Skills": the names chosen from one speciality's required skills, top to bottom.
+  // nullopt when it is closed without "Ok".
+  virtual std::optional<std::vector<std::string>> pickRequiredSkills(
+      const RequiredSkillRequest& request) = 0;
+
+  // "Pick Package" over the packages read, for a warrior with that many skill points to spend:
+  // the row (from 1) of the package taken, nullopt when cancelled or closed.
+  virtual std::optional<int> pickPackage(const std::vector<SkillPackage>& packages,
+                                         int points) = 0;
 };
 
 }  // namespace dk
