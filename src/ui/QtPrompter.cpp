@@ -5,8 +5,10 @@
 #include <QMessageBox>
 
 #include "app/Version.h"
+#include "ui/Placement.h"
 #include "ui/dialogs/PackageDialog.h"
 #include "ui/dialogs/RequiredSkillDialog.h"
+#include "ui/dialogs/SkillPickerDialog.h"
 #include "ui/dialogs/SpecialityDialog.h"
 
 namespace dk::ui {
@@ -65,6 +67,13 @@ std::optional<std::string> QtPrompter::askText(const std::string& prompt) {
   const QString answer = dialog.textValue();
   if (answer.isEmpty()) return std::nullopt;
   return answer.toStdString();
+}
+
+std::optional<std::string> QtPrompter::pickSkill(const std::vector<std::string>& skillNames) {
+  SkillPickerDialog dialog(skillNames, *this, owner());
+  centerOnScreen(&dialog);
+  dialog.exec();
+  return dialog.choice();
 }
 
 std::optional<SpecialityChoice> QtPrompter::pickSpeciality(

@@ -30,6 +30,10 @@ class Prompter {
   // A one-line input box with an empty default answer. An empty answer or Cancel is no answer.
   virtual std::optional<std::string> askText(const std::string& prompt) = 0;
 
+  // "Which Skill?": one of the given skill names, in their order. nullopt when the dialog is
+  // closed without a choice.
+  virtual std::optional<std::string> pickSkill(const std::vector<std::string>& skillNames) = 0;
+
   // "Pick Skill Packages" over the specialities read, for a warrior with poolEntries unspent
   // skill points. nullopt when the player cancels or closes it.
   virtual std::optional<SpecialityChoice> pickSpeciality(

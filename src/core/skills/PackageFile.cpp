@@ -52,7 +52,7 @@ PackageTable parsePackages(const std::vector<DataItem>& items) {
       if (p.skills.size() == kMaxPackageSkills)
         return fail(skill.line, name + " names more than 51 skills");
       const bool twice = std::any_of(p.skills.begin(), p.skills.end(),
-                                     [&](const PackageSkill& s) { return s.name == skill.text; });
+                                     [&](const SkillPackageEntry& s) { return s.name == skill.text; });
       if (twice) return fail(skill.line, name + " names the skill " + quoted(skill.text) + " twice");
       if (i >= items.size() || beginsRecord(items[i].text))
         return fail(skill.line, "the skill " + quoted(skill.text) + " of " + name + " has no level");

@@ -17,16 +17,16 @@ inline constexpr char kPackageFileName[] = "ispack.dat";
 inline constexpr std::size_t kMaxPackages = 51;
 inline constexpr std::size_t kMaxPackageSkills = 51;
 
-struct PackageSkill {
+struct SkillPackageEntry {
   std::string name;
   std::string level;  // whole number text, 1 or more
-  bool operator==(const PackageSkill&) const = default;
+  bool operator==(const SkillPackageEntry&) const = default;
 };
 
 struct SkillPackage {
   std::string name;
   std::int16_t cost = 0;
-  std::vector<PackageSkill> skills;
+  std::vector<SkillPackageEntry> skills;
   bool operator==(const SkillPackage&) const = default;
 };
 

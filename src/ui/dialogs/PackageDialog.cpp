@@ -74,8 +74,8 @@ PackageDialog::PackageDialog(const std::vector<SkillPackage>& packages, int poin
 
 void PackageDialog::refresh() {
   const SkillPackage* package = picker_.selected();
-  fillRows(skills_, package ? package->skills : std::vector<PackageSkill>{},
-           [](const PackageSkill& s) {
+  fillRows(skills_, package ? package->skills : std::vector<SkillPackageEntry>{},
+           [](const SkillPackageEntry& s) {
              return QStringList{QString::fromStdString(s.name), QString::fromStdString(s.level)};
            });
   cost_->setText(package ? QString::fromStdString(toText(package->cost)) : QString());
