@@ -15,6 +15,8 @@ lock=/tmp/dk-build.lock
 declare -A seeds=(
   [fuzz_warrior_reader]="tests/fixtures/*.war"
   [fuzz_data_items]="data/*.dat"
+  [fuzz_speciality_file]="data/ismosfos.dat"
+  [fuzz_package_file]="data/ispack.dat"
 )
 
 if [ "$#" -gt 0 ]; then chosen=("$@"); else mapfile -t chosen < <(printf '%s\n' "${!seeds[@]}" | sort); fi

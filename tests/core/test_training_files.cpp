@@ -2,9 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <set>
 
 #include "skills/PackageFile.h"
+#include "skills/SkillCatalogue.h"
 #include "skills/SpecialityFile.h"
+#include "skills/SpecialityPicking.h"
 
 namespace dk {
 namespace {
@@ -167,6 +170,40 @@ TEST(TrainingFiles, AMissingFileIsOneMessageAndAnEmptyTable) {
   const std::string path = ::testing::TempDir() + "/ispack.dat";
   std::ofstream(path, std::ios::binary) << "Start Caf\xE9 Crew,3,Bureaucracy,1,End\r\n";
   EXPECT_EQ(loadPackages(path).packages.at(0).name, "Caf\u00e9 Crew");  // Windows-1252
+}
+
+TEST(TrainingFiles, TheShippedFilesReadCleanlyAndNameOnlyCatalogueSkills) {
+  const SkillCatalogueRead catalogue = readSkillCatalogue(DRAKKENFOLD_DATA "/skills.dat");
+  ASSERT_TRUE(catalogue.fault.empty()) << catalogue.fault;
+  std::set<std::string> known;
+  for (const CatalogueSkill& skill : catalogue.catalogue.skills) known.insert(skill.name);
+  std::vector<std::string> named(kCommonRequiredSkills.begin(), kCommonRequiredSkills.end());
+  named.insert(named.end(), kCommonElectives.begin(), kCommonElectives.end());
+
+  const SpecialityTable s = loadSpecialities(DRAKKENFOLD_DATA "/ismosfos.dat");
+  ASSERT_TRUE(s.problem.empty()) << s.problem;
+  EXPECT_GE(s.specialities.size(), 6u);
+  bool allGiven = false, chosen = false;
+  for (const Speciality& speciality : s.specialities) {
+    (speciality.requiredCount == 0 ? allGiven : chosen) = true;
+    named.insert(named.end(), speciality.required.begin(), speciality.required.end());
+    named.insert(named.end(), speciality.electives.begin(), speciality.electives.end());
+  }
+  EXPECT_TRUE(allGiven && chosen);
+
+  const PackageTable p = loadPackages(DRAKKENFOLD_DATA "/ispack.dat");
+  ASSERT_TRUE(p.problem.empty()) << p.problem;
+  std::set<std::int16_t> costs;
+  for (const SkillPackage& package : p.packages) {
+    costs.insert(package.cost);
+    for (const SkillPackageEntry& skill : package.skills) named.push_back(skill.name);
+  }
+  EXPECT_GE(costs.size(), 4u);
+  for (const std::string& name : named) EXPECT_TRUE(known.count(name)) << name;
+  // The item limit holds with room to spare (the readers refuse a file past it).
+  for (const char* file : {"/ismosfos.dat", "/ispack.dat"})
+    EXPECT_LE(readDataFileItems(std::string(DRAKKENFOLD_DATA) + file).items.size(),
+              kMaxTrainingFileItems);
 }
 
 }  // namespace
