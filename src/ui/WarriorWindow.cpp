@@ -2,10 +2,12 @@
 
 #include <QAction>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
 #include "files/SaveFile.h"
 #include "model/Priorities.h"
+#include "skills/SkillAreas.h"
 #include "ui/FileChooser.h"
 #include "ui/Menus.h"
 #include "ui/pages/BudgetPages.h"
@@ -25,9 +27,6 @@ WarriorWindow::WarriorWindow(AppState& app, Prompter& prompter, Warrior warrior,
     : QWidget(parent), app_(app), prompter_(prompter), warrior_(std::move(warrior)) {
   setObjectName("frmWarrior");
   setAttribute(Qt::WA_DeleteOnClose);
-  // Locked boxes (the money) look like what they are: shown, not typed into.
-  setStyleSheet("QLineEdit[readOnly=\"true\"] { background: palette(window); }");
-
   tabs_ = new QTabWidget(this);
   tabs_->setObjectName("tabWarrior");
   tabs_->setUsesScrollButtons(true);
@@ -50,6 +49,19 @@ WarriorWindow::WarriorWindow(AppState& app, Prompter& prompter, Warrior warrior,
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(2, 2, 2, 2);
   layout->addWidget(tabs_);
+
+  // Locked boxes (the money) look like what they are: shown, not typed into. A palette rather
+  // than a style sheet, which would restyle every control of the window on creation.
+  for (QLineEdit* edit : findChildren<QLineEdit*>()) {
+    if (!edit->isReadOnly()) continue;
+    QPalette palette = edit->palette();
+    palette.setBrush(QPalette::Base, palette.window());
+    edit->setPalette(palette);
+  }
+
+  // The catalogues of the window; a damaged file is reported and the window opens all the same.
+  RuleContext ctx = context();
+  loadSkills(ctx);
 
   buildMenus();
   refresh();

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -91,6 +92,10 @@ inline void answerInputBox(const QString& answer, bool accept = true, QString* p
       dialog->reject();
   });
 }
+
+// The window tests find the shipped data files the way the program does: by their bare names in
+// the working folder.
+inline const bool kInDataFolder = QDir::setCurrent(QStringLiteral(DRAKKENFOLD_DATA));
 
 template <typename T>
 T* child(QObject* parent, const char* name) {

@@ -1,60 +1,249 @@
 #include "ui/pages/SkillsPage.h"
 
 #include <QGroupBox>
+#include <algorithm>
 #include <QHBoxLayout>
-#include <QLabel>
+#include <QHeaderView>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "skills/ClanPackages.h"
 #include "ui/pages/ListViews.h"
 
 namespace dk::ui {
 
 namespace {
-QWidget* skillArea(QWidget* parent, const char* frameName, const QString& title,
-                   QTreeWidget*& owned, const char* ownedName, QListWidget*& pool,
-                   const char* poolName) {
-  auto* frame = new QGroupBox(title, parent);
-  frame->setObjectName(frameName);
-  owned = makeListView(frame, ownedName, {"Skill", "Level", "Roll"});
-  pool = new QListWidget(frame);
-  pool->setObjectName(poolName);
-  pool->setMaximumWidth(60);
-  auto* poolColumn = new QVBoxLayout;
-  poolColumn->addWidget(new QLabel("Points", frame));
-  poolColumn->addWidget(pool);
-  auto* layout = new QHBoxLayout(frame);
-  layout->setContentsMargins(6, 6, 6, 6);
-  layout->addWidget(owned, 1);
-  layout->addLayout(poolColumn);
-  return frame;
+
+QPushButton* button(QWidget* parent, const char* name, const QString& text) {
+  auto* b = new QPushButton(text, parent);
+  b->setObjectName(name);
+  b->setAutoDefault(false);
+  return b;
 }
+
+// Shows the rows in a list view, rebuilding it only when they changed (a click must not pull
+// the row from under the mouse), and marks the remembered selection by name.
+void showRows(QTreeWidget* view, const QList<QStringList>& rows, const std::string& selected) {
+  const QSignalBlocker block(view);
+  bool same = view->topLevelItemCount() == rows.size();
+  for (int i = 0; same && i < rows.size(); ++i) {
+    const QTreeWidgetItem* item = view->topLevelItem(i);
+    for (int c = 0; same && c < rows[i].size(); ++c) same = item->text(c) == rows[i][c];
+  }
+  if (!same) {
+    view->clear();
+    QList<QTreeWidgetItem*> items;
+    items.reserve(rows.size());
+    for (const QStringList& row : rows) items << new QTreeWidgetItem(row);
+    view->addTopLevelItems(items);
+  }
+  const QString name = QString::fromStdString(selected);
+  QTreeWidgetItem* current = nullptr;
+  for (int i = 0; !name.isEmpty() && i < view->topLevelItemCount(); ++i) {
+    if (view->topLevelItem(i)->text(0) == name) current = view->topLevelItem(i);
+  }
+  if (current) {
+    view->setCurrentItem(current);
+  } else {
+    view->clearSelection();
+    view->setCurrentItem(nullptr);
+  }
+}
+
+QList<QStringList> ownedRows(const std::vector<SkillEntry>& skills) {
+  QList<QStringList> rows;
+  for (const SkillEntry& s : skills)
+    rows << QStringList{QString::fromStdString(s.name), QString::fromStdString(s.level),
+                        QString::fromStdString(s.roll)};
+  return rows;
+}
+
+// The clan owned list in the order of a clicked heading: names as text, levels and rolls as
+// numbers.
+void sortRows(QList<QStringList>& rows, int column) {
+  if (column < 0) return;
+  std::stable_sort(rows.begin(), rows.end(), [column](const QStringList& a, const QStringList& b) {
+    bool aNumber = false, bNumber = false;
+    const qlonglong x = a[column].toLongLong(&aNumber), y = b[column].toLongLong(&bNumber);
+    if (column > 0 && aNumber && bNumber) return x < y;
+    return a[column] < b[column];
+  });
+}
+
+QList<QStringList> catalogueRows(const std::vector<CatalogueRow>& list) {
+  QList<QStringList> rows;
+  for (const CatalogueRow& r : list)
+    rows << QStringList{QString::fromStdString(r.name), QString::fromStdString(r.shown)};
+  return rows;
+}
+
 }  // namespace
 
 SkillsPage::SkillsPage(WarriorWindow& owner) : WarriorPage(owner, "tabSkills") {
   areas_ = new QStackedWidget(this);
-  innerSphere_ = skillArea(areas_, "fraIS", "Inner Sphere Skills", ownedIS_, "lvSkillsIS", poolIS_,
-                           "lstPointsIS");
-  clan_ =
-      skillArea(areas_, "fraClan", "Clan Skills", ownedClan_, "lvSkills", poolClan_, "lstPoints");
-  areas_->addWidget(innerSphere_);
-  areas_->addWidget(clan_);
+
+  pickMos_ = button(areas_, "cmdPickMOSFOS", "Pick MOS");
+  deleteMos_ = button(areas_, "cmdChangeMOS", "Delete MOS");
+  buildArea(innerSphere_,
+            {"fraIS", "Inner Sphere Skills", "lvSkillLstIS", "lvSkillsIS", "lstPointsIS",
+             "cmdAddPtIS", "cmdRemPtIS", "cmdAddPackage", "cmdDelPackage"},
+            areas_, {pickMos_, deleteMos_});
+  buildArea(clan_,
+            {"fraClan", "Clan Skills", "lvSkillLst", "lvSkills", "lstPoints", "cmdAddPt",
+             "cmdRemPt", "Command1", "Command2"},
+            areas_, {});
+  areas_->addWidget(innerSphere_.frame);
+  areas_->addWidget(clan_.frame);
+
+  status_ = new QLabel(this);
+  status_->setObjectName("lblCurr");
+
+  connect(pickMos_, &QPushButton::clicked, this, &SkillsPage::pickMos);
+  connect(deleteMos_, &QPushButton::clicked, this, &SkillsPage::deleteMos);
+  connect(innerSphere_.addPackage, &QPushButton::clicked, this,
+          &SkillsPage::addInnerSpherePackage);
+  connect(innerSphere_.deletePackage, &QPushButton::clicked, this,
+          &SkillsPage::deleteInnerSpherePackage);
+  connect(clan_.addPackage, &QPushButton::clicked, this,
+          [this] { owner_.applyRule([](RuleContext& ctx) { addClanPackage(ctx); }); });
+  connect(clan_.deletePackage, &QPushButton::clicked, this,
+          [this] { owner_.applyRule([](RuleContext& ctx) { deleteClanPackage(ctx); }); });
+  connectArea(innerSphere_, SkillArea::InnerSphere);
+  connectArea(clan_, SkillArea::Clan);
+
+  // Only the clan list of owned skills sorts by a clicked heading.
+  QHeaderView* heading = clan_.owned->header();
+  heading->setSectionsClickable(true);
+  connect(heading, &QHeaderView::sectionClicked, this, [this](int column) {
+    owner_.apply([&] { clickClanSkillsHeading(warrior(), column); });
+  });
+
   auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(6, 6, 6, 6);
+  layout->setContentsMargins(4, 4, 4, 4);
+  layout->setSpacing(2);
   layout->addWidget(areas_, 1);
+  layout->addWidget(status_);
+}
+
+void SkillsPage::buildArea(Area& area, const AreaNames& names, QWidget* parent,
+                           const QList<QPushButton*>& extraButtons) {
+  auto* frame = new QGroupBox(names.title, parent);
+  frame->setObjectName(names.frame);
+  area.frame = frame;
+  area.catalogue = makeListView(frame, names.catalogue, {"Skill", "Characteristic"});
+  area.owned = makeListView(frame, names.owned, {"Skill", "Level", "Roll"});
+  area.pool = new QListWidget(frame);
+  area.pool->setObjectName(names.pool);
+  area.addPoint = button(frame, names.addPoint, "Add Pt -->");
+  area.removePoint = button(frame, names.removePoint, "<-- Rem Pt");
+  area.addPackage = button(frame, names.addPackage, "Add Package");
+  area.deletePackage = button(frame, names.deletePackage, "Del Package");
+
+  const QFontMetrics metrics = frame->fontMetrics();
+  area.pool->setFixedWidth(metrics.horizontalAdvance("Points") + 12);
+
+  auto* poolColumn = new QVBoxLayout;
+  poolColumn->setSpacing(2);
+  poolColumn->addWidget(new QLabel("Points", frame));
+  poolColumn->addWidget(area.pool, 1);
+
+  // The lists take the whole width; the catalogue gets the larger share for its two columns.
+  auto* lists = new QHBoxLayout;
+  lists->setSpacing(4);
+  lists->addWidget(area.catalogue, 6);
+  lists->addWidget(area.owned, 5);
+  lists->addLayout(poolColumn);
+
+  // "Add Pt -->" and "<-- Rem Pt" under the meeting of the two lists, pointing the way the
+  // points go.
+  auto* points = new QHBoxLayout;
+  points->setSpacing(6);
+  points->addStretch(6);
+  points->addWidget(area.addPoint);
+  points->addWidget(area.removePoint);
+  points->addStretch(5);
+
+  auto* packages = new QHBoxLayout;
+  packages->setSpacing(4);
+  for (QPushButton* extra : extraButtons) {
+    extra->setParent(frame);
+    packages->addWidget(extra);
+  }
+  packages->addWidget(area.addPackage);
+  packages->addWidget(area.deletePackage);
+  packages->addStretch(1);
+
+  auto* layout = new QVBoxLayout(frame);
+  layout->setContentsMargins(4, 4, 4, 4);
+  layout->setSpacing(4);
+  layout->addLayout(lists, 1);
+  layout->addLayout(points);
+  layout->addLayout(packages);
+}
+
+void SkillsPage::connectArea(Area& area, SkillArea which) {
+  const auto name = [](QTreeWidgetItem* item) {
+    return item ? item->text(0).toStdString() : std::string();
+  };
+  // A click, or the keyboard moving the current row, remembers the row.
+  connect(area.catalogue, &QTreeWidget::currentItemChanged, this,
+          [this, which, name](QTreeWidgetItem* item) {
+            if (item) owner_.apply([&] { clickSkillList(warrior(), which, name(item)); });
+          });
+  connect(area.owned, &QTreeWidget::currentItemChanged, this,
+          [this, which, name](QTreeWidgetItem* item) {
+            if (item) owner_.apply([&] { clickOwnedSkill(warrior(), which, name(item)); });
+          });
+  connect(area.catalogue, &QTreeWidget::itemDoubleClicked, this,
+          [this, which, name](QTreeWidgetItem* item) {
+            const std::string skill = name(item);
+            owner_.applyRule([&](RuleContext& ctx) { doubleClickSkillList(ctx, which, skill); });
+          });
+  connect(area.owned, &QTreeWidget::itemDoubleClicked, this,
+          [this, which, name](QTreeWidgetItem* item) {
+            const std::string skill = name(item);
+            owner_.applyRule([&](RuleContext& ctx) { doubleClickOwnedSkill(ctx, which, skill); });
+          });
+  connect(area.pool, &QListWidget::itemClicked, this,
+          [this, which] { owner_.apply([&] { clickSkillPool(warrior(), which); }); });
+  connect(area.addPoint, &QPushButton::clicked, this, [this, which] {
+    owner_.applyRule([&](RuleContext& ctx) { addSkillPoint(ctx, which); });
+  });
+  connect(area.removePoint, &QPushButton::clicked, this, [this, which] {
+    owner_.applyRule([&](RuleContext& ctx) { removeSkillPoint(ctx, which); });
+  });
+}
+
+void SkillsPage::refreshArea(Area& area, SkillArea which) {
+  Warrior& w = warrior();
+  showRows(area.catalogue, catalogueRows(skillList(w, which)), skillListSelection(w, which));
+  QList<QStringList> owned = ownedRows(ownedSkills(w, which));
+  if (which == SkillArea::Clan) sortRows(owned, w.skillsClanSortColumn);
+  showRows(area.owned, owned, ownedSkillSelection(w, which));
+  fillPool(area.pool, skillPool(w, which));
 }
 
 void SkillsPage::refresh() {
   const Warrior& w = warrior();
   // The race decides which skill area is in front.
-  areas_->setCurrentWidget(w.isClan ? clan_ : innerSphere_);
-  const auto columns = [](const SkillEntry& s) {
-    return QStringList{QString::fromStdString(s.name), QString::fromStdString(s.level),
-                       QString::fromStdString(s.roll)};
-  };
-  fillRows(ownedIS_, w.skillsIS, columns);
-  fillRows(ownedClan_, w.skillsClan, columns);
-  fillPool(poolIS_, w.skillPoolIS);
-  fillPool(poolClan_, w.skillPoolClan);
+  areas_->setCurrentWidget(w.isClan ? clan_.frame : innerSphere_.frame);
+  refreshArea(innerSphere_, SkillArea::InnerSphere);
+  refreshArea(clan_, SkillArea::Clan);
+
+  QHeaderView* heading = clan_.owned->header();
+  if (w.skillsClanSortColumn >= 0) heading->setSortIndicator(w.skillsClanSortColumn, Qt::AscendingOrder);
+  heading->setSortIndicatorShown(w.skillsClanSortColumn >= 0);
+
+  innerSphere_.addPoint->setEnabled(w.skillButtons[kAddPtIS]);
+  pickMos_->setEnabled(w.skillButtons[kPickMOSFOS]);
+  innerSphere_.addPackage->setEnabled(w.skillButtons[kAddPackage]);
+  innerSphere_.removePoint->setEnabled(w.skillButtons[kRemPtIS]);
+  deleteMos_->setEnabled(w.skillButtons[kChangeMOS]);
+  innerSphere_.deletePackage->setEnabled(w.skillButtons[kDelPackage]);
+  clan_.addPackage->setEnabled(clanPackageAvailable(w));
+  clan_.deletePackage->setEnabled(w.clanDelPackageEnabled);
+
+  status_->setText(QString::fromStdString(w.currentActivity));
 }
 
 }  // namespace dk::ui

@@ -1,10 +1,16 @@
 #pragma once
-// The "Skills" page: the Inner Sphere and the clan skill areas, one of them in front.
+// The "Skills" page: the Inner Sphere and the clan skill areas, one of them in front. Each area
+// has its catalogue list, the buttons "Add Pt -->" and "<-- Rem Pt", the warrior's own skills
+// and the pool of unspent points.
 
+#include <QGroupBox>
+#include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QTreeWidget>
 
+#include "skills/SkillAreas.h"
 #include "ui/WarriorWindow.h"
 
 namespace dk::ui {
@@ -16,13 +22,46 @@ class SkillsPage : public WarriorPage {
   void refresh() override;
 
  private:
+  struct Area {
+    QGroupBox* frame = nullptr;
+    QTreeWidget* catalogue = nullptr;
+    QTreeWidget* owned = nullptr;
+    QListWidget* pool = nullptr;
+    QPushButton* addPoint = nullptr;
+    QPushButton* removePoint = nullptr;
+    QPushButton* addPackage = nullptr;
+    QPushButton* deletePackage = nullptr;
+  };
+  struct AreaNames {
+    const char* frame;
+    const char* title;
+    const char* catalogue;
+    const char* owned;
+    const char* pool;
+    const char* addPoint;
+    const char* removePoint;
+    const char* addPackage;
+    const char* deletePackage;
+  };
+
+  void buildArea(Area& area, const AreaNames& names, QWidget* parent,
+                 const QList<QPushButton*>& extraButtons);
+  void connectArea(Area& area, SkillArea which);
+  void refreshArea(Area& area, SkillArea which);
+
+  // Pick MOS, Delete MOS, Add Package and Del Package of the Inner Sphere area: the speciality
+  // and skill package commands take them over.
+  void pickMos() {}
+  void deleteMos() {}
+  void addInnerSpherePackage() {}
+  void deleteInnerSpherePackage() {}
+
   QStackedWidget* areas_ = nullptr;
-  QWidget* innerSphere_ = nullptr;
-  QWidget* clan_ = nullptr;
-  QTreeWidget* ownedIS_ = nullptr;
-  QTreeWidget* ownedClan_ = nullptr;
-  QListWidget* poolIS_ = nullptr;
-  QListWidget* poolClan_ = nullptr;
+  Area innerSphere_;
+  Area clan_;
+  QPushButton* pickMos_ = nullptr;
+  QPushButton* deleteMos_ = nullptr;
+  QLabel* status_ = nullptr;
 };
 
 }  // namespace dk::ui

@@ -1,0 +1,247 @@
+// The "Skills" page driven through its real controls: buying and removing levels, rolls that
+// follow the "Stats" page, the clan packages through their question boxes, the catalogue load
+// and the "Which Skill?" dialog.
+#include <QAbstractButton>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+#include "UiTestHelpers.h"
+#include "ui/QtPrompter.h"
+#include "ui/dialogs/SkillPickerDialog.h"
+
+using namespace dk;
+using namespace dk::test;
+
+class SkillsTest : public QObject {
+  Q_OBJECT
+
+  static void click(QWidget* w, const char* name) {
+    QTest::mouseClick(child<QAbstractButton>(w, name), Qt::LeftButton);
+  }
+  static QTreeWidgetItem* row(QTreeWidget* view, const QString& name) {
+    const auto found = view->findItems(name, Qt::MatchExactly, 0);
+    return found.isEmpty() ? nullptr : found.front();
+  }
+  // Clicks (or double-clicks) the row of that name as a user would.
+  static void clickRow(QWidget* w, const char* list, const QString& name, bool twice = false) {
+    auto* view = child<QTreeWidget>(w, list);
+    QTreeWidgetItem* item = row(view, name);
+    QVERIFY2(item, qPrintable(name));
+    view->scrollToItem(item);
+    const QPoint at = view->visualItemRect(item).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+    if (twice) QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+  }
+  static QStringList rowTexts(QWidget* w, const char* list, const QString& name) {
+    QTreeWidgetItem* item = row(child<QTreeWidget>(w, list), name);
+    if (!item) return {};
+    QStringList out;
+    for (int c = 0; c < item->columnCount(); ++c) out << item->text(c);
+    return out;
+  }
+  static int poolSize(QWidget* w, const char* name) { return child<QListWidget>(w, name)->count(); }
+  static bool enabled(QWidget* w, const char* name) {
+    return child<QAbstractButton>(w, name)->isEnabled();
+  }
+
+  // A new warrior whose skills priority grants `points` (8, 12, 16, ...) in its skill area.
+  static ui::WarriorWindow* warriorWithSkillPoints(ui::MainFrame& frame, int points) {
+    auto* w = frame.newWarrior();
+    auto* bar = child<QScrollBar>(w, "vsPSkl");
+    const int level = (points - 8) / 4;
+    bar->setValue(level == 0 ? 1 : level);
+    bar->setValue(level);
+    w->tabs()->setCurrentIndex(3);
+    return w;
+  }
+
+ private slots:
+  void initTestCase() { QVERIFY(kInDataFolder); }
+
+  void buysThreeLevelsAndTheMessageBoxRefusesTheFourth() {
+    ui::MainFrame frame;
+    frame.show();
+    auto* w = warriorWithSkillPoints(frame, 8);
+    auto* catalogue = child<QTreeWidget>(w, "lvSkillLstIS");
+    QCOMPARE(catalogue->headerItem()->text(0), QString("Skill"));
+    QCOMPARE(catalogue->headerItem()->text(1), QString("Characteristic"));
+    QCOMPARE(rowTexts(w, "lvSkillLstIS", "Small Arms"), (QStringList{"Small Arms", "Physical"}));
+    QCOMPARE(poolSize(w, "lstPointsIS"), 8);
+
+    clickRow(w, "lvSkillLstIS", "Blade");
+    for (int i = 0; i < 3; ++i) click(w, "cmdAddPtIS");
+    QCOMPARE(rowTexts(w, "lvSkillsIS", "Blade"), (QStringList{"Blade", "3", "13"}));
+    QCOMPARE(poolSize(w, "lstPointsIS"), 2);
+    QVERIFY(!enabled(w, "cmdAddPackage"));
+    QVERIFY(!enabled(w, "cmdPickMOSFOS"));
+    QVERIFY(!enabled(w, "cmdChangeMOS"));
+
+    SeenBox seen;
+    answerMessageBox(QMessageBox::Ok, &seen);
+    click(w, "cmdAddPtIS");
+    QCOMPARE(seen.text, QString("You don't have enough points!"));
+    QCOMPARE(seen.icon, QMessageBox::NoIcon);  // a plain box while points are left
+    QCOMPARE(seen.title, QString("Drakkenfold Character Generator"));
+    QCOMPARE(rowTexts(w, "lvSkillsIS", "Blade")[1], QString("3"));
+
+    // A double click on the owned row takes a level back.
+    clickRow(w, "lvSkillsIS", "Blade", true);
+    QCOMPARE(rowTexts(w, "lvSkillsIS", "Blade"), (QStringList{"Blade", "2", "14"}));
+    QCOMPARE(poolSize(w, "lstPointsIS"), 5);
+    // A click on the pool forgets the catalogue selection.
+    QListWidget* pool = child<QListWidget>(w, "lstPointsIS");
+    QTest::mouseClick(pool->viewport(), Qt::LeftButton, {},
+                      pool->visualItemRect(pool->item(0)).center());
+    QCOMPARE(w->warrior().selectedSkillListIS, std::string());
+    QVERIFY(!catalogue->currentItem());
+  }
+
+  void rollFollowsAReflexesRaiseOnTheStatsPage() {
+    ui::MainFrame frame;
+    frame.show();
+    auto* w = warriorWithSkillPoints(frame, 12);
+    clickRow(w, "lvSkillLstIS", "Small Arms", true);  // a double click buys
+    clickRow(w, "lvSkillLstIS", "Tactics");
+    click(w, "cmdAddPtIS");
+    QCOMPARE(rowTexts(w, "lvSkillsIS", "Small Arms"), (QStringList{"Small Arms", "1", "15"}));
+    QCOMPARE(rowTexts(w, "lvSkillsIS", "Tactics"), (QStringList{"Tactics", "1", "15"}));
+    w->tabs()->setCurrentIndex(2);
+    click(w, "cmdRefUp");
+    QCOMPARE(child<QLabel>(w, "lblPhyVal")->text(), QString("15"));
+    QCOMPARE(rowTexts(w, "lvSkillsIS", "Small Arms")[2], QString("14"));
+    QCOMPARE(rowTexts(w, "lvSkillsIS", "Tactics")[2], QString("15"));  // Mental stays
+  }
+
+  void clanPackagesThroughTheirQuestionBoxes() {
+    ui::MainFrame frame;
+    frame.show();
+    auto* w = frame.newWarrior();
+    child<QScrollBar>(w, "vsPRace")->setValue(2);  // Clan Drakkenfold
+    child<QScrollBar>(w, "vsPSkl")->setValue(2);   // 16 points
+    w->tabs()->setCurrentIndex(3);
+    QVERIFY(child<QWidget>(w, "fraClan")->isVisible());
+    QCOMPARE(poolSize(w, "lstPoints"), 16);
+    QVERIFY(enabled(w, "Command1"));
+    QVERIFY(!enabled(w, "Command2"));
+
+    // Yes to the primary package: too dear, and no second question.
+    QList<SeenBox> seen;
+    answerMessageBoxes({QMessageBox::Yes, QMessageBox::Ok}, &seen);
+    click(w, "Command1");
+    QCOMPARE(seen.size(), 2);
+    QVERIFY(seen[0].text.startsWith("Do you wish to give this character the Primary"));
+    QCOMPARE(seen[0].icon, QMessageBox::Question);
+    QCOMPARE(seen[1].text, QString("You don't have enough points!  It takes 20 points to do this!"));
+    QCOMPARE(seen[1].icon, QMessageBox::NoIcon);
+    QCOMPARE(child<QTreeWidget>(w, "lvSkills")->topLevelItemCount(), 0);
+
+    // No, then Yes: the secondary package.
+    seen.clear();
+    answerMessageBoxes({QMessageBox::No, QMessageBox::Yes}, &seen);
+    click(w, "Command1");
+    QCOMPARE(seen.size(), 2);
+    QCOMPARE(seen[1].text,
+             QString("Do you wish to give this character the Secondary Clan Warrior package?"));
+    QCOMPARE(child<QTreeWidget>(w, "lvSkills")->topLevelItemCount(), 9);
+    QCOMPARE(rowTexts(w, "lvSkills", "Gunnery/BattleMech"),
+             (QStringList{"Gunnery/BattleMech", "3", "13"}));
+    QCOMPARE(poolSize(w, "lstPoints"), 4);
+    QVERIFY(!enabled(w, "Command1"));
+    QVERIFY(enabled(w, "Command2"));
+
+    // A heading click sorts the clan list by that column.
+    auto* owned = child<QTreeWidget>(w, "lvSkills");
+    owned->header()->sectionClicked(1);
+    QCOMPARE(owned->topLevelItem(8)->text(0), QString("Gunnery/BattleMech"));
+
+    // Buying on top of the package, then the skills priority asks to start over.
+    clickRow(w, "lvSkillLst", "Tactics");
+    click(w, "cmdAddPt");
+    QCOMPARE(rowTexts(w, "lvSkills", "Tactics")[1], QString("2"));
+    QCOMPARE(poolSize(w, "lstPoints"), 2);
+    SeenBox reset;
+    answerMessageBox(QMessageBox::Yes, &reset);
+    child<QScrollBar>(w, "vsPSkl")->setValue(3);
+    QCOMPARE(reset.text, QString("You will have to reset your current skills if you want to do "
+                                 "this.  Do you wish to continue?"));
+    QCOMPARE(owned->topLevelItemCount(), 0);
+    QCOMPARE(poolSize(w, "lstPoints"), 20);
+    QVERIFY(enabled(w, "Command1"));
+
+    // An Elemental takes its package, and Del Package starts the area over.
+    child<QScrollBar>(w, "vsPRace")->setValue(4);
+    answerMessageBox(QMessageBox::Yes);
+    click(w, "Command1");
+    QCOMPARE(owned->topLevelItemCount(), 10);
+    QCOMPARE(poolSize(w, "lstPoints"), 4);
+    answerMessageBox(QMessageBox::Yes, &reset);
+    click(w, "Command2");
+    QCOMPARE(reset.text, QString("Are you sure you wish to do this?  You will loose all of your "
+                                 "skills, and be forced to restart."));
+    QCOMPARE(owned->topLevelItemCount(), 0);
+    QCOMPARE(poolSize(w, "lstPoints"), 20);
+    QVERIFY(enabled(w, "Command1"));
+    QVERIFY(!enabled(w, "Command2"));
+  }
+
+  void aDamagedCatalogueIsReportedOnceAndTheWindowStillOpens() {
+    QTemporaryDir dir;
+    QFile file(dir.filePath("skills.dat"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("Blade,A\r\nTactics\r\nLeadership,S\r\n");
+    file.close();
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    ui::MainFrame frame;
+    frame.show();
+    SeenBox seen;
+    answerMessageBox(QMessageBox::Ok, &seen);
+    auto* w = frame.newWarrior();  // a second box would never be answered
+    QDir::setCurrent(before);
+    QVERIFY(w);
+    QCOMPARE(seen.text, QString("The data file \"skills.dat\" is damaged at line 2: the skill "
+                                   "\"Tactics\" has no characteristic code."));
+    QCOMPARE(child<QTreeWidget>(w, "lvSkillLstIS")->topLevelItemCount(), 0);
+    QCOMPARE(child<QTreeWidget>(w, "lvSkillLst")->topLevelItemCount(), 0);
+    // Everything else works.
+    child<QScrollBar>(w, "vsPSkl")->setValue(1);
+    QCOMPARE(poolSize(w, "lstPointsIS"), 12);
+  }
+
+  void whichSkillNeedsASelectionAndTellsNoChoiceFromAChoice() {
+    ui::QtPrompter prompter;
+    const std::vector<std::string> names{"Blade", "Small Arms", "Tactics"};
+    SeenBox seen;
+    QStringList shown;
+    bool openAfterRefusal = false;
+    whenModal<ui::SkillPickerDialog>([&](ui::SkillPickerDialog* dialog) {
+      shown << dialog->objectName() << dialog->windowTitle();
+      auto* list = child<QListWidget>(dialog, "lstSkill");
+      for (int i = 0; i < list->count(); ++i) shown << list->item(i)->text();
+      answerMessageBox(QMessageBox::Ok, &seen);
+      QTest::mouseClick(child<QAbstractButton>(dialog, "cmdOk"), Qt::LeftButton);
+      openAfterRefusal = dialog->isVisible();
+      list->setCurrentRow(1);
+      QTest::mouseClick(child<QAbstractButton>(dialog, "cmdOk"), Qt::LeftButton);
+    });
+    QCOMPARE(prompter.pickSkill(names), std::optional<std::string>("Small Arms"));
+    QCOMPARE(shown, (QStringList{"frmSkills", "Which Skill?", "Blade", "Small Arms", "Tactics"}));
+    QVERIFY(openAfterRefusal);
+    QCOMPARE(seen.text, QString("Please select a skill"));
+    QCOMPARE(seen.icon, QMessageBox::Information);
+
+    whenModal<ui::SkillPickerDialog>([](ui::SkillPickerDialog* dialog) {
+      child<QListWidget>(dialog, "lstSkill")->setCurrentRow(0);
+      dialog->reject();  // the close box
+    });
+    QCOMPARE(prompter.pickSkill(names), std::nullopt);
+  }
+};
+
+QTEST_MAIN(SkillsTest)
+#include "tst_skills.moc"
