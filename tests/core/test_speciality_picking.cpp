@@ -18,8 +18,11 @@ using Names = std::vector<std::string>;
 using Levels = std::vector<std::int16_t>;
 using Buttons = std::array<bool, kSkillButtonCount>;
 
+// Each test writes its own files: ctest runs the tests side by side.
 std::string writeFile(const std::string& name, const std::string& text) {
-  const std::string path = ::testing::TempDir() + "/" + name;
+  const std::string path = ::testing::TempDir() + "/" +
+                           ::testing::UnitTest::GetInstance()->current_test_info()->name() +
+                           "-" + name;
   std::ofstream(path, std::ios::binary) << text;
   return path;
 }

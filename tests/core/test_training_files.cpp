@@ -167,7 +167,7 @@ TEST(TrainingFiles, AMissingFileIsOneMessageAndAnEmptyTable) {
   EXPECT_TRUE(p.packages.empty());
   EXPECT_EQ(p.problem.rfind("The data file \"ispack.dat\" could not be read: ", 0), 0u);
 
-  const std::string path = ::testing::TempDir() + "/ispack.dat";
+  const std::string path = ::testing::TempDir() + "/cp1252-ispack.dat";
   std::ofstream(path, std::ios::binary) << "Start Caf\xE9 Crew,3,Bureaucracy,1,End\r\n";
   EXPECT_EQ(loadPackages(path).packages.at(0).name, "Caf\u00e9 Crew");  // Windows-1252
 }

@@ -57,8 +57,11 @@ PackageDialog::PackageDialog(const std::vector<SkillPackage>& packages, int poin
   layout->addLayout(lists, 1);
   layout->addLayout(bottom);
 
-  connect(packages_, &QListWidget::currentRowChanged, this, [this](int row) {
-    picker_.select(row);
+  // The row the player selected; the row a list makes current when it gains the focus is not
+  // a choice.
+  connect(packages_, &QListWidget::itemSelectionChanged, this, [this] {
+    const auto selected = packages_->selectedItems();
+    picker_.select(selected.isEmpty() ? -1 : packages_->row(selected.front()));
     refresh();
   });
   connect(ok, &QPushButton::clicked, this, [this] {

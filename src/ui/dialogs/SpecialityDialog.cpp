@@ -96,8 +96,11 @@ SpecialityDialog::SpecialityDialog(const std::vector<Speciality>& specialities, 
   layout->addWidget(current, 1);
   layout->addLayout(bottom);
 
-  connect(specialities_, &QListWidget::currentRowChanged, this, [this](int row) {
-    picker_.select(row);
+  // The row the player selected; the row a list makes current when it gains the focus is not
+  // a choice.
+  connect(specialities_, &QListWidget::itemSelectionChanged, this, [this] {
+    const auto selected = specialities_->selectedItems();
+    picker_.select(selected.isEmpty() ? -1 : specialities_->row(selected.front()));
     refresh();
   });
   connect(packageType_, &QComboBox::currentIndexChanged, this,

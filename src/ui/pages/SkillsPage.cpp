@@ -219,9 +219,11 @@ void SkillsPage::connectArea(Area& area, SkillArea which) {
     };
     connect(area.pool, &QListWidget::itemClicked, this,
             [choose, pool = area.pool](QListWidgetItem* item) { choose(pool->row(item)); });
-    connect(area.pool, &QListWidget::currentRowChanged, this, [choose](int row) {
-      if (row >= 0) choose(row);
-    });
+    connect(area.pool, &QListWidget::itemSelectionChanged, this,
+            [choose, pool = area.pool] {
+              const auto selected = pool->selectedItems();
+              if (!selected.isEmpty()) choose(pool->row(selected.front()));
+            });
   } else {
     connect(area.pool, &QListWidget::itemClicked, this,
             [this, which] { owner_.apply([&] { clickSkillPool(warrior(), which); }); });
