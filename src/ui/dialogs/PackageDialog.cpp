@@ -31,6 +31,10 @@ PackageDialog::PackageDialog(const std::vector<SkillPackage>& packages, int poin
   cost_ = new QLineEdit(this);
   cost_->setObjectName("txtCost");
   cost_->setReadOnly(true);
+  // Shown, not typed into: the background of the dialog, as the warrior window's locked boxes.
+  QPalette shown = cost_->palette();
+  shown.setBrush(QPalette::Base, shown.window());
+  cost_->setPalette(shown);
   cost_->setMaximumWidth(60);
   auto* ok = new QPushButton("Ok", this);
   ok->setObjectName("cmdOk");
