@@ -15,6 +15,7 @@ lock=/tmp/dk-build.lock
 declare -A seeds=(
   [fuzz_warrior_reader]="tests/fixtures/*.war"
   [fuzz_data_items]="data/*.dat"
+  [fuzz_skill_catalogue]="data/skills.dat"
   [fuzz_speciality_file]="data/ismosfos.dat"
   [fuzz_package_file]="data/ispack.dat"
 )

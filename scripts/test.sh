@@ -18,5 +18,8 @@ done
 echo "=== warrior file benchmark (saving and opening beside plain file I/O) ==="
 ./build/default/tests/core_bench --benchmark_min_time=0.05
 
+echo "=== warrior window benchmark (a New with its catalogues, offscreen; aim: under 15 ms) ==="
+./build/default/tests/ui_bench --benchmark_min_time=0.2
+
 echo "=== fuzzing every file reader ==="
 bash scripts/run-fuzz.sh 240

@@ -8,14 +8,15 @@
 
 #include "FakePrompter.h"
 #include "skills/SkillAreas.h"
-#include "skills/SkillCatalogue.h"
 
 using namespace dk;
 using dk::test::FakePrompter;
 
 namespace {
 
-SkillCatalogueRead parse(std::string_view text) { return parseSkillCatalogue(splitDataItems(text)); }
+SkillCatalogueRead parse(std::string_view text) {
+  return parseSkillCatalogue(splitDataItems(text));
+}
 
 std::string manySkills(int count) {
   std::string text;
@@ -31,124 +32,89 @@ struct TempFile {
 
 }  // namespace
 
-TEST(SkillCatalogue, CodesBecomeClassWordsOnlyForTheFourCapitals) {
-  const auto read = parse("Small Arms,P\r\nBlade,A\r\nTactics,M\r\nLeadership,S\r\n"
-                          "Odd,p\r\n\"Gunnery/Arc, Heavy\",X\r\n");
+TEST(SkillCatalogue, CodesBecomeClassesOnlyForTheFourCapitalsAndLookupIgnoresCase) {
+  const auto read = parse(
+      "\r\nSmall Arms,P\r\nBlade,A\r\n\r\nTactics,M\r\nLeadership,S\r\n"
+      "Odd,p\r\n\"Gunnery/Arc, Heavy\",X\r\n\r\n");
   ASSERT_EQ(read.fault, "");
   const std::vector<CatalogueSkill> expected{
-      {"Small Arms", "P", "Physical"}, {"Blade", "A", "Athletic"},
-      {"Tactics", "M", "Mental"},      {"Leadership", "S", "Social"},
-      {"Odd", "p", ""},                {"Gunnery/Arc, Heavy", "X", ""}};
-  EXPECT_EQ(read.catalogue.skills, expected);
-  EXPECT_EQ(shownCharacteristic(read.catalogue.skills[4]), "p");  // shown as read, no class
-  EXPECT_EQ(shownCharacteristic(read.catalogue.skills[0]), "Physical");
-}
-
-TEST(SkillCatalogue, LookupIgnoresCaseAndKnowsNothingOfStrangers) {
-  const auto catalogue = parse("Small Arms,P\nOdd,p\n").catalogue;
-  EXPECT_EQ(GetSkillCharacteristic(catalogue, "small arms"), "Physical");
-  EXPECT_EQ(GetSkillCharacteristic(catalogue, "SMALL ARMS"), "Physical");
-  EXPECT_EQ(GetSkillCharacteristic(catalogue, "Odd"), "");
-  EXPECT_EQ(GetSkillCharacteristic(catalogue, "Basket Weaving"), "");
-  EXPECT_EQ(GetSkillCharacteristic(SkillCatalogue{}, "Small Arms"), "");
-}
-
-TEST(SkillCatalogue, TwoHundredSkillsFitAndBlankLinesArePassedOver) {
-  auto read = parse(manySkills(200));
-  EXPECT_EQ(read.fault, "");
-  EXPECT_EQ(read.catalogue.skills.size(), 200u);
-  read = parse("\r\nBlade,A\r\n\r\n\r\nTactics,M\r\n\r\n");
-  EXPECT_EQ(read.fault, "");
-  EXPECT_EQ(catalogueSkillNames(read.catalogue), (std::vector<std::string>{"Blade", "Tactics"}));
+      {"Small Arms", "P", "Physical"}, {"Blade", "A", "Athletic"}, {"Tactics", "M", "Mental"},
+      {"Leadership", "S", "Social"},   {"Odd", "p", ""},           {"Gunnery/Arc, Heavy", "X", ""}};
+  EXPECT_EQ(read.catalogue.skills, expected);  // blank lines are passed over
+  EXPECT_EQ(shownCharacteristic(read.catalogue.skills[4]), "p");
+  EXPECT_EQ(GetSkillCharacteristic(read.catalogue, "SMALL arms"), "Physical");
+  EXPECT_EQ(GetSkillCharacteristic(read.catalogue, "Odd"), "");
+  EXPECT_EQ(GetSkillCharacteristic(read.catalogue, "Basket Weaving"), "");
+  EXPECT_EQ(parse(manySkills(200)).catalogue.skills.size(), 200u);
 }
 
 TEST(SkillCatalogue, ADamagedFileGivesNothingAndNamesLineAndFault) {
-  struct Case {
-    std::string text;
-    std::string fault;
-  };
-  const Case cases[] = {
-      {manySkills(201),
-       "The data file \"skills.dat\" is damaged at line 201: the catalogue holds more than 200 "
-       "skills."},
-      {"Blade,A\nTactics,M\nBlade,P\n",
-       "The data file \"skills.dat\" is damaged at line 3: the skill \"Blade\" is listed twice."},
-      // A record without its code would take the next name as its code.
+  const std::pair<std::string, std::string> cases[] = {
+      {manySkills(201), "line 201: the catalogue holds more than 200 skills."},
+      {"Blade,A\nTactics,M\nBlade,P\n", "line 3: the skill \"Blade\" is listed twice."},
+      // A record without its code would otherwise take the next name as its code.
       {"Blade,A\nTactics\nLeadership,S\n",
-       "The data file \"skills.dat\" is damaged at line 2: the skill \"Tactics\" has no "
-       "characteristic code."},
-      {"Blade,A\nTactics", "The data file \"skills.dat\" is damaged at line 2: the skill "
-                           "\"Tactics\" has no characteristic code."},
-      {"Blade,A\n,M\n", "The data file \"skills.dat\" is damaged at line 2: a skill has no name."},
+       "line 2: the skill \"Tactics\" has no characteristic code."},
+      {"Blade,A\nTactics", "line 2: the skill \"Tactics\" has no characteristic code."},
+      {"Blade,A\n,M\n", "line 2: a skill has no name."},
   };
-  for (const Case& c : cases) {
-    const auto read = parse(c.text);
-    EXPECT_EQ(read.fault, c.fault) << c.text;
-    EXPECT_TRUE(read.catalogue.skills.empty()) << c.text;
+  for (const auto& [text, fault] : cases) {
+    const auto read = parse(text);
+    EXPECT_EQ(read.fault, "The data file \"skills.dat\" is damaged at " + fault) << text;
+    EXPECT_TRUE(read.catalogue.skills.empty()) << text;
   }
 }
 
 TEST(SkillCatalogue, TheShippedFileHoldsEverySkillTheProgramNames) {
   const auto read = readSkillCatalogue(DRAKKENFOLD_DATA "/skills.dat");
   ASSERT_EQ(read.fault, "");
-  const auto& skills = read.catalogue.skills;
-  EXPECT_GE(skills.size(), 60u);
-  EXPECT_LE(skills.size(), 120u);
+  EXPECT_GE(read.catalogue.skills.size(), 60u);
+  EXPECT_LE(read.catalogue.skills.size(), 120u);
   std::set<std::string> classes;
-  for (const auto& s : skills) classes.insert(s.classWord);
+  for (const auto& s : read.catalogue.skills) classes.insert(s.classWord);
   EXPECT_EQ(classes, (std::set<std::string>{"Athletic", "Mental", "Physical", "Social"}));
   const char* used[] = {
       // clan packages
       "Blade", "Gunnery/Battle Armor", "Interrogation", "Medtech", "Piloting/Battle Armor",
-      "Small Arms", "Survival", "Tactics", "Tech/Battlesuit", "Unarmed Combat",
-      "Gunnery/Aerospace", "Piloting/Aerospace", "Tech/Aerospace", "Gunnery/BattleMech",
-      "Leadership", "Piloting/BattleMech", "Tech/BattleMech",
+      "Small Arms", "Survival", "Tactics", "Tech/Battlesuit", "Unarmed Combat", "Gunnery/Aerospace",
+      "Piloting/Aerospace", "Tech/Aerospace", "Gunnery/BattleMech", "Leadership",
+      "Piloting/BattleMech", "Tech/BattleMech",
       // common choices of the speciality picking, combat skills of Natural Aptitude
       "Bureaucracy", "Support Weapons", "Archery", "Throwing Weapons"};
   for (const char* name : used)
     EXPECT_FALSE(GetSkillCharacteristic(read.catalogue, name).empty()) << name;
 }
 
-TEST(SkillCatalogue, EveryWindowLoadFillsItsListsAndTheOneSharedTable) {
-  TempFile file("Small Arms,P\r\nOdd,q\r\n");
+TEST(SkillCatalogue, WindowsLoadTheirListsAndOneTableAndKeepStoredRolls) {
+  TempFile good("Small Arms,P\r\nOdd,q\r\n");
   AppState app;
   FakePrompter prompter;
-  Warrior first, second;
-  RuleContext a{first, app, prompter}, b{second, app, prompter};
-  EXPECT_TRUE(loadSkills(a, file.path));
-  EXPECT_TRUE(loadSkills(b, file.path));
+  Warrior first, opened;
+  opened.skillsIS = {{"Small Arms", "2", "9"}};  // the roll as an opened file stored it
+  RuleContext a{first, app, prompter}, b{opened, app, prompter};
+  EXPECT_TRUE(loadSkills(a, good.path));
+  EXPECT_TRUE(loadSkills(b, good.path));
   const std::vector<CatalogueRow> rows{{"Small Arms", "Physical"}, {"Odd", "q"}};
   EXPECT_EQ(first.skillListIS, rows);
-  EXPECT_EQ(first.skillListClan, rows);
-  EXPECT_EQ(second.skillListIS, rows);
+  EXPECT_EQ(opened.skillListClan, rows);
   EXPECT_EQ(app.skillCatalogue.skills.size(), 2u);
+  EXPECT_EQ(opened.skillsIS[0].roll, "9");
   EXPECT_TRUE(prompter.log.empty());
-}
 
-TEST(SkillCatalogue, AMissingOrDamagedFileIsReportedOnceAndLeavesTheListsEmpty) {
-  AppState app;
-  FakePrompter prompter;
-  Warrior w;
-  RuleContext ctx{w, app, prompter};
-  TempFile good("Small Arms,P\r\n");
-  ASSERT_TRUE(loadSkills(ctx, good.path));
-
-  Warrior fresh;
-  RuleContext other{fresh, app, prompter};
-  EXPECT_FALSE(loadSkills(other, good.path + ".missing"));
-  ASSERT_EQ(prompter.log.size(), 1u);
-  EXPECT_EQ(prompter.log[0].text,
-            "The data file \"skills.dat\" could not be read: the file does not exist.");
-  EXPECT_EQ(prompter.log[0].icon, MessageIcon::Information);
-  EXPECT_TRUE(fresh.skillListIS.empty());
-  EXPECT_TRUE(fresh.skillListClan.empty());
-  // What an earlier sound read left in the shared table stays for the other windows' rolls.
-  EXPECT_EQ(GetSkillCharacteristic(app.skillCatalogue, "Small Arms"), "Physical");
-
+  // A missing or damaged file: one message, empty lists, and the table an earlier sound read
+  // left stays for the rolls of the other windows.
   TempFile damaged("Small Arms,P\r\nSmall Arms,P\r\n");
-  prompter.clear();
-  EXPECT_FALSE(loadSkills(other, damaged.path));
-  EXPECT_EQ(prompter.texts(),
-            std::vector<std::string>{"The data file \"skills.dat\" is damaged at line 2: the "
-                                     "skill \"Small Arms\" is listed twice."});
+  for (const std::string& path : {good.path + ".missing", damaged.path}) {
+    Warrior fresh;
+    RuleContext ctx{fresh, app, prompter};
+    prompter.clear();
+    EXPECT_FALSE(loadSkills(ctx, path));
+    ASSERT_EQ(prompter.log.size(), 1u);
+    EXPECT_EQ(prompter.log[0].icon, MessageIcon::Information);
+    EXPECT_TRUE(fresh.skillListIS.empty() && fresh.skillListClan.empty());
+    EXPECT_EQ(GetSkillCharacteristic(app.skillCatalogue, "Small Arms"), "Physical");
+  }
+  EXPECT_EQ(prompter.log[0].text,
+            "The data file \"skills.dat\" is damaged at line 2: the skill "
+            "\"Small Arms\" is listed twice.");
 }

@@ -22,15 +22,18 @@ struct ClanPackageTest : ::testing::Test {
   ClanPackageTest() {
     app.skillCatalogue = readSkillCatalogue(DRAKKENFOLD_DATA "/skills.dat").catalogue;
   }
-  void caste(const std::string& race, int points) {
+  void caste(const std::string& race, int points, std::deque<bool> answers) {
+    w = Warrior{};
     w.priorityGrant[kRace] = race;
     w.isClan = true;
     w.skillPoolClan.assign(static_cast<std::size_t>(points), 1);
+    prompter.clear();
+    prompter.yesNoAnswers = std::move(answers);
   }
 };
 }  // namespace
 
-TEST_F(ClanPackageTest, EachCasteGetsItsPackageAfterItsQuestion) {
+TEST_F(ClanPackageTest, EachCasteGetsItsPackageAfterItsQuestions) {
   struct Case {
     const char* race;
     std::deque<bool> answers;
@@ -47,122 +50,89 @@ TEST_F(ClanPackageTest, EachCasteGetsItsPackageAfterItsQuestion) {
        &secondaryClanWarriorPackage()},
   };
   for (const Case& c : cases) {
-    w = Warrior{};
-    caste(c.race, 24);
-    prompter.clear();
-    prompter.yesNoAnswers = c.answers;
+    caste(c.race, 24, c.answers);
     addClanPackage(ctx);
     EXPECT_EQ(prompter.texts(), c.questions) << c.race;
-    for (const auto& e : prompter.log) EXPECT_EQ(e.icon, MessageIcon::Question);
     ASSERT_EQ(w.skillsClan.size(), c.package->skills.size()) << c.race;
     for (std::size_t i = 0; i < w.skillsClan.size(); ++i) {
-      const SkillEntry& row = w.skillsClan[i];
-      EXPECT_EQ(row.name, c.package->skills[i].name);
-      EXPECT_EQ(row.level, std::to_string(c.package->skills[i].level));
-      // Every row shows a roll from its level and the characteristic of its class (all 16 here).
-      EXPECT_EQ(row.roll, std::to_string(16 - c.package->skills[i].level)) << row.name;
+      const std::string level = std::to_string(c.package->skills[i].level);
+      // Every row shows a roll from its level and its class (every characteristic is 16 here).
+      EXPECT_EQ(w.skillsClan[i], (SkillEntry{c.package->skills[i].name, level,
+                                             std::to_string(16 - c.package->skills[i].level)}));
     }
     EXPECT_EQ(w.skillPoolClan.size(), 24u - static_cast<unsigned>(c.package->cost));
     EXPECT_TRUE(w.skillsBought && w.clanPackageTaken && w.clanDelPackageEnabled);
     EXPECT_FALSE(w.clanAddPackageEnabled);
-    EXPECT_TRUE(w.skillsIS.empty());
   }
+  caste(kClanPilot, 16, {true});  // exactly enough
+  addClanPackage(ctx);
+  EXPECT_TRUE(w.skillPoolClan.empty());
 }
 
 TEST_F(ClanPackageTest, TooFewPointsForThePrimaryPackageAsksNoSecondQuestion) {
-  caste(kClanDrakkenfold, 16);
-  prompter.yesNoAnswers = {true};
+  caste(kClanDrakkenfold, 16, {true});
   addClanPackage(ctx);
-  EXPECT_EQ(prompter.texts(), (Texts{kPrimaryClanWarriorQuestion,
-                                     "You don't have enough points!  It takes 20 points to do "
-                                     "this!"}));
+  EXPECT_EQ(prompter.texts(),
+            (Texts{kPrimaryClanWarriorQuestion,
+                   "You don't have enough points!  It takes 20 points to do this!"}));
   EXPECT_EQ(prompter.log[1].icon, MessageIcon::None);
   EXPECT_TRUE(w.skillsClan.empty());
   EXPECT_EQ(w.skillPoolClan.size(), 16u);
   EXPECT_FALSE(w.skillsBought || w.clanPackageTaken);
 
-  // No, then Yes: the secondary package for 12 of the 16 points.
-  prompter.clear();
-  prompter.yesNoAnswers = {false, true};
+  prompter.yesNoAnswers = {false, true};  // No, then Yes: the secondary for 12 of the 16
   addClanPackage(ctx);
   EXPECT_EQ(w.skillsClan.size(), 9u);
   EXPECT_EQ(w.skillPoolClan.size(), 4u);
 }
 
-TEST_F(ClanPackageTest, ExactPointsEmptyThePoolAndNoOrAHumanChangeNothing) {
-  caste(kClanPilot, 16);
-  prompter.yesNoAnswers = {true};
-  addClanPackage(ctx);
-  EXPECT_TRUE(w.skillPoolClan.empty());
-  EXPECT_EQ(w.skillsClan.size(), 6u);
-
-  w = Warrior{};
-  caste(kClanElemental, 24);
-  prompter.yesNoAnswers = {false};
-  addClanPackage(ctx);
-  EXPECT_TRUE(w.skillsClan.empty());
-  EXPECT_EQ(w.skillPoolClan.size(), 24u);
-
-  w = Warrior{};
-  caste(kHuman, 24);
-  prompter.clear();
-  addClanPackage(ctx);
-  EXPECT_TRUE(prompter.log.empty());
-  EXPECT_TRUE(w.skillsClan.empty());
+TEST_F(ClanPackageTest, NoHumanOrAListWithSkillsGetsNothing) {
+  const auto nothingGranted = [&](std::size_t owned, std::size_t questions) {
+    addClanPackage(ctx);
+    EXPECT_EQ(w.skillsClan.size(), owned);
+    EXPECT_EQ(w.skillPoolClan.size(), 24u);
+    EXPECT_EQ(prompter.log.size(), questions);
+    EXPECT_FALSE(w.clanPackageTaken);
+  };
+  caste(kClanElemental, 24, {false});
+  nothingGranted(0, 1);
+  caste(kHuman, 24, {});
+  nothingGranted(0, 0);
+  caste(kClanPilot, 24, {});
+  w.skillsClan = {{"Tactics", "2", "14"}};  // an opened warrior: clan buttons open regardless
+  nothingGranted(1, 0);
 }
 
 TEST_F(ClanPackageTest, DelPackageStartsTheAreaOverOnlyAfterYes) {
-  caste(kClanPilot, 20);
+  caste(kClanPilot, 20, {true, false, true});
   w.priorityGrant[kSkills] = "20";
-  prompter.yesNoAnswers = {true, false};
   addClanPackage(ctx);
   clickOwnedSkill(w, SkillArea::Clan, "Tactics");
   deleteClanPackage(ctx);  // No
   EXPECT_EQ(w.skillsClan.size(), 6u);
   EXPECT_EQ(w.skillPoolClan.size(), 4u);
-  EXPECT_TRUE(w.clanPackageTaken);
-
-  prompter.yesNoAnswers = {true};
-  deleteClanPackage(ctx);
+  deleteClanPackage(ctx);  // Yes
   EXPECT_EQ(prompter.log.back().text, kDeleteClanPackageQuestion);
   EXPECT_TRUE(w.skillsClan.empty());
   EXPECT_EQ(w.selectedSkillClan, "");
   EXPECT_EQ(w.skillPoolClan.size(), 20u);
   EXPECT_TRUE(w.clanAddPackageEnabled);
-  EXPECT_FALSE(w.clanDelPackageEnabled);
-  EXPECT_FALSE(w.skillsBought || w.clanPackageTaken);
+  EXPECT_FALSE(w.clanDelPackageEnabled || w.skillsBought || w.clanPackageTaken);
 }
 
 TEST_F(ClanPackageTest, APackageMakesTheSkillsPriorityAskToResetTheArea) {
   setPriorityLevel(ctx, kRace, 3);  // Clan Pilot
   setPriorityLevel(ctx, kSkills, 2);
-  ASSERT_EQ(w.skillPoolClan.size(), 16u);
-  prompter.yesNoAnswers = {true};
+  prompter.yesNoAnswers = {true, false, true};
   addClanPackage(ctx);
-  ASSERT_EQ(w.skillsClan.size(), 6u);
   clickOwnedSkill(w, SkillArea::Clan, "Medtech");
-
-  prompter.clear();
-  prompter.yesNoAnswers = {false};
   setPriorityLevel(ctx, kSkills, 3);  // No: the level moves, nothing else
-  EXPECT_EQ(prompter.texts(), Texts{kClanPackageResetQuestion});
   EXPECT_EQ(w.skillsClan.size(), 6u);
-
-  prompter.yesNoAnswers = {true};
-  setPriorityLevel(ctx, kSkills, 4);  // Yes: the clan area starts over with the new grant
+  setPriorityLevel(ctx, kSkills, 4);  // Yes: the area starts over with the new grant
+  EXPECT_EQ(prompter.texts(), (Texts{kClanPilotPackageQuestion, kClanPackageResetQuestion,
+                                     kClanPackageResetQuestion}));
   EXPECT_TRUE(w.skillsClan.empty());
   EXPECT_EQ(w.selectedSkillClan, "");
   EXPECT_EQ(w.skillPoolClan.size(), 24u);
   EXPECT_TRUE(clanPackageAvailable(w));
-  EXPECT_FALSE(w.clanDelPackageEnabled);
-}
-
-TEST_F(ClanPackageTest, NoPackageOntoAClanListThatAlreadyHasSkills) {
-  // An opened warrior has its clan buttons open whatever it owns.
-  caste(kClanPilot, 24);
-  w.skillsClan = {{"Tactics", "2", "14"}};
-  addClanPackage(ctx);
-  EXPECT_TRUE(prompter.log.empty());
-  EXPECT_EQ(w.skillsClan.size(), 1u);
-  EXPECT_FALSE(clanPackageAvailable(w));
 }

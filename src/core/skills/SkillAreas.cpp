@@ -66,13 +66,14 @@ SkillEntry* findOwnedSkill(std::vector<SkillEntry>& skills, const std::string& n
 std::int16_t skillLevel(const SkillEntry& skill) { return clampToInt16(integerPart(skill.level)); }
 
 void chargeSkillPoints(std::vector<std::int16_t>& pool, std::int64_t cost) {
-  const std::int64_t left = std::max<std::int64_t>(0, static_cast<std::int64_t>(pool.size()) - cost);
+  const std::int64_t left =
+      std::max<std::int64_t>(0, static_cast<std::int64_t>(pool.size()) - cost);
   pool.assign(static_cast<std::size_t>(left), 1);
 }
 
 void refundSkillPoints(std::vector<std::int16_t>& pool, std::int64_t points) {
-  const std::int64_t room = static_cast<std::int64_t>(kMaxPoolEntries) -
-                            static_cast<std::int64_t>(pool.size());
+  const std::int64_t room =
+      static_cast<std::int64_t>(kMaxPoolEntries) - static_cast<std::int64_t>(pool.size());
   const std::int64_t added = std::clamp<std::int64_t>(points, 0, std::max<std::int64_t>(room, 0));
   pool.insert(pool.end(), static_cast<std::size_t>(added), 1);
 }
@@ -84,8 +85,7 @@ std::int64_t skillPoolTotal(const std::vector<std::int16_t>& pool) {
 }
 
 void updateSkillRoll(SkillEntry& skill, const Warrior& w, const SkillCatalogue& catalogue) {
-  const int characteristic =
-      characteristicOfClass(GetSkillCharacteristic(catalogue, skill.name));
+  const int characteristic = characteristicOfClass(GetSkillCharacteristic(catalogue, skill.name));
   if (characteristic < 0) return;
   skill.roll = toText(integerPart(w.characteristic[static_cast<std::size_t>(characteristic)]) -
                       skillLevel(skill));

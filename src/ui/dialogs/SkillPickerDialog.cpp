@@ -7,8 +7,8 @@ namespace dk::ui {
 
 inline constexpr char kPleaseSelectASkill[] = "Please select a skill";
 
-SkillPickerDialog::SkillPickerDialog(const std::vector<std::string>& skillNames,
-                                     Prompter& prompter, QWidget* parent)
+SkillPickerDialog::SkillPickerDialog(const std::vector<std::string>& skillNames, Prompter& prompter,
+                                     QWidget* parent)
     : QDialog(parent), prompter_(prompter) {
   setObjectName("frmSkills");
   setWindowTitle("Which Skill?");

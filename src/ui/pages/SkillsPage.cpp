@@ -1,11 +1,11 @@
 #include "ui/pages/SkillsPage.h"
 
 #include <QGroupBox>
-#include <algorithm>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "skills/ClanPackages.h"
 #include "skills/SkillPackages.h"
@@ -36,7 +36,11 @@ void showRows(QTreeWidget* view, const QList<QStringList>& rows, const std::stri
     view->clear();
     QList<QTreeWidgetItem*> items;
     items.reserve(rows.size());
-    for (const QStringList& row : rows) items << new QTreeWidgetItem(row);
+    for (const QStringList& row : rows) {
+      auto* item = new QTreeWidgetItem(row);
+      item->setToolTip(0, row[0]);  // the whole name where the column cuts it short
+      items << item;
+    }
     view->addTopLevelItems(items);
   }
   const QString name = QString::fromStdString(selected);
@@ -102,8 +106,7 @@ SkillsPage::SkillsPage(WarriorWindow& owner) : WarriorPage(owner, "tabSkills") {
 
   connect(pickMos_, &QPushButton::clicked, this, &SkillsPage::pickMos);
   connect(deleteMos_, &QPushButton::clicked, this, &SkillsPage::deleteMos);
-  connect(innerSphere_.addPackage, &QPushButton::clicked, this,
-          &SkillsPage::addInnerSpherePackage);
+  connect(innerSphere_.addPackage, &QPushButton::clicked, this, &SkillsPage::addInnerSpherePackage);
   connect(innerSphere_.deletePackage, &QPushButton::clicked, this,
           &SkillsPage::deleteInnerSpherePackage);
   connect(clan_.addPackage, &QPushButton::clicked, this,
@@ -116,9 +119,8 @@ SkillsPage::SkillsPage(WarriorWindow& owner) : WarriorPage(owner, "tabSkills") {
   // Only the clan list of owned skills sorts by a clicked heading.
   QHeaderView* heading = clan_.owned->header();
   heading->setSectionsClickable(true);
-  connect(heading, &QHeaderView::sectionClicked, this, [this](int column) {
-    owner_.apply([&] { clickClanSkillsHeading(warrior(), column); });
-  });
+  connect(heading, &QHeaderView::sectionClicked, this,
+          [this](int column) { owner_.apply([&] { clickClanSkillsHeading(warrior(), column); }); });
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 4);
@@ -149,7 +151,7 @@ void SkillsPage::buildArea(Area& area, const AreaNames& names, QWidget* parent,
   poolColumn->addWidget(new QLabel("Points", frame));
   poolColumn->addWidget(area.pool, 1);
 
-  // The lists take the whole width; the catalogue gets the larger share for its two columns.
+  // The catalogue gets the larger share of the width for its wider second column.
   auto* lists = new QHBoxLayout;
   lists->setSpacing(4);
   lists->addWidget(area.catalogue, 6);
@@ -279,7 +281,8 @@ void SkillsPage::refresh() {
   refreshArea(clan_, SkillArea::Clan);
 
   QHeaderView* heading = clan_.owned->header();
-  if (w.skillsClanSortColumn >= 0) heading->setSortIndicator(w.skillsClanSortColumn, Qt::AscendingOrder);
+  if (w.skillsClanSortColumn >= 0)
+    heading->setSortIndicator(w.skillsClanSortColumn, Qt::AscendingOrder);
   heading->setSortIndicatorShown(w.skillsClanSortColumn >= 0);
 
   innerSphere_.addPoint->setEnabled(w.skillButtons[kAddPtIS]);
