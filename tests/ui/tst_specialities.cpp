@@ -271,6 +271,23 @@ class SpecialitiesTest : public QObject {
     QVERIFY(enabled(w, "cmdPickMOSFOS"));
     QVERIFY(!enabled(w, "cmdDelPackage"));
   }
+
+  void aWarriorSavedWhilePickingOpensInFreePurchase() {
+    // The file keeps neither the level choices nor the choice list.
+    AppState app;
+    ui::QtPrompter prompter;
+    Warrior saved;
+    saved.skillStage = 3;
+    saved.mosName1 = "Scout";
+    saved.packageName = "Basic Academy Package";
+    saved.skillsIS = {{"Stealth", "2", "14"}};
+    ui::WarriorWindow w(app, prompter, saved);
+    QCOMPARE(w.warrior().skillStage, std::int16_t{1});
+    QCOMPARE(label(&w, "lblCurr"), QString("Picking any additional skills"));
+    QVERIFY(child<QTreeWidget>(&w, "lvSkillLstIS")->topLevelItemCount() > 60);
+    QCOMPARE(rowTexts(&w, "lvSkillsIS", "Stealth"), (QStringList{"Stealth", "2", "14"}));
+    QVERIFY(enabled(&w, "cmdChangeMOS"));
+  }
 };
 
 QTEST_MAIN(SpecialitiesTest)
