@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -33,18 +34,20 @@ template <typename Modal>
 void whenModal(std::function<void(Modal*)> handle, int timeoutMs = 5000) {
   auto* timer = new QTimer;
   timer->setInterval(10);
-  auto elapsed = std::make_shared<int>(0);
-  QObject::connect(timer, &QTimer::timeout, [timer, handle, elapsed, timeoutMs] {
-    *elapsed += 10;
+  // Real time, not counted ticks: on a busy machine the ticks come late, and a watcher that
+  // outlived its own test would answer the next test's box.
+  auto clock = std::make_shared<QElapsedTimer>();
+  clock->start();
+  QObject::connect(timer, &QTimer::timeout, [timer, handle, clock, timeoutMs] {
+    if (clock->elapsed() > timeoutMs) {
+      timer->stop();
+      timer->deleteLater();
+      return;
+    }
     if (auto* modal = qobject_cast<Modal*>(QApplication::activeModalWidget())) {
       timer->stop();
       timer->deleteLater();
       handle(modal);
-      return;
-    }
-    if (*elapsed > timeoutMs) {
-      timer->stop();
-      timer->deleteLater();
     }
   });
   timer->start();
