@@ -17,6 +17,8 @@ declare -A seeds=(
   [fuzz_warrior_roundtrip]="tests/fixtures/*.war"
   [fuzz_data_items]="data/*.dat"
   [fuzz_skill_catalogue]="data/skills.dat"
+  [fuzz_speciality_file]="data/ismosfos.dat"
+  [fuzz_package_file]="data/ispack.dat"
 )
 
 if [ "$#" -gt 0 ]; then chosen=("$@"); else mapfile -t chosen < <(printf '%s\n' "${!seeds[@]}" | sort); fi

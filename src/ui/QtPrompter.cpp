@@ -6,7 +6,10 @@
 
 #include "app/Version.h"
 #include "ui/Placement.h"
+#include "ui/dialogs/PackageDialog.h"
+#include "ui/dialogs/RequiredSkillDialog.h"
 #include "ui/dialogs/SkillPickerDialog.h"
+#include "ui/dialogs/SpecialityDialog.h"
 
 namespace dk::ui {
 
@@ -71,6 +74,27 @@ std::optional<std::string> QtPrompter::pickSkill(const std::vector<std::string>&
   centerOnScreen(&dialog);
   dialog.exec();
   return dialog.choice();
+}
+
+std::optional<SpecialityChoice> QtPrompter::pickSpeciality(
+    const std::vector<Speciality>& specialities, int poolEntries) {
+  SpecialityDialog dialog(specialities, poolEntries, owner());
+  dialog.exec();
+  return dialog.choice();
+}
+
+std::optional<std::vector<std::string>> QtPrompter::pickRequiredSkills(
+    const RequiredSkillRequest& request) {
+  RequiredSkillDialog dialog(request, owner());
+  dialog.exec();
+  return dialog.picked();
+}
+
+std::optional<int> QtPrompter::pickPackage(const std::vector<SkillPackage>& packages,
+                                           int points) {
+  PackageDialog dialog(packages, points, owner());
+  dialog.exec();
+  return dialog.taken();
 }
 
 }  // namespace dk::ui

@@ -18,6 +18,11 @@ class QtPrompter : public Prompter {
   bool showError(const std::string& text) override;
   std::optional<std::string> askText(const std::string& prompt) override;
   std::optional<std::string> pickSkill(const std::vector<std::string>& skillNames) override;
+  std::optional<SpecialityChoice> pickSpeciality(const std::vector<Speciality>& specialities,
+                                                 int poolEntries) override;
+  std::optional<std::vector<std::string>> pickRequiredSkills(
+      const RequiredSkillRequest& request) override;
+  std::optional<int> pickPackage(const std::vector<SkillPackage>& packages, int points) override;
 
  private:
   QWidget* owner() const;

@@ -9,6 +9,7 @@
 #include "files/SaveFile.h"
 #include "model/Priorities.h"
 #include "skills/SkillAreas.h"
+#include "skills/SpecialityPicking.h"
 #include "ui/FileChooser.h"
 #include "ui/Menus.h"
 #include "ui/PageTabRows.h"
@@ -70,6 +71,7 @@ WarriorWindow::WarriorWindow(AppState& app, Prompter& prompter, Warrior warrior,
   // The catalogues of the window; a damaged file is reported and the window opens all the same.
   RuleContext ctx = context();
   loadSkills(ctx);
+  settleOpenedSkillStage(warrior_);
 
   buildMenus();
   refresh();

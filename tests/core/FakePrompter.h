@@ -12,7 +12,7 @@
 namespace dk::test {
 
 struct Exchange {
-  enum Kind { Message, Question, Error, Input, SkillPick } kind;
+  enum Kind { Message, Question, Error, Input, SkillPick, Picker } kind;
   std::string text;
   MessageIcon icon = MessageIcon::None;
 };
@@ -26,6 +26,15 @@ class FakePrompter : public Prompter {
   std::deque<std::optional<std::string>> skillPicks;
   std::vector<std::string> lastSkillChoices;  // what the last "Which Skill?" offered
   std::vector<Exchange> log;
+  // Answers of the modal pickers; a picker opened without one fails the test.
+  std::deque<std::optional<SpecialityChoice>> specialityAnswers;
+  std::deque<std::optional<std::vector<std::string>>> requiredPickAnswers;
+  std::deque<std::optional<int>> packageAnswers;
+  // What the pickers were handed, in order.
+  std::vector<std::vector<Speciality>> specialityTables;
+  std::vector<RequiredSkillRequest> requiredRequests;
+  std::vector<std::vector<SkillPackage>> packageTables;
+  std::vector<int> pickerPoints;
 
   void showMessage(const std::string& text, MessageIcon icon) override {
     log.push_back({Exchange::Message, text, icon});
@@ -60,6 +69,26 @@ class FakePrompter : public Prompter {
     return a;
   }
 
+  std::optional<SpecialityChoice> pickSpeciality(const std::vector<Speciality>& specialities,
+                                                 int poolEntries) override {
+    log.push_back({Exchange::Picker, "Pick Skill Packages", MessageIcon::None});
+    specialityTables.push_back(specialities);
+    pickerPoints.push_back(poolEntries);
+    return next(specialityAnswers, "Pick Skill Packages");
+  }
+  std::optional<std::vector<std::string>> pickRequiredSkills(
+      const RequiredSkillRequest& request) override {
+    log.push_back({Exchange::Picker, request.caption, MessageIcon::None});
+    requiredRequests.push_back(request);
+    return next(requiredPickAnswers, request.caption);
+  }
+  std::optional<int> pickPackage(const std::vector<SkillPackage>& packages, int points) override {
+    log.push_back({Exchange::Picker, "Pick Package", MessageIcon::None});
+    packageTables.push_back(packages);
+    pickerPoints.push_back(points);
+    return next(packageAnswers, "Pick Package");
+  }
+
   // The texts said so far, in order.
   std::vector<std::string> texts() const {
     std::vector<std::string> out;
@@ -67,6 +96,15 @@ class FakePrompter : public Prompter {
     return out;
   }
   void clear() { log.clear(); }
+
+ private:
+  template <typename T>
+  static T next(std::deque<T>& answers, const std::string& what) {
+    if (answers.empty()) throw std::logic_error("unexpected picker: " + what);
+    T a = std::move(answers.front());
+    answers.pop_front();
+    return a;
+  }
 };
 
 }  // namespace dk::test

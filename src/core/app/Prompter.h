@@ -6,6 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "skills/PackageFile.h"
+#include "skills/SpecialityChoice.h"
+#include "skills/SpecialityFile.h"
+
 namespace dk {
 
 enum class MessageIcon { None, Information, Question, Critical };
@@ -29,6 +33,21 @@ class Prompter {
   // "Which Skill?": one of the given skill names, in their order. nullopt when the dialog is
   // closed without a choice.
   virtual std::optional<std::string> pickSkill(const std::vector<std::string>& skillNames) = 0;
+
+  // "Pick Skill Packages" over the specialities read, for a warrior with poolEntries unspent
+  // skill points. nullopt when the player cancels or closes it.
+  virtual std::optional<SpecialityChoice> pickSpeciality(
+      const std::vector<Speciality>& specialities, int poolEntries) = 0;
+
+  // "Pick Skills": the names chosen from one speciality's required skills, top to bottom.
+  // nullopt when it is closed without "Ok".
+  virtual std::optional<std::vector<std::string>> pickRequiredSkills(
+      const RequiredSkillRequest& request) = 0;
+
+  // "Pick Package" over the packages read, for a warrior with that many skill points to spend:
+  // the row (from 1) of the package taken, nullopt when cancelled or closed.
+  virtual std::optional<int> pickPackage(const std::vector<SkillPackage>& packages,
+                                         int points) = 0;
 };
 
 }  // namespace dk

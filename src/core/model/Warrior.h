@@ -153,6 +153,9 @@ struct Warrior {
   std::string selectedSkillClan;
   int skillsClanSortColumn = -1;
   std::string currentActivity;
+  // The Inner Sphere pool entry last clicked (from 0; -1 for none): while a speciality is
+  // picked, the level choice to hand out next. Not stored.
+  int selectedLevelChoiceIS = -1;
 
   // --- Advantages
   std::string advantagePoints = "0";

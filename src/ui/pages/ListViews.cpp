@@ -21,6 +21,11 @@ QTreeWidget* makeListView(QWidget* parent, const char* objectName, const QString
 }
 
 void fillPool(QListWidget* list, const std::vector<std::int16_t>& pool) {
+  // Rebuilt only when it changed, so a click on an entry never pulls it from under the mouse.
+  bool same = list->count() == static_cast<int>(pool.size());
+  for (int i = 0; same && i < list->count(); ++i)
+    same = list->item(i)->text() == QString::number(pool[static_cast<std::size_t>(i)]);
+  if (same) return;
   const QSignalBlocker block(list);
   list->clear();
   for (auto entry : pool) list->addItem(QString::number(entry));

@@ -8,6 +8,8 @@
 #include <algorithm>
 
 #include "skills/ClanPackages.h"
+#include "skills/SkillPackages.h"
+#include "skills/SpecialityPicking.h"
 #include "ui/pages/ListViews.h"
 
 namespace dk::ui {
@@ -199,17 +201,42 @@ void SkillsPage::connectArea(Area& area, SkillArea which) {
   connect(area.catalogue, &QTreeWidget::itemDoubleClicked, this,
           [this, which, name](QTreeWidgetItem* item) {
             const std::string skill = name(item);
-            owner_.applyRule([&](RuleContext& ctx) { doubleClickSkillList(ctx, which, skill); });
+            owner_.applyRule([&](RuleContext& ctx) {
+              if (which == SkillArea::InnerSphere)
+                doubleClickSkillListIS(ctx, skill);
+              else
+                doubleClickSkillList(ctx, which, skill);
+            });
           });
   connect(area.owned, &QTreeWidget::itemDoubleClicked, this,
           [this, which, name](QTreeWidgetItem* item) {
             const std::string skill = name(item);
             owner_.applyRule([&](RuleContext& ctx) { doubleClickOwnedSkill(ctx, which, skill); });
           });
-  connect(area.pool, &QListWidget::itemClicked, this,
-          [this, which] { owner_.apply([&] { clickSkillPool(warrior(), which); }); });
+  if (which == SkillArea::InnerSphere) {
+    // While a speciality is picked the Inner Sphere pool holds level choices: the entry
+    // clicked (or reached with the keyboard) is the one handed out next.
+    const auto choose = [this](int row) {
+      owner_.apply([&] { clickSkillPoolIS(warrior(), row); });
+    };
+    connect(area.pool, &QListWidget::itemClicked, this,
+            [choose, pool = area.pool](QListWidgetItem* item) { choose(pool->row(item)); });
+    connect(area.pool, &QListWidget::itemSelectionChanged, this,
+            [choose, pool = area.pool] {
+              const auto selected = pool->selectedItems();
+              if (!selected.isEmpty()) choose(pool->row(selected.front()));
+            });
+  } else {
+    connect(area.pool, &QListWidget::itemClicked, this,
+            [this, which] { owner_.apply([&] { clickSkillPool(warrior(), which); }); });
+  }
   connect(area.addPoint, &QPushButton::clicked, this, [this, which] {
-    owner_.applyRule([&](RuleContext& ctx) { addSkillPoint(ctx, which); });
+    owner_.applyRule([&](RuleContext& ctx) {
+      if (which == SkillArea::InnerSphere)
+        addSkillPointIS(ctx);
+      else
+        addSkillPoint(ctx, which);
+    });
   });
   connect(area.removePoint, &QPushButton::clicked, this, [this, which] {
     owner_.applyRule([&](RuleContext& ctx) { removeSkillPoint(ctx, which); });
@@ -223,6 +250,27 @@ void SkillsPage::refreshArea(Area& area, SkillArea which) {
   if (which == SkillArea::Clan) sortRows(owned, w.skillsClanSortColumn);
   showRows(area.owned, owned, ownedSkillSelection(w, which));
   fillPool(area.pool, skillPool(w, which));
+  if (which == SkillArea::InnerSphere) {
+    const QSignalBlocker block(area.pool);
+    if (w.selectedLevelChoiceIS < 0) area.pool->clearSelection();
+    area.pool->setCurrentRow(w.selectedLevelChoiceIS);
+  }
+}
+
+void SkillsPage::pickMos() {
+  owner_.applyRule([](RuleContext& ctx) { pickMOS(ctx); });
+}
+
+void SkillsPage::deleteMos() {
+  owner_.applyRule([](RuleContext& ctx) { deleteMOS(ctx); });
+}
+
+void SkillsPage::addInnerSpherePackage() {
+  owner_.applyRule([](RuleContext& ctx) { addPackage(ctx); });
+}
+
+void SkillsPage::deleteInnerSpherePackage() {
+  owner_.applyRule([](RuleContext& ctx) { delPackage(ctx); });
 }
 
 void SkillsPage::refresh() {

@@ -49,12 +49,11 @@ class SkillsPage : public WarriorPage {
   void connectArea(Area& area, SkillArea which);
   void refreshArea(Area& area, SkillArea which);
 
-  // Pick MOS, Delete MOS, Add Package and Del Package of the Inner Sphere area: the speciality
-  // and skill package commands take them over.
-  void pickMos() {}
-  void deleteMos() {}
-  void addInnerSpherePackage() {}
-  void deleteInnerSpherePackage() {}
+  // Pick MOS, Delete MOS, Add Package and Del Package of the Inner Sphere area.
+  void pickMos();
+  void deleteMos();
+  void addInnerSpherePackage();
+  void deleteInnerSpherePackage();
 
   QStackedWidget* areas_ = nullptr;
   Area innerSphere_;

@@ -1,0 +1,46 @@
+#pragma once
+// The ready-made skill packages an Inner Sphere warrior can buy, read from "ispack.dat". One
+// record: "Start <name>", the cost in skill points, then pairs of skill name and level, and
+// "End" where a skill name would stand. Items between records are passed over.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "files/DataItems.h"
+#include "skills/SpecialityFile.h"
+
+namespace dk {
+
+inline constexpr char kPackageFileName[] = "ispack.dat";
+inline constexpr std::size_t kMaxPackages = 51;
+inline constexpr std::size_t kMaxPackageSkills = 51;
+
+struct SkillPackageEntry {
+  std::string name;
+  std::string level;  // whole number text, 1 or more
+  bool operator==(const SkillPackageEntry&) const = default;
+};
+
+struct SkillPackage {
+  std::string name;
+  std::int16_t cost = 0;
+  std::vector<SkillPackageEntry> skills;
+  bool operator==(const SkillPackage&) const = default;
+};
+
+struct PackageTable {
+  std::vector<SkillPackage> packages;
+  // The one message for the player when the file is missing or damaged; the table is then
+  // empty.
+  std::string problem;
+};
+
+// The table from the items of the file (read with one item more than the limit).
+PackageTable parsePackages(const std::vector<DataItem>& items);
+
+// Reads the file at path; reread each time the package dialog opens.
+PackageTable loadPackages(const std::string& path = kPackageFileName);
+
+}  // namespace dk

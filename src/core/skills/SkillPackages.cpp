@@ -1,0 +1,54 @@
+#include "skills/SkillPackages.h"
+
+#include <algorithm>
+
+#include "skills/SkillAreas.h"
+#include "util/Numeric.h"
+
+namespace dk {
+
+void addPackage(RuleContext& ctx, const std::string& path) {
+  Warrior& w = ctx.warrior;
+  // The stage says "dialog open" only while it is; a cancel puts back what was there, so that
+  // "Add Pt -->" keeps working.
+  const std::int16_t stageBefore = w.skillStage;
+  w.skillStage = kSkillStagePackageDialog;
+  const PackageTable table = loadPackages(path);
+  if (!table.problem.empty()) ctx.prompter.showMessage(table.problem, MessageIcon::Information);
+  const int points = static_cast<int>(std::min(w.skillPoolIS.size(), kMaxPoolEntries));
+  const std::optional<int> row = ctx.prompter.pickPackage(table.packages, points);
+  if (!row || *row < 1 || static_cast<std::size_t>(*row) > table.packages.size()) {
+    w.skillStage = stageBefore;
+    return;
+  }
+  const SkillPackage& package = table.packages[static_cast<std::size_t>(*row - 1)];
+  w.skillsIS.clear();
+  w.selectedSkillIS.clear();
+  chargeSkillPoints(w.skillPoolIS, package.cost);
+  for (const SkillPackageEntry& skill : package.skills)
+    w.skillsIS.push_back({skill.name, skill.level, ""});
+  w.packageIndex = static_cast<std::int16_t>(*row);
+  w.skillButtons[kPickMOSFOS] = false;
+  w.skillButtons[kAddPackage] = false;
+  w.skillButtons[kDelPackage] = true;
+  w.skillStage = kSkillStagePackageApplied;
+  UpdateSkillRolls(ctx);
+}
+
+void delPackage(RuleContext& ctx) {
+  Warrior& w = ctx.warrior;
+  if (!ctx.prompter.askYesNo(kDeletePackageQuestion, MessageIcon::Question)) return;
+  w.skillStage = kSkillStageNone;
+  w.packageIndex = 0;
+  w.skillButtons[kPickMOSFOS] = true;
+  w.skillButtons[kAddPackage] = true;
+  w.skillButtons[kDelPackage] = false;
+  w.skillsIS.clear();
+  w.selectedSkillIS.clear();
+  w.skillsBought = false;
+  w.skillPoolIS.clear();
+  refundSkillPoints(w.skillPoolIS, clampToInt16(integerPart(w.priorityGrant[kSkills])));
+  w.selectedLevelChoiceIS = -1;
+}
+
+}  // namespace dk

@@ -1,0 +1,24 @@
+#pragma once
+// Ready-made skill packages of the Inner Sphere area: "Add Package" sells one for its cost in
+// skill points, "Del Package" throws every Inner Sphere skill away and gives the points back.
+
+#include <string>
+
+#include "model/RuleContext.h"
+#include "skills/PackageFile.h"
+
+namespace dk {
+
+inline constexpr char kDeletePackageQuestion[] =
+    "Are you sure you wish to delete the current package?  All of your current skills will be "
+    "erased.";
+
+// "Add Package": reads the package file and opens "Pick Package" for the points the warrior
+// has unspent. A package taken replaces the Inner Sphere skills; a cancelled dialog leaves the
+// area exactly as it was.
+void addPackage(RuleContext& ctx, const std::string& path = kPackageFileName);
+
+// "Del Package": after a Yes, the area starts over with the whole skills pool.
+void delPackage(RuleContext& ctx);
+
+}  // namespace dk

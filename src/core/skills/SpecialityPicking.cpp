@@ -1,0 +1,211 @@
+#include "skills/SpecialityPicking.h"
+
+#include <algorithm>
+
+#include "model/Priorities.h"
+#include "skills/PackageTypes.h"
+#include "skills/SkillAreas.h"
+#include "util/Numeric.h"
+
+namespace dk {
+
+namespace {
+
+std::string bothNames(const Warrior& w) {
+  return w.mosName2.empty() ? w.mosName1 : w.mosName1 + " and " + w.mosName2;
+}
+
+// Fills the choice list with the names given, each once (the first stays), with the class the
+// shared catalogue gives it.
+void offerChoices(RuleContext& ctx, const std::vector<std::string>& names) {
+  Warrior& w = ctx.warrior;
+  w.skillListIS.clear();
+  w.selectedSkillListIS.clear();
+  for (const std::string& name : names) {
+    if (name.empty()) continue;
+    const bool offered = std::any_of(w.skillListIS.begin(), w.skillListIS.end(),
+                                     [&](const CatalogueRow& row) { return row.name == name; });
+    if (!offered)
+      w.skillListIS.push_back({name, GetSkillCharacteristic(ctx.app.skillCatalogue, name)});
+  }
+}
+
+template <std::size_t N>
+std::vector<std::string> withCommon(const std::vector<std::string>& names,
+                                    const std::array<const char*, N>& common) {
+  std::vector<std::string> all = names;
+  all.insert(all.end(), common.begin(), common.end());
+  return all;
+}
+
+template <std::size_t N>
+std::vector<std::string> filled(const std::array<std::string, N>& slots) {
+  std::vector<std::string> names;
+  for (const std::string& name : slots)
+    if (!name.empty()) names.push_back(name);
+  return names;
+}
+
+template <std::size_t N>
+void store(std::array<std::string, N>& slots, const std::vector<std::string>& names) {
+  slots.fill(std::string());
+  std::copy_n(names.begin(), std::min(names.size(), N), slots.begin());
+}
+
+// The points of the skills priority beyond the cost of the chosen package type: what the
+// player may still spend freely once the level choices are handed out.
+std::int64_t pointsBeyondPackage(const Warrior& w) {
+  const PackageType* type = findPackageType(w.packageName);
+  if (!type) return 0;
+  const std::int64_t grant = clampToInt16(integerPart(w.priorityGrant[kSkills]));
+  return std::max<std::int64_t>(0, grant - type->cost);
+}
+
+void freePurchase(RuleContext& ctx, const TrainingFiles& files) {
+  Warrior& w = ctx.warrior;
+  loadSkills(ctx, files.skills, false);
+  w.currentActivity = kPickingAdditionalSkills;
+  w.skillStage = kSkillStageFree;
+  w.selectedLevelChoiceIS = -1;
+}
+
+}  // namespace
+
+void pickMOS(RuleContext& ctx, const TrainingFiles& files) {
+  Warrior& w = ctx.warrior;
+  const SpecialityTable table = loadSpecialities(files.specialities);
+  if (!table.problem.empty()) ctx.prompter.showMessage(table.problem, MessageIcon::Information);
+  const auto choice = ctx.prompter.pickSpeciality(
+      table.specialities, static_cast<int>(std::min(w.skillPoolIS.size(), kMaxPoolEntries)));
+  if (!choice) return;
+  const PackageType* type = findPackageType(choice->packageName);
+  if (!type) return;
+
+  w.mosName1 = choice->name1;
+  w.mosIndex1 = choice->index1;
+  w.mosName2 = choice->name2;
+  w.mosIndex2 = choice->index2;
+  w.mosConfirmed = 1;
+  w.packageName = choice->packageName;
+  store(w.requiredSkills, choice->requiredSkills);
+  store(w.electiveSkills, choice->electiveSkills);
+  w.electivesAnnounced = false;
+  w.skillStage = kSkillStagePickingMos;
+
+  w.skillButtons[kPickMOSFOS] = false;
+  w.skillButtons[kAddPackage] = false;
+  w.skillButtons[kDelPackage] = false;
+  w.skillButtons[kChangeMOS] = true;
+  w.skillsIS.clear();
+  w.selectedSkillIS.clear();
+  w.skillsBought = false;
+  offerChoices(ctx, withCommon(filled(w.requiredSkills), kCommonRequiredSkills));
+  w.currentActivity = "Picking required skills for " + bothNames(w);
+  w.skillPoolIS.assign(type->levels.begin(), type->levels.end());
+  w.selectedLevelChoiceIS = -1;
+  UpdateSkillRolls(ctx);
+}
+
+void AddSkillMOS(RuleContext& ctx, const std::string& name, int level) {
+  Warrior& w = ctx.warrior;
+  SkillEntry* skill = findOwnedSkill(w.skillsIS, name);
+  if (skill) {
+    skill->level = toText(clampToInt16(std::int64_t{skillLevel(*skill)} + level));
+  } else {
+    w.skillsIS.push_back({name, toText(clampToInt16(level)), ""});
+    skill = &w.skillsIS.back();
+  }
+  updateSkillRoll(*skill, w, ctx.app.skillCatalogue);
+}
+
+void addSkillPointIS(RuleContext& ctx, const TrainingFiles& files) {
+  Warrior& w = ctx.warrior;
+  if (w.skillStage != kSkillStagePickingMos) {
+    addSkillPoint(ctx, SkillArea::InnerSphere);
+    return;
+  }
+  const int row = w.selectedLevelChoiceIS;
+  if (row < 0 || static_cast<std::size_t>(row) >= w.skillPoolIS.size()) {
+    ctx.prompter.showMessage(kSelectLevelChoice, MessageIcon::Information);
+    return;
+  }
+  const auto choice = std::find_if(w.skillListIS.begin(), w.skillListIS.end(),
+                                   [&](const CatalogueRow& r) {
+                                     return r.name == w.selectedSkillListIS;
+                                   });
+  if (w.selectedSkillListIS.empty() || choice == w.skillListIS.end()) {
+    ctx.prompter.showMessage(kSelectChoiceSkill, MessageIcon::Information);
+    return;
+  }
+  AddSkillMOS(ctx, choice->name, w.skillPoolIS[static_cast<std::size_t>(row)]);
+  w.skillPoolIS.erase(w.skillPoolIS.begin() + row);
+  w.skillListIS.erase(choice);
+  w.selectedSkillListIS.clear();
+  w.selectedLevelChoiceIS = -1;
+
+  if (w.skillListIS.empty() && !w.electivesAnnounced) {
+    offerChoices(ctx, withCommon(filled(w.electiveSkills), kCommonElectives));
+    w.currentActivity = "Picking electives for " + bothNames(w);
+    w.electivesAnnounced = true;
+  } else if (w.skillListIS.empty()) {
+    // Every elective has its level: the unused choices count by their value, as single points,
+    // and the points beyond the package's cost join them.
+    const std::int64_t unused = skillPoolTotal(w.skillPoolIS);
+    w.skillPoolIS.clear();
+    refundSkillPoints(w.skillPoolIS, unused + pointsBeyondPackage(w));
+    freePurchase(ctx, files);
+  }
+  if (w.skillPoolIS.empty() && w.skillStage == kSkillStagePickingMos) {
+    // The level choices ran out first: the rest of the choices go unused.
+    refundSkillPoints(w.skillPoolIS, pointsBeyondPackage(w));
+    freePurchase(ctx, files);
+  }
+}
+
+void doubleClickSkillListIS(RuleContext& ctx, const std::string& name,
+                            const TrainingFiles& files) {
+  clickSkillList(ctx.warrior, SkillArea::InnerSphere, name);
+  addSkillPointIS(ctx, files);
+}
+
+void clickSkillPoolIS(Warrior& w, int row) {
+  w.selectedLevelChoiceIS =
+      row >= 0 && static_cast<std::size_t>(row) < w.skillPoolIS.size() ? row : -1;
+  clickSkillPool(w, SkillArea::InnerSphere);
+}
+
+void deleteMOS(RuleContext& ctx, const TrainingFiles& files) {
+  Warrior& w = ctx.warrior;
+  if (!ctx.prompter.askYesNo(kDeleteMOSQuestion, MessageIcon::Question)) return;
+  w.skillStage = kSkillStageNone;
+  w.mosName1.clear();
+  w.mosName2.clear();
+  w.mosIndex1 = 0;
+  w.mosIndex2 = 0;
+  w.packageIndex = 0;
+  w.electivesAnnounced = false;
+  w.skillButtons[kPickMOSFOS] = true;
+  w.skillButtons[kAddPackage] = true;
+  w.skillButtons[kChangeMOS] = false;
+  w.skillsIS.clear();
+  w.selectedSkillIS.clear();
+  w.skillsBought = false;
+  w.skillPoolIS.clear();
+  refundSkillPoints(w.skillPoolIS, clampToInt16(integerPart(w.priorityGrant[kSkills])));
+  w.selectedLevelChoiceIS = -1;
+  w.currentActivity.clear();
+  loadSkills(ctx, files.skills, false);
+}
+
+void settleOpenedSkillStage(Warrior& w) {
+  if (w.skillStage == kSkillStagePickingMos) {
+    w.skillStage = kSkillStageFree;
+    w.currentActivity = kPickingAdditionalSkills;
+  } else if (w.skillStage == kSkillStagePackageDialog) {
+    w.skillStage = kSkillStageNone;
+  }
+  w.electivesAnnounced = false;
+  w.selectedLevelChoiceIS = -1;
+}
+
+}  // namespace dk

@@ -1,0 +1,67 @@
+#pragma once
+// Training through occupational specialities in the Inner Sphere skill area: "Pick MOS" takes
+// one or two specialities and a package type; the level choices of that type then go to the
+// required skills, then to the electives, and what is left becomes free points. "Delete MOS"
+// starts the area over.
+//
+// While picking (skillStage 3) the Inner Sphere catalogue list is the choice list and the pool
+// holds the level choices; the player clicks a level first and a skill second.
+
+#include <array>
+#include <string>
+
+#include "model/RuleContext.h"
+#include "skills/SkillCatalogue.h"
+#include "skills/SpecialityFile.h"
+
+namespace dk {
+
+inline constexpr char kSelectLevelChoice[] =
+    "You must select the skill number in order to do this.";
+inline constexpr char kSelectChoiceSkill[] = "You must select the skill in order to do this.";
+inline constexpr char kDeleteMOSQuestion[] =
+    "Are you sure you wish to delete the current MOS?  All of your current skills will be "
+    "erased.";
+inline constexpr char kPickingAdditionalSkills[] = "Picking any additional skills";
+
+// Offered in every required phase, and in every elective phase after the specialities' own.
+inline constexpr std::array<const char*, 2> kCommonRequiredSkills{"Medtech", "Small Arms"};
+inline constexpr std::array<const char*, 6> kCommonElectives{
+    "Bureaucracy", "Blade", "Leadership", "Support Weapons", "Survival", "Unarmed Combat"};
+
+// Where the data files are found; the program reads them by bare name in its own folder.
+struct TrainingFiles {
+  std::string specialities = kSpecialityFileName;
+  std::string skills = kSkillsFileName;
+};
+
+// "Pick MOS": reads the speciality file, opens "Pick Skill Packages" and, once the whole choice
+// is made, starts the required phase. A cancelled choice leaves the warrior as it was.
+void pickMOS(RuleContext& ctx, const TrainingFiles& files = {});
+
+// Gives an Inner Sphere skill levels without charging the pool: a new row, or more levels for
+// one the warrior owns.
+void AddSkillMOS(RuleContext& ctx, const std::string& name, int level);
+
+// "Add Pt -->" of the Inner Sphere area: hands out the selected level choice while picking,
+// otherwise buys one level (free purchase).
+void addSkillPointIS(RuleContext& ctx, const TrainingFiles& files = {});
+
+// A double click on a row of the Inner Sphere catalogue: selects it, then "Add Pt -->".
+void doubleClickSkillListIS(RuleContext& ctx, const std::string& name,
+                            const TrainingFiles& files = {});
+
+// A click on an entry of the Inner Sphere pool (row from 0): remembers the level choice and
+// forgets the catalogue selection.
+void clickSkillPoolIS(Warrior& w, int row);
+
+// "Delete MOS": after a Yes, every Inner Sphere skill goes and the area starts over.
+void deleteMOS(RuleContext& ctx, const TrainingFiles& files = {});
+
+// A warrior read from a file in the middle of picking: the file keeps neither the level choices
+// nor the choice list, so the picking cannot go on. The skills handed out stay, the area goes
+// on in free purchase ("Delete MOS" starts over), and a stage left by an open package dialog
+// goes back to the start.
+void settleOpenedSkillStage(Warrior& w);
+
+}  // namespace dk

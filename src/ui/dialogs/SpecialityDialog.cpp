@@ -1,0 +1,158 @@
+#include "ui/dialogs/SpecialityDialog.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "skills/PackageTypes.h"
+#include "ui/Placement.h"
+#include "ui/QtPrompter.h"
+
+namespace dk::ui {
+
+namespace {
+
+QListWidget* nameList(QWidget* parent, const char* objectName) {
+  auto* list = new QListWidget(parent);
+  list->setObjectName(objectName);
+  list->setMinimumSize(170, 150);
+  return list;
+}
+
+void fillNames(QListWidget* list, const std::vector<std::string>& names) {
+  const QSignalBlocker block(list);
+  list->clear();
+  for (const std::string& name : names) list->addItem(QString::fromStdString(name));
+}
+
+QPushButton* button(QWidget* parent, const char* text, const char* objectName) {
+  auto* b = new QPushButton(text, parent);
+  b->setObjectName(objectName);
+  b->setAutoDefault(false);
+  return b;
+}
+
+}  // namespace
+
+SpecialityDialog::SpecialityDialog(const std::vector<Speciality>& specialities, int poolEntries,
+                                   QWidget* parent)
+    : QDialog(parent), picker_(specialities, poolEntries) {
+  setObjectName("frmSkillPackage");
+  setWindowTitle("Pick Skill Packages");
+  setModal(true);
+
+  specialities_ = nameList(this, "lstMOSFOS");
+  for (const Speciality& s : picker_.specialities())
+    specialities_->addItem(QString::fromStdString(s.name));
+  requiredHeading_ = new QLabel("Required", this);
+  requiredHeading_->setObjectName("lblReq");
+  required_ = nameList(this, "lstReq");
+  electives_ = nameList(this, "lstElect");
+  add_ = button(this, "Add", "cmdAdd");
+  auto* remove = button(this, "Remove", "cmdRemove");
+
+  auto* offered = new QGridLayout;
+  offered->addWidget(new QLabel("MOS/FOS:", this), 0, 0);
+  offered->addWidget(requiredHeading_, 0, 1);
+  offered->addWidget(new QLabel("Electives", this), 0, 2);
+  offered->addWidget(specialities_, 1, 0);
+  offered->addWidget(required_, 1, 1);
+  offered->addWidget(electives_, 1, 2);
+  auto* addRemove = new QHBoxLayout;
+  addRemove->addWidget(add_);
+  addRemove->addWidget(remove);
+  addRemove->addStretch();
+  offered->addLayout(addRemove, 2, 0, 1, 3);
+
+  auto* current = new QGroupBox("Current Skills:", this);
+  gatheredRequired_ = nameList(current, "lstGReq");
+  gatheredElectives_ = nameList(current, "lstGElect");
+  auto* gathered = new QGridLayout(current);
+  gathered->addWidget(new QLabel("Required", current), 0, 0);
+  gathered->addWidget(new QLabel("Electives", current), 0, 1);
+  gathered->addWidget(gatheredRequired_, 1, 0);
+  gathered->addWidget(gatheredElectives_, 1, 1);
+
+  packageType_ = new QComboBox(this);
+  packageType_->setObjectName("cboPackage");
+  for (const PackageType& type : packageTypes())
+    packageType_->addItem(QString::fromUtf8(type.name.data(), static_cast<int>(type.name.size())));
+  packageType_->setPlaceholderText("(choose one)");
+  packageType_->setCurrentIndex(-1);
+  auto* ok = button(this, "Ok", "cmdOk");
+  auto* cancel = button(this, "Cancel", "cmdCancel");
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(new QLabel("Package Type:", this));
+  bottom->addWidget(packageType_);
+  bottom->addStretch(1);
+  bottom->addWidget(ok);
+  bottom->addWidget(cancel);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(12, 12, 12, 12);
+  layout->addLayout(offered, 1);
+  layout->addWidget(current, 1);
+  layout->addLayout(bottom);
+
+  // The row the player selected; the row a list makes current when it gains the focus is not
+  // a choice.
+  connect(specialities_, &QListWidget::itemSelectionChanged, this, [this] {
+    const auto selected = specialities_->selectedItems();
+    picker_.select(selected.isEmpty() ? -1 : specialities_->row(selected.front()));
+    refresh();
+  });
+  connect(packageType_, &QComboBox::currentIndexChanged, this,
+          [this](int index) { picker_.choosePackageType(index); });
+  connect(add_, &QPushButton::clicked, this, [this] {
+    QtPrompter prompter(this);
+    picker_.add(prompter);
+    refresh();
+  });
+  connect(remove, &QPushButton::clicked, this, [this] {
+    QtPrompter prompter(this);
+    picker_.remove(prompter);
+    refresh();
+  });
+  connect(ok, &QPushButton::clicked, this, &SpecialityDialog::confirm);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+  refresh();
+  adjustSize();
+  centerOnScreen(this);
+}
+
+void SpecialityDialog::refresh() {
+  const int row = picker_.selected();
+  if (row >= 0) {
+    const Speciality& s = picker_.specialities()[static_cast<std::size_t>(row)];
+    requiredHeading_->setText(QString::fromStdString(requiredHeading(s)));
+    fillNames(required_, s.required);
+    fillNames(electives_, s.electives);
+  } else {
+    requiredHeading_->setText("Required");
+    fillNames(required_, {});
+    fillNames(electives_, {});
+  }
+  fillNames(gatheredRequired_, picker_.gatheredRequired());
+  fillNames(gatheredElectives_, picker_.gatheredElectives());
+  add_->setEnabled(picker_.addEnabled());
+}
+
+void SpecialityDialog::confirm() {
+  QtPrompter prompter(this);
+  switch (picker_.ok(prompter)) {
+    case SpecialityPicker::Outcome::Confirmed:
+      choice_ = picker_.choice();
+      accept();
+      break;
+    case SpecialityPicker::Outcome::Cancelled:
+      reject();
+      break;
+    case SpecialityPicker::Outcome::Refused:
+      break;
+  }
+}
+
+}  // namespace dk::ui

@@ -1,0 +1,275 @@
+// Training through specialities and skill packages in the Inner Sphere area: the required and
+// elective phases, the switch to free purchase with its points, Delete MOS, Add and Del Package.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "FakePrompter.h"
+#include "skills/SkillAreas.h"
+#include "skills/SkillPackages.h"
+#include "skills/SpecialityPicking.h"
+
+using namespace dk;
+using dk::test::FakePrompter;
+
+namespace {
+using Texts = std::vector<std::string>;
+using Names = std::vector<std::string>;
+using Levels = std::vector<std::int16_t>;
+using Buttons = std::array<bool, kSkillButtonCount>;
+
+// Each test writes its own files: ctest runs the tests side by side.
+std::string writeFile(const std::string& name, const std::string& text) {
+  const std::string path = ::testing::TempDir() + "/" +
+                           ::testing::UnitTest::GetInstance()->current_test_info()->name() +
+                           "-" + name;
+  std::ofstream(path, std::ios::binary) << text;
+  return path;
+}
+
+struct PickingTest : ::testing::Test {
+  Warrior w;
+  AppState app;
+  FakePrompter prompter;
+  RuleContext ctx{w, app, prompter};
+  TrainingFiles files{writeFile("ismosfos.dat", ""),
+                      writeFile("skills.dat",
+                                "Blade,A\nGunnery/BattleMech,P\nLeadership,S\nMedtech,M\n"
+                                "Small Arms,P\nTactics,M\nSurvival,M\nNavigation/Planetary,M\n")};
+
+  PickingTest() {
+    loadSkills(ctx, files.skills);
+    w.priorityGrant[kSkills] = "16";
+    w.skillPoolIS.assign(16, 1);
+  }
+
+  Names choices() const {
+    Names names;
+    for (const CatalogueRow& row : w.skillListIS) names.push_back(row.name);
+    return names;
+  }
+  // The player clicks a level choice first, then the skill.
+  void give(int poolRow, const std::string& skill) {
+    clickSkillPoolIS(w, poolRow);
+    clickSkillList(w, SkillArea::InnerSphere, skill);
+    addSkillPointIS(ctx, files);
+  }
+  void pick(SpecialityChoice choice) {
+    prompter.specialityAnswers.push_back(std::move(choice));
+    pickMOS(ctx, files);
+  }
+};
+
+const SpecialityChoice kMechWarrior{"MechWarrior", 1, "", 0, "Basic Academy Package",
+                                    {"Gunnery/BattleMech", "Small Arms"}, {"Tactics", "Blade"}};
+}  // namespace
+
+TEST_F(PickingTest, AWholeSpecialityFromRequiredSkillsToFreePoints) {
+  w.skillsIS = {{"Blade", "1", "15"}};  // thrown away by the choice
+  pick(kMechWarrior);
+  EXPECT_EQ(prompter.pickerPoints, std::vector<int>{16});
+  EXPECT_EQ(w.skillStage, kSkillStagePickingMos);
+  EXPECT_EQ(w.mosConfirmed, 1);
+  EXPECT_EQ(w.requiredSkills[1], "Small Arms");
+  EXPECT_EQ(w.requiredSkills[2], "");
+  EXPECT_EQ(w.skillButtons, (Buttons{true, false, false, true, true, false}));
+  EXPECT_TRUE(w.skillsIS.empty());
+  EXPECT_EQ(w.currentActivity, "Picking required skills for MechWarrior");
+  // "Small Arms" is offered once; every choice shows its class.
+  EXPECT_EQ(choices(), (Names{"Gunnery/BattleMech", "Small Arms", "Medtech"}));
+  EXPECT_EQ(w.skillListIS[2].shown, "Mental");
+  EXPECT_EQ(w.skillPoolIS, (Levels{2, 2, 2, 1, 1, 1}));
+
+  // A level first, then a skill; a click on the pool forgets the skill.
+  addSkillPointIS(ctx, files);
+  clickSkillList(w, SkillArea::InnerSphere, "Medtech");
+  addSkillPointIS(ctx, files);
+  clickSkillPoolIS(w, 0);
+  addSkillPointIS(ctx, files);
+  EXPECT_EQ(prompter.texts(), (Texts{"Pick Skill Packages", kSelectLevelChoice,
+                                     kSelectLevelChoice, kSelectChoiceSkill}));
+
+  give(0, "Gunnery/BattleMech");
+  give(0, "Small Arms");
+  give(3, "Medtech");  // a 1
+  EXPECT_EQ(w.skillsIS, (std::vector<SkillEntry>{{"Gunnery/BattleMech", "2", "14"},
+                                                 {"Small Arms", "2", "14"},
+                                                 {"Medtech", "1", "15"}}));
+  EXPECT_EQ(w.skillPoolIS, (Levels{2, 1, 1}));
+  EXPECT_TRUE(w.electivesAnnounced);
+  EXPECT_EQ(w.currentActivity, "Picking electives for MechWarrior");
+  EXPECT_EQ(choices(), (Names{"Tactics", "Blade", "Bureaucracy", "Leadership", "Support Weapons",
+                              "Survival", "Unarmed Combat"}));
+
+  // An elective may raise a required skill's level only if offered; Blade is new here.
+  give(0, "Blade");
+  give(0, "Tactics");
+  EXPECT_EQ(w.skillStage, kSkillStagePickingMos);
+  give(0, "Survival");
+  // The level choices ran out with electives left: 16 - 9 free points.
+  EXPECT_EQ(w.skillStage, kSkillStageFree);
+  EXPECT_EQ(w.skillPoolIS, Levels(7, 1));
+  EXPECT_EQ(w.currentActivity, kPickingAdditionalSkills);
+  EXPECT_EQ(w.skillListIS.size(), 8u);  // the whole catalogue again
+  EXPECT_EQ(w.skillsIS.size(), 6u);
+  EXPECT_FALSE(w.skillsBought);
+
+  // Free purchase from here on: raising Blade from 2 costs 3.
+  clickSkillList(w, SkillArea::InnerSphere, "Blade");
+  addSkillPointIS(ctx, files);
+  EXPECT_EQ(findOwnedSkill(w.skillsIS, "Blade")->level, "3");
+  EXPECT_EQ(w.skillPoolIS.size(), 4u);
+}
+
+TEST_F(PickingTest, TheLastElectiveTurnsUnusedChoicesIntoSinglePoints) {
+  w.skillStage = kSkillStagePickingMos;
+  w.packageName = "Basic Academy Package";
+  w.electivesAnnounced = true;
+  w.skillListIS = {{"Survival", "Mental"}};
+  w.skillPoolIS = {2, 1};
+  give(1, "Survival");
+  EXPECT_EQ(w.skillPoolIS, Levels(2 + 7, 1));
+  EXPECT_EQ(w.skillStage, kSkillStageFree);
+  EXPECT_EQ(w.currentActivity, kPickingAdditionalSkills);
+  EXPECT_EQ(w.skillsIS, (std::vector<SkillEntry>{{"Survival", "1", "15"}}));
+}
+
+TEST_F(PickingTest, TwoSpecialitiesAreNamedTogetherAndTheirSkillsOfferedOnce) {
+  SpecialityChoice both{"MechWarrior", 1, "Scout", 3, "Basic University Package",
+                        {"Gunnery/BattleMech", "Medtech", "Tactics", "Gunnery/BattleMech"},
+                        {"Navigation/Planetary", "Tactics", "Navigation/Planetary", "Blade"}};
+  pick(both);
+  EXPECT_EQ(w.currentActivity, "Picking required skills for MechWarrior and Scout");
+  EXPECT_EQ(choices(), (Names{"Gunnery/BattleMech", "Medtech", "Tactics", "Small Arms"}));
+  EXPECT_EQ(w.skillPoolIS, (Levels{2, 2, 2, 2, 1, 1, 1, 1}));
+  for (const char* skill : {"Gunnery/BattleMech", "Medtech", "Tactics", "Small Arms"})
+    give(static_cast<int>(w.skillPoolIS.size()) - 1, skill);  // the 1s at the end
+  EXPECT_EQ(w.currentActivity, "Picking electives for MechWarrior and Scout");
+  EXPECT_EQ(choices(), (Names{"Navigation/Planetary", "Tactics", "Blade", "Bureaucracy",
+                              "Leadership", "Support Weapons", "Survival", "Unarmed Combat"}));
+  // A skill given again in the elective phase gains the levels.
+  give(0, "Tactics");
+  EXPECT_EQ(findOwnedSkill(w.skillsIS, "Tactics")->level, "3");
+}
+
+TEST_F(PickingTest, DeleteMOSAsksThenStartsOverAndANewPickGoesThroughBothPhases) {
+  pick(kMechWarrior);
+  give(0, "Gunnery/BattleMech");
+  give(0, "Small Arms");
+  give(0, "Medtech");
+  ASSERT_TRUE(w.electivesAnnounced);
+
+  prompter.clear();
+  prompter.yesNoAnswers = {false, true};
+  const auto before = w.skillsIS;
+  deleteMOS(ctx, files);
+  EXPECT_EQ(w.skillsIS, before);
+  deleteMOS(ctx, files);
+  ASSERT_EQ(prompter.log.size(), 2u);
+  EXPECT_EQ(prompter.log[0].text, kDeleteMOSQuestion);
+  EXPECT_EQ(prompter.log[0].icon, MessageIcon::Question);
+  EXPECT_EQ(w.skillStage, kSkillStageNone);
+  EXPECT_EQ(w.mosName1, "");
+  EXPECT_EQ(w.mosIndex1, 0);
+  EXPECT_FALSE(w.electivesAnnounced);
+  EXPECT_TRUE(w.skillsIS.empty());
+  EXPECT_EQ(w.skillPoolIS, Levels(16, 1));
+  EXPECT_EQ(w.skillListIS.size(), 8u);
+  EXPECT_EQ(w.skillButtons, (Buttons{true, true, true, true, false, false}));
+  EXPECT_EQ(w.currentActivity, "");
+
+  pick(kMechWarrior);
+  EXPECT_EQ(w.currentActivity, "Picking required skills for MechWarrior");
+  give(0, "Gunnery/BattleMech");
+  give(0, "Small Arms");
+  give(0, "Medtech");
+  EXPECT_EQ(w.currentActivity, "Picking electives for MechWarrior");
+}
+
+TEST_F(PickingTest, ACancelledOrUnreadableChoiceLeavesTheWarriorAsItWas) {
+  w.skillsIS = {{"Blade", "1", "15"}};
+  w.skillStage = kSkillStageFree;
+  files.specialities = ::testing::TempDir() + "/missing/ismosfos.dat";
+  prompter.specialityAnswers = {std::nullopt};
+  pickMOS(ctx, files);
+  ASSERT_EQ(prompter.log.size(), 2u);
+  EXPECT_EQ(prompter.log[0].text.rfind("The data file \"ismosfos.dat\" could not be read", 0), 0u);
+  EXPECT_EQ(prompter.log[1].text, "Pick Skill Packages");
+  EXPECT_TRUE(prompter.specialityTables.at(0).empty());  // nothing offered
+  EXPECT_EQ(w.skillsIS, (std::vector<SkillEntry>{{"Blade", "1", "15"}}));
+  EXPECT_EQ(w.skillStage, kSkillStageFree);
+  EXPECT_EQ(w.skillPoolIS, Levels(16, 1));
+  EXPECT_EQ(w.skillListIS.size(), 8u);
+  EXPECT_EQ(w.skillButtons, (Buttons{true, true, true, true, true, true}));
+}
+
+TEST_F(PickingTest, AWarriorOpenedWhilePickingGoesOnInFreePurchase) {
+  struct Case {
+    std::int16_t stored;
+    std::int16_t settled;
+    const char* activity;
+  };
+  for (const Case& c : {Case{3, 1, kPickingAdditionalSkills}, Case{2, 0, ""}, Case{4, 4, ""}}) {
+    Warrior opened;
+    opened.skillStage = c.stored;
+    settleOpenedSkillStage(opened);
+    EXPECT_EQ(opened.skillStage, c.settled);
+    EXPECT_EQ(opened.currentActivity, c.activity);
+  }
+}
+
+TEST_F(PickingTest, APackageCosting12LeavesFourOf16AndGoesAgainWithItsExtraLevels) {
+  const std::string path = writeFile(
+      "ispack.dat",
+      "Start Dockhand,9,Small Arms,1,End\n"
+      "Start Bodyguard,12,Blade,2,Small Arms,2,\"Leadership\",1,End\n");
+  prompter.packageAnswers = {2};
+  addPackage(ctx, path);
+  EXPECT_EQ(prompter.pickerPoints, std::vector<int>{16});
+  EXPECT_EQ(prompter.packageTables.at(0).size(), 2u);
+  EXPECT_EQ(w.skillPoolIS, Levels(4, 1));
+  EXPECT_EQ(w.skillsIS, (std::vector<SkillEntry>{{"Blade", "2", "14"},
+                                                 {"Small Arms", "2", "14"},
+                                                 {"Leadership", "1", "15"}}));
+  EXPECT_EQ(w.packageIndex, 2);
+  EXPECT_EQ(w.skillStage, kSkillStagePackageApplied);
+  EXPECT_EQ(w.skillButtons, (Buttons{true, false, false, true, true, true}));
+
+  clickSkillList(w, SkillArea::InnerSphere, "Blade");
+  addSkillPointIS(ctx, files);  // level 3 for 3 points
+  EXPECT_EQ(findOwnedSkill(w.skillsIS, "Blade")->level, "3");
+  EXPECT_EQ(w.skillPoolIS, Levels(1, 1));
+
+  prompter.clear();
+  prompter.yesNoAnswers = {false, true};
+  delPackage(ctx);
+  EXPECT_EQ(w.skillsIS.size(), 3u);
+  delPackage(ctx);
+  EXPECT_EQ(prompter.texts(), (Texts{kDeletePackageQuestion, kDeletePackageQuestion}));
+  EXPECT_TRUE(w.skillsIS.empty());
+  EXPECT_EQ(w.skillPoolIS, Levels(16, 1));
+  EXPECT_EQ(w.packageIndex, 0);
+  EXPECT_EQ(w.skillStage, kSkillStageNone);
+  EXPECT_FALSE(w.skillsBought);
+  // The level bought after the package closed "Delete MOS"; the package leaves it so.
+  EXPECT_EQ(w.skillButtons, (Buttons{true, true, true, true, false, false}));
+}
+
+TEST_F(PickingTest, ACancelledPackageDialogPutsTheStageBack) {
+  const std::string path = writeFile("ispack.dat", "Start Bodyguard,12,Blade,2,Blade,1,End\n");
+  w.skillStage = kSkillStageFree;
+  prompter.packageAnswers = {std::nullopt};
+  addPackage(ctx, path);
+  // The damaged file is named, and the dialog offers nothing from it.
+  ASSERT_EQ(prompter.log.size(), 2u);
+  EXPECT_EQ(prompter.log[0].text,
+            "The data file \"ispack.dat\" is damaged at line 1: \"Bodyguard\" names the skill "
+            "\"Blade\" twice.");
+  EXPECT_TRUE(prompter.packageTables.at(0).empty());
+  EXPECT_EQ(w.skillStage, kSkillStageFree);
+  EXPECT_EQ(w.skillPoolIS, Levels(16, 1));
+
+  clickSkillList(w, SkillArea::InnerSphere, "Blade");
+  addSkillPointIS(ctx, files);  // not stuck at stage 2
+  EXPECT_EQ(w.skillsIS.size(), 1u);
+}

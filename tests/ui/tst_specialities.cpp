@@ -1,0 +1,294 @@
+// Training through specialities and skill packages, driven through the real warrior window and
+// the real "Pick Skill Packages", "Pick Skills" and "Pick Package" dialogs.
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTreeWidget>
+
+#include "UiTestHelpers.h"
+#include "ui/QtPrompter.h"
+#include "ui/dialogs/PackageDialog.h"
+#include "ui/dialogs/RequiredSkillDialog.h"
+#include "ui/dialogs/SpecialityDialog.h"
+
+using namespace dk;
+using namespace dk::test;
+
+class SpecialitiesTest : public QObject {
+  Q_OBJECT
+
+  static void click(QWidget* w, const char* name) {
+    QTest::mouseClick(child<QAbstractButton>(w, name), Qt::LeftButton);
+  }
+  static bool enabled(QWidget* w, const char* name) {
+    return child<QAbstractButton>(w, name)->isEnabled();
+  }
+  static QString label(QWidget* w, const char* name) { return child<QLabel>(w, name)->text(); }
+  static QStringList texts(QListWidget* list) {
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+    return out;
+  }
+  static QStringList names(QTreeWidget* view) {
+    QStringList out;
+    for (int i = 0; i < view->topLevelItemCount(); ++i) out << view->topLevelItem(i)->text(0);
+    return out;
+  }
+  static QStringList rowTexts(QWidget* w, const char* list, const QString& name) {
+    const auto found = child<QTreeWidget>(w, list)->findItems(name, Qt::MatchExactly, 0);
+    if (found.isEmpty()) return {};
+    QStringList out;
+    for (int c = 0; c < found.front()->columnCount(); ++c) out << found.front()->text(c);
+    return out;
+  }
+  // Clicks an entry of a list box as a user would.
+  static void clickEntry(QListWidget* list, int row) {
+    QListWidgetItem* item = list->item(row);
+    QVERIFY(item);
+    list->scrollToItem(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+  }
+  static void clickEntry(QListWidget* list, const QString& text) {
+    const auto found = list->findItems(text, Qt::MatchExactly);
+    QVERIFY2(!found.isEmpty(), qPrintable(text));
+    clickEntry(list, list->row(found.front()));
+  }
+  static void clickRow(QWidget* w, const char* list, const QString& name) {
+    auto* view = child<QTreeWidget>(w, list);
+    const auto found = view->findItems(name, Qt::MatchExactly, 0);
+    QVERIFY2(!found.isEmpty(), qPrintable(name));
+    view->scrollToItem(found.front());
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                      view->visualItemRect(found.front()).center());
+  }
+  // A level choice first, then the skill, then "Add Pt -->".
+  static void give(QWidget* w, int poolRow, const QString& skill) {
+    clickEntry(child<QListWidget>(w, "lstPointsIS"), poolRow);
+    clickRow(w, "lvSkillLstIS", skill);
+    click(w, "cmdAddPtIS");
+  }
+  static bool centred(QWidget* dialog) {
+    const QPoint off = dialog->frameGeometry().center() - dialog->screen()->geometry().center();
+    return off.manhattanLength() <= 4;
+  }
+  static ui::WarriorWindow* innerSphereWarrior(ui::MainFrame& frame) {
+    auto* w = frame.newWarrior();
+    child<QScrollBar>(w, "vsPSkl")->setValue(2);  // 16 points
+    w->tabs()->setCurrentIndex(3);
+    return w;
+  }
+
+ private slots:
+  void initTestCase() { QVERIFY(kInDataFolder); }
+
+  void aWholeSpecialityFromPickMOSToDeleteMOS() {
+    ui::MainFrame frame;
+    frame.show();
+    auto* w = innerSphereWarrior(frame);
+
+    // "Pick Skill Packages": refusals in their order, then Field Medic through a
+    // Basic University Package.
+    QStringList seenInDialog, pickCaption;
+    QList<SeenBox> refusals;
+    bool pickerCentred = false, requiredCentred = false;
+    whenModal<ui::SpecialityDialog>([&](ui::SpecialityDialog* d) {
+      pickerCentred = centred(d);
+      seenInDialog << d->windowTitle();
+      auto* specialities = child<QListWidget>(d, "lstMOSFOS");
+      clickEntry(specialities, "Scout");
+      seenInDialog << label(d, "lblReq");
+      clickEntry(specialities, "Field Medic");
+      seenInDialog << label(d, "lblReq") << texts(child<QListWidget>(d, "lstReq"));
+      answerMessageBoxes({QMessageBox::Ok}, &refusals);
+      click(d, "cmdOk");  // no package type yet
+      click(d, "cmdAdd");
+      seenInDialog << texts(child<QListWidget>(d, "lstGReq"))
+                   << texts(child<QListWidget>(d, "lstGElect"));
+      child<QComboBox>(d, "cboPackage")->setCurrentIndex(3);  // Advanced University: 18
+      answerMessageBoxes({QMessageBox::Ok}, &refusals);
+      click(d, "cmdOk");
+      child<QComboBox>(d, "cboPackage")->setCurrentIndex(2);  // Basic University: 12
+
+      whenModal<ui::RequiredSkillDialog>([&](ui::RequiredSkillDialog* p) {
+        requiredCentred = centred(p);
+        pickCaption << p->windowTitle() << label(p, "lblCaption");
+        answerMessageBoxes({QMessageBox::Ok}, &refusals);
+        click(p, "cmdOk");  // nothing chosen
+        clickEntry(child<QListWidget>(p, "lstReq"), "Medicine/Surgery");
+        click(p, "cmdOk");
+        if (p->isVisible()) p->reject();
+      });
+      click(d, "cmdOk");
+      if (d->isVisible()) d->reject();
+    });
+    click(w, "cmdPickMOSFOS");
+
+    QVERIFY(pickerCentred);
+    QVERIFY(requiredCentred);
+    QCOMPARE(seenInDialog,
+             (QStringList{"Pick Skill Packages", "Required (2)", "Required (1)", "First Aid",
+                          "Medicine/Surgery", "Xenobiology", "First Aid", "Medicine/Surgery",
+                          "Xenobiology", "Driving/Ground Vehicle", "Instruction", "Investigation",
+                          "Swimming"}));
+    QCOMPARE(pickCaption, (QStringList{"Pick Skills", "Please pick the 1 skills for Field Medic."}));
+    QCOMPARE(refusals.size(), 3);
+    QCOMPARE(refusals[0].text, QString("Please pick a package type"));
+    QCOMPARE(refusals[1].text, QString("You don't have enough skill points to do this!"));
+    QCOMPARE(refusals[2].text, QString("You need to select atleast 1 skills!"));
+
+    // The required phase.
+    QCOMPARE(label(w, "lblCurr"), QString("Picking required skills for Field Medic"));
+    auto* choices = child<QTreeWidget>(w, "lvSkillLstIS");
+    QCOMPARE(names(choices), (QStringList{"Medicine/Surgery", "Medtech", "Small Arms"}));
+    QCOMPARE(rowTexts(w, "lvSkillLstIS", "Small Arms"), (QStringList{"Small Arms", "Physical"}));
+    QCOMPARE(texts(child<QListWidget>(w, "lstPointsIS")),
+             (QStringList{"2", "2", "2", "2", "1", "1", "1", "1"}));
+    QVERIFY(!enabled(w, "cmdPickMOSFOS"));
+    QVERIFY(!enabled(w, "cmdAddPackage"));
+    QVERIFY(!enabled(w, "cmdDelPackage"));
+    QVERIFY(enabled(w, "cmdChangeMOS"));
+
+    SeenBox seen;
+    answerMessageBox(QMessageBox::Ok, &seen);
+    click(w, "cmdAddPtIS");
+    QCOMPARE(seen.text, QString("You must select the skill number in order to do this."));
+    clickRow(w, "lvSkillLstIS", "Medtech");
+    clickEntry(child<QListWidget>(w, "lstPointsIS"), 0);  // forgets the skill
+    answerMessageBox(QMessageBox::Ok, &seen);
+    click(w, "cmdAddPtIS");
+    QCOMPARE(seen.text, QString("You must select the skill in order to do this."));
+
+    give(w, 0, "Medicine/Surgery");
+    give(w, 0, "Medtech");
+    give(w, 0, "Small Arms");
+    QCOMPARE(rowTexts(w, "lvSkillsIS", "Medtech"), (QStringList{"Medtech", "2", "14"}));
+
+    // The elective phase: the speciality's electives, then the six common ones.
+    QCOMPARE(label(w, "lblCurr"), QString("Picking electives for Field Medic"));
+    QCOMPARE(names(choices),
+             (QStringList{"Driving/Ground Vehicle", "Instruction", "Investigation", "Swimming",
+                          "Bureaucracy", "Blade", "Leadership", "Support Weapons", "Survival",
+                          "Unarmed Combat"}));
+    give(w, 0, "Investigation");
+    for (const char* skill : {"Swimming", "Blade", "Survival"}) give(w, 0, skill);
+    QCOMPARE(label(w, "lblCurr"), QString("Picking electives for Field Medic"));
+    give(w, 0, "Leadership");
+
+    // The level choices are used up: 16 - 12 free points and the whole catalogue again.
+    QCOMPARE(label(w, "lblCurr"), QString("Picking any additional skills"));
+    QCOMPARE(texts(child<QListWidget>(w, "lstPointsIS")), (QStringList{"1", "1", "1", "1"}));
+    QVERIFY(choices->topLevelItemCount() > 60);
+    QCOMPARE(child<QTreeWidget>(w, "lvSkillsIS")->topLevelItemCount(), 8);
+    QCOMPARE(rowTexts(w, "lvSkillsIS", "Investigation"), (QStringList{"Investigation", "2", "14"}));
+
+    // "Delete MOS" asks, and then the area starts over.
+    answerMessageBox(QMessageBox::Yes, &seen);
+    click(w, "cmdChangeMOS");
+    QCOMPARE(seen.text, QString("Are you sure you wish to delete the current MOS?  All of your "
+                                "current skills will be erased."));
+    QCOMPARE(seen.icon, QMessageBox::Question);
+    QCOMPARE(child<QTreeWidget>(w, "lvSkillsIS")->topLevelItemCount(), 0);
+    QCOMPARE(child<QListWidget>(w, "lstPointsIS")->count(), 16);
+    QVERIFY(enabled(w, "cmdPickMOSFOS"));
+    QVERIFY(enabled(w, "cmdAddPackage"));
+    QVERIFY(!enabled(w, "cmdChangeMOS"));
+    QCOMPARE(label(w, "lblCurr"), QString());
+  }
+
+  void aPackageTakenRaisedAndDeletedAndACancelThatChangesNothing() {
+    ui::MainFrame frame;
+    frame.show();
+    auto* w = innerSphereWarrior(frame);
+
+    // Cancel first: the area goes on buying single levels.
+    whenModal<ui::PackageDialog>([](ui::PackageDialog* d) { click(d, "cmdCancel"); });
+    click(w, "cmdAddPackage");
+    clickRow(w, "lvSkillLstIS", "Blade");
+    click(w, "cmdAddPtIS");
+    QCOMPARE(rowTexts(w, "lvSkillsIS", "Blade"), (QStringList{"Blade", "1", "15"}));
+    clickRow(w, "lvSkillsIS", "Blade");
+    click(w, "cmdRemPtIS");
+    answerMessageBox(QMessageBox::Ok);  // nothing left to select
+    click(w, "cmdRemPtIS");  // the empty list opens the package choices again
+    QVERIFY(enabled(w, "cmdAddPackage"));
+
+    QList<SeenBox> refusals;
+    QStringList shown;
+    bool dialogCentred = false;
+    whenModal<ui::PackageDialog>([&](ui::PackageDialog* d) {
+      dialogCentred = centred(d);
+      shown << d->windowTitle();
+      answerMessageBoxes({QMessageBox::Ok}, &refusals);
+      click(d, "cmdOk");
+      auto* packages = child<QListWidget>(d, "lstPack");
+      clickEntry(packages, "Officer Candidate School");
+      shown << child<QLineEdit>(d, "txtCost")->text();
+      answerMessageBoxes({QMessageBox::Ok}, &refusals);
+      click(d, "cmdOk");
+      clickEntry(packages, "Freight Hauler Crew");
+      auto* skills = child<QTreeWidget>(d, "lstPackSkl");
+      shown << skills->headerItem()->text(0) << skills->headerItem()->text(1)
+            << child<QLineEdit>(d, "txtCost")->text() << skills->topLevelItem(0)->text(0)
+            << skills->topLevelItem(0)->text(1);
+      click(d, "cmdOk");
+      if (d->isVisible()) d->reject();
+    });
+    click(w, "cmdAddPackage");
+    QVERIFY(dialogCentred);
+    QCOMPARE(shown, (QStringList{"Pick Package", "22", "Skill", "Level", "12",
+                                 "Piloting/Dropship", "2"}));
+    QCOMPARE(refusals.size(), 2);
+    QCOMPARE(refusals[0].text, QString("You must select a package!"));
+    QCOMPARE(refusals[1].text, QString("You don't have enough points to do that"));
+
+    QCOMPARE(child<QTreeWidget>(w, "lvSkillsIS")->topLevelItemCount(), 7);
+    QCOMPARE(rowTexts(w, "lvSkillsIS", "Merchant Dealing"),
+             (QStringList{"Merchant Dealing", "2", "14"}));
+    QCOMPARE(child<QListWidget>(w, "lstPointsIS")->count(), 4);
+    QVERIFY(!enabled(w, "cmdPickMOSFOS"));
+    QVERIFY(!enabled(w, "cmdAddPackage"));
+    QVERIFY(enabled(w, "cmdDelPackage"));
+
+    // A further level of a package skill costs its new level.
+    clickRow(w, "lvSkillLstIS", "Merchant Dealing");
+    click(w, "cmdAddPtIS");
+    QCOMPARE(rowTexts(w, "lvSkillsIS", "Merchant Dealing"),
+             (QStringList{"Merchant Dealing", "3", "13"}));
+    QCOMPARE(child<QListWidget>(w, "lstPointsIS")->count(), 1);
+
+    SeenBox seen;
+    answerMessageBox(QMessageBox::Yes, &seen);
+    click(w, "cmdDelPackage");
+    QCOMPARE(seen.text, QString("Are you sure you wish to delete the current package?  All of "
+                                "your current skills will be erased."));
+    QCOMPARE(child<QTreeWidget>(w, "lvSkillsIS")->topLevelItemCount(), 0);
+    QCOMPARE(child<QListWidget>(w, "lstPointsIS")->count(), 16);
+    QVERIFY(enabled(w, "cmdAddPackage"));
+    QVERIFY(enabled(w, "cmdPickMOSFOS"));
+    QVERIFY(!enabled(w, "cmdDelPackage"));
+  }
+
+  void aWarriorSavedWhilePickingOpensInFreePurchase() {
+    // The file keeps neither the level choices nor the choice list.
+    AppState app;
+    ui::QtPrompter prompter;
+    Warrior saved;
+    saved.skillStage = 3;
+    saved.mosName1 = "Scout";
+    saved.packageName = "Basic Academy Package";
+    saved.skillsIS = {{"Stealth", "2", "14"}};
+    ui::WarriorWindow w(app, prompter, saved);
+    QCOMPARE(w.warrior().skillStage, std::int16_t{1});
+    QCOMPARE(label(&w, "lblCurr"), QString("Picking any additional skills"));
+    QVERIFY(child<QTreeWidget>(&w, "lvSkillLstIS")->topLevelItemCount() > 60);
+    QCOMPARE(rowTexts(&w, "lvSkillsIS", "Stealth"), (QStringList{"Stealth", "2", "14"}));
+    QVERIFY(enabled(&w, "cmdChangeMOS"));
+  }
+};
+
+QTEST_MAIN(SpecialitiesTest)
+#include "tst_specialities.moc"
