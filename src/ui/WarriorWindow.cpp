@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "files/SaveFile.h"
+#include "gear/Money.h"
 #include "model/Priorities.h"
 #include "ui/FileChooser.h"
 #include "ui/Menus.h"
@@ -28,6 +29,12 @@ WarriorWindow::WarriorWindow(AppState& app, Prompter& prompter, Warrior warrior,
   // Locked boxes (the money) look like what they are: shown, not typed into.
   setStyleSheet("QLineEdit[readOnly=\"true\"] { background: palette(window); }");
 
+  // The catalogues are read afresh for every window, in a fixed order: the skills, then the
+  // weapons, then the equipment. A file that cannot be read is told once; the window opens.
+  loadGearCatalogues(app_, prompter_);
+  weaponCatalogue_ = app_.weaponCatalogue;
+  equipmentCatalogue_ = app_.equipmentCatalogue;
+
   tabs_ = new QTabWidget(this);
   tabs_->setObjectName("tabWarrior");
   tabs_->setUsesScrollButtons(true);
@@ -42,8 +49,8 @@ WarriorWindow::WarriorWindow(AppState& app, Prompter& prompter, Warrior warrior,
   add(new StatsPage(*this), "Stats");
   add(new SkillsPage(*this), "Skills");
   add(new AdvantagesPage(*this), "Advantages");
-  add(new GearPage(*this, true), "Weapons");
-  add(new GearPage(*this, false), "Equipment");
+  add(new GearPage(*this, GearKind::Weapons), "Weapons");
+  add(new GearPage(*this, GearKind::Equipment), "Equipment");
   add(new NotesPage(*this), "Notes");
   add(new PersonalPage(*this), "Personal Information");
 
@@ -110,7 +117,8 @@ void WarriorWindow::buildMenus() {
   gm->setObjectName("mnuGamemaster");
   auto* modify = gm->addMenu("&Modify");
   modify->setObjectName("mnuModify");
-  action(modify, "mnuModifyCBills", "Modify &C-Bills")->setEnabled(false);
+  connect(action(modify, "mnuModifyCBills", "Modify &C-Bills"), &QAction::triggered, this,
+          [this] { applyRule([](RuleContext& ctx) { modifyCBills(ctx); }); });
   connect(action(modify, "mnuModifyPriority", "Modify &Priority Points"), &QAction::triggered, this,
           [this] { applyRule([](RuleContext& ctx) { modifyPriorityPoints(ctx); }); });
 

@@ -4,10 +4,13 @@
 // handed to whatever needs it, so tests can build as many independent applications as they like.
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
 namespace dk {
+
+struct GearCatalogue;
 
 inline constexpr std::int16_t kSlotFree = -1;  // window-state flags: -1 true, 0 false
 inline constexpr std::int16_t kSlotInUse = 0;
@@ -40,6 +43,11 @@ class AppState {
   // the program starts (so a warrior opened before any New already has a sound budget), and
   // every New sets it back to 10.
   int priorityMaximum = kDefaultPriorityMaximum;
+
+  // The weapon and equipment catalogues, rebuilt each time a warrior window is created (weapons
+  // first). A window keeps the pair it was created with; unchanged contents are shared.
+  std::shared_ptr<const GearCatalogue> weaponCatalogue;
+  std::shared_ptr<const GearCatalogue> equipmentCatalogue;
 
  private:
   bool firstWindowPending_ = true;
