@@ -15,6 +15,9 @@ lock=/tmp/dk-build.lock
 declare -A seeds=(
   [fuzz_warrior_reader]="tests/fixtures/*.war"
   [fuzz_data_items]="data/*.dat"
+  [fuzz_weapons]="data/weapons.dat"
+  [fuzz_equipment]="data/equipt.dat"
+  [fuzz_planets]="data/planets.dat"
 )
 
 if [ "$#" -gt 0 ]; then chosen=("$@"); else mapfile -t chosen < <(printf '%s\n' "${!seeds[@]}" | sort); fi

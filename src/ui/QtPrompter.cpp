@@ -5,6 +5,9 @@
 #include <QMessageBox>
 
 #include "app/Version.h"
+#include "gear/Planets.h"
+#include "ui/Placement.h"
+#include "ui/dialogs/PlanetListDialog.h"
 
 namespace dk::ui {
 
@@ -62,6 +65,14 @@ std::optional<std::string> QtPrompter::askText(const std::string& prompt) {
   const QString answer = dialog.textValue();
   if (answer.isEmpty()) return std::nullopt;
   return answer.toStdString();
+}
+
+std::optional<std::string> QtPrompter::pickPlanet() {
+  // The planet file is read afresh each time the list opens.
+  PlanetListDialog dialog(*this, QString::fromLatin1(kPlanetsFile), owner());
+  centerOnScreen(&dialog);
+  dialog.exec();
+  return dialog.chosen();
 }
 
 }  // namespace dk::ui

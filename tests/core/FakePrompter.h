@@ -12,7 +12,7 @@
 namespace dk::test {
 
 struct Exchange {
-  enum Kind { Message, Question, Error, Input } kind;
+  enum Kind { Message, Question, Error, Input, PlanetPick } kind;
   std::string text;
   MessageIcon icon = MessageIcon::None;
 };
@@ -57,6 +57,16 @@ class FakePrompter : public Prompter {
     return out;
   }
   void clear() { log.clear(); }
+
+  // The planet list: answers queued in planetAnswers (nullopt: closed without a choice).
+  std::deque<std::optional<std::string>> planetAnswers;
+  std::optional<std::string> pickPlanet() override {
+    log.push_back({Exchange::PlanetPick, "Planet List", MessageIcon::None});
+    if (planetAnswers.empty()) throw std::logic_error("unexpected planet list");
+    auto a = planetAnswers.front();
+    planetAnswers.pop_front();
+    return a;
+  }
 };
 
 }  // namespace dk::test

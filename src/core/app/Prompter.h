@@ -24,6 +24,9 @@ class Prompter {
 
   // A one-line input box with an empty default answer. An empty answer or Cancel is no answer.
   virtual std::optional<std::string> askText(const std::string& prompt) = 0;
+
+  // The planet list: the planet chosen, or nullopt when the list was closed without one.
+  virtual std::optional<std::string> pickPlanet() = 0;
 };
 
 }  // namespace dk

@@ -8,6 +8,7 @@
 
 #include "gear/Affiliations.h"
 #include "gear/Money.h"
+#include "gear/Planets.h"
 
 namespace dk::ui {
 
@@ -55,7 +56,8 @@ WarriorInfoPage::WarriorInfoPage(WarriorWindow& owner)
   planets->setObjectName("cmdPlanets");
   planets->setToolTip("Pick the home planet from the planet list");
   planets->setFixedWidth(planets->fontMetrics().horizontalAdvance("<") + 18);
-  planets->setEnabled(false);  // the planet list arrives with the catalogues
+  connect(planets, &QPushButton::clicked, this,
+          [this] { owner_.applyRule([](RuleContext& ctx) { choosePlanet(ctx); }); });
   planetRow->addWidget(planets);
   idForm->addRow("Home Planet:", planetRow);
   vehicle_ = fields_.line(identity, "txtVP", &Warrior::vehicleType);
