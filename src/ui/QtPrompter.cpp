@@ -8,6 +8,7 @@
 #include "gear/Planets.h"
 #include "ui/Placement.h"
 #include "ui/dialogs/PlanetListDialog.h"
+#include "ui/dialogs/SkillPickerDialog.h"
 
 namespace dk::ui {
 
@@ -65,6 +66,13 @@ std::optional<std::string> QtPrompter::askText(const std::string& prompt) {
   const QString answer = dialog.textValue();
   if (answer.isEmpty()) return std::nullopt;
   return answer.toStdString();
+}
+
+std::optional<std::string> QtPrompter::pickSkill(const std::vector<std::string>& skillNames) {
+  SkillPickerDialog dialog(skillNames, *this, owner());
+  centerOnScreen(&dialog);
+  dialog.exec();
+  return dialog.choice();
 }
 
 std::optional<std::string> QtPrompter::pickPlanet() {

@@ -17,6 +17,7 @@ class QtPrompter : public Prompter {
   bool askYesNo(const std::string& text, MessageIcon icon) override;
   bool showError(const std::string& text) override;
   std::optional<std::string> askText(const std::string& prompt) override;
+  std::optional<std::string> pickSkill(const std::vector<std::string>& skillNames) override;
   std::optional<std::string> pickPlanet() override;
 
  private:

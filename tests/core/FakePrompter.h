@@ -12,7 +12,7 @@
 namespace dk::test {
 
 struct Exchange {
-  enum Kind { Message, Question, Error, Input, PlanetPick } kind;
+  enum Kind { Message, Question, Error, Input, SkillPick, PlanetPick } kind;
   std::string text;
   MessageIcon icon = MessageIcon::None;
 };
@@ -23,6 +23,8 @@ class FakePrompter : public Prompter {
   std::deque<bool> yesNoAnswers;
   std::deque<bool> errorAnswers;
   std::deque<std::optional<std::string>> textAnswers;
+  std::deque<std::optional<std::string>> skillPicks;
+  std::vector<std::string> lastSkillChoices;  // what the last "Which Skill?" offered
   std::vector<Exchange> log;
 
   void showMessage(const std::string& text, MessageIcon icon) override {
@@ -47,6 +49,14 @@ class FakePrompter : public Prompter {
     if (textAnswers.empty()) throw std::logic_error("unexpected input box: " + prompt);
     auto a = textAnswers.front();
     textAnswers.pop_front();
+    return a;
+  }
+  std::optional<std::string> pickSkill(const std::vector<std::string>& skillNames) override {
+    log.push_back({Exchange::SkillPick, "Which Skill?", MessageIcon::None});
+    lastSkillChoices = skillNames;
+    if (skillPicks.empty()) throw std::logic_error("unexpected skill picker");
+    auto a = skillPicks.front();
+    skillPicks.pop_front();
     return a;
   }
 

@@ -1,12 +1,14 @@
 #pragma once
-// Application-wide state: the window-state table of slot numbers, the first-window rule and the
-// priority maximum shared by every warrior window. One instance is owned by the main frame and
+// Application-wide state: the window-state table of slot numbers, the first-window rule, the
+// priority maximum and the skill catalogue shared by every warrior window. One instance is owned by the main frame and
 // handed to whatever needs it, so tests can build as many independent applications as they like.
 
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <vector>
+
+#include "skills/SkillCatalogue.h"
 
 namespace dk {
 
@@ -43,6 +45,10 @@ class AppState {
   // the program starts (so a warrior opened before any New already has a sound budget), and
   // every New sets it back to 10.
   int priorityMaximum = kDefaultPriorityMaximum;
+
+  // The skill catalogue as the last sound read of "skills.dat" left it; every window's load
+  // rewrites it, and a damaged file leaves it as it was.
+  SkillCatalogue skillCatalogue;
 
   // The weapon and equipment catalogues, rebuilt each time a warrior window is created (weapons
   // first). A window keeps the pair it was created with; unchanged contents are shared.

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace dk {
 
@@ -24,6 +25,10 @@ class Prompter {
 
   // A one-line input box with an empty default answer. An empty answer or Cancel is no answer.
   virtual std::optional<std::string> askText(const std::string& prompt) = 0;
+
+  // "Which Skill?": one of the given skill names, in their order. nullopt when the dialog is
+  // closed without a choice.
+  virtual std::optional<std::string> pickSkill(const std::vector<std::string>& skillNames) = 0;
 
   // The planet list: the planet chosen, or nullopt when the list was closed without one.
   virtual std::optional<std::string> pickPlanet() = 0;

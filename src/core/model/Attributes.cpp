@@ -1,6 +1,7 @@
 #include "model/Attributes.h"
 
 #include "model/Priorities.h"
+#include "skills/SkillAreas.h"
 #include "util/Numeric.h"
 
 namespace dk {
@@ -38,7 +39,7 @@ void raiseAttribute(RuleContext& ctx, Attribute a) {
     return;
   }
   updateTotalPts(w);
-  scoresChanged(w, a == kBLD);
+  scoresChanged(w, ctx.app.skillCatalogue, a == kBLD);
   w.attributesTouched = true;
 }
 
@@ -48,7 +49,7 @@ void lowerAttribute(RuleContext& ctx, Attribute a) {
   if (s < 2) return;
   w.attributeScore[a] = toText(s - 1);
   updateTotalPts(w);
-  scoresChanged(w, a == kBLD);
+  scoresChanged(w, ctx.app.skillCatalogue, a == kBLD);
 }
 
 void updateTotalPts(Warrior& w) {
@@ -74,8 +75,9 @@ void updateThresholds(Warrior& w) {
   w.thresholdLeg = toText(3 * bld);
 }
 
-void scoresChanged(Warrior& w, bool buildChanged) {
+void scoresChanged(Warrior& w, const SkillCatalogue& catalogue, bool buildChanged) {
   updateCharacteristics(w);
+  UpdateSkillRolls(w, catalogue);
   if (buildChanged) updateThresholds(w);
 }
 

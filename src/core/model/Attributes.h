@@ -7,6 +7,7 @@
 
 #include "model/RuleContext.h"
 #include "model/Warrior.h"
+#include "skills/SkillCatalogue.h"
 
 namespace dk {
 
@@ -40,9 +41,9 @@ void updateCharacteristics(Warrior& w);
 // Head 2xBLD, torso 6xBLD, arm and leg 3xBLD.
 void updateThresholds(Warrior& w);
 
-// Everything that follows a change of any score, whoever made it: the characteristics, and
-// the thresholds when Build was among the changed scores. (The damage columns in use follow
-// Build by themselves.)
-void scoresChanged(Warrior& w, bool buildChanged);
+// Everything that follows a change of any score, whoever made it: the characteristics, every
+// skill roll (classes from the shared catalogue), and the thresholds when Build was among the
+// changed scores. (The damage columns in use follow Build by themselves.)
+void scoresChanged(Warrior& w, const SkillCatalogue& catalogue, bool buildChanged);
 
 }  // namespace dk

@@ -204,6 +204,7 @@ std::vector<std::int16_t>& activeSkillPool(Warrior& w) {
 
 void resetActiveSkillArea(Warrior& w) {
   activeSkills(w).clear();
+  (w.isClan ? w.selectedSkillClan : w.selectedSkillIS).clear();
   if (w.isClan) {
     w.clanAddPackageEnabled = true;
     w.clanDelPackageEnabled = false;

@@ -33,12 +33,12 @@ void markModsOff(Warrior& w) {
 }
 
 // Takes off the modifiers of the given race and recomputes what follows from the scores.
-void takeOffModifiers(Warrior& w, const std::string& race) {
+void takeOffModifiers(Warrior& w, const SkillCatalogue& catalogue, const std::string& race) {
   const RaceModifiers m = raceModifiers(race);
   shiftScores(w, m, -1);
   if (m.toughness) w.RemoveAdv(kToughness);
   markModsOff(w);
-  scoresChanged(w, true);
+  scoresChanged(w, catalogue, true);
 }
 
 }  // namespace
@@ -84,7 +84,7 @@ void raceLevelChanged(RuleContext& ctx) {
   if (w.raceModsRemovable) {
     // The modifiers on the scores belong to the race they were put on for, not to the new one.
     if (hasModifiers(raceModifiers(w.raceModsRace))) {
-      takeOffModifiers(w, w.raceModsRace);
+      takeOffModifiers(w, ctx.app.skillCatalogue, w.raceModsRace);
     } else {
       markModsOff(w);
     }
@@ -103,13 +103,13 @@ void addRaceMods(RuleContext& ctx) {
   w.raceModsRace = race;
   w.raceModsAddable = false;
   w.raceModsRemovable = true;
-  scoresChanged(w, true);
+  scoresChanged(w, ctx.app.skillCatalogue, true);
 }
 
 void deleteRaceMods(RuleContext& ctx) {
   Warrior& w = ctx.warrior;
   if (!w.raceModsRemovable) return;
-  takeOffModifiers(w, w.priorityGrant[kRace]);
+  takeOffModifiers(w, ctx.app.skillCatalogue, w.priorityGrant[kRace]);
 }
 
 }  // namespace dk

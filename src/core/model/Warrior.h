@@ -44,6 +44,14 @@ struct SkillEntry {
   bool operator==(const SkillEntry&) const = default;
 };
 
+// A row of a skill catalogue list: the skill and what its "Characteristic" column shows (the
+// class word, or the code as read when it names no class).
+struct CatalogueRow {
+  std::string name;
+  std::string shown;
+  bool operator==(const CatalogueRow&) const = default;
+};
+
 struct AdvantageEntry {
   std::string name;
   std::string level;  // integer text, shown under "Points"
@@ -133,6 +141,18 @@ struct Warrior {
   // Skill point pools: one entry per unspent point during free purchase (not stored).
   std::vector<std::int16_t> skillPoolIS;
   std::vector<std::int16_t> skillPoolClan;
+  // The catalogue lists of this window (the Inner Sphere one may lose rows while a speciality
+  // is picked), the name of the row last clicked in each of the four skill lists (empty when
+  // none), the column the clan owned list is sorted by (-1: purchase order) and the status line
+  // of the skills tab. None of it is stored.
+  std::vector<CatalogueRow> skillListIS;
+  std::vector<CatalogueRow> skillListClan;
+  std::string selectedSkillListIS;
+  std::string selectedSkillListClan;
+  std::string selectedSkillIS;
+  std::string selectedSkillClan;
+  int skillsClanSortColumn = -1;
+  std::string currentActivity;
 
   // --- Advantages
   std::string advantagePoints = "0";

@@ -1,0 +1,240 @@
+#include "skills/SkillAreas.h"
+
+#include <algorithm>
+
+#include "util/Numeric.h"
+
+namespace dk {
+
+namespace {
+
+bool isInnerSphere(SkillArea area) { return area == SkillArea::InnerSphere; }
+
+// The characteristic a class word takes its rolls from; -1 for none.
+int characteristicOfClass(const std::string& classWord) {
+  if (classWord == kClassAthletic) return kAthletic;
+  if (classWord == kClassPhysical) return kPhysical;
+  if (classWord == kClassMental) return kMental;
+  if (classWord == kClassSocial) return kSocial;
+  return -1;
+}
+
+bool skillListHas(const std::vector<CatalogueRow>& rows, const std::string& name) {
+  return std::any_of(rows.begin(), rows.end(),
+                     [&](const CatalogueRow& row) { return row.name == name; });
+}
+
+// An emptied owned list opens the package choices of its area again.
+void reopenIfEmpty(Warrior& w, SkillArea area) {
+  if (!ownedSkills(w, area).empty()) return;
+  w.skillsBought = false;
+  if (isInnerSphere(area)) {
+    w.skillButtons[kAddPackage] = true;
+    w.skillButtons[kPickMOSFOS] = true;
+    w.skillButtons[kChangeMOS] = true;
+    w.skillStage = kSkillStageNone;
+    w.selectedSkillIS.clear();
+  } else {
+    w.clanAddPackageEnabled = true;
+  }
+}
+
+}  // namespace
+
+std::vector<SkillEntry>& ownedSkills(Warrior& w, SkillArea area) {
+  return isInnerSphere(area) ? w.skillsIS : w.skillsClan;
+}
+std::vector<std::int16_t>& skillPool(Warrior& w, SkillArea area) {
+  return isInnerSphere(area) ? w.skillPoolIS : w.skillPoolClan;
+}
+std::vector<CatalogueRow>& skillList(Warrior& w, SkillArea area) {
+  return isInnerSphere(area) ? w.skillListIS : w.skillListClan;
+}
+std::string& skillListSelection(Warrior& w, SkillArea area) {
+  return isInnerSphere(area) ? w.selectedSkillListIS : w.selectedSkillListClan;
+}
+std::string& ownedSkillSelection(Warrior& w, SkillArea area) {
+  return isInnerSphere(area) ? w.selectedSkillIS : w.selectedSkillClan;
+}
+
+SkillEntry* findOwnedSkill(std::vector<SkillEntry>& skills, const std::string& name) {
+  const auto it = std::find_if(skills.begin(), skills.end(),
+                               [&](const SkillEntry& s) { return s.name == name; });
+  return it == skills.end() ? nullptr : &*it;
+}
+
+std::int16_t skillLevel(const SkillEntry& skill) { return clampToInt16(integerPart(skill.level)); }
+
+void chargeSkillPoints(std::vector<std::int16_t>& pool, std::int64_t cost) {
+  const std::int64_t left = std::max<std::int64_t>(0, static_cast<std::int64_t>(pool.size()) - cost);
+  pool.assign(static_cast<std::size_t>(left), 1);
+}
+
+void refundSkillPoints(std::vector<std::int16_t>& pool, std::int64_t points) {
+  const std::int64_t room = static_cast<std::int64_t>(kMaxPoolEntries) -
+                            static_cast<std::int64_t>(pool.size());
+  const std::int64_t added = std::clamp<std::int64_t>(points, 0, std::max<std::int64_t>(room, 0));
+  pool.insert(pool.end(), static_cast<std::size_t>(added), 1);
+}
+
+std::int64_t skillPoolTotal(const std::vector<std::int16_t>& pool) {
+  std::int64_t total = 0;
+  for (auto entry : pool) total += entry;
+  return total;
+}
+
+void updateSkillRoll(SkillEntry& skill, const Warrior& w, const SkillCatalogue& catalogue) {
+  const int characteristic =
+      characteristicOfClass(GetSkillCharacteristic(catalogue, skill.name));
+  if (characteristic < 0) return;
+  skill.roll = toText(integerPart(w.characteristic[static_cast<std::size_t>(characteristic)]) -
+                      skillLevel(skill));
+}
+
+void UpdateSkillRolls(Warrior& w, const SkillCatalogue& catalogue) {
+  for (SkillEntry& skill : w.skillsClan) updateSkillRoll(skill, w, catalogue);
+  for (SkillEntry& skill : w.skillsIS) updateSkillRoll(skill, w, catalogue);
+}
+
+void UpdateSkillRolls(RuleContext& ctx) { UpdateSkillRolls(ctx.warrior, ctx.app.skillCatalogue); }
+
+bool loadSkills(RuleContext& ctx, const std::string& path, bool report) {
+  Warrior& w = ctx.warrior;
+  w.skillListIS.clear();
+  w.skillListClan.clear();
+  w.selectedSkillListIS.clear();
+  w.selectedSkillListClan.clear();
+  SkillCatalogueRead read = readSkillCatalogue(path);
+  if (!read.fault.empty()) {
+    if (report) ctx.prompter.showMessage(read.fault, MessageIcon::Information);
+    return false;
+  }
+  for (const CatalogueSkill& skill : read.catalogue.skills) {
+    const CatalogueRow row{skill.name, shownCharacteristic(skill)};
+    w.skillListIS.push_back(row);
+    w.skillListClan.push_back(row);
+  }
+  ctx.app.skillCatalogue = std::move(read.catalogue);
+  return true;
+}
+
+void AddSkill(RuleContext& ctx, const std::string& name, int levels, SkillArea area) {
+  Warrior& w = ctx.warrior;
+  auto& skills = ownedSkills(w, area);
+  std::int64_t cost = 1;
+  SkillEntry* skill = findOwnedSkill(skills, name);
+  if (skill) {
+    const std::int16_t level = clampToInt16(std::int64_t{skillLevel(*skill)} + levels);
+    skill->level = toText(level);
+    cost = level;
+  } else {
+    skills.push_back({name, toText(clampToInt16(levels)), ""});
+    skill = &skills.back();
+  }
+  updateSkillRoll(*skill, w, ctx.app.skillCatalogue);
+  chargeSkillPoints(skillPool(w, area), cost);
+}
+
+void DelSkill(RuleContext& ctx, const std::string& name, SkillArea area) {
+  Warrior& w = ctx.warrior;
+  auto& skills = ownedSkills(w, area);
+  if (SkillEntry* skill = findOwnedSkill(skills, name)) {
+    const std::int16_t level = skillLevel(*skill);
+    refundSkillPoints(skillPool(w, area), level);
+    // A level of 0 or below (only an edited file has one) goes at once instead of counting
+    // further down for ever.
+    if (level <= 1) {
+      skills.erase(skills.begin() + (skill - skills.data()));
+      if (ownedSkillSelection(w, area) == name) ownedSkillSelection(w, area).clear();
+    } else {
+      skill->level = toText(level - 1);
+    }
+  } else {
+    ctx.prompter.showError(kSkillNotOwnedError);
+  }
+  UpdateSkillRolls(ctx);
+}
+
+void addSkillPoint(RuleContext& ctx, SkillArea area) {
+  Warrior& w = ctx.warrior;
+  const bool innerSphere = isInnerSphere(area);
+  // Stage 2 is the package dialog, stage 3 the speciality picking, which has its own command.
+  if (innerSphere && w.skillStage != kSkillStageNone && w.skillStage != kSkillStageFree &&
+      w.skillStage != kSkillStagePackageApplied) {
+    return;
+  }
+  const std::string name = skillListSelection(w, area);
+  if (name.empty()) {
+    ctx.prompter.showMessage(kSelectSkillToAdd, MessageIcon::Information);
+    return;
+  }
+  auto& pool = skillPool(w, area);
+  const SkillEntry* owned = findOwnedSkill(ownedSkills(w, area), name);
+  const std::int64_t needed = (owned ? std::int64_t{skillLevel(*owned)} : 0) + 1;
+  if (static_cast<std::int64_t>(pool.size()) < needed) {
+    // The Inner Sphere area shows a plain box unless the pool is empty.
+    const bool plain = innerSphere && !pool.empty();
+    ctx.prompter.showMessage(kNotEnoughSkillPoints,
+                             plain ? MessageIcon::None : MessageIcon::Information);
+    return;
+  }
+  AddSkill(ctx, name, 1, area);
+  if (w.skillsBought) return;
+  // The first level bought closes the package choices until the area is empty again.
+  w.skillsBought = true;
+  if (innerSphere) {
+    w.skillButtons[kAddPackage] = false;
+    w.skillButtons[kPickMOSFOS] = false;
+    w.skillButtons[kChangeMOS] = false;
+    w.skillStage = kSkillStageFree;
+  } else {
+    w.clanAddPackageEnabled = false;
+    w.clanDelPackageEnabled = false;
+  }
+}
+
+void removeSkillPoint(RuleContext& ctx, SkillArea area) {
+  Warrior& w = ctx.warrior;
+  reopenIfEmpty(w, area);
+  std::string& selected = ownedSkillSelection(w, area);
+  // The selection names a row of the list; a row that went by a reset takes it along.
+  if (!findOwnedSkill(ownedSkills(w, area), selected)) selected.clear();
+  if (selected.empty()) {
+    ctx.prompter.showMessage(kSelectSkillToRemove, MessageIcon::Information);
+  } else {
+    DelSkill(ctx, std::string(selected), area);
+  }
+  reopenIfEmpty(w, area);
+}
+
+void clickSkillList(Warrior& w, SkillArea area, const std::string& name) {
+  if (skillListHas(skillList(w, area), name)) skillListSelection(w, area) = name;
+}
+
+void clickOwnedSkill(Warrior& w, SkillArea area, const std::string& name) {
+  if (findOwnedSkill(ownedSkills(w, area), name)) ownedSkillSelection(w, area) = name;
+}
+
+void doubleClickSkillList(RuleContext& ctx, SkillArea area, const std::string& name) {
+  clickSkillList(ctx.warrior, area, name);
+  if (isInnerSphere(area)) addSkillPoint(ctx, area);
+}
+
+void doubleClickOwnedSkill(RuleContext& ctx, SkillArea area, const std::string& name) {
+  clickOwnedSkill(ctx.warrior, area, name);
+  if (isInnerSphere(area)) removeSkillPoint(ctx, area);
+}
+
+void clickSkillPool(Warrior& w, SkillArea area) {
+  if (isInnerSphere(area)) w.selectedSkillListIS.clear();
+}
+
+void clickClanSkillsHeading(Warrior& w, int column) {
+  if (column >= 0 && column <= 2) w.skillsClanSortColumn = column;
+}
+
+std::optional<std::string> askWhichSkill(RuleContext& ctx) {
+  return ctx.prompter.pickSkill(catalogueSkillNames(ctx.app.skillCatalogue));
+}
+
+}  // namespace dk

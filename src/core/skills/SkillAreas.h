@@ -1,0 +1,106 @@
+#pragma once
+// Buying and removing skill levels in the two skill areas of a warrior window ("Inner Sphere
+// Skills" and "Clan Skills"), the skill rolls, the catalogue lists of the window and the events
+// of the four skill lists. Each area has its own catalogue list, owned list and point pool.
+//
+// Cost: a new skill costs 1 point at level 1; raising level L to L + 1 costs L + 1; removing a
+// level from L refunds L. The roll of an owned skill is the characteristic of its class minus
+// its level.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/RuleContext.h"
+#include "model/Warrior.h"
+#include "skills/SkillCatalogue.h"
+
+namespace dk {
+
+enum class SkillArea { InnerSphere, Clan };
+
+// How Inner Sphere skills are being bought (skillStage).
+inline constexpr std::int16_t kSkillStageNone = 0;
+inline constexpr std::int16_t kSkillStageFree = 1;
+inline constexpr std::int16_t kSkillStagePackageDialog = 2;
+inline constexpr std::int16_t kSkillStagePickingMos = 3;
+inline constexpr std::int16_t kSkillStagePackageApplied = 4;
+
+inline constexpr char kSelectSkillToAdd[] =
+    "You must select the skill you wish to add in order to do this.";
+inline constexpr char kNotEnoughSkillPoints[] = "You don't have enough points!";
+inline constexpr char kSelectSkillToRemove[] = "You must select a skill in order to do this!";
+inline constexpr char kSkillNotOwnedError[] =
+    "Error - Skill doesn't exits.  Please report this problem to the author.";
+
+// --- The parts of an area
+std::vector<SkillEntry>& ownedSkills(Warrior& w, SkillArea area);
+std::vector<std::int16_t>& skillPool(Warrior& w, SkillArea area);
+std::vector<CatalogueRow>& skillList(Warrior& w, SkillArea area);
+std::string& skillListSelection(Warrior& w, SkillArea area);
+std::string& ownedSkillSelection(Warrior& w, SkillArea area);
+
+// The owned row of that exact name, or nullptr.
+SkillEntry* findOwnedSkill(std::vector<SkillEntry>& skills, const std::string& name);
+
+// A level as the rules count it: the integer part of its text, within 16 bits.
+std::int16_t skillLevel(const SkillEntry& skill);
+
+// --- Point pools. The points of a pool are its entries; charging refills it with
+// (entries - cost) entries of 1, a refund appends one entry of 1 per point. A pool never holds
+// more than 32767 entries.
+inline constexpr std::size_t kMaxPoolEntries = 32767;
+void chargeSkillPoints(std::vector<std::int16_t>& pool, std::int64_t cost);
+void refundSkillPoints(std::vector<std::int16_t>& pool, std::int64_t points);
+// The sum of a pool's entries (the clan packages count the pool this way).
+std::int64_t skillPoolTotal(const std::vector<std::int16_t>& pool);
+
+// --- Rolls
+// The roll of one skill from the class the shared catalogue gives its name. A skill whose class
+// is unknown keeps the roll it has.
+void updateSkillRoll(SkillEntry& skill, const Warrior& w, const SkillCatalogue& catalogue);
+// Every roll of both areas, the clan list first.
+void UpdateSkillRolls(Warrior& w, const SkillCatalogue& catalogue);
+void UpdateSkillRolls(RuleContext& ctx);
+
+// --- The catalogue of a window (loadskills): reads the skills file, rewrites the shared table
+// and both catalogue lists of the window. A damaged or missing file is reported once through the
+// prompter (when report is true); the window's lists are then empty and the shared table keeps
+// what an earlier sound read left. Called when a warrior window is created, and to make the
+// Inner Sphere list whole again after speciality picking. True when the file was sound.
+bool loadSkills(RuleContext& ctx, const std::string& path = kSkillsFileName, bool report = true);
+
+// --- The purchase operations the areas and the packages build on
+// Adds levels to an owned skill, or appends it at that level; charges the new level (1 for a
+// new skill) and computes the row's roll.
+void AddSkill(RuleContext& ctx, const std::string& name, int levels, SkillArea area);
+// Takes one level off an owned skill, refunding its level; the row goes at level 0. A name that
+// is not owned gives the internal-error box. Recomputes every roll.
+void DelSkill(RuleContext& ctx, const std::string& name, SkillArea area);
+
+// --- Commands of the areas
+// "Add Pt -->": one level of the selected catalogue skill. In the Inner Sphere area only during
+// free purchase (stages 0, 1 and 4).
+void addSkillPoint(RuleContext& ctx, SkillArea area);
+// "<-- Rem Pt": one level off the selected owned skill; an empty owned list opens the area's
+// package choices again.
+void removeSkillPoint(RuleContext& ctx, SkillArea area);
+
+// --- List events
+void clickSkillList(Warrior& w, SkillArea area, const std::string& name);
+void clickOwnedSkill(Warrior& w, SkillArea area, const std::string& name);
+// A double click on a row of the Inner Sphere catalogue buys a level, one on the Inner Sphere
+// owned list removes one (after the click has selected the row); the clan lists only select.
+void doubleClickSkillList(RuleContext& ctx, SkillArea area, const std::string& name);
+void doubleClickOwnedSkill(RuleContext& ctx, SkillArea area, const std::string& name);
+// A click on the Inner Sphere pool forgets the Inner Sphere catalogue selection.
+void clickSkillPool(Warrior& w, SkillArea area);
+// A click on a column heading of the clan owned list sorts it by that column (0 = "Skill").
+void clickClanSkillsHeading(Warrior& w, int column);
+
+// --- "Which Skill?": the names of the shared catalogue in file order, one to choose. nullopt
+// when the dialog was closed without a choice.
+std::optional<std::string> askWhichSkill(RuleContext& ctx);
+
+}  // namespace dk
