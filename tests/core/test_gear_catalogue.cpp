@@ -12,10 +12,10 @@ using namespace dk;
 using dk::test::FakePrompter;
 
 namespace {
-std::vector<CatalogueRow> weaponRows(std::string_view text) {
+std::vector<GearRow> weaponRows(std::string_view text) {
   return weaponCatalogue(weaponEntries(splitDataItems(text, kWeaponFieldsRead))).rows;
 }
-std::vector<CatalogueRow> equipmentRows(std::string_view text) {
+std::vector<GearRow> equipmentRows(std::string_view text) {
   return equipmentCatalogue(equipmentEntries(splitDataItems(text, kEquipmentFieldsRead))).rows;
 }
 
@@ -42,7 +42,7 @@ TEST(GearCatalogue, MarkersTypeTheEntriesAfterThemAndAmmunitionFollowsItsWeapon)
       "Flamer,800,junk\r\n"
       "Laser,2400,\r\n"
       "Rocket,1400,-3\r\n");
-  const std::vector<CatalogueRow> expected{
+  const std::vector<GearRow> expected{
       {"Loose Pistol", "", "10"},
       {"Arc Pistol", "Pistols", "150"},
       {"Arc Pistol (Ammo)", "Pistols Ammo", "5"},
@@ -59,20 +59,19 @@ TEST(GearCatalogue, StartInsideAnEntryIsTakenAsItStandsAndAMarkerNeedsNoBlank) {
   // The cost fields begin with "Start" yet belong to their entries; "Startled Hare" is a marker
   // naming the type "ed Hare" (the sixth character is dropped), "Start" alone an empty type.
   EXPECT_EQ(equipmentRows("Start Tools\nKit,Start 5\nStartled Hare\nRope,6\nStart\nNet,2\n"),
-            (std::vector<CatalogueRow>{
+            (std::vector<GearRow>{
                 {"Kit", "Tools", "Start 5"}, {"Rope", "ed Hare", "6"}, {"Net", "", "2"}}));
   EXPECT_EQ(weaponRows("Start Blades\nKnife,Start,Start\n"),
-            (std::vector<CatalogueRow>{{"Knife", "Blades", "Start"}}));
+            (std::vector<GearRow>{{"Knife", "Blades", "Start"}}));
 }
 
 TEST(GearCatalogue, ShortFilesAndEmptyNamesEndTheShownCatalogue) {
   // The last entry runs past the end: its missing fields are empty.
-  EXPECT_EQ(
-      weaponRows("Start Rifles\nCarbine,150,0\nLong Rifle"),
-      (std::vector<CatalogueRow>{{"Carbine", "Rifles", "150"}, {"Long Rifle", "Rifles", ""}}));
+  EXPECT_EQ(weaponRows("Start Rifles\nCarbine,150,0\nLong Rifle"),
+            (std::vector<GearRow>{{"Carbine", "Rifles", "150"}, {"Long Rifle", "Rifles", ""}}));
   // An empty line is an entry without a name: what follows is read but not shown.
   const auto catalogue = equipmentCatalogue(equipmentEntries(splitDataItems("Rope,6\n\nNet,2\n")));
-  EXPECT_EQ(catalogue.rows, (std::vector<CatalogueRow>{{"Rope", "", "6"}}));
+  EXPECT_EQ(catalogue.rows, (std::vector<GearRow>{{"Rope", "", "6"}}));
   EXPECT_EQ(catalogue.equipment.size(), 3u);
   EXPECT_EQ(catalogue.equipment.back().name, "2");  // the empty entry took "Net" as its cost
 }
@@ -84,12 +83,12 @@ TEST(GearCatalogue, OnlyTheFirst293And257FieldsAreRead) {
   weapons += "W97,20,5\nW98,30,0\n";
   const auto w = weaponRows(weapons);
   ASSERT_EQ(w.size(), 98u);
-  EXPECT_EQ(w.back(), (CatalogueRow{"W97", "", "20"}));  // no "W97 (Ammo)": field 294 is unread
+  EXPECT_EQ(w.back(), (GearRow{"W97", "", "20"}));  // no "W97 (Ammo)": field 294 is unread
   std::string equipment = "Start Tools\n";
   for (int i = 0; i < 130; ++i) equipment += "E" + std::to_string(i) + ",1\n";
   const auto e = equipmentRows(equipment);
   ASSERT_EQ(e.size(), 128u);  // 1 marker + 128 x 2 = 257
-  EXPECT_EQ(e.back(), (CatalogueRow{"E127", "Tools", "1"}));
+  EXPECT_EQ(e.back(), (GearRow{"E127", "Tools", "1"}));
 }
 
 TEST(GearCatalogue, NamesGivenTwiceKeepTheFirstAndAreToldInOneMessage) {
@@ -99,9 +98,9 @@ TEST(GearCatalogue, NamesGivenTwiceKeepTheFirstAndAreToldInOneMessage) {
   AppState app;
   FakePrompter prompter;
   loadGearCatalogues(app, prompter, folder.path.string());
-  EXPECT_EQ(app.weaponCatalogue->rows,
-            (std::vector<CatalogueRow>{
-                {"Dart", "", "10"}, {"Dart (Ammo)", " Ammo", "2"}, {"Bow", "", "5"}}));
+  EXPECT_EQ(
+      app.weaponCatalogue->rows,
+      (std::vector<GearRow>{{"Dart", "", "10"}, {"Dart (Ammo)", " Ammo", "2"}, {"Bow", "", "5"}}));
   EXPECT_EQ(prompter.texts(), std::vector<std::string>{
                                   duplicateNamesMessage("weapons.dat", {"Dart (Ammo)", "Dart"})});
   EXPECT_EQ(prompter.texts()[0],

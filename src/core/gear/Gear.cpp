@@ -60,7 +60,7 @@ std::string& selectedGear(Warrior& w, GearKind kind) {
 
 void buyGear(RuleContext& ctx, GearKind kind, const GearCatalogue& catalogue) {
   Warrior& w = ctx.warrior;
-  const CatalogueRow* row = catalogue.find(selectedCatalogueRow(w, kind));
+  const GearRow* row = catalogue.find(selectedCatalogueRow(w, kind));
   if (!row) {
     ctx.prompter.showMessage(weapons(kind) ? kSelectWeaponToAdd : kSelectEquipmentToAdd,
                              MessageIcon::Information);
@@ -103,7 +103,7 @@ void removeGear(RuleContext& ctx, GearKind kind, const GearCatalogue& catalogue)
   }
   // Gear the catalogue does not know (a warrior file written with other data) goes without a
   // refund: there is no cost to give back.
-  if (const CatalogueRow* row = catalogue.find(selected)) {
+  if (const GearRow* row = catalogue.find(selected)) {
     const auto refund = readAmount(row->cost);
     if (!refund) {
       ctx.prompter.showMessage(costNotANumberMessage(row->name, row->cost, false),

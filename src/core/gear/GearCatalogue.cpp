@@ -42,7 +42,7 @@ void walkEntries(const std::vector<DataItem>& fields, std::size_t width, Make ma
 class RowCollector {
  public:
   explicit RowCollector(GearCatalogue& catalogue) : catalogue_(catalogue) {}
-  void add(CatalogueRow row) {
+  void add(GearRow row) {
     if (!seen_.insert(row.name).second) {
       catalogue_.droppedNames.push_back(row.name);
       return;
@@ -61,7 +61,7 @@ bool hasAmmunition(const WeaponItem& w) {
 }
 }  // namespace
 
-const CatalogueRow* GearCatalogue::find(const std::string& name) const {
+const GearRow* GearCatalogue::find(const std::string& name) const {
   for (const auto& row : rows)
     if (row.name == name) return &row;
   return nullptr;

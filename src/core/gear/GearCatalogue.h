@@ -40,11 +40,11 @@ struct EquipmentItem {
 };
 
 // One row of the catalogue list a window shows: an entry, or the ammunition of a weapon.
-struct CatalogueRow {
+struct GearRow {
   std::string name;  // the row key
   std::string type;
   std::string cost;
-  bool operator==(const CatalogueRow&) const = default;
+  bool operator==(const GearRow&) const = default;
 };
 
 // What one file gave: the table of entries (all of them, also those after an entry without a
@@ -53,11 +53,11 @@ struct CatalogueRow {
 struct GearCatalogue {
   std::vector<WeaponItem> weapons;       // the weapon table (empty for equipment)
   std::vector<EquipmentItem> equipment;  // the equipment table (empty for weapons)
-  std::vector<CatalogueRow> rows;
+  std::vector<GearRow> rows;
   std::vector<std::string> droppedNames;
 
   // The row of that name, or nullptr.
-  const CatalogueRow* find(const std::string& name) const;
+  const GearRow* find(const std::string& name) const;
   bool operator==(const GearCatalogue&) const = default;
 };
 

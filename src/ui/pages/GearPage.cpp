@@ -87,7 +87,7 @@ GearPage::GearPage(WarriorWindow& owner, GearKind kind)
 }
 
 void GearPage::fillCatalogue() {
-  fillRows(catalogue_, owner_.catalogue(kind_).rows, [](const CatalogueRow& row) {
+  fillRows(catalogue_, owner_.catalogue(kind_).rows, [](const GearRow& row) {
     return QStringList{QString::fromStdString(row.name), QString::fromStdString(row.type),
                        QString::fromStdString(row.cost)};
   });
