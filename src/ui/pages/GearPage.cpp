@@ -1,6 +1,5 @@
 #include "ui/pages/GearPage.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
@@ -47,27 +46,21 @@ GearPage::GearPage(WarriorWindow& owner, GearKind kind)
   purse_ = new QLabel(this);
   purse_->setObjectName("lblCBLeft");
   purse_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  auto* purseRow = new QHBoxLayout;
-  purseRow->addWidget(new QLabel("C-Bills:", this));
-  purseRow->addWidget(purse_);
-  purseRow->addStretch();
 
-  auto* buttons = new QVBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(addButton);
-  buttons->addWidget(removeButton);
-  buttons->addStretch();
-
-  auto* lists = new QHBoxLayout;
-  lists->setSpacing(6);
-  lists->addWidget(catalogue_, 3);
-  lists->addLayout(buttons);
-  lists->addWidget(owned_, 2);
+  // The window starts narrow, so the catalogue sits above the warrior's own list and both get
+  // the full width for their names and costs; between them the money left and the two buttons.
+  auto* middle = new QHBoxLayout;
+  middle->addWidget(new QLabel("C-Bills:", this));
+  middle->addWidget(purse_);
+  middle->addStretch();
+  middle->addWidget(addButton);
+  middle->addWidget(removeButton);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(6, 6, 6, 6);
-  layout->addLayout(purseRow);
-  layout->addLayout(lists, 1);
+  layout->addWidget(catalogue_, 3);
+  layout->addLayout(middle);
+  layout->addWidget(owned_, 2);
 
   rememberSelection(catalogue_, owner_, &selectedCatalogueRow, kind_);
   rememberSelection(owned_, owner_, &selectedGear, kind_);
