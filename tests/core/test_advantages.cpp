@@ -99,6 +99,15 @@ TEST_F(AdvantageTest, NaturalAptitudeCostsThreeForACombatSkillAndIsTakenOnce) {
         << skill;  // seven letters match
 }
 
+TEST_F(AdvantageTest, RowsFromAnOpenedFileOrTheRaceCountAsHeld) {
+  points(4);
+  w.advantages = {{"Natural Aptitude (Piloting/Aero)", "2"}, {"Toughness", "2"}};
+  buy(kNaturalAptitude);
+  buy("Toughness");
+  EXPECT_EQ(prompter.texts(), (Texts{kAlreadyHaveAdvantage, kAlreadyHaveAdvantage}));
+  EXPECT_EQ(w.advantagePoints, "4");
+}
+
 TEST_F(AdvantageTest, NaturalAptitudeForAnOtherSkillCostsTwoAndAClosedPickerBuysNothing) {
   points(2);
   prompter.skillPicks = {std::nullopt, "Medtech"};
@@ -109,15 +118,6 @@ TEST_F(AdvantageTest, NaturalAptitudeForAnOtherSkillCostsTwoAndAClosedPickerBuys
   buy(kNaturalAptitude);
   EXPECT_EQ(w.advantages, (std::vector<AdvantageEntry>{{"Natural Aptitude (Medtech)", "2"}}));
   EXPECT_EQ(w.advantagePoints, "0");
-}
-
-TEST_F(AdvantageTest, AnAptitudeFromAnOpenedFileOrARacialToughnessCountsAsHeld) {
-  points(4);
-  w.advantages = {{"Natural Aptitude (Piloting/Aero)", "2"}, {"Toughness", "2"}};
-  buy(kNaturalAptitude);
-  buy("Toughness");
-  EXPECT_EQ(prompter.texts(), (Texts{kAlreadyHaveAdvantage, kAlreadyHaveAdvantage}));
-  EXPECT_EQ(w.advantagePoints, "4");
 }
 
 TEST_F(AdvantageTest, BloodnameRefusesPointsFirstThenRace) {
@@ -160,19 +160,6 @@ TEST_F(AdvantageTest, WealthAndWellEquippedAndTheirReset) {
   EXPECT_EQ(w.equipmentCBills, 0);
 }
 
-TEST_F(AdvantageTest, NoToAreYouSureKeepsEverything) {
-  points(3);
-  buy("Wealth");
-  buy("Title", 2);
-  const auto rows = w.advantages;
-  reset(false);
-  EXPECT_EQ(prompter.texts(), Texts{kResetAdvantagesQuestion});
-  EXPECT_EQ(prompter.log[0].icon, MessageIcon::Question);
-  EXPECT_EQ(w.advantages, rows);
-  EXPECT_EQ(w.cBillsText, "5000");
-  EXPECT_EQ(w.advantagePoints, "0");
-}
-
 TEST_F(AdvantageTest, NoSumLeavesThirtyTwoBits) {
   points(2);
   w.equipmentCBills = 2147483400;
@@ -188,12 +175,4 @@ TEST_F(AdvantageTest, NoSumLeavesThirtyTwoBits) {
   EXPECT_EQ(prompter.texts(), (Texts{kResetAdvantagesQuestion, kAmountOutOfRange}));
   EXPECT_EQ(w.advantages.size(), 1u);
   EXPECT_EQ(w.cBills, -2147483000);
-}
-
-TEST_F(AdvantageTest, NothingSelectedDoesNothing) {
-  points(4);
-  buy("");
-  buy("Not An Advantage");
-  EXPECT_TRUE(prompter.log.empty());
-  EXPECT_EQ(w.advantagePoints, "4");
 }

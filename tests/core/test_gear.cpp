@@ -153,10 +153,3 @@ TEST_F(GearTest, GearTheCatalogueDoesNotKnowGoesWithoutARefund) {
   buyGear(ctx, GearKind::Equipment, GearCatalogue{});
   EXPECT_EQ(prompter.texts(), std::vector<std::string>{kSelectEquipmentToAdd});
 }
-
-TEST_F(GearTest, AmmunitionIsItsOwnRow) {
-  buy("Arc Pistol (Ammo)");
-  buy("Arc Pistol");
-  EXPECT_EQ(w.weapons, (std::vector<GearEntry>{{"Arc Pistol (Ammo)", "1"}, {"Arc Pistol", "1"}}));
-  expectMoney("200", "375", "125");
-}
