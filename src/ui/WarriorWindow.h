@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "app/AppState.h"
-#include "gear/GearCatalogue.h"
 #include "app/Prompter.h"
+#include "gear/GearCatalogue.h"
 #include "model/RuleContext.h"
 #include "model/Warrior.h"
 
