@@ -19,6 +19,9 @@ declare -A seeds=(
   [fuzz_skill_catalogue]="data/skills.dat"
   [fuzz_speciality_file]="data/ismosfos.dat"
   [fuzz_package_file]="data/ispack.dat"
+  [fuzz_weapons]="data/weapons.dat"
+  [fuzz_equipment]="data/equipt.dat"
+  [fuzz_planets]="data/planets.dat"
 )
 
 if [ "$#" -gt 0 ]; then chosen=("$@"); else mapfile -t chosen < <(printf '%s\n' "${!seeds[@]}" | sort); fi

@@ -5,8 +5,10 @@
 #include <QMessageBox>
 
 #include "app/Version.h"
+#include "gear/Planets.h"
 #include "ui/Placement.h"
 #include "ui/dialogs/PackageDialog.h"
+#include "ui/dialogs/PlanetListDialog.h"
 #include "ui/dialogs/RequiredSkillDialog.h"
 #include "ui/dialogs/SkillPickerDialog.h"
 #include "ui/dialogs/SpecialityDialog.h"
@@ -95,6 +97,14 @@ std::optional<int> QtPrompter::pickPackage(const std::vector<SkillPackage>& pack
   PackageDialog dialog(packages, points, owner());
   dialog.exec();
   return dialog.taken();
+}
+
+std::optional<std::string> QtPrompter::pickPlanet() {
+  // The planet file is read afresh each time the list opens.
+  PlanetListDialog dialog(*this, QString::fromLatin1(kPlanetsFile), owner());
+  centerOnScreen(&dialog);
+  dialog.exec();
+  return dialog.chosen();
 }
 
 }  // namespace dk::ui

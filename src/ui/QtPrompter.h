@@ -23,6 +23,7 @@ class QtPrompter : public Prompter {
   std::optional<std::vector<std::string>> pickRequiredSkills(
       const RequiredSkillRequest& request) override;
   std::optional<int> pickPackage(const std::vector<SkillPackage>& packages, int points) override;
+  std::optional<std::string> pickPlanet() override;
 
  private:
   QWidget* owner() const;

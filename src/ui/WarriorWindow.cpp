@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "files/SaveFile.h"
+#include "gear/Money.h"
 #include "model/Priorities.h"
 #include "skills/SkillAreas.h"
 #include "skills/SpecialityPicking.h"
@@ -30,6 +31,15 @@ WarriorWindow::WarriorWindow(AppState& app, Prompter& prompter, Warrior warrior,
     : QWidget(parent), app_(app), prompter_(prompter), warrior_(std::move(warrior)) {
   setObjectName("frmWarrior");
   setAttribute(Qt::WA_DeleteOnClose);
+  // The catalogues are read afresh for every window, in a fixed order: the skills, then the
+  // weapons, then the equipment. A file that cannot be read is told once; the window opens.
+  RuleContext ctx = context();
+  loadSkills(ctx);
+  settleOpenedSkillStage(warrior_);
+  loadGearCatalogues(app_, prompter_);
+  weaponCatalogue_ = app_.weaponCatalogue;
+  equipmentCatalogue_ = app_.equipmentCatalogue;
+
   tabs_ = new QTabWidget(this);
   tabs_->setObjectName("tabWarrior");
   tabs_->setDocumentMode(false);
@@ -43,8 +53,8 @@ WarriorWindow::WarriorWindow(AppState& app, Prompter& prompter, Warrior warrior,
   add(new StatsPage(*this), "Stats");
   add(new SkillsPage(*this), "Skills");
   add(new AdvantagesPage(*this), "Advantages");
-  add(new GearPage(*this, true), "Weapons");
-  add(new GearPage(*this, false), "Equipment");
+  add(new GearPage(*this, GearKind::Weapons), "Weapons");
+  add(new GearPage(*this, GearKind::Equipment), "Equipment");
   add(new NotesPage(*this), "Notes");
   add(new PersonalPage(*this), "Personal Information");
 
@@ -67,11 +77,6 @@ WarriorWindow::WarriorWindow(AppState& app, Prompter& prompter, Warrior warrior,
     palette.setBrush(QPalette::Base, palette.window());
     edit->setPalette(palette);
   }
-
-  // The catalogues of the window; a damaged file is reported and the window opens all the same.
-  RuleContext ctx = context();
-  loadSkills(ctx);
-  settleOpenedSkillStage(warrior_);
 
   buildMenus();
   refresh();
@@ -138,7 +143,8 @@ void WarriorWindow::buildMenus() {
   gm->setObjectName("mnuGamemaster");
   auto* modify = gm->addMenu("&Modify");
   modify->setObjectName("mnuModify");
-  action(modify, "mnuModifyCBills", "Modify &C-Bills")->setEnabled(false);
+  connect(action(modify, "mnuModifyCBills", "Modify &C-Bills"), &QAction::triggered, this,
+          [this] { applyRule([](RuleContext& ctx) { modifyCBills(ctx); }); });
   connect(action(modify, "mnuModifyPriority", "Modify &Priority Points"), &QAction::triggered, this,
           [this] { applyRule([](RuleContext& ctx) { modifyPriorityPoints(ctx); }); });
 

@@ -3,10 +3,12 @@
 #include <QMenu>
 #include <QTabWidget>
 #include <QWidget>
+#include <memory>
 #include <vector>
 
 #include "app/AppState.h"
 #include "app/Prompter.h"
+#include "gear/GearCatalogue.h"
 #include "model/RuleContext.h"
 #include "model/Warrior.h"
 
@@ -56,6 +58,11 @@ class WarriorWindow : public QWidget {
 
   QTabWidget* tabs() const { return tabs_; }
 
+  // The weapon or equipment catalogue this window was created with.
+  const GearCatalogue& catalogue(GearKind kind) const {
+    return kind == GearKind::Weapons ? *weaponCatalogue_ : *equipmentCatalogue_;
+  }
+
   // "Save" (saveAs false) and "Save As..." (true): asks for a file name when the warrior has
   // none yet (always for Save As), then writes the file. True when the warrior was saved.
   bool save(bool saveAs);
@@ -78,6 +85,8 @@ class WarriorWindow : public QWidget {
   AppState& app_;
   Prompter& prompter_;
   Warrior warrior_;
+  std::shared_ptr<const GearCatalogue> weaponCatalogue_;
+  std::shared_ptr<const GearCatalogue> equipmentCatalogue_;
   int slot_ = 0;
   QTabWidget* tabs_ = nullptr;
   std::vector<WarriorPage*> pages_;

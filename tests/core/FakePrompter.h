@@ -12,7 +12,7 @@
 namespace dk::test {
 
 struct Exchange {
-  enum Kind { Message, Question, Error, Input, SkillPick, Picker } kind;
+  enum Kind { Message, Question, Error, Input, SkillPick, Picker, PlanetPick } kind;
   std::string text;
   MessageIcon icon = MessageIcon::None;
 };
@@ -96,6 +96,16 @@ class FakePrompter : public Prompter {
     return out;
   }
   void clear() { log.clear(); }
+
+  // The planet list: answers queued in planetAnswers (nullopt: closed without a choice).
+  std::deque<std::optional<std::string>> planetAnswers;
+  std::optional<std::string> pickPlanet() override {
+    log.push_back({Exchange::PlanetPick, "Planet List", MessageIcon::None});
+    if (planetAnswers.empty()) throw std::logic_error("unexpected planet list");
+    auto a = planetAnswers.front();
+    planetAnswers.pop_front();
+    return a;
+  }
 
  private:
   template <typename T>

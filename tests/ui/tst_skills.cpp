@@ -174,6 +174,8 @@ class SkillsTest : public QObject {
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("Blade,A\r\nTactics\r\nLeadership,S\r\n");
     file.close();
+    for (const char* gear : {"weapons.dat", "equipt.dat"})
+      QVERIFY(QFile::copy(QStringLiteral(DRAKKENFOLD_DATA "/") + gear, dir.filePath(gear)));
     const QString before = QDir::currentPath();
     QDir::setCurrent(dir.path());
     ui::MainFrame frame;

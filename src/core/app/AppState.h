@@ -4,12 +4,15 @@
 // handed to whatever needs it, so tests can build as many independent applications as they like.
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
 #include "skills/SkillCatalogue.h"
 
 namespace dk {
+
+struct GearCatalogue;
 
 inline constexpr std::int16_t kSlotFree = -1;  // window-state flags: -1 true, 0 false
 inline constexpr std::int16_t kSlotInUse = 0;
@@ -46,6 +49,11 @@ class AppState {
   // The skill catalogue as the last sound read of "skills.dat" left it; every window's load
   // rewrites it, and a damaged file leaves it as it was.
   SkillCatalogue skillCatalogue;
+
+  // The weapon and equipment catalogues, rebuilt each time a warrior window is created (weapons
+  // first). A window keeps the pair it was created with; unchanged contents are shared.
+  std::shared_ptr<const GearCatalogue> weaponCatalogue;
+  std::shared_ptr<const GearCatalogue> equipmentCatalogue;
 
  private:
   bool firstWindowPending_ = true;

@@ -48,6 +48,9 @@ class Prompter {
   // the row (from 1) of the package taken, nullopt when cancelled or closed.
   virtual std::optional<int> pickPackage(const std::vector<SkillPackage>& packages,
                                          int points) = 0;
+
+  // The planet list: the planet chosen, or nullopt when the list was closed without one.
+  virtual std::optional<std::string> pickPlanet() = 0;
 };
 
 }  // namespace dk

@@ -162,10 +162,17 @@ struct Warrior {
   std::vector<AdvantageEntry> advantages;
   std::int16_t extraEdgeBought = 0;
   std::string aptitudeSkill;
+  std::string selectedAdvantage;  // the catalogue row (lstAdv) last clicked; not stored
 
   // --- Gear
   std::vector<GearEntry> weapons;
   std::vector<GearEntry> equipment;
+  // The row last clicked in each gear list, empty until one is clicked (not stored). A warrior
+  // list's selection is cleared when its row disappears.
+  std::string selectedWeaponRow;     // lstWeapList
+  std::string selectedWeapon;        // lvWeap
+  std::string selectedEquipmentRow;  // lstEqptList
+  std::string selectedEquipment;     // lvEqpt
 
   // --- Personal information and notes
   std::string age;

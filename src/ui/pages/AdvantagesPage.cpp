@@ -1,24 +1,69 @@
 #include "ui/pages/AdvantagesPage.h"
 
 #include <QHBoxLayout>
+#include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gear/Advantages.h"
 #include "ui/pages/ListViews.h"
 
 namespace dk::ui {
 
 AdvantagesPage::AdvantagesPage(WarriorWindow& owner) : WarriorPage(owner, "tabAdvantages") {
+  catalogue_ = new QListWidget(this);
+  catalogue_->setObjectName("lstAdv");
+  catalogue_->setSelectionMode(QAbstractItemView::SingleSelection);
+  // The list keeps its entries in alphabetical order.
+  for (const auto& name : advantagesAlphabetically())
+    catalogue_->addItem(QString::fromStdString(name));
+  catalogue_->setSortingEnabled(true);
+
   owned_ = makeListView(this, "lvAdv", {"Advantage", "Points"});
+  sortOnHeaderClick(owned_);
+
   points_ = new QLabel(this);
   points_->setObjectName("lblPoints");
   auto* pointsRow = new QHBoxLayout;
   pointsRow->addWidget(new QLabel("Available Points:", this));
   pointsRow->addWidget(points_);
   pointsRow->addStretch();
+
+  auto* add = new QPushButton("Add -->", this);
+  add->setObjectName("cmdAdvAdd");
+  auto* reset = new QPushButton("Reset", this);
+  reset->setObjectName("cmdAdvRem");
+  auto* buttons = new QVBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(add);
+  buttons->addWidget(reset);
+  buttons->addStretch();
+
+  auto* lists = new QHBoxLayout;
+  lists->setSpacing(6);
+  lists->addWidget(catalogue_, 2);
+  lists->addLayout(buttons);
+  lists->addWidget(owned_, 3);
+
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(6, 6, 6, 6);
   layout->addLayout(pointsRow);
-  layout->addWidget(owned_, 1);
+  layout->addLayout(lists, 1);
+
+  connect(catalogue_, &QListWidget::itemSelectionChanged, this, [this] {
+    const auto items = catalogue_->selectedItems();
+    if (!items.isEmpty()) warrior().selectedAdvantage = items.first()->text().toStdString();
+  });
+  connect(catalogue_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+    warrior().selectedAdvantage = item->text().toStdString();
+    buy();
+  });
+  connect(add, &QPushButton::clicked, this, &AdvantagesPage::buy);
+  connect(reset, &QPushButton::clicked, this,
+          [this] { owner_.applyRule([](RuleContext& ctx) { resetAdvantages(ctx); }); });
+}
+
+void AdvantagesPage::buy() {
+  owner_.applyRule([](RuleContext& ctx) { buyAdvantage(ctx); });
 }
 
 void AdvantagesPage::refresh() {

@@ -1,7 +1,9 @@
 #pragma once
-// The "Advantages" page.
+// The "Advantages" page: the catalogue on the left, the warrior's advantages on the right,
+// "Add -->" and "Reset" between them, and the points left above.
 
 #include <QLabel>
+#include <QListWidget>
 #include <QTreeWidget>
 
 #include "ui/WarriorWindow.h"
@@ -15,6 +17,9 @@ class AdvantagesPage : public WarriorPage {
   void refresh() override;
 
  private:
+  void buy();
+
+  QListWidget* catalogue_ = nullptr;
   QTreeWidget* owned_ = nullptr;
   QLabel* points_ = nullptr;
 };

@@ -1,36 +1,110 @@
 #include "ui/pages/GearPage.h"
 
 #include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gear/Gear.h"
 #include "gear/Money.h"
 #include "ui/pages/ListViews.h"
 
 namespace dk::ui {
 
-GearPage::GearPage(WarriorWindow& owner, bool weapons)
-    : WarriorPage(owner, weapons ? "tabWeapons" : "tabEquipment"), weapons_(weapons) {
+namespace {
+// Remembers the row the user picks in a list as the record's selection for that list.
+void rememberSelection(QTreeWidget* view, WarriorWindow& owner,
+                       std::string& (*selection)(Warrior&, GearKind), GearKind kind) {
+  QObject::connect(view, &QTreeWidget::itemSelectionChanged, view, [view, &owner, selection, kind] {
+    const auto items = view->selectedItems();
+    if (items.isEmpty()) return;
+    selection(owner.warrior(), kind) = items.first()->text(0).toStdString();
+  });
+}
+}  // namespace
+
+GearPage::GearPage(WarriorWindow& owner, GearKind kind)
+    : WarriorPage(owner, kind == GearKind::Weapons ? "tabWeapons" : "tabEquipment"), kind_(kind) {
+  const bool weapons = kind == GearKind::Weapons;
+  catalogue_ = weapons ? makeListView(this, "lstWeapList", {"Weapon", "Type", "Cost"})
+                       : makeListView(this, "lstEqptList", {"Name", "Type", "Cost"});
   owned_ = weapons ? makeListView(this, "lvWeap", {"Weapon", "###"})
                    : makeListView(this, "lvEqpt", {"Equiptment", "###"});
+  for (QTreeWidget* view : {catalogue_, owned_}) {
+    sortOnHeaderClick(view);
+    view->header()->setMinimumSectionSize(28);
+  }
+  // Long item names get the room; type and cost take what their texts need.
+  catalogue_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+  catalogue_->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+
+  auto* addButton = new QPushButton("Add -->", this);
+  addButton->setObjectName(weapons ? "cmdAddWeap" : "cmdAddEqpt");
+  auto* removeButton = new QPushButton("<-- Remove", this);
+  removeButton->setObjectName(weapons ? "cmdRemWeap" : "cmdRemEqpt");
+
   purse_ = new QLabel(this);
   purse_->setObjectName("lblCBLeft");
-  auto* purseRow = new QHBoxLayout;
-  purseRow->addWidget(new QLabel("C-Bills:", this));
-  purseRow->addWidget(purse_);
-  purseRow->addStretch();
+  purse_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+  // The window starts narrow, so the catalogue sits above the warrior's own list and both get
+  // the full width for their names and costs; between them the money left and the two buttons.
+  auto* middle = new QHBoxLayout;
+  middle->addWidget(new QLabel("C-Bills:", this));
+  middle->addWidget(purse_);
+  middle->addStretch();
+  middle->addWidget(addButton);
+  middle->addWidget(removeButton);
+
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(6, 6, 6, 6);
-  layout->addLayout(purseRow);
-  layout->addWidget(owned_, 1);
+  layout->addWidget(catalogue_, 3);
+  layout->addLayout(middle);
+  layout->addWidget(owned_, 2);
+
+  rememberSelection(catalogue_, owner_, &selectedCatalogueRow, kind_);
+  rememberSelection(owned_, owner_, &selectedGear, kind_);
+  connect(addButton, &QPushButton::clicked, this, &GearPage::buy);
+  connect(removeButton, &QPushButton::clicked, this, &GearPage::remove);
+  // A double click buys or returns the row clicked.
+  connect(catalogue_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+    selectedCatalogueRow(warrior(), kind_) = item->text(0).toStdString();
+    buy();
+  });
+  connect(owned_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+    selectedGear(warrior(), kind_) = item->text(0).toStdString();
+    remove();
+  });
+
+  fillCatalogue();
+}
+
+void GearPage::fillCatalogue() {
+  fillRows(catalogue_, owner_.catalogue(kind_).rows, [](const GearRow& row) {
+    return QStringList{QString::fromStdString(row.name), QString::fromStdString(row.type),
+                       QString::fromStdString(row.cost)};
+  });
+  for (int i = 0; i < catalogue_->topLevelItemCount(); ++i)
+    catalogue_->topLevelItem(i)->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void GearPage::buy() {
+  owner_.applyRule([this](RuleContext& ctx) { buyGear(ctx, kind_, owner_.catalogue(kind_)); });
+}
+
+void GearPage::remove() {
+  owner_.applyRule([this](RuleContext& ctx) { removeGear(ctx, kind_, owner_.catalogue(kind_)); });
 }
 
 void GearPage::refresh() {
-  const Warrior& w = warrior();
+  Warrior& w = warrior();
   // The purse gear is paid from: the equipment C-Bills until they are transferred.
   purse_->setText(QString::fromStdString(gearPurseText(w)));
-  fillRows(owned_, weapons_ ? w.weapons : w.equipment, [](const GearEntry& g) {
+  fillRows(owned_, gearList(w, kind_), [](const GearEntry& g) {
     return QStringList{QString::fromStdString(g.name), QString::fromStdString(g.quantity)};
   });
+  for (int i = 0; i < owned_->topLevelItemCount(); ++i)
+    owned_->topLevelItem(i)->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
 }
 
 }  // namespace dk::ui

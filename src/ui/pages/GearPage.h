@@ -1,9 +1,11 @@
 #pragma once
-// The "Weapons" and "Equipment" pages.
+// The "Weapons" and "Equipment" pages: the catalogue on the left, the warrior's own gear on the
+// right, "Add -->" and "<-- Remove" between them, and the purse gear is paid from.
 
 #include <QLabel>
 #include <QTreeWidget>
 
+#include "gear/GearCatalogue.h"
 #include "ui/WarriorWindow.h"
 
 namespace dk::ui {
@@ -12,11 +14,16 @@ namespace dk::ui {
 class GearPage : public WarriorPage {
   Q_OBJECT
  public:
-  GearPage(WarriorWindow& owner, bool weapons);
+  GearPage(WarriorWindow& owner, GearKind kind);
   void refresh() override;
 
  private:
-  bool weapons_;
+  void fillCatalogue();
+  void buy();
+  void remove();
+
+  GearKind kind_;
+  QTreeWidget* catalogue_ = nullptr;
   QTreeWidget* owned_ = nullptr;
   QLabel* purse_ = nullptr;
 };

@@ -9,6 +9,7 @@
 #include "files/FileLimits.h"
 #include "gear/Affiliations.h"
 #include "gear/Money.h"
+#include "gear/Planets.h"
 
 namespace dk::ui {
 
@@ -56,7 +57,8 @@ WarriorInfoPage::WarriorInfoPage(WarriorWindow& owner)
   planets->setObjectName("cmdPlanets");
   planets->setToolTip("Pick the home planet from the planet list");
   planets->setFixedWidth(planets->fontMetrics().horizontalAdvance("<") + 18);
-  planets->setEnabled(false);  // the planet list arrives with the catalogues
+  connect(planets, &QPushButton::clicked, this,
+          [this] { owner_.applyRule([](RuleContext& ctx) { choosePlanet(ctx); }); });
   planetRow->addWidget(planets);
   idForm->addRow("Home Planet:", planetRow);
   vehicle_ = fields_.line(identity, "txtVP", &Warrior::vehicleType);

@@ -20,6 +20,26 @@ QTreeWidget* makeListView(QWidget* parent, const char* objectName, const QString
   return view;
 }
 
+bool ListRow::operator<(const QTreeWidgetItem& other) const {
+  const int column = treeWidget() ? treeWidget()->sortColumn() : 0;
+  bool mine = false;
+  bool theirs = false;
+  const double a = text(column).toDouble(&mine);
+  const double b = other.text(column).toDouble(&theirs);
+  if (mine && theirs) return a < b;
+  return text(column).localeAwareCompare(other.text(column)) < 0;
+}
+
+void sortOnHeaderClick(QTreeWidget* view) {
+  view->header()->setSectionsClickable(true);
+  QObject::connect(view->header(), &QHeaderView::sectionClicked, view, [view](int column) {
+    // Once sorting is on, the header turns the order round by itself.
+    if (view->isSortingEnabled()) return;
+    view->setSortingEnabled(true);
+    view->sortByColumn(column, Qt::AscendingOrder);
+  });
+}
+
 void fillPool(QListWidget* list, const std::vector<std::int16_t>& pool) {
   // Rebuilt only when it changed, so a click on an entry never pulls it from under the mouse.
   bool same = list->count() == static_cast<int>(pool.size());

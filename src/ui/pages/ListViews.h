@@ -14,6 +14,17 @@ namespace dk::ui {
 // A list view in report mode with the given column captions.
 QTreeWidget* makeListView(QWidget* parent, const char* objectName, const QStringList& columns);
 
+// A row that sorts numbers as numbers ("90" before "1200") and other texts as texts.
+class ListRow : public QTreeWidgetItem {
+ public:
+  using QTreeWidgetItem::QTreeWidgetItem;
+  bool operator<(const QTreeWidgetItem& other) const override;
+};
+
+// Rows show in the order entered until a column header is clicked; from then on that column is
+// the sort key (a second click on it turns the order round).
+void sortOnHeaderClick(QTreeWidget* view);
+
 // Rewrites the rows of a list view, keeping the selected row by name.
 template <typename Row, typename Columns>
 void fillRows(QTreeWidget* view, const std::vector<Row>& rows, Columns columns) {
@@ -21,7 +32,7 @@ void fillRows(QTreeWidget* view, const std::vector<Row>& rows, Columns columns) 
   const QSignalBlocker block(view);
   view->clear();
   for (const Row& row : rows) {
-    auto* item = new QTreeWidgetItem(view, columns(row));
+    auto* item = new ListRow(view, columns(row));
     if (item->text(0) == selected) view->setCurrentItem(item);
   }
 }

@@ -1,0 +1,197 @@
+#include "gear/Advantages.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "gear/Money.h"
+#include "skills/SkillAreas.h"
+#include "util/Numeric.h"
+
+namespace dk {
+
+namespace {
+enum class Kind { OneTime, ClanOnly, Stepped, Aptitude };
+
+struct Advantage {
+  const char* name;
+  Kind kind;
+  int price;  // for stepped advantages the price of one step
+};
+
+// In the order the catalogue is entered.
+constexpr std::array<Advantage, 16> kCatalogue{{
+    {"Ambidextrous", Kind::OneTime, 1},
+    {"Extra Edge", Kind::Stepped, 1},
+    {"Land Grant", Kind::OneTime, 1},
+    {kNaturalAptitude, Kind::Aptitude, 2},
+    {"Sixth Sense", Kind::OneTime, 2},
+    {"Title", Kind::Stepped, 1},
+    {"Toughness", Kind::OneTime, 2},
+    {"Wealth", Kind::Stepped, 1},
+    {"Well-Equipped", Kind::Stepped, 1},
+    {"Bloodname", Kind::ClanOnly, 3},
+    {"Combat Sense", Kind::OneTime, 2},
+    {"Contact", Kind::Stepped, 1},
+    {"Dropship", Kind::Stepped, 1},
+    {"EI Neural Implant", Kind::ClanOnly, 1},
+    {"Reputation", Kind::OneTime, 1},
+    {"Well-Connected", Kind::Stepped, 1},
+}};
+
+constexpr int kHighestStep = 3;
+// Wealth sets the C-Bills to these; Well-Equipped adds these, one per step.
+constexpr std::array<std::int32_t, kHighestStep> kWealth{5000, 50000, 500000};
+constexpr std::array<std::int32_t, kHighestStep> kWellEquipped{500, 4000, 20000};
+// What a reset takes back at level 1, 2, 3: Wealth above the starting 200, Well-Equipped in all.
+constexpr std::array<std::int32_t, kHighestStep> kWealthBack{4800, 49800, 499800};
+constexpr std::array<std::int32_t, kHighestStep> kWellEquippedBack{500, 4500, 24500};
+
+// A warrior whose race priority (as shown) is 2 or more belongs to a clan caste.
+bool isClanWarrior(const Warrior& w) { return integerPart(w.priorityEcho[kRace]) >= 2; }
+
+void refuse(RuleContext& ctx, const char* text) {
+  ctx.prompter.showMessage(text, MessageIcon::Information);
+}
+
+void spend(Warrior& w, std::int64_t points, int price) {
+  w.advantagePoints = toText(points - price);
+}
+
+// The purse Well-Equipped pays into: the equipment C-Bills until they are transferred.
+std::int32_t& wellEquippedPurse(Warrior& w) {
+  return w.cBillsTransferred ? w.cBills : w.equipmentCBills;
+}
+std::string& wellEquippedPurseText(Warrior& w) {
+  return w.cBillsTransferred ? w.cBillsText : w.equipmentCBillsText;
+}
+
+void buyStep(RuleContext& ctx, const Advantage& a, std::int64_t points) {
+  Warrior& w = ctx.warrior;
+  if (points < 1) return refuse(ctx, kNotEnoughPoints);
+  if (w.HaveAdv(a.name) && w.GetAdvLvl(a.name) > 2) return refuse(ctx, kAdvantageAtMaximum);
+  const int step = w.GetAdvLvl(a.name) + 1;
+  const bool stepHasAmount = step >= 1 && step <= kHighestStep;
+  const std::string name = a.name;
+
+  // Work out every effect before changing anything, so a refusal leaves the warrior as it was.
+  std::optional<std::int32_t> wellEquipped;
+  if (name == "Well-Equipped" && stepHasAmount) {
+    const std::int64_t sum =
+        std::int64_t{wellEquippedPurse(w)} + kWellEquipped[static_cast<std::size_t>(step - 1)];
+    if (!fitsInt32(sum)) return refuse(ctx, kAmountOutOfRange);
+    wellEquipped = static_cast<std::int32_t>(sum);
+  }
+  if (name == "Extra Edge" && w.extraEdgeBought == INT16_MAX) return refuse(ctx, kAmountOutOfRange);
+
+  w.AddAdv(name, static_cast<std::int16_t>(step));
+  spend(w, points, 1);
+  if (name == "Extra Edge") {
+    w.edge = toText(integerPart(w.edge) + 1);
+    ++w.extraEdgeBought;
+  } else if (name == "Wealth" && stepHasAmount) {
+    w.cBills = kWealth[static_cast<std::size_t>(step - 1)];
+    w.cBillsText = toText(w.cBills);
+  } else if (wellEquipped) {
+    wellEquippedPurse(w) = *wellEquipped;
+    wellEquippedPurseText(w) = toText(*wellEquipped);
+  }
+}
+
+void buyAptitude(RuleContext& ctx, std::int64_t points) {
+  Warrior& w = ctx.warrior;
+  // "Already have" comes before anything else, the skill question before the points.
+  if (w.HaveAdv(kNaturalAptitude)) return refuse(ctx, kAlreadyHaveAdvantage);
+  const auto skill = askWhichSkill(ctx);
+  // Closed without a choice: nothing is bought for a skill nobody named.
+  if (!skill) return;
+  w.aptitudeSkill = *skill;
+  const int price = isCombatSkill(*skill) ? 3 : 2;
+  if (points < price) return refuse(ctx, kNotEnoughPoints);
+  w.AddAdv(kNaturalAptitude, static_cast<std::int16_t>(price));
+  spend(w, points, price);
+}
+}  // namespace
+
+const std::vector<std::string>& advantageCatalogue() {
+  static const std::vector<std::string> names = [] {
+    std::vector<std::string> out;
+    for (const auto& a : kCatalogue) out.emplace_back(a.name);
+    return out;
+  }();
+  return names;
+}
+
+std::vector<std::string> advantagesAlphabetically() {
+  std::vector<std::string> names = advantageCatalogue();
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+bool isCombatSkill(const std::string& skill) {
+  static const std::array<std::string, 6> kCombat{
+      "Blade", "Archery", "Small Arms", "Support Weapons", "Throwing Weapons", "Unarmed Combat"};
+  if (std::find(kCombat.begin(), kCombat.end(), skill) != kCombat.end()) return true;
+  return skill.compare(0, 7, "Gunnery") == 0 && skill.size() >= 7;
+}
+
+void buyAdvantage(RuleContext& ctx) {
+  Warrior& w = ctx.warrior;
+  const auto it = std::find_if(kCatalogue.begin(), kCatalogue.end(),
+                               [&](const Advantage& a) { return w.selectedAdvantage == a.name; });
+  if (it == kCatalogue.end()) return;  // nothing selected: nothing happens
+  const Advantage& a = *it;
+  const std::int64_t points = integerPart(w.advantagePoints);
+  switch (a.kind) {
+    case Kind::Stepped:
+      return buyStep(ctx, a, points);
+    case Kind::Aptitude:
+      return buyAptitude(ctx, points);
+    case Kind::OneTime:
+    case Kind::ClanOnly:
+      if (points < a.price) return refuse(ctx, kNotEnoughPoints);
+      if (w.HaveAdv(a.name)) return refuse(ctx, kAlreadyHaveAdvantage);
+      if (a.kind == Kind::ClanOnly && !isClanWarrior(w)) return refuse(ctx, kNotClanWarrior);
+      w.AddAdv(a.name, static_cast<std::int16_t>(a.price));
+      spend(w, points, a.price);
+      return;
+  }
+}
+
+void resetAdvantages(RuleContext& ctx) {
+  Warrior& w = ctx.warrior;
+  if (!ctx.prompter.askYesNo(kResetAdvantagesQuestion, MessageIcon::Question)) return;
+  std::int64_t cBills = w.cBills;
+  std::int64_t equipment = w.equipmentCBills;
+  bool cBillsChanged = false;
+  bool equipmentChanged = false;
+  for (const auto& row : w.advantages) {
+    const std::int64_t level = integerPart(row.level);
+    if (level < 1 || level > kHighestStep) continue;  // other levels take nothing back
+    const auto step = static_cast<std::size_t>(level - 1);
+    if (row.name == "Wealth") {
+      cBills -= kWealthBack[step];
+      cBillsChanged = true;
+    } else if (row.name == "Well-Equipped") {
+      if (w.cBillsTransferred) {
+        cBills -= kWellEquippedBack[step];
+        cBillsChanged = true;
+      } else {
+        equipment -= kWellEquippedBack[step];
+        equipmentChanged = true;
+      }
+    }
+    // Refuse before anything changes when the money would wrap (a gamemaster's amount close to
+    // the limit, or many rows from a damaged file).
+    if (!fitsInt32(cBills) || !fitsInt32(equipment)) return refuse(ctx, kAmountOutOfRange);
+  }
+  w.cBills = static_cast<std::int32_t>(cBills);
+  w.equipmentCBills = static_cast<std::int32_t>(equipment);
+  if (cBillsChanged) w.cBillsText = toText(w.cBills);
+  if (equipmentChanged) w.equipmentCBillsText = toText(w.equipmentCBills);
+  w.advantages.clear();
+  w.advantagePoints = w.priorityGrant[kAdvantages];
+}
+
+}  // namespace dk

@@ -1,0 +1,33 @@
+#pragma once
+// Advantages: the sixteen traits bought with the advantage points, each with its price, its
+// maximum and for four of them an effect on Edge or the money.
+
+#include <string>
+#include <vector>
+
+#include "model/RuleContext.h"
+
+namespace dk {
+
+inline constexpr const char* kNotEnoughPoints = "You don't have enough points";
+inline constexpr const char* kAlreadyHaveAdvantage = "You already have that advantage!";
+inline constexpr const char* kNotClanWarrior = "You're not a clan warrior!";
+inline constexpr const char* kAdvantageAtMaximum = "You're as high in that advantage as you can go";
+inline constexpr const char* kResetAdvantagesQuestion = "Are you sure?";
+inline constexpr const char* kNaturalAptitude = "Natural Aptitude";
+
+// The catalogue in the order it is entered, and in the order the list shows it (alphabetical).
+const std::vector<std::string>& advantageCatalogue();
+std::vector<std::string> advantagesAlphabetically();
+
+// Whether Natural Aptitude for this skill costs 3 (a combat skill) rather than 2.
+bool isCombatSkill(const std::string& skill);
+
+// "Add -->": one purchase of the advantage last clicked in the catalogue (nothing when none).
+void buyAdvantage(RuleContext& ctx);
+
+// "Reset": after "Are you sure?", takes back the money of Wealth and Well-Equipped, empties the
+// list and gives back every granted point. Edge keeps what Extra Edge gave it.
+void resetAdvantages(RuleContext& ctx);
+
+}  // namespace dk

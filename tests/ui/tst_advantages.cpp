@@ -1,0 +1,166 @@
+// The "Advantages" page, "Modify C-Bills" and the planet list driven through their real
+// controls, dialogs and boxes.
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTreeWidget>
+
+#include "UiTestHelpers.h"
+
+using namespace dk;
+using namespace dk::test;
+
+class AdvantagesTest : public QObject {
+  Q_OBJECT
+
+  static void click(QWidget* w, const char* name) {
+    QTest::mouseClick(child<QAbstractButton>(w, name), Qt::LeftButton);
+  }
+  static QString field(QWidget* w, const char* name) { return child<QLineEdit>(w, name)->text(); }
+  static void pick(QListWidget* list, const QString& name) {
+    const auto found = list->findItems(name, Qt::MatchExactly);
+    QVERIFY2(!found.isEmpty(), qPrintable(name));
+    list->scrollToItem(found.first());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(found.first()).center());
+  }
+  static QStringList rows(QTreeWidget* view) {
+    QStringList out;
+    for (int i = 0; i < view->topLevelItemCount(); ++i)
+      out << view->topLevelItem(i)->text(0) + "=" + view->topLevelItem(i)->text(1);
+    return out;
+  }
+  static QAction* action(QWidget* w, const char* name) {
+    return w->findChild<QAction*>(QString::fromLatin1(name));
+  }
+
+ private slots:
+  void buyingEdgeAndMoneyThenResetting() {
+    ui::MainFrame frame;
+    frame.show();
+    auto* w = frame.newWarrior();
+    child<QScrollBar>(w, "vsPAdv")->setValue(3);
+    w->tabs()->setCurrentIndex(4);
+    auto* catalogue = child<QListWidget>(w, "lstAdv");
+    QCOMPARE(catalogue->count(), 16);
+    QCOMPARE(catalogue->item(5)->text(), QString("EI Neural Implant"));
+    const QString granted = child<QLabel>(w, "lblPoints")->text();
+    QCOMPARE(granted, QString("3"));
+
+    // Nothing selected: nothing happens, no box.
+    click(w, "cmdAdvAdd");
+    QCOMPARE(rows(child<QTreeWidget>(w, "lvAdv")), QStringList{});
+
+    pick(catalogue, "Extra Edge");
+    click(w, "cmdAdvAdd");
+    pick(catalogue, "Wealth");
+    click(w, "cmdAdvAdd");
+    pick(catalogue, "Well-Equipped");
+    QTest::mouseDClick(catalogue->viewport(), Qt::LeftButton, {},
+                       catalogue->visualItemRect(catalogue->currentItem()).center());
+    QCOMPARE(rows(child<QTreeWidget>(w, "lvAdv")),
+             (QStringList{"Extra Edge=1", "Wealth=1", "Well-Equipped=1"}));
+    QCOMPARE(child<QLabel>(w, "lblPoints")->text(), QString("0"));
+    QCOMPARE(field(w, "txtEdge"), QString("2"));
+    QCOMPARE(field(w, "txtCBills"), QString("5000"));
+    QCOMPARE(field(w, "txtECBills"), QString("1000"));
+
+    SeenBox seen;
+    answerMessageBox(QMessageBox::Ok, &seen);
+    click(w, "cmdAdvAdd");
+    QCOMPARE(seen.text, QString("You don't have enough points"));
+    QCOMPARE(seen.icon, QMessageBox::Information);
+
+    answerMessageBox(QMessageBox::No, &seen);
+    click(w, "cmdAdvRem");
+    QCOMPARE(seen.text, QString("Are you sure?"));
+    QCOMPARE(seen.icon, QMessageBox::Question);
+    QCOMPARE(rows(child<QTreeWidget>(w, "lvAdv")).size(), 3);
+
+    answerMessageBox(QMessageBox::Yes);
+    click(w, "cmdAdvRem");
+    QCOMPARE(rows(child<QTreeWidget>(w, "lvAdv")), QStringList{});
+    QCOMPARE(child<QLabel>(w, "lblPoints")->text(), QString("3"));
+    QCOMPARE(field(w, "txtCBills"), QString("200"));
+    QCOMPARE(field(w, "txtECBills"), QString("500"));
+    QCOMPARE(field(w, "txtEdge"), QString("2"));  // Edge keeps what it was given
+  }
+
+  void modifyCBillsThroughTheInputBox() {
+    ui::MainFrame frame;
+    frame.show();
+    auto* w = frame.newWarrior();
+    QAction* modify = action(w, "mnuModifyCBills");
+    QVERIFY(modify && modify->isEnabled());
+    QString prompt;
+    answerInputBox("1500", true, &prompt);
+    modify->trigger();
+    QCOMPARE(prompt, QString("Please enter the amount of C-Bills"));
+    QCOMPARE(field(w, "txtCBills"), QString("1500"));
+    for (auto* label : w->findChildren<QLabel*>("lblCBLeft"))
+      QCOMPARE(label->text(), QString("500"));
+
+    answerInputBox("a fortune");
+    SeenBox seen;
+    answerMessageBox(QMessageBox::Ok, &seen);
+    modify->trigger();
+    QCOMPARE(
+        seen.text,
+        QString("\"a fortune\" is not an amount of C-Bills. Please enter a number such as 1500."));
+    QCOMPARE(field(w, "txtCBills"), QString("1500"));
+
+    answerInputBox("99", false);
+    modify->trigger();
+    QCOMPARE(field(w, "txtCBills"), QString("1500"));
+
+    click(w, "cmdTransMoney");
+    answerInputBox("12.5");
+    modify->trigger();
+    QCOMPARE(field(w, "txtCBills"), QString("12.5"));  // shown as typed, counted as 12
+    QCOMPARE(w->warrior().cBills, 12);
+    for (auto* label : w->findChildren<QLabel*>("lblCBLeft"))
+      QCOMPARE(label->text(), QString("12.5"));
+  }
+
+  void thePlanetListFillsTheHomePlanet() {
+    ui::MainFrame frame;
+    frame.show();
+    auto* w = frame.newWarrior();
+    auto* home = child<QLineEdit>(w, "txtHP");
+    home->setText("Typed Rock");
+    QCOMPARE(w->warrior().homePlanet, std::string("Typed Rock"));
+    QCOMPARE(child<QComboBox>(w, "cboAffil")->count(), 34);
+
+    // Ok with nothing selected: the box, and the list stays open; then pick the second name.
+    QString second;
+    SeenBox seen;
+    whenModal<QDialog>([&](QDialog* dialog) {
+      QCOMPARE(dialog->objectName(), QString("frmPlanetList"));
+      QCOMPARE(dialog->windowTitle(), QString("Planet List"));
+      auto* list = child<QListWidget>(dialog, "lstPlanets");
+      QVERIFY(list->count() > 200);
+      second = list->item(1)->text();
+      answerMessageBox(QMessageBox::Ok, &seen);
+      child<QPushButton>(dialog, "cmdOk")->click();
+      QVERIFY(dialog->isVisible());
+      list->setCurrentRow(1);
+      child<QPushButton>(dialog, "cmdOk")->click();
+    });
+    click(w, "cmdPlanets");
+    QCOMPARE(seen.text, QString("Please select a planet first"));
+    QCOMPARE(home->text(), second);
+
+    // Closed without Ok: the home planet stays.
+    whenModal<QDialog>([](QDialog* dialog) {
+      child<QListWidget>(dialog, "lstPlanets")->setCurrentRow(3);
+      dialog->reject();
+    });
+    click(w, "cmdPlanets");
+    QCOMPARE(home->text(), second);
+  }
+};
+
+QTEST_MAIN(AdvantagesTest)
+#include "tst_advantages.moc"

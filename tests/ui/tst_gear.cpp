@@ -1,0 +1,145 @@
+// The "Weapons" and "Equipment" pages driven through their real controls.
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+#include "UiTestHelpers.h"
+
+using namespace dk;
+using namespace dk::test;
+
+class GearTest : public QObject {
+  Q_OBJECT
+
+  static QTreeWidgetItem* row(QTreeWidget* view, const QString& name) {
+    const auto found = view->findItems(name, Qt::MatchExactly, 0);
+    return found.isEmpty() ? nullptr : found.first();
+  }
+  static void clickRow(QTreeWidget* view, const QString& name, bool twice = false) {
+    QTreeWidgetItem* item = row(view, name);
+    QVERIFY2(item, qPrintable(name));
+    view->scrollToItem(item);
+    const QPoint at = view->visualItemRect(item).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+    // A double click is a press, a release and a second press that the platform marks double.
+    if (twice) QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+  }
+  static void click(QWidget* w, const char* name) {
+    QTest::mouseClick(child<QAbstractButton>(w, name), Qt::LeftButton);
+  }
+  static QString field(QWidget* w, const char* name) { return child<QLineEdit>(w, name)->text(); }
+  static QStringList purses(QWidget* w) {
+    QStringList out;
+    for (auto* label : w->findChildren<QLabel*>("lblCBLeft")) out << label->text();
+    return out;
+  }
+
+ private slots:
+  void buyTwoReturnOneAndTheMoneyFollows() {
+    ui::MainFrame frame;
+    frame.show();
+    auto* w = frame.newWarrior();
+    w->tabs()->setCurrentIndex(5);
+    auto* catalogue = child<QTreeWidget>(w, "lstWeapList");
+    auto* owned = child<QTreeWidget>(w, "lvWeap");
+    QCOMPARE(catalogue->headerItem()->text(2), QString("Cost"));
+    QCOMPARE(owned->headerItem()->text(1), QString("###"));
+    QCOMPARE(purses(w), (QStringList{"500", "500"}));
+
+    clickRow(catalogue, "Halloran Service Pistol");  // 60 C-Bills
+    click(w, "cmdAddWeap");
+    click(w, "cmdAddWeap");
+    QCOMPARE(owned->topLevelItemCount(), 1);
+    QCOMPARE(owned->topLevelItem(0)->text(1), QString("2"));
+    QCOMPARE(field(w, "txtECBills"), QString("380"));
+    QCOMPARE(field(w, "txtAssets"), QString("120"));
+    QCOMPARE(purses(w), (QStringList{"380", "380"}));
+
+    clickRow(owned, "Halloran Service Pistol");
+    click(w, "cmdRemWeap");
+    QCOMPARE(owned->topLevelItem(0)->text(1), QString("1"));
+    // The refund goes to the C-Bills; the gear tabs keep showing the equipment C-Bills.
+    QCOMPARE(field(w, "txtCBills"), QString("260"));
+    QCOMPARE(field(w, "txtECBills"), QString("380"));
+    QCOMPARE(field(w, "txtAssets"), QString("60"));
+    QCOMPARE(purses(w), (QStringList{"380", "380"}));
+
+    // Returned by a double click: the row goes and a further Remove asks for a selection only
+    // when there is something left to remove.
+    clickRow(owned, "Halloran Service Pistol", true);
+    QCOMPARE(owned->topLevelItemCount(), 0);
+    QCOMPARE(field(w, "txtCBills"), QString("320"));
+    QCOMPARE(w->warrior().selectedWeapon, std::string());
+  }
+
+  void refusalsSpeakThroughTheMessageBox() {
+    ui::MainFrame frame;
+    frame.show();
+    auto* w = frame.newWarrior();
+    w->tabs()->setCurrentIndex(6);
+    SeenBox seen;
+    answerMessageBox(QMessageBox::Ok, &seen);
+    click(w, "cmdAddEqpt");
+    QCOMPARE(seen.text, QString("Please select a piece of Equipment to add."));
+
+    clickRow(child<QTreeWidget>(w, "lstEqptList"), "Hardshell Full Suit");  // 1300
+    answerMessageBox(QMessageBox::Ok, &seen);
+    click(w, "cmdAddEqpt");
+    QCOMPARE(seen.text, QString("Not enough C-Bills."));
+    QCOMPARE(seen.icon, QMessageBox::Information);
+    QCOMPARE(seen.title, QString("Drakkenfold Character Generator"));
+    QCOMPARE(child<QTreeWidget>(w, "lvEqpt")->topLevelItemCount(), 0);
+    QCOMPARE(field(w, "txtECBills"), QString("500"));
+
+    // A double click on a catalogue row buys it.
+    clickRow(child<QTreeWidget>(w, "lstEqptList"), "Backpack", true);
+    QCOMPARE(child<QTreeWidget>(w, "lvEqpt")->topLevelItem(0)->text(0), QString("Backpack"));
+    QCOMPARE(purses(w), (QStringList{"485", "485"}));
+  }
+
+  void aHeaderClickSortsByThatColumn() {
+    ui::MainFrame frame;
+    frame.show();
+    auto* w = frame.newWarrior();
+    w->tabs()->setCurrentIndex(5);
+    auto* catalogue = child<QTreeWidget>(w, "lstWeapList");
+    QCOMPARE(catalogue->topLevelItem(0)->text(0), QString("Halloran Service Pistol"));
+    QCOMPARE(catalogue->topLevelItem(1)->text(0), QString("Halloran Service Pistol (Ammo)"));
+    catalogue->header()->sectionClicked(2);
+    // Costs sort as numbers: the cheapest first, the dearest last.
+    double last = -1;
+    for (int i = 0; i < catalogue->topLevelItemCount(); ++i) {
+      const double cost = catalogue->topLevelItem(i)->text(2).toDouble();
+      QVERIFY(cost >= last);
+      last = cost;
+    }
+    QCOMPARE(last, 7600.0);
+  }
+
+  void aMissingCatalogueIsToldOnceAndTheWindowStillOpens() {
+    QTemporaryDir dir;
+    QVERIFY(
+        QFile::copy(QStringLiteral(DRAKKENFOLD_DATA "/equipt.dat"), dir.filePath("equipt.dat")));
+    QVERIFY(
+        QFile::copy(QStringLiteral(DRAKKENFOLD_DATA "/skills.dat"), dir.filePath("skills.dat")));
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    ui::MainFrame frame;
+    frame.show();
+    QList<SeenBox> seen;
+    answerMessageBoxes({QMessageBox::Ok, QMessageBox::Ok}, &seen);
+    auto* w = frame.newWarrior();
+    QDir::setCurrent(before);
+    QVERIFY(w);
+    QCOMPARE(seen.size(), 1);
+    QVERIFY(seen[0].text.startsWith("The data file \"weapons.dat\" could not be read"));
+    QCOMPARE(child<QTreeWidget>(w, "lstWeapList")->topLevelItemCount(), 0);
+    QVERIFY(child<QTreeWidget>(w, "lstEqptList")->topLevelItemCount() > 100);
+  }
+};
+
+QTEST_MAIN(GearTest)
+#include "tst_gear.moc"
