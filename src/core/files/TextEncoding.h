@@ -13,6 +13,9 @@ namespace dk {
 // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF, no cut-off sequences.
 bool isValidUtf8(std::string_view bytes);
 
+// Appends the UTF-8 bytes of one code point.
+void appendUtf8(std::string& out, char32_t cp);
+
 // Every byte becomes one character. The five bytes the code page leaves undefined (0x81, 0x8D,
 // 0x8F, 0x90, 0x9D) become U+0081, U+008D, U+008F, U+0090 and U+009D, so they survive a save.
 std::string windows1252ToUtf8(std::string_view bytes);
