@@ -28,6 +28,13 @@ QPushButton* smallButton(QWidget* parent, const QString& name, const QString& te
   button->setFocusPolicy(Qt::TabFocus);
   return button;
 }
+
+// A priority bar, which can be told to stop stepping while its arrow is still held down.
+class PriorityBar : public QScrollBar {
+ public:
+  explicit PriorityBar(QWidget* parent) : QScrollBar(Qt::Vertical, parent) {}
+  void stopRepeating() { setRepeatAction(SliderNoAction); }
+};
 }  // namespace
 
 // --- Priorities
@@ -60,7 +67,7 @@ PrioritiesPage::PrioritiesPage(WarriorWindow& owner) : WarriorPage(owner, "tabPr
     bold.setBold(true);
     title->setFont(bold);
     echoes_[p] = valueLabel(box, names[p].echo);
-    auto* bar = new QScrollBar(Qt::Vertical, box);
+    auto* bar = new PriorityBar(box);
     bar->setObjectName(names[p].bar);
     bar->setRange(0, 4);
     bar->setPageStep(1);
@@ -77,7 +84,11 @@ PrioritiesPage::PrioritiesPage(WarriorWindow& owner) : WarriorPage(owner, "tabPr
     grid->addWidget(bar, 2, p, Qt::AlignHCenter);
     grid->addWidget(grants_[p], 3, p, Qt::AlignHCenter);
     grid->setColumnStretch(p, 1);
-    connect(bar, &QScrollBar::valueChanged, this, [this, p](int level) {
+    connect(bar, &QScrollBar::valueChanged, this, [this, p, bar](int level) {
+      // One click, one level. A held arrow would keep stepping, and when the level asks a
+      // question the button is let go over the box, so the bar never hears of it and would run
+      // on to the end of its range behind the box.
+      bar->stopRepeating();
       owner_.applyRule(
           [&](RuleContext& ctx) { setPriorityLevel(ctx, static_cast<Pool>(p), level); });
     });
