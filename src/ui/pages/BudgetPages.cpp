@@ -69,6 +69,10 @@ PrioritiesPage::PrioritiesPage(WarriorWindow& owner) : WarriorPage(owner, "tabPr
     echoes_[p] = valueLabel(box, names[p].echo);
     auto* bar = new PriorityBar(box);
     bar->setObjectName(names[p].bar);
+    // Scroll bars take no focus of their own; these are the page's controls, set with the arrow
+    // keys as well as the mouse.
+    bar->setFocusPolicy(Qt::StrongFocus);
+    bar->setAccessibleName(QString("%1 priority").arg(names[p].title));
     bar->setRange(0, 4);
     bar->setPageStep(1);
     bar->setSingleStep(1);
@@ -194,6 +198,9 @@ QWidget* StatsPage::buildAttributes() {
     scores_[a]->setMinimumWidth(scores_[a]->fontMetrics().horizontalAdvance("00") + 8);
     auto* down = smallButton(box, rows[a].down, "<-");
     auto* up = smallButton(box, rows[a].up, "->");
+    const QString attributeName = QString(rows[a].caption).remove(':');
+    down->setAccessibleName("Lower " + attributeName);
+    up->setAccessibleName("Raise " + attributeName);
     grid->addWidget(down, a, 1);
     grid->addWidget(scores_[a], a, 2);
     grid->addWidget(up, a, 3);
@@ -252,6 +259,7 @@ QWidget* StatsPage::buildDamageGrid() {
       auto* tick = new QCheckBox(box);
       tick->setObjectName(QString("Damage%1_%2").arg(c + 1).arg(r));
       tick->setFocusPolicy(Qt::TabFocus);
+      tick->setAccessibleName(QString("%1 damage box %2").arg(rowLabels[r][1]).arg(c + 1));
       boxes_[r][c] = tick;
       // A gap after each pair keeps the numbered pairs apart.
       grid->addWidget(tick, r + 1, kFirstBoxColumn + c, Qt::AlignCenter);
@@ -262,6 +270,8 @@ QWidget* StatsPage::buildDamageGrid() {
     auto* clear = smallButton(box, QString("cmdUnFillDam_%1").arg(r), "<-");
     fill->setFixedHeight(fill->sizeHint().height() - 6);
     clear->setFixedHeight(clear->sizeHint().height() - 6);
+    fill->setAccessibleName(QString("Tick every %1 damage box").arg(rowLabels[r][1]));
+    clear->setAccessibleName(QString("Clear every %1 damage box").arg(rowLabels[r][1]));
     grid->addWidget(fill, r + 1, kFirstBoxColumn + kDamageColumns + 1);
     grid->addWidget(clear, r + 1, kFirstBoxColumn + kDamageColumns + 2);
     connect(fill, &QPushButton::clicked, this,
