@@ -4,6 +4,8 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QSignalBlocker>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QVBoxLayout>
 
 #include "model/Attributes.h"
@@ -29,11 +31,23 @@ QPushButton* smallButton(QWidget* parent, const QString& name, const QString& te
   return button;
 }
 
-// A priority bar, which can be told to stop stepping while its arrow is still held down.
+// A priority bar, which can be told to stop stepping while its arrow is still held down, and
+// which shows when it has the keyboard focus (scroll bars are not drawn with one).
 class PriorityBar : public QScrollBar {
  public:
   explicit PriorityBar(QWidget* parent) : QScrollBar(Qt::Vertical, parent) {}
   void stopRepeating() { setRepeatAction(SliderNoAction); }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QScrollBar::paintEvent(event);
+    if (!hasFocus()) return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = rect();
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+  }
 };
 }  // namespace
 
