@@ -37,6 +37,7 @@ MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent), prompter_(this) {
 
   mdi_ = new QMdiArea(this);
   mdi_->setObjectName("mdiArea");
+  mdi_->setAccessibleName("Warrior windows");
   mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setCentralWidget(mdi_);

@@ -358,6 +358,21 @@ void PageTabRows::focusOutEvent(QFocusEvent* event) {
   update();
 }
 
+bool PageTabRows::focusNextPrevChild(bool next) {
+  // Tab goes on into the page shown. Left to the focus chain it would come to the tab widget
+  // first, which hands its focus straight back here, and no page could be reached with Tab.
+  QWidget* page = tabs_->currentWidget();
+  if (!next || !page) return QWidget::focusNextPrevChild(next);
+  for (QWidget* w = page->nextInFocusChain(); w != page; w = w->nextInFocusChain()) {
+    if (page->isAncestorOf(w) && !w->focusProxy() && w->isVisible() && w->isEnabled() &&
+        (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus) {
+      w->setFocus(Qt::TabFocusReason);
+      return true;
+    }
+  }
+  return QWidget::focusNextPrevChild(next);
+}
+
 void PageTabRows::changeEvent(QEvent* event) {
   if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) updateGeometry();
   QWidget::changeEvent(event);

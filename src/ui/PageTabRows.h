@@ -40,6 +40,7 @@ class PageTabRows : public QWidget {
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void changeEvent(QEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
  private:
   int naturalWidth(int index) const;

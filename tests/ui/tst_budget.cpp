@@ -3,8 +3,11 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QScrollBar>
 #include <QStackedWidget>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTreeWidget>
 
 #include "UiTestHelpers.h"
@@ -18,6 +21,28 @@ class BudgetTest : public QObject {
   static QString text(QWidget* w, const char* name) { return child<QLabel>(w, name)->text(); }
   static void click(QWidget* w, const char* name) {
     QTest::mouseClick(child<QAbstractButton>(w, name), Qt::LeftButton);
+  }
+  // The middle of the arrow that raises a bar's level by one.
+  static QPoint raisingArrow(QScrollBar* bar) {
+    QStyleOptionSlider opt;
+    opt.initFrom(bar);
+    opt.subControls = QStyle::SC_All;
+    opt.orientation = bar->orientation();
+    opt.minimum = bar->minimum();
+    opt.maximum = bar->maximum();
+    opt.sliderPosition = bar->sliderPosition();
+    opt.sliderValue = bar->value();
+    opt.singleStep = bar->singleStep();
+    opt.pageStep = bar->pageStep();
+    opt.upsideDown = bar->invertedAppearance();
+    const QPoint centre =
+        bar->style()
+            ->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarAddLine, bar)
+            .center();
+    const auto hit = bar->style()->hitTestComplexControl(QStyle::CC_ScrollBar, &opt, centre, bar);
+    if (hit != QStyle::SC_ScrollBarAddLine)
+      qWarning("no raising arrow on %s", qPrintable(bar->objectName()));
+    return centre;
   }
   static bool columnShown(QWidget* w, int column) {
     return !child<QCheckBox>(w, QString("Damage%1_0").arg(column).toLatin1())->isHidden();
@@ -215,6 +240,40 @@ class BudgetTest : public QObject {
     QCOMPARE(adv->topLevelItemCount(), 1);
     QCOMPARE(adv->topLevelItem(0)->text(0), QString("Exceptional Attribute"));
     QCOMPARE(adv->topLevelItem(0)->text(1), QString("2"));
+  }
+
+  void anArrowPressThatAsksMovesTheLevelOneStepOnly() {
+    ui::MainFrame frame;
+    frame.show();
+    auto* w = frame.newWarrior();
+    auto* bar = child<QScrollBar>(w, "vsPAdv");
+    bar->setValue(1);
+    w->tabs()->setCurrentIndex(4);
+    auto* catalogue = child<QListWidget>(w, "lstAdv");
+    catalogue->setCurrentItem(catalogue->findItems("Extra Edge", Qt::MatchExactly).first());
+    click(w, "cmdAdvAdd");
+    QCOMPARE(child<QTreeWidget>(w, "lvAdv")->topLevelItemCount(), 1);
+    w->tabs()->setCurrentIndex(1);
+    QCOMPARE(text(w, "lblPL"), QString("9"));
+
+    // The press opens the question; the release goes to the box, not to the bar. Holding on
+    // past the bar's repeat delay must not carry the level on.
+    QList<SeenBox> seen;
+    answerMessageBoxes({QMessageBox::Yes, QMessageBox::Yes, QMessageBox::Yes}, &seen);
+    QTest::mousePress(bar, Qt::LeftButton, {}, raisingArrow(bar));
+    QTest::qWait(1000);
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen[0].text, QString("This will reset your advantages.  Is this ok?"));
+    QCOMPARE(bar->value(), 2);
+    QCOMPARE(text(w, "lblPAdvVal"), QString("2"));
+    QCOMPARE(text(w, "lblPL"), QString("8"));
+    QCOMPARE(child<QTreeWidget>(w, "lvAdv")->topLevelItemCount(), 0);
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, raisingArrow(bar));
+
+    // An ordinary click still steps once, and the bar answers the next one.
+    QTest::mouseClick(bar, Qt::LeftButton, {}, raisingArrow(bar));
+    QCOMPARE(text(w, "lblPAdvVal"), QString("3"));
+    QCOMPARE(text(w, "lblPL"), QString("7"));
   }
 
   void battleMechLevelZeroEmptiesTheVehicleType() {

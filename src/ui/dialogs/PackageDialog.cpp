@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/Captions.h"
 #include "ui/Placement.h"
 #include "ui/QtPrompter.h"
 #include "ui/pages/ListViews.h"
@@ -13,8 +14,7 @@
 
 namespace dk::ui {
 
-PackageDialog::PackageDialog(const std::vector<SkillPackage>& packages, int points,
-                             QWidget* parent)
+PackageDialog::PackageDialog(const std::vector<SkillPackage>& packages, int points, QWidget* parent)
     : QDialog(parent), picker_(packages, points) {
   setObjectName("frmPackage");
   setWindowTitle("Pick Package");
@@ -44,14 +44,14 @@ PackageDialog::PackageDialog(const std::vector<SkillPackage>& packages, int poin
   cancel->setAutoDefault(false);
 
   auto* lists = new QGridLayout;
-  lists->addWidget(new QLabel("Package Name", this), 0, 0);
-  lists->addWidget(new QLabel("Skills", this), 0, 1);
+  lists->addWidget(captionFor(this, "Package Name", packages_), 0, 0);
+  lists->addWidget(captionFor(this, "Skills", skills_), 0, 1);
   lists->addWidget(packages_, 1, 0);
   lists->addWidget(skills_, 1, 1);
   lists->setColumnStretch(0, 1);
   lists->setColumnStretch(1, 1);
   auto* bottom = new QHBoxLayout;
-  bottom->addWidget(new QLabel("Cost:", this));
+  bottom->addWidget(captionFor(this, "Cost:", cost_));
   bottom->addWidget(cost_);
   bottom->addStretch(1);
   bottom->addWidget(ok);

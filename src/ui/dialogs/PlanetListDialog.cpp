@@ -16,6 +16,7 @@ PlanetListDialog::PlanetListDialog(Prompter& prompter, const QString& path, QWid
 
   list_ = new QListWidget(this);
   list_->setObjectName("lstPlanets");
+  list_->setAccessibleName("Planets");
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   auto* ok = new QPushButton("Ok", this);
   ok->setObjectName("cmdOk");

@@ -22,6 +22,7 @@ RequiredSkillDialog::RequiredSkillDialog(RequiredSkillRequest request, QWidget* 
   caption->setWordWrap(true);
   list_ = new QListWidget(this);
   list_->setObjectName("lstReq");
+  list_->setAccessibleName(caption->text());  // what to pick from it
   // A click adds a skill to the choice or takes it out again.
   list_->setSelectionMode(QAbstractItemView::MultiSelection);
   list_->setMinimumSize(260, 180);

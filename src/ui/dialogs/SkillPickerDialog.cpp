@@ -16,6 +16,7 @@ SkillPickerDialog::SkillPickerDialog(const std::vector<std::string>& skillNames,
 
   list_ = new QListWidget(this);
   list_->setObjectName("lstSkill");
+  list_->setAccessibleName("Skills");
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   for (const std::string& name : skillNames) list_->addItem(QString::fromStdString(name));
 

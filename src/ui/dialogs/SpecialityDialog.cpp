@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "skills/PackageTypes.h"
+#include "ui/Captions.h"
 #include "ui/Placement.h"
 #include "ui/QtPrompter.h"
 
@@ -54,9 +55,9 @@ SpecialityDialog::SpecialityDialog(const std::vector<Speciality>& specialities, 
   auto* remove = button(this, "Remove", "cmdRemove");
 
   auto* offered = new QGridLayout;
-  offered->addWidget(new QLabel("MOS/FOS:", this), 0, 0);
+  offered->addWidget(captionFor(this, "MOS/FOS:", specialities_), 0, 0);
   offered->addWidget(requiredHeading_, 0, 1);
-  offered->addWidget(new QLabel("Electives", this), 0, 2);
+  offered->addWidget(captionFor(this, "Electives", electives_), 0, 2);
   offered->addWidget(specialities_, 1, 0);
   offered->addWidget(required_, 1, 1);
   offered->addWidget(electives_, 1, 2);
@@ -70,8 +71,11 @@ SpecialityDialog::SpecialityDialog(const std::vector<Speciality>& specialities, 
   gatheredRequired_ = nameList(current, "lstGReq");
   gatheredElectives_ = nameList(current, "lstGElect");
   auto* gathered = new QGridLayout(current);
-  gathered->addWidget(new QLabel("Required", current), 0, 0);
-  gathered->addWidget(new QLabel("Electives", current), 0, 1);
+  gathered->addWidget(captionFor(current, "Required", gatheredRequired_), 0, 0);
+  gathered->addWidget(captionFor(current, "Electives", gatheredElectives_), 0, 1);
+  // Their headings repeat those above; the names say these hold what is gathered so far.
+  gatheredRequired_->setAccessibleName("Current required skills");
+  gatheredElectives_->setAccessibleName("Current elective skills");
   gathered->addWidget(gatheredRequired_, 1, 0);
   gathered->addWidget(gatheredElectives_, 1, 1);
 
@@ -84,7 +88,7 @@ SpecialityDialog::SpecialityDialog(const std::vector<Speciality>& specialities, 
   auto* ok = button(this, "Ok", "cmdOk");
   auto* cancel = button(this, "Cancel", "cmdCancel");
   auto* bottom = new QHBoxLayout;
-  bottom->addWidget(new QLabel("Package Type:", this));
+  bottom->addWidget(captionFor(this, "Package Type:", packageType_));
   bottom->addWidget(packageType_);
   bottom->addStretch(1);
   bottom->addWidget(ok);
@@ -135,6 +139,7 @@ void SpecialityDialog::refresh() {
     fillNames(required_, {});
     fillNames(electives_, {});
   }
+  required_->setAccessibleName(requiredHeading_->text());  // the list takes its heading's name
   fillNames(gatheredRequired_, picker_.gatheredRequired());
   fillNames(gatheredElectives_, picker_.gatheredElectives());
   add_->setEnabled(picker_.addEnabled());

@@ -12,13 +12,14 @@ namespace dk::ui {
 AdvantagesPage::AdvantagesPage(WarriorWindow& owner) : WarriorPage(owner, "tabAdvantages") {
   catalogue_ = new QListWidget(this);
   catalogue_->setObjectName("lstAdv");
+  catalogue_->setAccessibleName("Advantages to choose from");
   catalogue_->setSelectionMode(QAbstractItemView::SingleSelection);
   // The list keeps its entries in alphabetical order.
   for (const auto& name : advantagesAlphabetically())
     catalogue_->addItem(QString::fromStdString(name));
   catalogue_->setSortingEnabled(true);
 
-  owned_ = makeListView(this, "lvAdv", {"Advantage", "Points"});
+  owned_ = makeListView(this, "lvAdv", {"Advantage", "Points"}, "Advantages taken");
   sortOnHeaderClick(owned_);
 
   points_ = new QLabel(this);
@@ -30,6 +31,7 @@ AdvantagesPage::AdvantagesPage(WarriorWindow& owner) : WarriorPage(owner, "tabAd
 
   auto* add = new QPushButton("Add -->", this);
   add->setObjectName("cmdAdvAdd");
+  add->setAccessibleName("Add");
   auto* reset = new QPushButton("Reset", this);
   reset->setObjectName("cmdAdvRem");
   auto* buttons = new QVBoxLayout;
@@ -48,6 +50,7 @@ AdvantagesPage::AdvantagesPage(WarriorWindow& owner) : WarriorPage(owner, "tabAd
   layout->setContentsMargins(6, 6, 6, 6);
   layout->addLayout(pointsRow);
   layout->addLayout(lists, 1);
+  setTabChain({catalogue_, add, reset, owned_});
 
   connect(catalogue_, &QListWidget::itemSelectionChanged, this, [this] {
     const auto items = catalogue_->selectedItems();

@@ -4,6 +4,8 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QSignalBlocker>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QVBoxLayout>
 
 #include "model/Attributes.h"
@@ -28,6 +30,25 @@ QPushButton* smallButton(QWidget* parent, const QString& name, const QString& te
   button->setFocusPolicy(Qt::TabFocus);
   return button;
 }
+
+// A priority bar, which can be told to stop stepping while its arrow is still held down, and
+// which shows when it has the keyboard focus (scroll bars are not drawn with one).
+class PriorityBar : public QScrollBar {
+ public:
+  explicit PriorityBar(QWidget* parent) : QScrollBar(Qt::Vertical, parent) {}
+  void stopRepeating() { setRepeatAction(SliderNoAction); }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QScrollBar::paintEvent(event);
+    if (!hasFocus()) return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = rect();
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+  }
+};
 }  // namespace
 
 // --- Priorities
@@ -60,8 +81,12 @@ PrioritiesPage::PrioritiesPage(WarriorWindow& owner) : WarriorPage(owner, "tabPr
     bold.setBold(true);
     title->setFont(bold);
     echoes_[p] = valueLabel(box, names[p].echo);
-    auto* bar = new QScrollBar(Qt::Vertical, box);
+    auto* bar = new PriorityBar(box);
     bar->setObjectName(names[p].bar);
+    // Scroll bars take no focus of their own; these are the page's controls, set with the arrow
+    // keys as well as the mouse.
+    bar->setFocusPolicy(Qt::StrongFocus);
+    bar->setAccessibleName(QString("%1 priority").arg(names[p].title));
     bar->setRange(0, 4);
     bar->setPageStep(1);
     bar->setSingleStep(1);
@@ -77,7 +102,11 @@ PrioritiesPage::PrioritiesPage(WarriorWindow& owner) : WarriorPage(owner, "tabPr
     grid->addWidget(bar, 2, p, Qt::AlignHCenter);
     grid->addWidget(grants_[p], 3, p, Qt::AlignHCenter);
     grid->setColumnStretch(p, 1);
-    connect(bar, &QScrollBar::valueChanged, this, [this, p](int level) {
+    connect(bar, &QScrollBar::valueChanged, this, [this, p, bar](int level) {
+      // One click, one level. A held arrow would keep stepping, and when the level asks a
+      // question the button is let go over the box, so the bar never hears of it and would run
+      // on to the end of its range behind the box.
+      bar->stopRepeating();
       owner_.applyRule(
           [&](RuleContext& ctx) { setPriorityLevel(ctx, static_cast<Pool>(p), level); });
     });
@@ -183,6 +212,9 @@ QWidget* StatsPage::buildAttributes() {
     scores_[a]->setMinimumWidth(scores_[a]->fontMetrics().horizontalAdvance("00") + 8);
     auto* down = smallButton(box, rows[a].down, "<-");
     auto* up = smallButton(box, rows[a].up, "->");
+    const QString attributeName = QString(rows[a].caption).remove(':');
+    down->setAccessibleName("Lower " + attributeName);
+    up->setAccessibleName("Raise " + attributeName);
     grid->addWidget(down, a, 1);
     grid->addWidget(scores_[a], a, 2);
     grid->addWidget(up, a, 3);
@@ -241,6 +273,7 @@ QWidget* StatsPage::buildDamageGrid() {
       auto* tick = new QCheckBox(box);
       tick->setObjectName(QString("Damage%1_%2").arg(c + 1).arg(r));
       tick->setFocusPolicy(Qt::TabFocus);
+      tick->setAccessibleName(QString("%1 damage box %2").arg(rowLabels[r][1]).arg(c + 1));
       boxes_[r][c] = tick;
       // A gap after each pair keeps the numbered pairs apart.
       grid->addWidget(tick, r + 1, kFirstBoxColumn + c, Qt::AlignCenter);
@@ -251,6 +284,8 @@ QWidget* StatsPage::buildDamageGrid() {
     auto* clear = smallButton(box, QString("cmdUnFillDam_%1").arg(r), "<-");
     fill->setFixedHeight(fill->sizeHint().height() - 6);
     clear->setFixedHeight(clear->sizeHint().height() - 6);
+    fill->setAccessibleName(QString("Tick every %1 damage box").arg(rowLabels[r][1]));
+    clear->setAccessibleName(QString("Clear every %1 damage box").arg(rowLabels[r][1]));
     grid->addWidget(fill, r + 1, kFirstBoxColumn + kDamageColumns + 1);
     grid->addWidget(clear, r + 1, kFirstBoxColumn + kDamageColumns + 2);
     connect(fill, &QPushButton::clicked, this,

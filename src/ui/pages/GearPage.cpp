@@ -26,10 +26,11 @@ void rememberSelection(QTreeWidget* view, WarriorWindow& owner,
 GearPage::GearPage(WarriorWindow& owner, GearKind kind)
     : WarriorPage(owner, kind == GearKind::Weapons ? "tabWeapons" : "tabEquipment"), kind_(kind) {
   const bool weapons = kind == GearKind::Weapons;
-  catalogue_ = weapons ? makeListView(this, "lstWeapList", {"Weapon", "Type", "Cost"})
-                       : makeListView(this, "lstEqptList", {"Name", "Type", "Cost"});
-  owned_ = weapons ? makeListView(this, "lvWeap", {"Weapon", "###"})
-                   : makeListView(this, "lvEqpt", {"Equiptment", "###"});
+  catalogue_ =
+      weapons ? makeListView(this, "lstWeapList", {"Weapon", "Type", "Cost"}, "Weapons for sale")
+              : makeListView(this, "lstEqptList", {"Name", "Type", "Cost"}, "Equipment for sale");
+  owned_ = weapons ? makeListView(this, "lvWeap", {"Weapon", "###"}, "Weapons owned")
+                   : makeListView(this, "lvEqpt", {"Equiptment", "###"}, "Equipment owned");
   for (QTreeWidget* view : {catalogue_, owned_}) {
     sortOnHeaderClick(view);
     view->header()->setMinimumSectionSize(28);
@@ -42,6 +43,8 @@ GearPage::GearPage(WarriorWindow& owner, GearKind kind)
   addButton->setObjectName(weapons ? "cmdAddWeap" : "cmdAddEqpt");
   auto* removeButton = new QPushButton("<-- Remove", this);
   removeButton->setObjectName(weapons ? "cmdRemWeap" : "cmdRemEqpt");
+  addButton->setAccessibleName("Add");
+  removeButton->setAccessibleName("Remove");
 
   purse_ = new QLabel(this);
   purse_->setObjectName("lblCBLeft");
@@ -61,6 +64,7 @@ GearPage::GearPage(WarriorWindow& owner, GearKind kind)
   layout->addWidget(catalogue_, 3);
   layout->addLayout(middle);
   layout->addWidget(owned_, 2);
+  setTabChain({catalogue_, addButton, removeButton, owned_});
 
   rememberSelection(catalogue_, owner_, &selectedCatalogueRow, kind_);
   rememberSelection(owned_, owner_, &selectedGear, kind_);

@@ -52,15 +52,20 @@ WarriorInfoPage::WarriorInfoPage(WarriorWindow& owner)
                                                toList(affiliationChoices()), true));
   auto* planetRow = new QHBoxLayout;
   planetRow->setSpacing(2);
-  planetRow->addWidget(fields_.line(identity, "txtHP", &Warrior::homePlanet), 1);
+  auto* homePlanet = fields_.line(identity, "txtHP", &Warrior::homePlanet);
+  planetRow->addWidget(homePlanet, 1);
   auto* planets = new QPushButton("<", identity);
   planets->setObjectName("cmdPlanets");
   planets->setToolTip("Pick the home planet from the planet list");
+  planets->setAccessibleName(planets->toolTip());
   planets->setFixedWidth(planets->fontMetrics().horizontalAdvance("<") + 18);
   connect(planets, &QPushButton::clicked, this,
           [this] { owner_.applyRule([](RuleContext& ctx) { choosePlanet(ctx); }); });
   planetRow->addWidget(planets);
   idForm->addRow("Home Planet:", planetRow);
+  // A caption over a row of controls belongs to none of them by itself: it names the field.
+  if (auto* caption = qobject_cast<QLabel*>(idForm->labelForField(planetRow)))
+    caption->setBuddy(homePlanet);
   vehicle_ = fields_.line(identity, "txtVP", &Warrior::vehicleType);
   idForm->addRow("Mech/Vehicle Type:", vehicle_);
 
@@ -130,6 +135,9 @@ NotesPage::NotesPage(WarriorWindow& owner)
   auto* notes = fields_.multiLine(this, "txtNotes", &Warrior::notes, [&owner](const QString& text) {
     return acceptNotes(text.toStdString(), owner.prompter());
   });
+  // Tab leaves the notes for the next control, as in every other box of the window.
+  notes->setTabChangesFocus(true);
+  notes->setAccessibleName("Notes");
   layout->addWidget(notes);
 }
 

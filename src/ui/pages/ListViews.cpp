@@ -4,9 +4,11 @@
 
 namespace dk::ui {
 
-QTreeWidget* makeListView(QWidget* parent, const char* objectName, const QStringList& columns) {
+QTreeWidget* makeListView(QWidget* parent, const char* objectName, const QStringList& columns,
+                          const QString& accessibleName) {
   auto* view = new QTreeWidget(parent);
   view->setObjectName(objectName);
+  view->setAccessibleName(accessibleName);
   view->setColumnCount(columns.size());
   view->setHeaderLabels(columns);
   view->setRootIsDecorated(false);
@@ -18,6 +20,11 @@ QTreeWidget* makeListView(QWidget* parent, const char* objectName, const QString
   for (int c = 1; c < columns.size(); ++c)
     view->header()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
   return view;
+}
+
+void setTabChain(const QList<QWidget*>& controls) {
+  for (qsizetype i = 1; i < controls.size(); ++i)
+    QWidget::setTabOrder(controls[i - 1], controls[i]);
 }
 
 bool ListRow::operator<(const QTreeWidgetItem& other) const {

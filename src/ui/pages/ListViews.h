@@ -1,6 +1,7 @@
 #pragma once
 // Helpers shared by the pages built around lists: list views in report mode, rows redrawn from
-// the record with the selection kept by name, and skill point pools.
+// the record with the selection kept by name, skill point pools, and the Tab order between lists
+// and the buttons laid out among them.
 
 #include <QListWidget>
 #include <QSignalBlocker>
@@ -11,8 +12,14 @@
 
 namespace dk::ui {
 
-// A list view in report mode with the given column captions.
-QTreeWidget* makeListView(QWidget* parent, const char* objectName, const QStringList& columns);
+// A list view in report mode with the given column captions; `accessibleName` is what a screen
+// reader calls it.
+QTreeWidget* makeListView(QWidget* parent, const char* objectName, const QStringList& columns,
+                          const QString& accessibleName = {});
+
+// Tab goes through the controls in the order given, the order in which they read on the page,
+// rather than the order in which they were made.
+void setTabChain(const QList<QWidget*>& controls);
 
 // A row that sorts numbers as numbers ("90" before "1200") and other texts as texts.
 class ListRow : public QTreeWidgetItem {

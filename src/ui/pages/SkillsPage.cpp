@@ -134,12 +134,18 @@ void SkillsPage::buildArea(Area& area, const AreaNames& names, QWidget* parent,
   auto* frame = new QGroupBox(names.title, parent);
   frame->setObjectName(names.frame);
   area.frame = frame;
-  area.catalogue = makeListView(frame, names.catalogue, {"Skill", "Characteristic"});
-  area.owned = makeListView(frame, names.owned, {"Skill", "Level", "Roll"});
+  const QString which = QString(names.title).remove(" Skills");  // "Inner Sphere", "Clan"
+  area.catalogue =
+      makeListView(frame, names.catalogue, {"Skill", "Characteristic"}, which + " skill list");
+  area.owned =
+      makeListView(frame, names.owned, {"Skill", "Level", "Roll"}, which + " skills owned");
   area.pool = new QListWidget(frame);
   area.pool->setObjectName(names.pool);
+  area.pool->setAccessibleName(which + " skill points left");
   area.addPoint = button(frame, names.addPoint, "Add Pt -->");
   area.removePoint = button(frame, names.removePoint, "<-- Rem Pt");
+  area.addPoint->setAccessibleName("Add a point to the skill");
+  area.removePoint->setAccessibleName("Remove a point from the skill");
   area.addPackage = button(frame, names.addPackage, "Add Package");
   area.deletePackage = button(frame, names.deletePackage, "Del Package");
 
@@ -169,13 +175,17 @@ void SkillsPage::buildArea(Area& area, const AreaNames& names, QWidget* parent,
 
   auto* packages = new QHBoxLayout;
   packages->setSpacing(4);
+  QList<QWidget*> tabChain{area.catalogue, area.owned, area.pool, area.addPoint, area.removePoint};
   for (QPushButton* extra : extraButtons) {
     extra->setParent(frame);
     packages->addWidget(extra);
+    tabChain << extra;
   }
   packages->addWidget(area.addPackage);
   packages->addWidget(area.deletePackage);
   packages->addStretch(1);
+  tabChain << area.addPackage << area.deletePackage;
+  setTabChain(tabChain);
 
   auto* layout = new QVBoxLayout(frame);
   layout->setContentsMargins(4, 4, 4, 4);
@@ -221,11 +231,10 @@ void SkillsPage::connectArea(Area& area, SkillArea which) {
     };
     connect(area.pool, &QListWidget::itemClicked, this,
             [choose, pool = area.pool](QListWidgetItem* item) { choose(pool->row(item)); });
-    connect(area.pool, &QListWidget::itemSelectionChanged, this,
-            [choose, pool = area.pool] {
-              const auto selected = pool->selectedItems();
-              if (!selected.isEmpty()) choose(pool->row(selected.front()));
-            });
+    connect(area.pool, &QListWidget::itemSelectionChanged, this, [choose, pool = area.pool] {
+      const auto selected = pool->selectedItems();
+      if (!selected.isEmpty()) choose(pool->row(selected.front()));
+    });
   } else {
     connect(area.pool, &QListWidget::itemClicked, this,
             [this, which] { owner_.apply([&] { clickSkillPool(warrior(), which); }); });

@@ -123,6 +123,7 @@ PrintPreview::PrintPreview(PrinterChoice& printers, FolderMemory& folders, Warri
   setWindowModality(Qt::NonModal);
 
   view_ = new PageView(this);
+  view_->setAccessibleName("Character sheet pages");
 
   zoom_ = new QComboBox(this);
   zoom_->setObjectName("Combo1");
@@ -133,6 +134,7 @@ PrintPreview::PrintPreview(PrinterChoice& printers, FolderMemory& folders, Warri
 
   zoomLabel_ = new QLabel("% Zoom", this);
   zoomLabel_->setObjectName("Label1");
+  zoomLabel_->setBuddy(zoom_);
 
   savePdf_ = new QPushButton("Save as PDF...", this);
   savePdf_->setObjectName("cmdSavePdf");
