@@ -215,10 +215,12 @@ void resetActiveSkillArea(Warrior& w) {
   w.skillsBought = false;
 }
 
+std::int16_t skillPointsGranted(const Warrior& w) {
+  return std::max<std::int16_t>(0, clampToInt16(integerPart(w.priorityGrant[kSkills])));
+}
+
 void refillActiveSkillPool(Warrior& w) {
-  const std::int64_t points =
-      std::max<std::int64_t>(0, clampToInt16(integerPart(w.priorityGrant[kSkills])));
-  activeSkillPool(w).assign(static_cast<std::size_t>(points), 1);
+  activeSkillPool(w).assign(static_cast<std::size_t>(skillPointsGranted(w)), 1);
 }
 
 }  // namespace dk

@@ -81,6 +81,9 @@ std::vector<std::int16_t>& activeSkillPool(Warrior& w);
 void resetActiveSkillArea(Warrior& w);
 
 // Refills the active area's point pool with one entry 1 per skill point the skills grant names.
+// The skill points the skills priority grants, as a number (never below 0).
+std::int16_t skillPointsGranted(const Warrior& w);
+
 void refillActiveSkillPool(Warrior& w);
 
 }  // namespace dk

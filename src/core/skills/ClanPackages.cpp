@@ -120,9 +120,7 @@ void deleteClanPackage(RuleContext& ctx) {
   if (!ctx.prompter.askYesNo(kDeleteClanPackageQuestion, MessageIcon::Question)) return;
   w.skillsClan.clear();
   w.selectedSkillClan.clear();
-  const std::int64_t grant =
-      std::clamp<std::int64_t>(integerPart(w.priorityGrant[kSkills]), 0, kMaxPoolEntries);
-  w.skillPoolClan.assign(static_cast<std::size_t>(grant), 1);
+  w.skillPoolClan.assign(static_cast<std::size_t>(skillPointsGranted(w)), 1);
   // An empty clan list with the package still marked taken would make the next skills priority
   // change ask to reset nothing and leave the pool unfilled; start the area over instead.
   w.clanAddPackageEnabled = true;

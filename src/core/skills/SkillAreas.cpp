@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/Priorities.h"
 #include "util/Numeric.h"
 
 namespace dk {
@@ -76,6 +77,15 @@ void refundSkillPoints(std::vector<std::int16_t>& pool, std::int64_t points) {
       static_cast<std::int64_t>(kMaxPoolEntries) - static_cast<std::int64_t>(pool.size());
   const std::int64_t added = std::clamp<std::int64_t>(points, 0, std::max<std::int64_t>(room, 0));
   pool.insert(pool.end(), static_cast<std::size_t>(added), 1);
+}
+
+void restartInnerSphereSkills(Warrior& w) {
+  w.skillsIS.clear();
+  w.selectedSkillIS.clear();
+  w.skillsBought = false;
+  w.skillPoolIS.clear();
+  refundSkillPoints(w.skillPoolIS, skillPointsGranted(w));
+  w.selectedLevelChoiceIS = -1;
 }
 
 std::int64_t skillPoolTotal(const std::vector<std::int16_t>& pool) {

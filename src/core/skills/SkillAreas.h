@@ -53,6 +53,9 @@ std::int16_t skillLevel(const SkillEntry& skill);
 inline constexpr std::size_t kMaxPoolEntries = 32767;
 void chargeSkillPoints(std::vector<std::int16_t>& pool, std::int64_t cost);
 void refundSkillPoints(std::vector<std::int16_t>& pool, std::int64_t points);
+// Empties the Inner Sphere owned list and gives its pool one point per skills priority point,
+// as after Delete MOS or Del Package.
+void restartInnerSphereSkills(Warrior& w);
 // The sum of a pool's entries (the clan packages count the pool this way).
 std::int64_t skillPoolTotal(const std::vector<std::int16_t>& pool);
 

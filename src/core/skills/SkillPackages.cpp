@@ -43,12 +43,7 @@ void delPackage(RuleContext& ctx) {
   w.skillButtons[kPickMOSFOS] = true;
   w.skillButtons[kAddPackage] = true;
   w.skillButtons[kDelPackage] = false;
-  w.skillsIS.clear();
-  w.selectedSkillIS.clear();
-  w.skillsBought = false;
-  w.skillPoolIS.clear();
-  refundSkillPoints(w.skillPoolIS, clampToInt16(integerPart(w.priorityGrant[kSkills])));
-  w.selectedLevelChoiceIS = -1;
+  restartInnerSphereSkills(w);
 }
 
 }  // namespace dk

@@ -57,8 +57,7 @@ void store(std::array<std::string, N>& slots, const std::vector<std::string>& na
 std::int64_t pointsBeyondPackage(const Warrior& w) {
   const PackageType* type = findPackageType(w.packageName);
   if (!type) return 0;
-  const std::int64_t grant = clampToInt16(integerPart(w.priorityGrant[kSkills]));
-  return std::max<std::int64_t>(0, grant - type->cost);
+  return std::max<std::int64_t>(0, skillPointsGranted(w) - type->cost);
 }
 
 void freePurchase(RuleContext& ctx, const TrainingFiles& files) {
@@ -187,12 +186,7 @@ void deleteMOS(RuleContext& ctx, const TrainingFiles& files) {
   w.skillButtons[kPickMOSFOS] = true;
   w.skillButtons[kAddPackage] = true;
   w.skillButtons[kChangeMOS] = false;
-  w.skillsIS.clear();
-  w.selectedSkillIS.clear();
-  w.skillsBought = false;
-  w.skillPoolIS.clear();
-  refundSkillPoints(w.skillPoolIS, clampToInt16(integerPart(w.priorityGrant[kSkills])));
-  w.selectedLevelChoiceIS = -1;
+  restartInnerSphereSkills(w);
   w.currentActivity.clear();
   loadSkills(ctx, files.skills, false);
 }
