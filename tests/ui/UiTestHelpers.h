@@ -32,7 +32,9 @@ struct SeenBox {
 // `handle`. Must be armed before the command that opens the box.
 template <typename Modal>
 void whenModal(std::function<void(Modal*)> handle, int timeoutMs = 5000) {
-  auto* timer = new QTimer;
+  // Owned by the application, so a watcher whose box never came (a test that arms more boxes
+  // than it expects, to catch one too many) goes with the application.
+  auto* timer = new QTimer(QCoreApplication::instance());
   timer->setInterval(10);
   // Real time, not counted ticks: on a busy machine the ticks come late, and a watcher that
   // outlived its own test would answer the next test's box.
