@@ -26,4 +26,4 @@ echo "=== window benchmarks (offscreen): a New with its catalogues (aim: under 1
 ./build/default/tests/ui_bench --benchmark_min_time=0.2
 
 echo "=== fuzzing every file reader ==="
-bash scripts/run-fuzz.sh 240
+bash scripts/run-fuzz.sh 180
