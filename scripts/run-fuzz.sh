@@ -19,8 +19,7 @@ declare -A seeds=(
   [fuzz_skill_catalogue]="data/skills.dat"
   [fuzz_speciality_file]="data/ismosfos.dat"
   [fuzz_package_file]="data/ispack.dat"
-  [fuzz_weapons]="data/weapons.dat"
-  [fuzz_equipment]="data/equipt.dat"
+  [fuzz_gear_catalogues]="data/weapons.dat data/equipt.dat"
   [fuzz_planets]="data/planets.dat"
 )
 

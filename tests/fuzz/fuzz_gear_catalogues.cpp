@@ -1,5 +1,6 @@
-// Feeds arbitrary bytes to the equipment catalogue reader: it must never crash, and the rows it
-// gives must be named, unique, and no more than the fields read allow.
+// Feeds arbitrary bytes to both gear catalogue readers, weapons and equipment: neither may crash,
+// and the rows each gives must be named, unique, and no more than the fields read allow (a weapon
+// and its ammunition, an item of equipment).
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -24,6 +25,8 @@ void check(const dk::GearCatalogue& catalogue, std::size_t fields, std::size_t r
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text =
       dk::decodeFileText(std::string_view(reinterpret_cast<const char*>(data), size));
+  check(dk::weaponCatalogue(dk::weaponEntries(dk::splitDataItems(text, dk::kWeaponFieldsRead))),
+        dk::kWeaponFieldsRead, 2);
   check(dk::equipmentCatalogue(
             dk::equipmentEntries(dk::splitDataItems(text, dk::kEquipmentFieldsRead))),
         dk::kEquipmentFieldsRead, 1);
