@@ -52,9 +52,10 @@ TEST_F(AdvantageTest, ExtraEdgeThreeTimesThenTheMaximum) {
   buy("Extra Edge");
   EXPECT_EQ(prompter.texts(), Texts{kAdvantageAtMaximum});
   EXPECT_EQ(w.advantagePoints, "1");
-  // Reset takes nothing back from Edge.
+  // Reset takes the Edge back with the purchases.
   reset(true);
-  EXPECT_EQ(w.edge, "4");
+  EXPECT_EQ(w.edge, "1");
+  EXPECT_EQ(w.extraEdgeBought, 0);
   EXPECT_EQ(w.advantagePoints, "4");
   EXPECT_TRUE(w.advantages.empty());
 }

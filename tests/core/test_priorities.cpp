@@ -123,40 +123,6 @@ TEST_F(PriorityTest, TooFewSkillPointsMovesTheLevelBack) {
   EXPECT_EQ(w.pointsLeft, "6");
 }
 
-TEST_F(PriorityTest, AQuestionAnsweredNoLeavesOnlyTheBarMoved) {
-  w.isClan = w.clanPackageTaken = w.skillsBought = true;
-  w.skillsClan = {{"Gunnery", "3", ""}};
-  w.clanAddPackageEnabled = false;
-  w.clanDelPackageEnabled = true;
-  w.advantages = {{"Title", "1"}};
-  prompter.yesNoAnswers = {false, false};
-  setPriorityLevel(ctx, kSkills, 1);
-  setPriorityLevel(ctx, kAdvantages, 2);
-  EXPECT_EQ(prompter.texts(), (Texts{kClanPackageResetQuestion, kAdvantagesResetQuestion}));
-  EXPECT_EQ(prompter.log[1].icon, MessageIcon::Information);
-  EXPECT_EQ(w.priorityLevel[kAdvantages], 2);
-  EXPECT_EQ(w.priorityGrant[kSkills], "8");
-  EXPECT_EQ(w.priorityGrant[kAdvantages], "0");
-  EXPECT_EQ(w.pointsLeft, "10");
-  EXPECT_EQ(w.skillsClan.size(), 1u);
-  EXPECT_EQ(w.advantages.size(), 1u);
-
-  prompter.yesNoAnswers = {true, true};
-  setPriorityLevel(ctx, kSkills, 2);
-  setPriorityLevel(ctx, kAdvantages, 3);
-  EXPECT_TRUE(w.skillsClan.empty());
-  EXPECT_TRUE(w.clanAddPackageEnabled);
-  EXPECT_FALSE(w.clanDelPackageEnabled);
-  EXPECT_FALSE(w.skillsBought);
-  EXPECT_EQ(w.skillPoolClan.size(), 16u);
-  EXPECT_TRUE(w.advantages.empty());
-  EXPECT_EQ(w.advantagePoints, "3");
-  EXPECT_EQ(w.pointsLeft, "5");
-  prompter.clear();
-  setPriorityLevel(ctx, kAdvantages, 1);  // nothing to lose: no question
-  EXPECT_TRUE(prompter.log.empty());
-}
-
 TEST_F(PriorityTest, BattleMechLevelZeroLocksTheVehicleType) {
   w.vehicleType = "Atlas";
   setPriorityLevel(ctx, kBattleMech, 3);

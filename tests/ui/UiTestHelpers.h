@@ -8,12 +8,15 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 #include <functional>
 
 #include "ui/MainFrame.h"
@@ -35,6 +38,7 @@ void whenModal(std::function<void(Modal*)> handle, int timeoutMs = 5000) {
   // Owned by the application, so a watcher whose box never came (a test that arms more boxes
   // than it expects, to catch one too many) goes with the application.
   auto* timer = new QTimer(QCoreApplication::instance());
+  timer->setObjectName(QStringLiteral("boxWatcher"));
   timer->setInterval(10);
   // Real time, not counted ticks: on a busy machine the ticks come late, and a watcher that
   // outlived its own test would answer the next test's box.
@@ -53,6 +57,15 @@ void whenModal(std::function<void(Modal*)> handle, int timeoutMs = 5000) {
     }
   });
   timer->start();
+}
+
+// Stops every watcher still waiting, so one armed for a box that never came (a test that arms
+// one box more than it expects, to catch one too many) cannot answer the next test's box.
+// Test classes that arm watchers call it from their cleanup() slot.
+inline void disarmBoxWatchers() {
+  for (QTimer* timer : QCoreApplication::instance()->findChildren<QTimer*>(
+           QStringLiteral("boxWatcher"), Qt::FindDirectChildrenOnly))
+    delete timer;
 }
 
 // Answers the next message box by pressing the given button and records what it showed.
@@ -107,6 +120,53 @@ T* child(QObject* parent, const char* name) {
   T* found = parent->findChild<T*>(QString::fromLatin1(name));
   if (!found) qWarning("control %s not found", name);
   return found;
+}
+
+// --- Controls used as a user would: a click on a button, on a list row or entry.
+inline void click(QWidget* w, const char* name) {
+  QTest::mouseClick(child<QAbstractButton>(w, name), Qt::LeftButton);
+}
+inline bool enabled(QWidget* w, const char* name) {
+  return child<QAbstractButton>(w, name)->isEnabled();
+}
+inline QString labelText(QWidget* w, const char* name) { return child<QLabel>(w, name)->text(); }
+inline QString field(QWidget* w, const char* name) { return child<QLineEdit>(w, name)->text(); }
+
+inline QTreeWidgetItem* rowNamed(QTreeWidget* view, const QString& name) {
+  const auto found = view->findItems(name, Qt::MatchExactly, 0);
+  return found.isEmpty() ? nullptr : found.front();
+}
+// Clicks (or double-clicks) the row of that name in a list view.
+inline void clickRow(QTreeWidget* view, const QString& name, bool twice = false) {
+  QTreeWidgetItem* item = rowNamed(view, name);
+  QVERIFY2(item, qPrintable(name));
+  view->scrollToItem(item);
+  const QPoint at = view->visualItemRect(item).center();
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+  // A double click is a press, a release and a second press that the platform marks double.
+  if (twice) QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+}
+inline void clickRow(QWidget* w, const char* list, const QString& name, bool twice = false) {
+  clickRow(child<QTreeWidget>(w, list), name, twice);
+}
+// The column texts of the row of that name; empty when there is none.
+inline QStringList rowTexts(QWidget* w, const char* list, const QString& name) {
+  QTreeWidgetItem* item = rowNamed(child<QTreeWidget>(w, list), name);
+  QStringList out;
+  for (int c = 0; item && c < item->columnCount(); ++c) out << item->text(c);
+  return out;
+}
+// Clicks an entry of a list box.
+inline void clickEntry(QListWidget* list, int row) {
+  QListWidgetItem* item = list->item(row);
+  QVERIFY(item);
+  list->scrollToItem(item);
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+}
+inline void clickEntry(QListWidget* list, const QString& text) {
+  const auto found = list->findItems(text, Qt::MatchExactly);
+  QVERIFY2(!found.isEmpty(), qPrintable(text));
+  clickEntry(list, list->row(found.front()));
 }
 
 inline QMdiSubWindow* subWindowOf(ui::WarriorWindow* w) {

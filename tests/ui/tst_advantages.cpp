@@ -15,17 +15,6 @@ using namespace dk::test;
 class AdvantagesTest : public QObject {
   Q_OBJECT
 
-  static void click(QWidget* w, const char* name) {
-    QTest::mouseClick(child<QAbstractButton>(w, name), Qt::LeftButton);
-  }
-  static QString field(QWidget* w, const char* name) { return child<QLineEdit>(w, name)->text(); }
-  static void pick(QListWidget* list, const QString& name) {
-    const auto found = list->findItems(name, Qt::MatchExactly);
-    QVERIFY2(!found.isEmpty(), qPrintable(name));
-    list->scrollToItem(found.first());
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(found.first()).center());
-  }
   static QStringList rows(QTreeWidget* view) {
     QStringList out;
     for (int i = 0; i < view->topLevelItemCount(); ++i)
@@ -53,11 +42,11 @@ class AdvantagesTest : public QObject {
     click(w, "cmdAdvAdd");
     QCOMPARE(rows(child<QTreeWidget>(w, "lvAdv")), QStringList{});
 
-    pick(catalogue, "Extra Edge");
+    clickEntry(catalogue, "Extra Edge");
     click(w, "cmdAdvAdd");
-    pick(catalogue, "Wealth");
+    clickEntry(catalogue, "Wealth");
     click(w, "cmdAdvAdd");
-    pick(catalogue, "Well-Equipped");
+    clickEntry(catalogue, "Well-Equipped");
     QTest::mouseDClick(catalogue->viewport(), Qt::LeftButton, {},
                        catalogue->visualItemRect(catalogue->currentItem()).center());
     QCOMPARE(rows(child<QTreeWidget>(w, "lvAdv")),
@@ -85,7 +74,7 @@ class AdvantagesTest : public QObject {
     QCOMPARE(child<QLabel>(w, "lblPoints")->text(), QString("3"));
     QCOMPARE(field(w, "txtCBills"), QString("200"));
     QCOMPARE(field(w, "txtECBills"), QString("500"));
-    QCOMPARE(field(w, "txtEdge"), QString("2"));  // Edge keeps what it was given
+    QCOMPARE(field(w, "txtEdge"), QString("1"));  // Extra Edge went with the rest
   }
 
   void modifyCBillsThroughTheInputBox() {

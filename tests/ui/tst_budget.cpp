@@ -18,10 +18,6 @@ using namespace dk::test;
 class BudgetTest : public QObject {
   Q_OBJECT
 
-  static QString text(QWidget* w, const char* name) { return child<QLabel>(w, name)->text(); }
-  static void click(QWidget* w, const char* name) {
-    QTest::mouseClick(child<QAbstractButton>(w, name), Qt::LeftButton);
-  }
   // The middle of the arrow that raises a bar's level by one.
   static QPoint raisingArrow(QScrollBar* bar) {
     QStyleOptionSlider opt;
@@ -49,23 +45,24 @@ class BudgetTest : public QObject {
   }
 
  private slots:
+  void cleanup() { disarmBoxWatchers(); }
   void raisingBuildUpdatesEverythingDerived() {
     ui::MainFrame frame;
     frame.show();
     auto* w = frame.newWarrior();
     w->tabs()->setCurrentIndex(2);
-    QCOMPARE(text(w, "lblFAtt"), QString("18"));
+    QCOMPARE(labelText(w, "lblFAtt"), QString("18"));
     QVERIFY(columnShown(w, 2));
     QVERIFY(!columnShown(w, 3));
     QVERIFY(child<QLabel>(w, "lblDam2")->isHidden());
 
     click(w, "cmdBldUp");
-    QCOMPARE(text(w, "lblValBld"), QString("2"));
-    QCOMPARE(text(w, "lblFAtt"), QString("11"));
-    QCOMPARE(text(w, "lblAthVal"), QString("15"));
-    QCOMPARE(text(w, "lblPhyVal"), QString("16"));
-    QCOMPARE(text(w, "lblMentVal"), QString("16"));
-    QCOMPARE(text(w, "lblSocVal"), QString("16"));
+    QCOMPARE(labelText(w, "lblValBld"), QString("2"));
+    QCOMPARE(labelText(w, "lblFAtt"), QString("11"));
+    QCOMPARE(labelText(w, "lblAthVal"), QString("15"));
+    QCOMPARE(labelText(w, "lblPhyVal"), QString("16"));
+    QCOMPARE(labelText(w, "lblMentVal"), QString("16"));
+    QCOMPARE(labelText(w, "lblSocVal"), QString("16"));
     QCOMPARE(child<QLineEdit>(w, "txtDTHead")->text(), QString("4"));
     QCOMPARE(child<QLineEdit>(w, "txtDTTorso")->text(), QString("12"));
     QCOMPARE(child<QLineEdit>(w, "txtDTArm")->text(), QString("6"));
@@ -77,9 +74,9 @@ class BudgetTest : public QObject {
 
     // Intuition costs two points; lowering gives them back.
     click(w, "cmdIntUp");
-    QCOMPARE(text(w, "lblFAtt"), QString("9"));
+    QCOMPARE(labelText(w, "lblFAtt"), QString("9"));
     click(w, "cmdIntDown");
-    QCOMPARE(text(w, "lblFAtt"), QString("11"));
+    QCOMPARE(labelText(w, "lblFAtt"), QString("11"));
   }
 
   void attributesLevelRefusalSpeaksThroughTheMessageBox() {
@@ -88,13 +85,13 @@ class BudgetTest : public QObject {
     auto* w = frame.newWarrior();
     auto* bar = child<QScrollBar>(w, "vsPAtt");
     bar->setValue(1);  // 21 attribute points
-    QCOMPARE(text(w, "lblattget"), QString("21"));
-    QCOMPARE(text(w, "lblPL"), QString("9"));
+    QCOMPARE(labelText(w, "lblattget"), QString("21"));
+    QCOMPARE(labelText(w, "lblPL"), QString("9"));
     // Spend up to a weighted sum of 20, then try to drop to level 0 (18 points).
     for (int i = 0; i < 5; ++i) click(w, "cmdBldUp");
     for (int i = 0; i < 5; ++i) click(w, "cmdRefUp");
     for (int i = 0; i < 4; ++i) click(w, "cmdLrnUp");
-    QCOMPARE(text(w, "lblFAtt"), QString("1"));
+    QCOMPARE(labelText(w, "lblFAtt"), QString("1"));
     QList<SeenBox> seen;
     answerMessageBoxes({QMessageBox::Ok}, &seen);
     bar->setValue(0);
@@ -104,9 +101,9 @@ class BudgetTest : public QObject {
                      "current Attributes.  Please remove some attributes before doing this."));
     QCOMPARE(seen[0].icon, QMessageBox::Information);
     QCOMPARE(bar->value(), 1);
-    QCOMPARE(text(w, "lblPAttVal"), QString("1"));
-    QCOMPARE(text(w, "lblattget"), QString("21"));
-    QCOMPARE(text(w, "lblPL"), QString("9"));
+    QCOMPARE(labelText(w, "lblPAttVal"), QString("1"));
+    QCOMPARE(labelText(w, "lblattget"), QString("21"));
+    QCOMPARE(labelText(w, "lblPL"), QString("9"));
   }
 
   void raceLevelFourBringsClanSkillsToTheFront() {
@@ -118,16 +115,16 @@ class BudgetTest : public QObject {
     QVERIFY(stack);
     QCOMPARE(stack->currentWidget()->objectName(), QString("fraIS"));
     child<QScrollBar>(w, "vsPRace")->setValue(4);
-    QCOMPARE(text(w, "lblraceget"), QString("Clan Elemental"));
-    QCOMPARE(text(w, "lblPRaceVal"), QString("4"));
-    QCOMPARE(text(w, "lblPL"), QString("6"));
+    QCOMPARE(labelText(w, "lblraceget"), QString("Clan Elemental"));
+    QCOMPARE(labelText(w, "lblPRaceVal"), QString("4"));
+    QCOMPARE(labelText(w, "lblPL"), QString("6"));
     QCOMPARE(stack->currentWidget()->objectName(), QString("fraClan"));
     QVERIFY(w->warrior().isClan);
 
     // The Elemental modifiers with their Toughness row and Build consequences.
     click(w, "cmdAddRacialMods");
-    QCOMPARE(text(w, "lblValBld"), QString("3"));
-    QCOMPARE(text(w, "lblValCha"), QString("0"));
+    QCOMPARE(labelText(w, "lblValBld"), QString("3"));
+    QCOMPARE(labelText(w, "lblValCha"), QString("0"));
     QVERIFY(!child<QAbstractButton>(w, "cmdAddRacialMods")->isEnabled());
     QVERIFY(child<QAbstractButton>(w, "cmdRemRacialMods")->isEnabled());
     QVERIFY(columnShown(w, 6));
@@ -138,7 +135,7 @@ class BudgetTest : public QObject {
 
     child<QScrollBar>(w, "vsPRace")->setValue(1);
     QCOMPARE(stack->currentWidget()->objectName(), QString("fraIS"));
-    QCOMPARE(text(w, "lblValBld"), QString("1"));  // the Elemental modifiers came off
+    QCOMPARE(labelText(w, "lblValBld"), QString("1"));  // the Elemental modifiers came off
     QCOMPARE(adv->topLevelItemCount(), 0);
   }
 
@@ -149,17 +146,17 @@ class BudgetTest : public QObject {
     child<QScrollBar>(w, "vsPAtt")->setValue(4);
     child<QScrollBar>(w, "vsPSkl")->setValue(4);
     child<QScrollBar>(w, "vsPAdv")->setValue(2);
-    QCOMPARE(text(w, "lblPL"), QString("0"));
+    QCOMPARE(labelText(w, "lblPL"), QString("0"));
     QCOMPARE(child<QScrollBar>(w, "vsPRace")->maximum(), 0);
 
     QString prompt;
     answerInputBox("15", true, &prompt);
     w->findChild<QAction*>("mnuModifyPriority")->trigger();
     QCOMPARE(prompt, QString("Please enter the maximum number of Priority Points:"));
-    QCOMPARE(text(w, "lblPL"), QString("15"));
+    QCOMPARE(labelText(w, "lblPL"), QString("15"));
     QCOMPARE(frame.appState().priorityMaximum, 15);
     child<QScrollBar>(w, "vsPAdv")->setValue(1);
-    QCOMPARE(text(w, "lblPL"), QString("6"));
+    QCOMPARE(labelText(w, "lblPL"), QString("6"));
     QCOMPARE(child<QScrollBar>(w, "vsPRace")->maximum(), 4);
 
     // Not a whole number: our own message, nothing changes.
@@ -169,7 +166,7 @@ class BudgetTest : public QObject {
     w->findChild<QAction*>("mnuModifyPriority")->trigger();
     QVERIFY(seen.text.startsWith("Please enter a whole number"));
     QCOMPARE(frame.appState().priorityMaximum, 15);
-    QCOMPARE(text(w, "lblPL"), QString("6"));
+    QCOMPARE(labelText(w, "lblPL"), QString("6"));
 
     // Cancel changes nothing, and no message follows.
     answerInputBox("12", false);
@@ -209,7 +206,7 @@ class BudgetTest : public QObject {
     auto* w = frame.newWarrior();
     child<QScrollBar>(w, "vsPAtt")->setValue(4);  // 30 attribute points
     for (int i = 0; i < 5; ++i) click(w, "cmdChaUp");
-    QCOMPARE(text(w, "lblValCha"), QString("6"));
+    QCOMPARE(labelText(w, "lblValCha"), QString("6"));
     // No advantage points yet: refused with its message.
     QList<SeenBox> seen;
     answerMessageBoxes({QMessageBox::Ok}, &seen);
@@ -217,10 +214,10 @@ class BudgetTest : public QObject {
     QCOMPARE(seen.size(), 1);
     QCOMPARE(seen[0].text, QString("To do so you'd need exceptional attribute and you don't have "
                                    "enough points for that, sorry"));
-    QCOMPARE(text(w, "lblValCha"), QString("6"));
+    QCOMPARE(labelText(w, "lblValCha"), QString("6"));
 
     child<QScrollBar>(w, "vsPAdv")->setValue(2);
-    QCOMPARE(text(w, "lblPoints"), QString("2"));
+    QCOMPARE(labelText(w, "lblPoints"), QString("2"));
     // No keeps everything; Yes takes the two points and adds the row.
     seen.clear();
     answerMessageBoxes({QMessageBox::No}, &seen);
@@ -229,13 +226,13 @@ class BudgetTest : public QObject {
     QCOMPARE(seen[0].text,
              QString("You will have to add exceptional attribute to do so, are you sure?"));
     QCOMPARE(seen[0].icon, QMessageBox::Question);
-    QCOMPARE(text(w, "lblValCha"), QString("6"));
+    QCOMPARE(labelText(w, "lblValCha"), QString("6"));
     seen.clear();
     answerMessageBoxes({QMessageBox::Yes}, &seen);
     click(w, "cmdChaUp");
-    QCOMPARE(text(w, "lblValCha"), QString("7"));
-    QCOMPARE(text(w, "lblPoints"), QString("0"));
-    QCOMPARE(text(w, "lblSocVal"), QString("10"));
+    QCOMPARE(labelText(w, "lblValCha"), QString("7"));
+    QCOMPARE(labelText(w, "lblPoints"), QString("0"));
+    QCOMPARE(labelText(w, "lblSocVal"), QString("10"));
     auto* adv = child<QTreeWidget>(w, "lvAdv");
     QCOMPARE(adv->topLevelItemCount(), 1);
     QCOMPARE(adv->topLevelItem(0)->text(0), QString("Exceptional Attribute"));
@@ -254,7 +251,7 @@ class BudgetTest : public QObject {
     click(w, "cmdAdvAdd");
     QCOMPARE(child<QTreeWidget>(w, "lvAdv")->topLevelItemCount(), 1);
     w->tabs()->setCurrentIndex(1);
-    QCOMPARE(text(w, "lblPL"), QString("9"));
+    QCOMPARE(labelText(w, "lblPL"), QString("9"));
 
     // The press opens the question; the release goes to the box, not to the bar. Holding on
     // past the bar's repeat delay must not carry the level on.
@@ -265,15 +262,76 @@ class BudgetTest : public QObject {
     QCOMPARE(seen.size(), 1);
     QCOMPARE(seen[0].text, QString("This will reset your advantages.  Is this ok?"));
     QCOMPARE(bar->value(), 2);
-    QCOMPARE(text(w, "lblPAdvVal"), QString("2"));
-    QCOMPARE(text(w, "lblPL"), QString("8"));
+    QCOMPARE(labelText(w, "lblPAdvVal"), QString("2"));
+    QCOMPARE(labelText(w, "lblPL"), QString("8"));
     QCOMPARE(child<QTreeWidget>(w, "lvAdv")->topLevelItemCount(), 0);
     QTest::mouseRelease(bar, Qt::LeftButton, {}, raisingArrow(bar));
 
     // An ordinary click still steps once, and the bar answers the next one.
     QTest::mouseClick(bar, Qt::LeftButton, {}, raisingArrow(bar));
-    QCOMPARE(text(w, "lblPAdvVal"), QString("3"));
-    QCOMPARE(text(w, "lblPL"), QString("7"));
+    QCOMPARE(labelText(w, "lblPAdvVal"), QString("3"));
+    QCOMPARE(labelText(w, "lblPL"), QString("7"));
+  }
+
+  // --- The budget cannot be gamed by a later priority change.
+  static int pool(QWidget* w) { return child<QListWidget>(w, "lstPointsIS")->count(); }
+
+  void boughtLevelsStayPaidForWhenTheSkillsPriorityChanges() {
+    ui::MainFrame frame;
+    frame.show();
+    auto* w = frame.newWarrior();
+    child<QScrollBar>(w, "vsPSkl")->setValue(2);
+    w->tabs()->setCurrentIndex(3);
+    clickRow(w, "lvSkillLstIS", "Blade");
+    click(w, "cmdAddPtIS");
+    QCOMPARE(pool(w), 15);
+    child<QScrollBar>(w, "vsPSkl")->setValue(1);
+    QCOMPARE(pool(w), 11);
+    QCOMPARE(labelText(w, "lblPL"), QString("9"));
+  }
+
+  void aPackageMakesTheSkillsPriorityAskAndYesStartsOver() {
+    ui::MainFrame frame;
+    frame.show();
+    auto* w = frame.newWarrior();
+    child<QScrollBar>(w, "vsPSkl")->setValue(2);
+    w->tabs()->setCurrentIndex(3);
+    whenModal<QDialog>([](QDialog* d) {
+      clickEntry(child<QListWidget>(d, "lstPack"), 0);
+      click(d, "cmdOk");
+    });
+    click(w, "cmdAddPackage");
+    QVERIFY(child<QTreeWidget>(w, "lvSkillsIS")->topLevelItemCount() > 0);
+    SeenBox seen;
+    answerMessageBox(QMessageBox::Yes, &seen);
+    child<QScrollBar>(w, "vsPSkl")->setValue(3);
+    QCOMPARE(seen.text, QString("You will have to reset your current skills if you want to do "
+                                "this.  Do you wish to continue?"));
+    QCOMPARE(child<QTreeWidget>(w, "lvSkillsIS")->topLevelItemCount(), 0);
+    QCOMPARE(pool(w), 20);
+    QVERIFY(enabled(w, "cmdAddPackage") && !enabled(w, "cmdDelPackage"));
+  }
+
+  void noToTheAdvantagesQuestionPutsTheBarBackAndYesTakesTheMoneyBack() {
+    ui::MainFrame frame;
+    frame.show();
+    auto* w = frame.newWarrior();
+    auto* bar = child<QScrollBar>(w, "vsPAdv");
+    bar->setValue(3);
+    w->tabs()->setCurrentIndex(4);
+    clickEntry(child<QListWidget>(w, "lstAdv"), "Wealth");
+    click(w, "cmdAdvAdd");
+    QCOMPARE(field(w, "txtCBills"), QString("5000"));
+    answerMessageBox(QMessageBox::No);
+    bar->setValue(1);
+    QCOMPARE(bar->value(), 3);
+    QCOMPARE(labelText(w, "lblPAdvVal"), QString("3"));
+    QCOMPARE(labelText(w, "lblPL"), QString("7"));
+    answerMessageBox(QMessageBox::Yes);
+    bar->setValue(1);
+    QCOMPARE(labelText(w, "lblPL"), QString("9"));
+    QCOMPARE(field(w, "txtCBills"), QString("200"));
+    QCOMPARE(child<QTreeWidget>(w, "lvAdv")->topLevelItemCount(), 0);
   }
 
   void battleMechLevelZeroEmptiesTheVehicleType() {
@@ -283,7 +341,7 @@ class BudgetTest : public QObject {
     auto* vehicle = child<QLineEdit>(w, "txtVP");
     QVERIFY(vehicle->isEnabled());
     child<QScrollBar>(w, "vsPBM")->setValue(3);
-    QCOMPARE(text(w, "lblbmget"), QString("Heavy"));
+    QCOMPARE(labelText(w, "lblbmget"), QString("Heavy"));
     QTest::keyClicks(vehicle, "Marauder");
     child<QScrollBar>(w, "vsPBM")->setValue(0);
     QCOMPARE(vehicle->text(), QString());

@@ -14,23 +14,6 @@ using namespace dk::test;
 class GearTest : public QObject {
   Q_OBJECT
 
-  static QTreeWidgetItem* row(QTreeWidget* view, const QString& name) {
-    const auto found = view->findItems(name, Qt::MatchExactly, 0);
-    return found.isEmpty() ? nullptr : found.first();
-  }
-  static void clickRow(QTreeWidget* view, const QString& name, bool twice = false) {
-    QTreeWidgetItem* item = row(view, name);
-    QVERIFY2(item, qPrintable(name));
-    view->scrollToItem(item);
-    const QPoint at = view->visualItemRect(item).center();
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
-    // A double click is a press, a release and a second press that the platform marks double.
-    if (twice) QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
-  }
-  static void click(QWidget* w, const char* name) {
-    QTest::mouseClick(child<QAbstractButton>(w, name), Qt::LeftButton);
-  }
-  static QString field(QWidget* w, const char* name) { return child<QLineEdit>(w, name)->text(); }
   static QStringList purses(QWidget* w) {
     QStringList out;
     for (auto* label : w->findChildren<QLabel*>("lblCBLeft")) out << label->text();

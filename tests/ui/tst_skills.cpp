@@ -20,34 +20,7 @@ using namespace dk::test;
 class SkillsTest : public QObject {
   Q_OBJECT
 
-  static void click(QWidget* w, const char* name) {
-    QTest::mouseClick(child<QAbstractButton>(w, name), Qt::LeftButton);
-  }
-  static QTreeWidgetItem* row(QTreeWidget* view, const QString& name) {
-    const auto found = view->findItems(name, Qt::MatchExactly, 0);
-    return found.isEmpty() ? nullptr : found.front();
-  }
-  // Clicks (or double-clicks) the row of that name as a user would.
-  static void clickRow(QWidget* w, const char* list, const QString& name, bool twice = false) {
-    auto* view = child<QTreeWidget>(w, list);
-    QTreeWidgetItem* item = row(view, name);
-    QVERIFY2(item, qPrintable(name));
-    view->scrollToItem(item);
-    const QPoint at = view->visualItemRect(item).center();
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
-    if (twice) QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
-  }
-  static QStringList rowTexts(QWidget* w, const char* list, const QString& name) {
-    QTreeWidgetItem* item = row(child<QTreeWidget>(w, list), name);
-    if (!item) return {};
-    QStringList out;
-    for (int c = 0; c < item->columnCount(); ++c) out << item->text(c);
-    return out;
-  }
   static int poolSize(QWidget* w, const char* name) { return child<QListWidget>(w, name)->count(); }
-  static bool enabled(QWidget* w, const char* name) {
-    return child<QAbstractButton>(w, name)->isEnabled();
-  }
 
   // A new warrior whose skills priority grants `points` (8, 12, 16, ...) in its skill area.
   static ui::WarriorWindow* warriorWithSkillPoints(ui::MainFrame& frame, int points) {

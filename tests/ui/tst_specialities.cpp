@@ -21,13 +21,6 @@ using namespace dk::test;
 class SpecialitiesTest : public QObject {
   Q_OBJECT
 
-  static void click(QWidget* w, const char* name) {
-    QTest::mouseClick(child<QAbstractButton>(w, name), Qt::LeftButton);
-  }
-  static bool enabled(QWidget* w, const char* name) {
-    return child<QAbstractButton>(w, name)->isEnabled();
-  }
-  static QString label(QWidget* w, const char* name) { return child<QLabel>(w, name)->text(); }
   static QStringList texts(QListWidget* list) {
     QStringList out;
     for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
@@ -37,33 +30,6 @@ class SpecialitiesTest : public QObject {
     QStringList out;
     for (int i = 0; i < view->topLevelItemCount(); ++i) out << view->topLevelItem(i)->text(0);
     return out;
-  }
-  static QStringList rowTexts(QWidget* w, const char* list, const QString& name) {
-    const auto found = child<QTreeWidget>(w, list)->findItems(name, Qt::MatchExactly, 0);
-    if (found.isEmpty()) return {};
-    QStringList out;
-    for (int c = 0; c < found.front()->columnCount(); ++c) out << found.front()->text(c);
-    return out;
-  }
-  // Clicks an entry of a list box as a user would.
-  static void clickEntry(QListWidget* list, int row) {
-    QListWidgetItem* item = list->item(row);
-    QVERIFY(item);
-    list->scrollToItem(item);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
-  }
-  static void clickEntry(QListWidget* list, const QString& text) {
-    const auto found = list->findItems(text, Qt::MatchExactly);
-    QVERIFY2(!found.isEmpty(), qPrintable(text));
-    clickEntry(list, list->row(found.front()));
-  }
-  static void clickRow(QWidget* w, const char* list, const QString& name) {
-    auto* view = child<QTreeWidget>(w, list);
-    const auto found = view->findItems(name, Qt::MatchExactly, 0);
-    QVERIFY2(!found.isEmpty(), qPrintable(name));
-    view->scrollToItem(found.front());
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                      view->visualItemRect(found.front()).center());
   }
   // A level choice first, then the skill, then "Add Pt -->".
   static void give(QWidget* w, int poolRow, const QString& skill) {
@@ -100,9 +66,9 @@ class SpecialitiesTest : public QObject {
       seenInDialog << d->windowTitle();
       auto* specialities = child<QListWidget>(d, "lstMOSFOS");
       clickEntry(specialities, "Scout");
-      seenInDialog << label(d, "lblReq");
+      seenInDialog << labelText(d, "lblReq");
       clickEntry(specialities, "Field Medic");
-      seenInDialog << label(d, "lblReq") << texts(child<QListWidget>(d, "lstReq"));
+      seenInDialog << labelText(d, "lblReq") << texts(child<QListWidget>(d, "lstReq"));
       answerMessageBoxes({QMessageBox::Ok}, &refusals);
       click(d, "cmdOk");  // no package type yet
       click(d, "cmdAdd");
@@ -115,7 +81,7 @@ class SpecialitiesTest : public QObject {
 
       whenModal<ui::RequiredSkillDialog>([&](ui::RequiredSkillDialog* p) {
         requiredCentred = centred(p);
-        pickCaption << p->windowTitle() << label(p, "lblCaption");
+        pickCaption << p->windowTitle() << labelText(p, "lblCaption");
         answerMessageBoxes({QMessageBox::Ok}, &refusals);
         click(p, "cmdOk");  // nothing chosen
         clickEntry(child<QListWidget>(p, "lstReq"), "Medicine/Surgery");
@@ -141,7 +107,7 @@ class SpecialitiesTest : public QObject {
     QCOMPARE(refusals[2].text, QString("You need to select atleast 1 skills!"));
 
     // The required phase.
-    QCOMPARE(label(w, "lblCurr"), QString("Picking required skills for Field Medic"));
+    QCOMPARE(labelText(w, "lblCurr"), QString("Picking required skills for Field Medic"));
     auto* choices = child<QTreeWidget>(w, "lvSkillLstIS");
     QCOMPARE(names(choices), (QStringList{"Medicine/Surgery", "Medtech", "Small Arms"}));
     QCOMPARE(rowTexts(w, "lvSkillLstIS", "Small Arms"), (QStringList{"Small Arms", "Physical"}));
@@ -168,18 +134,18 @@ class SpecialitiesTest : public QObject {
     QCOMPARE(rowTexts(w, "lvSkillsIS", "Medtech"), (QStringList{"Medtech", "2", "14"}));
 
     // The elective phase: the speciality's electives, then the six common ones.
-    QCOMPARE(label(w, "lblCurr"), QString("Picking electives for Field Medic"));
+    QCOMPARE(labelText(w, "lblCurr"), QString("Picking electives for Field Medic"));
     QCOMPARE(names(choices),
              (QStringList{"Driving/Ground Vehicle", "Instruction", "Investigation", "Swimming",
                           "Bureaucracy", "Blade", "Leadership", "Support Weapons", "Survival",
                           "Unarmed Combat"}));
     give(w, 0, "Investigation");
     for (const char* skill : {"Swimming", "Blade", "Survival"}) give(w, 0, skill);
-    QCOMPARE(label(w, "lblCurr"), QString("Picking electives for Field Medic"));
+    QCOMPARE(labelText(w, "lblCurr"), QString("Picking electives for Field Medic"));
     give(w, 0, "Leadership");
 
     // The level choices are used up: 16 - 12 free points and the whole catalogue again.
-    QCOMPARE(label(w, "lblCurr"), QString("Picking any additional skills"));
+    QCOMPARE(labelText(w, "lblCurr"), QString("Picking any additional skills"));
     QCOMPARE(texts(child<QListWidget>(w, "lstPointsIS")), (QStringList{"1", "1", "1", "1"}));
     QVERIFY(choices->topLevelItemCount() > 60);
     QCOMPARE(child<QTreeWidget>(w, "lvSkillsIS")->topLevelItemCount(), 8);
@@ -196,7 +162,7 @@ class SpecialitiesTest : public QObject {
     QVERIFY(enabled(w, "cmdPickMOSFOS"));
     QVERIFY(enabled(w, "cmdAddPackage"));
     QVERIFY(!enabled(w, "cmdChangeMOS"));
-    QCOMPARE(label(w, "lblCurr"), QString());
+    QCOMPARE(labelText(w, "lblCurr"), QString());
   }
 
   void aPackageTakenRaisedAndDeletedAndACancelThatChangesNothing() {
@@ -283,7 +249,7 @@ class SpecialitiesTest : public QObject {
     saved.skillsIS = {{"Stealth", "2", "14"}};
     ui::WarriorWindow w(app, prompter, saved);
     QCOMPARE(w.warrior().skillStage, std::int16_t{1});
-    QCOMPARE(label(&w, "lblCurr"), QString("Picking any additional skills"));
+    QCOMPARE(labelText(&w, "lblCurr"), QString("Picking any additional skills"));
     QVERIFY(child<QTreeWidget>(&w, "lvSkillLstIS")->topLevelItemCount() > 60);
     QCOMPARE(rowTexts(&w, "lvSkillsIS", "Stealth"), (QStringList{"Stealth", "2", "14"}));
     QVERIFY(enabled(&w, "cmdChangeMOS"));

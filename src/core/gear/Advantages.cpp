@@ -6,6 +6,8 @@
 #include <optional>
 
 #include "gear/Money.h"
+#include "model/Attributes.h"
+#include "model/Race.h"
 #include "skills/SkillAreas.h"
 #include "util/Numeric.h"
 
@@ -112,6 +114,26 @@ void buyAptitude(RuleContext& ctx, std::int64_t points) {
   w.AddAdv(kNaturalAptitude, static_cast<std::int16_t>(price));
   spend(w, points, price);
 }
+// Exceptional Attribute let a human go past the normal maximum; without it every score comes
+// back to that maximum. The racial modifiers on a score are not part of what it bought.
+void lowerExceptionalScores(Warrior& w, const SkillCatalogue& catalogue) {
+  const std::string race = w.raceModsRace.empty() ? w.priorityGrant[kRace] : w.raceModsRace;
+  const RaceModifiers mods = w.raceModsRemovable ? raceModifiers(race) : RaceModifiers{};
+  bool changed = false;
+  bool buildChanged = false;
+  for (int a = 0; a < kAttributeCount; ++a) {
+    const auto attribute = static_cast<Attribute>(a);
+    const std::int64_t bought = std::int64_t{scoreValue(w, attribute)} - mods.delta[a];
+    if (bought <= kNormalAttributeMaximum) continue;
+    w.attributeScore[a] = toText(kNormalAttributeMaximum + mods.delta[a]);
+    changed = true;
+    buildChanged = buildChanged || attribute == kBLD;
+  }
+  if (!changed) return;
+  updateTotalPts(w);
+  scoresChanged(w, catalogue, buildChanged);
+}
+
 }  // namespace
 
 const std::vector<std::string>& advantageCatalogue() {
@@ -159,9 +181,7 @@ void buyAdvantage(RuleContext& ctx) {
   }
 }
 
-void resetAdvantages(RuleContext& ctx) {
-  Warrior& w = ctx.warrior;
-  if (!ctx.prompter.askYesNo(kResetAdvantagesQuestion, MessageIcon::Question)) return;
+bool takeBackAdvantages(Warrior& w, const SkillCatalogue& catalogue) {
   std::int64_t cBills = w.cBills;
   std::int64_t equipment = w.equipmentCBills;
   bool cBillsChanged = false;
@@ -182,15 +202,28 @@ void resetAdvantages(RuleContext& ctx) {
         equipmentChanged = true;
       }
     }
-    // Refuse before anything changes when the money would wrap (a gamemaster's amount close to
-    // the limit, or many rows from a damaged file).
-    if (!fitsInt32(cBills) || !fitsInt32(equipment)) return refuse(ctx, kAmountOutOfRange);
+    // Nothing changes when the money would wrap (a gamemaster's amount close to the limit, or
+    // many rows from a damaged file).
+    if (!fitsInt32(cBills) || !fitsInt32(equipment)) return false;
   }
   w.cBills = static_cast<std::int32_t>(cBills);
   w.equipmentCBills = static_cast<std::int32_t>(equipment);
   if (cBillsChanged) w.cBillsText = toText(w.cBills);
   if (equipmentChanged) w.equipmentCBillsText = toText(w.equipmentCBills);
+  // Extra Edge gave one point of Edge per purchase.
+  if (w.extraEdgeBought != 0) {
+    w.edge = toText(integerPart(w.edge) - w.extraEdgeBought);
+    w.extraEdgeBought = 0;
+  }
+  if (w.HaveAdv(kExceptionalAttribute)) lowerExceptionalScores(w, catalogue);
   w.advantages.clear();
+  return true;
+}
+
+void resetAdvantages(RuleContext& ctx) {
+  Warrior& w = ctx.warrior;
+  if (!ctx.prompter.askYesNo(kResetAdvantagesQuestion, MessageIcon::Question)) return;
+  if (!takeBackAdvantages(w, ctx.app.skillCatalogue)) return refuse(ctx, kAmountOutOfRange);
   w.advantagePoints = w.priorityGrant[kAdvantages];
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/RuleContext.h"
+#include "skills/SkillCatalogue.h"
 
 namespace dk {
 
@@ -26,8 +27,13 @@ bool isCombatSkill(const std::string& skill);
 // "Add -->": one purchase of the advantage last clicked in the catalogue (nothing when none).
 void buyAdvantage(RuleContext& ctx);
 
-// "Reset": after "Are you sure?", takes back the money of Wealth and Well-Equipped, empties the
-// list and gives back every granted point. Edge keeps what Extra Edge gave it.
+// Takes back what the advantages brought, so the warrior is as if none had been bought: the
+// money of Wealth and Well-Equipped, the Edge of Extra Edge, and the scores raised past the
+// normal maximum through Exceptional Attribute; then empties the list. The points are the
+// caller's. False, with nothing changed, when the money would leave the 32-bit range.
+bool takeBackAdvantages(Warrior& w, const SkillCatalogue& catalogue);
+
+// "Reset": after "Are you sure?", takes the advantages back and gives back every granted point.
 void resetAdvantages(RuleContext& ctx);
 
 }  // namespace dk

@@ -3,8 +3,13 @@
 #include <algorithm>
 #include <array>
 
+#include "gear/Advantages.h"
+#include "gear/Money.h"
 #include "model/Attributes.h"
 #include "model/Race.h"
+#include "skills/SkillAreas.h"
+#include "skills/SkillPackages.h"
+#include "skills/SpecialityPicking.h"
 #include "util/Numeric.h"
 
 namespace dk {
@@ -18,7 +23,7 @@ std::int64_t skillPoints(int level) { return 8 + 4 * clampLevel(level); }
 
 void echoLevel(Warrior& w, Pool pool, int level) { w.priorityEcho[pool] = toText(level); }
 
-void attributesLevelChanged(RuleContext& ctx, int level) {
+bool attributesLevelChanged(RuleContext& ctx, int level) {
   Warrior& w = ctx.warrior;
   if (weightedAttributeSum(w) > attributePoints(level)) {
     if (level < kHighestPriorityLevel) {
@@ -41,46 +46,79 @@ void attributesLevelChanged(RuleContext& ctx, int level) {
   } else {
     w.freeAttributePoints = w.priorityGrant[kAttributes];
   }
+  return true;
 }
 
-void skillsLevelChanged(RuleContext& ctx, int level) {
+// An Inner Sphere speciality or package in the area in front: its skills were paid for out of
+// the grant of the level it was taken at.
+bool innerSphereTrainingInFront(const Warrior& w) {
+  return !w.isClan && (specialityTaken(w) || packageTaken(w));
+}
+
+// The training goes as "Delete MOS" and "Del Package" take it away; the catalogue list comes
+// back from the shared table, as the last read of the skills file left it.
+void dropInnerSphereTraining(RuleContext& ctx) {
+  Warrior& w = ctx.warrior;
+  const bool speciality = specialityTaken(w);
+  const bool package = packageTaken(w);
+  if (speciality) {
+    dropSpeciality(w);
+    showSkillCatalogue(w, SkillArea::InnerSphere, ctx.app.skillCatalogue);
+  }
+  if (package) dropPackage(w);
+}
+
+bool skillsLevelChanged(RuleContext& ctx, int level) {
   Warrior& w = ctx.warrior;
   echoLevel(w, kSkills, level);
-  if (w.clanPackageTaken) {
-    // A clan package cannot be shrunk to a smaller grant; the only way is to start over.
-    if (!ctx.prompter.askYesNo(kClanPackageResetQuestion, MessageIcon::Question)) return;
-    resetActiveSkillArea(w);
+  const bool training = innerSphereTrainingInFront(w);
+  if (w.clanPackageTaken || training) {
+    // Training can be neither shrunk to a smaller grant nor kept under a larger one for free;
+    // the only way is to start over.
+    if (!ctx.prompter.askYesNo(kClanPackageResetQuestion, MessageIcon::Question)) return false;
+    if (training) {
+      dropInnerSphereTraining(ctx);
+    } else {
+      resetActiveSkillArea(w);
+    }
   }
-  if (w.skillsBought && skillPointsSpent(activeSkills(w)) > skillPoints(level)) {
+  const std::int64_t spent = w.skillsBought ? skillPointsSpent(activeSkills(w)) : 0;
+  if (spent > skillPoints(level)) {
     if (level < kHighestPriorityLevel) {
       ctx.prompter.showMessage(kSkillsNotCovered, MessageIcon::Information);
       setPriorityLevel(ctx, kSkills, level + 1);
-      return;  // the inner run has done the bookkeeping for the level it settled on
+      return true;  // the inner run has done the bookkeeping for the level it settled on
     }
     ctx.prompter.showMessage(kSkillsBeyondHighestLevel, MessageIcon::Information);
   }
   applyBudgetRule(ctx);
   w.priorityGrant[kSkills] = skillGrant(level);
-  if (!w.skillsBought) refillActiveSkillPool(w);
+  // What is bought stays bought: the pool holds what the new grant leaves after it.
+  const std::int64_t left = std::max<std::int64_t>(0, skillPointsGranted(w) - spent);
+  activeSkillPool(w).assign(static_cast<std::size_t>(left), 1);
+  return true;
 }
 
-void advantagesLevelChanged(RuleContext& ctx, int level) {
+bool advantagesLevelChanged(RuleContext& ctx, int level) {
   Warrior& w = ctx.warrior;
   // Ask whenever there is something to lose; an empty list is reset without a word.
   if (!w.advantages.empty() &&
       !ctx.prompter.askYesNo(kAdvantagesResetQuestion, MessageIcon::Information)) {
-    return;
+    return false;
   }
-  // Only the list and the points go: money, Edge and exceptional scores the advantages brought
-  // stay as they are.
-  w.advantages.clear();
+  // The advantages go with everything they brought, as the Advantages page's Reset takes them.
+  if (!takeBackAdvantages(w, ctx.app.skillCatalogue)) {
+    ctx.prompter.showMessage(kAmountOutOfRange, MessageIcon::Information);
+    return false;
+  }
   echoLevel(w, kAdvantages, level);
   applyBudgetRule(ctx);
   w.priorityGrant[kAdvantages] = advantageGrant(level);
   w.advantagePoints = advantageGrant(level);
+  return true;
 }
 
-void battleMechLevelChanged(RuleContext& ctx, int level) {
+bool battleMechLevelChanged(RuleContext& ctx, int level) {
   Warrior& w = ctx.warrior;
   echoLevel(w, kBattleMech, level);
   applyBudgetRule(ctx);
@@ -91,6 +129,7 @@ void battleMechLevelChanged(RuleContext& ctx, int level) {
   } else {
     w.vehicleTypeEnabled = true;
   }
+  return true;
 }
 
 }  // namespace
@@ -139,25 +178,35 @@ void setPriorityLevel(RuleContext& ctx, Pool pool, int level) {
   level = clampLevel(level);
   Warrior& w = ctx.warrior;
   if (w.priorityLevel[pool] == level) return;
+  const std::int16_t levelBefore = w.priorityLevel[pool];
+  const std::string echoBefore = w.priorityEcho[pool];
+  const bool shownOnlyBefore = w.levelShownOnly[pool];
   w.priorityLevel[pool] = static_cast<std::int16_t>(level);
   w.levelShownOnly[pool] = false;
+  bool kept = true;
   switch (pool) {
     case kRace:
       raceLevelChanged(ctx);
       break;
     case kAttributes:
-      attributesLevelChanged(ctx, level);
+      kept = attributesLevelChanged(ctx, level);
       break;
     case kSkills:
-      skillsLevelChanged(ctx, level);
+      kept = skillsLevelChanged(ctx, level);
       break;
     case kAdvantages:
-      advantagesLevelChanged(ctx, level);
+      kept = advantagesLevelChanged(ctx, level);
       break;
     case kBattleMech:
-      battleMechLevelChanged(ctx, level);
+      kept = battleMechLevelChanged(ctx, level);
       break;
   }
+  if (kept) return;
+  // A No to a reset question: the bar goes back to where it was, so that bar, echo, grant and
+  // points left agree. Nothing runs again, so nothing is asked twice.
+  w.priorityLevel[pool] = levelBefore;
+  w.priorityEcho[pool] = echoBefore;
+  w.levelShownOnly[pool] = shownOnlyBefore;
 }
 
 void applyBudgetRule(RuleContext& ctx) {

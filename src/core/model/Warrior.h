@@ -93,7 +93,8 @@ struct Warrior {
   std::string thresholdLeg = "0";
 
   // --- Priorities. priorityLevel is what the bar holds; the echo, grant, points left and
-  // bounds are what the procedures last wrote (after a No they lag behind the bar).
+  // bounds are what the procedures last wrote. A No to a reset question puts the bar back, so
+  // the two agree.
   std::array<std::int16_t, kPoolCount> priorityLevel{0, 0, 0, 0, 0};
   std::array<std::int16_t, kPoolCount> priorityBound{4, 4, 4, 4, 4};
   std::array<std::string, kPoolCount> priorityEcho{"0", "0", "0", "0", "0"};
@@ -202,6 +203,10 @@ struct Warrior {
   std::int16_t GetAdvLvl(const std::string& advantage) const;
   // Whether a row of that name exists; "Natural Aptitude" also matches "Natural Aptitude (...".
   bool HaveAdv(const std::string& advantage) const;
+
+  // Every field, the transient view state included: two records are equal when a window would
+  // show, save and go on from them alike.
+  bool operator==(const Warrior&) const = default;
 
   // The level a pool is saved with: the bar's level, or the shown stored level while the bar
   // has not been moved since the warrior was opened from the main frame.

@@ -108,24 +108,26 @@ void UpdateSkillRolls(Warrior& w, const SkillCatalogue& catalogue) {
 
 void UpdateSkillRolls(RuleContext& ctx) { UpdateSkillRolls(ctx.warrior, ctx.app.skillCatalogue); }
 
+void showSkillCatalogue(Warrior& w, SkillArea area, const SkillCatalogue& catalogue) {
+  auto& rows = skillList(w, area);
+  rows.clear();
+  for (const CatalogueSkill& skill : catalogue.skills)
+    rows.push_back({skill.name, shownCharacteristic(skill)});
+  skillListSelection(w, area).clear();
+}
+
 bool loadSkills(RuleContext& ctx, const std::string& path, bool report) {
   Warrior& w = ctx.warrior;
-  w.skillListIS.clear();
-  w.skillListClan.clear();
-  w.selectedSkillListIS.clear();
-  w.selectedSkillListClan.clear();
   SkillCatalogueRead read = readSkillCatalogue(path);
-  if (!read.fault.empty()) {
-    if (report) ctx.prompter.showMessage(read.fault, MessageIcon::Information);
-    return false;
-  }
-  for (const CatalogueSkill& skill : read.catalogue.skills) {
-    const CatalogueRow row{skill.name, shownCharacteristic(skill)};
-    w.skillListIS.push_back(row);
-    w.skillListClan.push_back(row);
-  }
-  ctx.app.skillCatalogue = std::move(read.catalogue);
-  return true;
+  const bool sound = read.fault.empty();
+  if (!sound && report) ctx.prompter.showMessage(read.fault, MessageIcon::Information);
+  // A damaged file leaves the lists empty and the shared table as an earlier read left it.
+  static const SkillCatalogue kNone;
+  const SkillCatalogue& shown = sound ? read.catalogue : kNone;
+  showSkillCatalogue(w, SkillArea::InnerSphere, shown);
+  showSkillCatalogue(w, SkillArea::Clan, shown);
+  if (sound) ctx.app.skillCatalogue = std::move(read.catalogue);
+  return sound;
 }
 
 void AddSkill(RuleContext& ctx, const std::string& name, int levels, SkillArea area) {

@@ -73,6 +73,8 @@ void UpdateSkillRolls(RuleContext& ctx);
 // what an earlier sound read left. Called when a warrior window is created, and to make the
 // Inner Sphere list whole again after speciality picking. True when the file was sound.
 bool loadSkills(RuleContext& ctx, const std::string& path = kSkillsFileName, bool report = true);
+// Fills an area's catalogue list from a catalogue table and forgets its selection.
+void showSkillCatalogue(Warrior& w, SkillArea area, const SkillCatalogue& catalogue);
 
 // --- The purchase operations the areas and the packages build on
 // Adds levels to an owned skill, or appends it at that level; charges the new level (1 for a

@@ -36,8 +36,13 @@ void addPackage(RuleContext& ctx, const std::string& path) {
 }
 
 void delPackage(RuleContext& ctx) {
-  Warrior& w = ctx.warrior;
   if (!ctx.prompter.askYesNo(kDeletePackageQuestion, MessageIcon::Question)) return;
+  dropPackage(ctx.warrior);
+}
+
+bool packageTaken(const Warrior& w) { return w.packageIndex != 0; }
+
+void dropPackage(Warrior& w) {
   w.skillStage = kSkillStageNone;
   w.packageIndex = 0;
   w.skillButtons[kPickMOSFOS] = true;

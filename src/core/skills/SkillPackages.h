@@ -21,4 +21,10 @@ void addPackage(RuleContext& ctx, const std::string& path = kPackageFileName);
 // "Del Package": after a Yes, the area starts over with the whole skills pool.
 void delPackage(RuleContext& ctx);
 
+// Whether an Inner Sphere package is taken: from "Add Package" until "Del Package".
+bool packageTaken(const Warrior& w);
+
+// What "Del Package" does after its Yes.
+void dropPackage(Warrior& w);
+
 }  // namespace dk

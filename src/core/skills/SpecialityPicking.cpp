@@ -174,8 +174,14 @@ void clickSkillPoolIS(Warrior& w, int row) {
 }
 
 void deleteMOS(RuleContext& ctx, const TrainingFiles& files) {
-  Warrior& w = ctx.warrior;
   if (!ctx.prompter.askYesNo(kDeleteMOSQuestion, MessageIcon::Question)) return;
+  dropSpeciality(ctx.warrior);
+  loadSkills(ctx, files.skills, false);
+}
+
+bool specialityTaken(const Warrior& w) { return !w.mosName1.empty() || !w.mosName2.empty(); }
+
+void dropSpeciality(Warrior& w) {
   w.skillStage = kSkillStageNone;
   w.mosName1.clear();
   w.mosName2.clear();
@@ -188,7 +194,6 @@ void deleteMOS(RuleContext& ctx, const TrainingFiles& files) {
   w.skillButtons[kChangeMOS] = false;
   restartInnerSphereSkills(w);
   w.currentActivity.clear();
-  loadSkills(ctx, files.skills, false);
 }
 
 void settleOpenedSkillStage(Warrior& w) {

@@ -58,6 +58,13 @@ void clickSkillPoolIS(Warrior& w, int row);
 // "Delete MOS": after a Yes, every Inner Sphere skill goes and the area starts over.
 void deleteMOS(RuleContext& ctx, const TrainingFiles& files = {});
 
+// Whether a speciality is taken: from "Pick MOS" confirmed until "Delete MOS".
+bool specialityTaken(const Warrior& w);
+
+// What "Delete MOS" does after its Yes, but the reread of the catalogue list: the speciality,
+// any package and every Inner Sphere skill go, and the pool holds the whole skills grant.
+void dropSpeciality(Warrior& w);
+
 // A warrior read from a file in the middle of picking: the file keeps neither the level choices
 // nor the choice list, so the picking cannot go on. The skills handed out stay, the area goes
 // on in free purchase ("Delete MOS" starts over), and a stage left by an open package dialog
