@@ -33,7 +33,7 @@ void centerOnScreen(QWidget* window) {
   ref.kind = ReferenceKind::Screen;
   ref.outer = {0, 0, pixelsToTwips(area.width(), dpi), pixelsToTwips(area.height(), dpi)};
   const auto pos =
-      CenterWindow(pixelsToTwips(outer.width(), dpi), pixelsToTwips(outer.height(), dpi), ref);
+      centerWindow(pixelsToTwips(outer.width(), dpi), pixelsToTwips(outer.height(), dpi), ref);
   if (!pos) return;
   window->move(area.left() + twipsToPixels(pos->x, dpi), area.top() + twipsToPixels(pos->y, dpi));
 }

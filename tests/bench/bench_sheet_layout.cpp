@@ -55,7 +55,7 @@ void BM_SheetLayoutOnePage(benchmark::State& state) {
   const dk::Warrior w = sheetWarrior(30, 9, 120);
   CountingSurface surface;
   for (auto _ : state) {
-    dk::PrintWarriorSheet(w, surface, true);
+    dk::printWarriorSheet(w, surface, true);
     benchmark::DoNotOptimize(surface.characters);
   }
 }
@@ -65,7 +65,7 @@ void BM_SheetLayoutWithContinuation(benchmark::State& state) {
   const dk::Warrior w = sheetWarrior(200, 100, 10 * 1024);
   CountingSurface surface;
   for (auto _ : state) {
-    dk::PrintWarriorSheet(w, surface, true);
+    dk::printWarriorSheet(w, surface, true);
     benchmark::DoNotOptimize(surface.characters);
   }
 }

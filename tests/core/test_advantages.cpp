@@ -61,8 +61,8 @@ TEST_F(AdvantageTest, ExtraEdgeThreeTimesThenTheMaximum) {
 }
 
 TEST_F(AdvantageTest, WithNoPointsEveryPurchaseIsRefusedExceptTheAptitudeOrder) {
-  w.AddAdv("Ambidextrous", 1);
-  w.AddAdv("Extra Edge", 3);
+  w.addAdv("Ambidextrous", 1);
+  w.addAdv("Extra Edge", 3);
   for (const auto& name : advantageCatalogue()) {
     if (name == kNaturalAptitude) continue;
     prompter.clear();
@@ -76,7 +76,7 @@ TEST_F(AdvantageTest, WithNoPointsEveryPurchaseIsRefusedExceptTheAptitudeOrder) 
   EXPECT_EQ(prompter.texts(), (Texts{"Which Skill?", kNotEnoughPoints}));
   EXPECT_EQ(w.advantages.size(), 2u);
   // ... and it tests "already have" before anything else.
-  w.AddAdv(kNaturalAptitude, 2);
+  w.addAdv(kNaturalAptitude, 2);
   prompter.clear();
   buy(kNaturalAptitude);
   EXPECT_EQ(prompter.texts(), Texts{kAlreadyHaveAdvantage});

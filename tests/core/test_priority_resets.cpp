@@ -250,7 +250,7 @@ std::int64_t committed(const Warrior& w, const std::vector<SkillPackage>& packag
 
 std::int64_t moneyGiven(const Warrior& w) {
   constexpr std::int64_t wealth[] = {0, 4800, 49800, 499800}, equipped[] = {0, 500, 4500, 24500};
-  return 700 + wealth[w.GetAdvLvl("Wealth")] + equipped[w.GetAdvLvl("Well-Equipped")];
+  return 700 + wealth[w.getAdvLvl("Wealth")] + equipped[w.getAdvLvl("Well-Equipped")];
 }
 }  // namespace
 
@@ -290,8 +290,8 @@ TEST(PriorityBudgetProperty, NoSequenceSpendsMoreThanThePrioritiesGrant) {
         case 5: if (w.skillButtons[kPickMOSFOS]) pickMOS(ctx, kShipped); break;
         case 6: if (w.skillButtons[kAddPackage]) addPackage(ctx, kShippedPackages); break;
         case 7:
-          if (w.skillButtons[kChangeMOS]) deleteMOS(ctx, kShipped);
-          if (w.skillButtons[kDelPackage]) delPackage(ctx);
+          if (w.skillButtons[kChangeMOS]) removeMOS(ctx, kShipped);
+          if (w.skillButtons[kDelPackage]) removePackage(ctx);
           break;
         case 8:
           w.selectedAdvantage = advantages[player.below(advantages.size())];
@@ -306,8 +306,8 @@ TEST(PriorityBudgetProperty, NoSequenceSpendsMoreThanThePrioritiesGrant) {
         ASSERT_EQ(w.priorityEcho[p], toText(w.priorityLevel[p])) << where;
       ASSERT_EQ(integerPart(w.pointsLeft), 10 - priorityPointsSpent(w)) << where;
       ASSERT_LE(std::int64_t{w.cBills} + w.equipmentCBills + w.assetWorth, moneyGiven(w)) << where;
-      ASSERT_LE(integerPart(w.edge), 1 + w.GetAdvLvl("Extra Edge")) << where;
-      if (!w.HaveAdv(kExceptionalAttribute)) {
+      ASSERT_LE(integerPart(w.edge), 1 + w.getAdvLvl("Extra Edge")) << where;
+      if (!w.haveAdv(kExceptionalAttribute)) {
         for (const auto& score : w.attributeScore) {
           ASSERT_LE(integerPart(score), 6) << where;
         }

@@ -45,8 +45,8 @@ TEST_F(RaceTest, ElementalModifiersOnAndOff) {
   EXPECT_EQ(w.freeAttributePoints, "18");  // not recomputed by the modifiers
   EXPECT_TRUE(w.raceModsRemovable && !w.raceModsAddable);
 
-  deleteRaceMods(ctx);
-  deleteRaceMods(ctx);  // already off
+  removeRaceMods(ctx);
+  removeRaceMods(ctx);  // already off
   EXPECT_EQ(w.attributeScore, (Scores{"1", "1", "1", "1", "1"}));
   EXPECT_TRUE(w.advantages.empty());
   EXPECT_EQ(damagePairsInUse(w), 1);

@@ -60,7 +60,7 @@ Warrior fullWarrior() {
 
 RecordingSurface draw(const Warrior& w, bool preview = true) {
   RecordingSurface s;
-  PrintWarriorSheet(w, s, preview);
+  printWarriorSheet(w, s, preview);
   return s;
 }
 
@@ -241,7 +241,7 @@ TEST(CharacterSheet, NewWarriorPrintsHeadingsOnlyAndTheNotesHeading) {
 TEST(CharacterSheet, NotesRectangleFollowsTheControlWidth) {
   RecordingSurface s;
   s.width = 7001;  // half is 3500.5: 3663 and 3463 after rounding halves to even
-  PrintWarriorSheet(Warrior{}, s, true);
+  printWarriorSheet(Warrior{}, s, true);
   EXPECT_EQ(textAt(s, 3663, 9250), "rect 3663 9250 3463 1500 Notes\n");
 }
 

@@ -86,16 +86,16 @@ CenterReference screen(int w, int h) {
 }  // namespace
 
 TEST(CenterWindow, CentresOnTheScreen) {
-  EXPECT_EQ(CenterWindow(4000, 3000, screen(9600, 7200)), (TwipPoint{2800, 2100}));
-  EXPECT_EQ(CenterWindow(9600, 3000, screen(9600, 7200))->x, 0);
-  EXPECT_EQ(CenterWindow(10000, 3000, screen(9600, 7200))->x, -200);
+  EXPECT_EQ(centerWindow(4000, 3000, screen(9600, 7200)), (TwipPoint{2800, 2100}));
+  EXPECT_EQ(centerWindow(9600, 3000, screen(9600, 7200))->x, 0);
+  EXPECT_EQ(centerWindow(10000, 3000, screen(9600, 7200))->x, -200);
   // Odd differences halve to the even neighbour.
-  EXPECT_EQ(CenterWindow(4995, 3000, screen(10000, 7200))->x, 2502);  // 5005 / 2 = 2502.5
-  EXPECT_EQ(CenterWindow(6997, 3000, screen(10000, 7200))->x, 1502);  // 1501.5
+  EXPECT_EQ(centerWindow(4995, 3000, screen(10000, 7200))->x, 2502);  // 5005 / 2 = 2502.5
+  EXPECT_EQ(centerWindow(6997, 3000, screen(10000, 7200))->x, 1502);  // 1501.5
 }
 
 TEST(CenterWindow, OffsetsAreRoundedDown) {
-  auto p = CenterWindow(4000, 3000, screen(9600, 7200), 100.7, -50.2);
+  auto p = centerWindow(4000, 3000, screen(9600, 7200), 100.7, -50.2);
   EXPECT_EQ(p, (TwipPoint{2900, 2049}));
 }
 
@@ -106,33 +106,33 @@ TEST(CenterWindow, OverAFrameOrAnotherWindow) {
   frame.innerWidth = 7800;
   frame.innerHeight = 5000;
   // An ordinary window over the frame: screen coordinates.
-  EXPECT_EQ(CenterWindow(4000, 3000, frame), (TwipPoint{3000, 2000}));
+  EXPECT_EQ(centerWindow(4000, 3000, frame), (TwipPoint{3000, 2000}));
   // One of its children: client coordinates.
   frame.windowIsChildOfFrame = true;
-  EXPECT_EQ(CenterWindow(4000, 3000, frame), (TwipPoint{1900, 1000}));
+  EXPECT_EQ(centerWindow(4000, 3000, frame), (TwipPoint{1900, 1000}));
 
   CenterReference window;
   window.kind = ReferenceKind::Window;
   window.outer = {200, 300, 6000, 5000};
-  EXPECT_EQ(CenterWindow(4000, 3000, window), (TwipPoint{1200, 1300}));
+  EXPECT_EQ(centerWindow(4000, 3000, window), (TwipPoint{1200, 1300}));
   // A child window as reference: moved by the first frame's border and top.
   window.referenceIsChildWindow = true;
   window.firstFrameOuter = {1000, 500, 8000, 6000};
   window.firstFrameInnerWidth = 7800;
   window.firstFrameInnerHeight = 5000;
-  EXPECT_EQ(CenterWindow(4000, 3000, window), (TwipPoint{2300, 2300}));
+  EXPECT_EQ(centerWindow(4000, 3000, window), (TwipPoint{2300, 2300}));
 }
 
 TEST(CenterWindow, AnyOtherReferenceLeavesTheWindowAlone) {
   CenterReference other;
   other.kind = ReferenceKind::Other;
-  EXPECT_FALSE(CenterWindow(4000, 3000, other));
+  EXPECT_FALSE(centerWindow(4000, 3000, other));
 }
 
 TEST(CenterWindow, PositionsOutsideSixteenBitsAreHeldAtTheEnds) {
-  EXPECT_EQ(CenterWindow(100, 100, screen(200000, 200000))->x, 32767);
-  EXPECT_EQ(CenterWindow(200000, 100, screen(100, 100))->x, -32768);
-  EXPECT_EQ(CenterWindow(100, 100, screen(1000, 1000), 1e300, -1e300)->y, -32768);
+  EXPECT_EQ(centerWindow(100, 100, screen(200000, 200000))->x, 32767);
+  EXPECT_EQ(centerWindow(200000, 100, screen(100, 100))->x, -32768);
+  EXPECT_EQ(centerWindow(100, 100, screen(1000, 1000), 1e300, -1e300)->y, -32768);
 }
 
 TEST(CenterWindow, TwipsConvertAtTheLogicalResolution) {

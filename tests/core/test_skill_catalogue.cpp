@@ -42,9 +42,9 @@ TEST(SkillCatalogue, CodesBecomeClassesOnlyForTheFourCapitalsAndLookupIgnoresCas
       {"Leadership", "S", "Social"},   {"Odd", "p", ""},           {"Gunnery/Arc, Heavy", "X", ""}};
   EXPECT_EQ(read.catalogue.skills, expected);  // blank lines are passed over
   EXPECT_EQ(shownCharacteristic(read.catalogue.skills[4]), "p");
-  EXPECT_EQ(GetSkillCharacteristic(read.catalogue, "SMALL arms"), "Physical");
-  EXPECT_EQ(GetSkillCharacteristic(read.catalogue, "Odd"), "");
-  EXPECT_EQ(GetSkillCharacteristic(read.catalogue, "Basket Weaving"), "");
+  EXPECT_EQ(getSkillCharacteristic(read.catalogue, "SMALL arms"), "Physical");
+  EXPECT_EQ(getSkillCharacteristic(read.catalogue, "Odd"), "");
+  EXPECT_EQ(getSkillCharacteristic(read.catalogue, "Basket Weaving"), "");
   EXPECT_EQ(parse(manySkills(200)).catalogue.skills.size(), 200u);
 }
 
@@ -82,7 +82,7 @@ TEST(SkillCatalogue, TheShippedFileHoldsEverySkillTheProgramNames) {
       // common choices of the speciality picking, combat skills of Natural Aptitude
       "Bureaucracy", "Support Weapons", "Archery", "Throwing Weapons"};
   for (const char* name : used)
-    EXPECT_FALSE(GetSkillCharacteristic(read.catalogue, name).empty()) << name;
+    EXPECT_FALSE(getSkillCharacteristic(read.catalogue, name).empty()) << name;
 }
 
 TEST(SkillCatalogue, WindowsLoadTheirListsAndOneTableAndKeepStoredRolls) {
@@ -112,7 +112,7 @@ TEST(SkillCatalogue, WindowsLoadTheirListsAndOneTableAndKeepStoredRolls) {
     ASSERT_EQ(prompter.log.size(), 1u);
     EXPECT_EQ(prompter.log[0].icon, MessageIcon::Information);
     EXPECT_TRUE(fresh.skillListIS.empty() && fresh.skillListClan.empty());
-    EXPECT_EQ(GetSkillCharacteristic(app.skillCatalogue, "Small Arms"), "Physical");
+    EXPECT_EQ(getSkillCharacteristic(app.skillCatalogue, "Small Arms"), "Physical");
   }
   EXPECT_EQ(prompter.log[0].text,
             "The data file \"skills.dat\" is damaged at line 2: the skill "

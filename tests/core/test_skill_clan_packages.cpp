@@ -108,10 +108,10 @@ TEST_F(ClanPackageTest, DelPackageStartsTheAreaOverOnlyAfterYes) {
   w.priorityGrant[kSkills] = "20";
   addClanPackage(ctx);
   clickOwnedSkill(w, SkillArea::Clan, "Tactics");
-  deleteClanPackage(ctx);  // No
+  removeClanPackage(ctx);  // No
   EXPECT_EQ(w.skillsClan.size(), 6u);
   EXPECT_EQ(w.skillPoolClan.size(), 4u);
-  deleteClanPackage(ctx);  // Yes
+  removeClanPackage(ctx);  // Yes
   EXPECT_EQ(prompter.log.back().text, kDeleteClanPackageQuestion);
   EXPECT_TRUE(w.skillsClan.empty());
   EXPECT_EQ(w.selectedSkillClan, "");

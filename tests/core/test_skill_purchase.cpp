@@ -123,7 +123,7 @@ TEST_F(SkillTest, RefusalsLeaveEverythingAsItWas) {
   EXPECT_EQ(prompter.log.size(), 1u);
 
   w.skillsIS = {{"Blade", "1", "old"}};
-  DelSkill(ctx, "Tactics", SkillArea::InnerSphere);
+  removeSkill(ctx, "Tactics", SkillArea::InnerSphere);
   ASSERT_EQ(prompter.log.size(), 2u);
   EXPECT_EQ(prompter.log[1].kind, Exchange::Error);
   EXPECT_EQ(prompter.log[1].text, kSkillNotOwnedError);
@@ -140,7 +140,7 @@ TEST_F(SkillTest, RollsFollowTheCharacteristicOfTheirOwnClass) {
                 {"Odd", "1", "5"},
                 {"Basket Weaving", "3", "7"}};
   w.skillsClan = {{"Small Arms", "1", ""}};
-  UpdateSkillRolls(ctx);
+  updateSkillRolls(ctx);
   const auto rolls = [&] {
     return Texts{w.skillsIS[0].roll, w.skillsIS[1].roll, w.skillsIS[2].roll, w.skillsIS[3].roll,
                  w.skillsClan[0].roll};
@@ -165,7 +165,7 @@ TEST_F(SkillTest, LevelsAndPoolsStayWithinSixteenBits) {
   remove(SkillArea::InnerSphere, "Tactics");
   remove(SkillArea::InnerSphere, "Small Arms");
   EXPECT_EQ(w.skillsIS.size(), 1u);
-  AddSkill(ctx, "Blade", 30000, SkillArea::InnerSphere);
+  addSkill(ctx, "Blade", 30000, SkillArea::InnerSphere);
   EXPECT_EQ(w.skillsIS[0].level, "32767");
   EXPECT_TRUE(w.skillPoolIS.empty());
 }

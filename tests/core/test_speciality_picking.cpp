@@ -162,9 +162,9 @@ TEST_F(PickingTest, DeleteMOSAsksThenStartsOverAndANewPickGoesThroughBothPhases)
   prompter.clear();
   prompter.yesNoAnswers = {false, true};
   const auto before = w.skillsIS;
-  deleteMOS(ctx, files);
+  removeMOS(ctx, files);
   EXPECT_EQ(w.skillsIS, before);
-  deleteMOS(ctx, files);
+  removeMOS(ctx, files);
   ASSERT_EQ(prompter.log.size(), 2u);
   EXPECT_EQ(prompter.log[0].text, kDeleteMOSQuestion);
   EXPECT_EQ(prompter.log[0].icon, MessageIcon::Question);
@@ -242,9 +242,9 @@ TEST_F(PickingTest, APackageCosting12LeavesFourOf16AndGoesAgainWithItsExtraLevel
 
   prompter.clear();
   prompter.yesNoAnswers = {false, true};
-  delPackage(ctx);
+  removePackage(ctx);
   EXPECT_EQ(w.skillsIS.size(), 3u);
-  delPackage(ctx);
+  removePackage(ctx);
   EXPECT_EQ(prompter.texts(), (Texts{kDeletePackageQuestion, kDeletePackageQuestion}));
   EXPECT_TRUE(w.skillsIS.empty());
   EXPECT_EQ(w.skillPoolIS, Levels(16, 1));

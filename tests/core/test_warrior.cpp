@@ -50,48 +50,48 @@ TEST(WarriorRecord, ClanRaceIsAnythingButHuman) {
 
 TEST(AdvantageList, AddAdvAppendsOrSetsTheLevelOfTheLastMatch) {
   Warrior w;
-  w.AddAdv("Toughness", 2);
-  w.AddAdv("Title", 1);
+  w.addAdv("Toughness", 2);
+  w.addAdv("Title", 1);
   ASSERT_EQ(w.advantages.size(), 2u);
   EXPECT_EQ(w.advantages[0], (AdvantageEntry{"Toughness", "2"}));
-  w.AddAdv("Title", 3);
+  w.addAdv("Title", 3);
   ASSERT_EQ(w.advantages.size(), 2u);
   EXPECT_EQ(w.advantages[1].level, "3");
   // Two rows of one name (possible from a file): the last one is changed and read.
   w.advantages.push_back({"Toughness", "5"});
-  w.AddAdv("Toughness", 7);
+  w.addAdv("Toughness", 7);
   EXPECT_EQ(w.advantages[0].level, "2");
   EXPECT_EQ(w.advantages[2].level, "7");
-  EXPECT_EQ(w.GetAdvLvl("Toughness"), 7);
+  EXPECT_EQ(w.getAdvLvl("Toughness"), 7);
 }
 
 TEST(AdvantageList, NaturalAptitudeCarriesItsSkillInTheName) {
   Warrior w;
   w.aptitudeSkill = "Blade";
-  EXPECT_FALSE(w.HaveAdv("Natural Aptitude"));
-  w.AddAdv("Natural Aptitude", 3);
+  EXPECT_FALSE(w.haveAdv("Natural Aptitude"));
+  w.addAdv("Natural Aptitude", 3);
   ASSERT_EQ(w.advantages.size(), 1u);
   EXPECT_EQ(w.advantages[0].name, "Natural Aptitude (Blade)");
-  EXPECT_TRUE(w.HaveAdv("Natural Aptitude"));
-  EXPECT_TRUE(w.HaveAdv("Natural Aptitude (Blade)"));
-  EXPECT_FALSE(w.HaveAdv("Natural Aptitude (Gunnery)"));
+  EXPECT_TRUE(w.haveAdv("Natural Aptitude"));
+  EXPECT_TRUE(w.haveAdv("Natural Aptitude (Blade)"));
+  EXPECT_FALSE(w.haveAdv("Natural Aptitude (Gunnery)"));
   // Exact, case-sensitive names elsewhere.
-  w.AddAdv("Toughness", 2);
-  EXPECT_FALSE(w.HaveAdv("toughness"));
-  EXPECT_FALSE(w.HaveAdv("Tough"));
+  w.addAdv("Toughness", 2);
+  EXPECT_FALSE(w.haveAdv("toughness"));
+  EXPECT_FALSE(w.haveAdv("Tough"));
 }
 
 TEST(AdvantageList, RemoveAndLevelOfMissingRows) {
   Warrior w;
-  EXPECT_EQ(w.GetAdvLvl("Toughness"), 0);
-  w.RemoveAdv("Toughness");  // nothing there: nothing happens
+  EXPECT_EQ(w.getAdvLvl("Toughness"), 0);
+  w.removeAdv("Toughness");  // nothing there: nothing happens
   EXPECT_TRUE(w.advantages.empty());
-  w.AddAdv("Ambidextrous", 1);
-  w.AddAdv("Toughness", 2);
-  w.AddAdv("Title", 2);
-  w.RemoveAdv("Toughness");
+  w.addAdv("Ambidextrous", 1);
+  w.addAdv("Toughness", 2);
+  w.addAdv("Title", 2);
+  w.removeAdv("Toughness");
   ASSERT_EQ(w.advantages.size(), 2u);
   EXPECT_EQ(w.advantages[0].name, "Ambidextrous");
   EXPECT_EQ(w.advantages[1].name, "Title");
-  EXPECT_FALSE(w.HaveAdv("Toughness"));
+  EXPECT_FALSE(w.haveAdv("Toughness"));
 }

@@ -6,7 +6,7 @@
 
 namespace dk {
 
-std::optional<TwipPoint> CenterWindow(int windowWidth, int windowHeight, const CenterReference& ref,
+std::optional<TwipPoint> centerWindow(int windowWidth, int windowHeight, const CenterReference& ref,
                                       double offsetX, double offsetY) {
   std::int64_t x = 0;
   std::int64_t y = 0;

@@ -41,7 +41,7 @@ struct CenterReference {
 // CenterWindow: the position (outer top-left) that centres a window of the given outer size
 // over the reference, plus the offsets rounded down. nullopt means "leave it where it is".
 // Coordinates that would leave the 16-bit range are held at its ends.
-std::optional<TwipPoint> CenterWindow(int windowWidth, int windowHeight,
+std::optional<TwipPoint> centerWindow(int windowWidth, int windowHeight,
                                       const CenterReference& reference, double offsetX = 0.0,
                                       double offsetY = 0.0);
 

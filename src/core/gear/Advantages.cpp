@@ -72,8 +72,8 @@ std::string& wellEquippedPurseText(Warrior& w) {
 void buyStep(RuleContext& ctx, const Advantage& a, std::int64_t points) {
   Warrior& w = ctx.warrior;
   if (points < 1) return refuse(ctx, kNotEnoughPoints);
-  if (w.HaveAdv(a.name) && w.GetAdvLvl(a.name) > 2) return refuse(ctx, kAdvantageAtMaximum);
-  const int step = w.GetAdvLvl(a.name) + 1;
+  if (w.haveAdv(a.name) && w.getAdvLvl(a.name) > 2) return refuse(ctx, kAdvantageAtMaximum);
+  const int step = w.getAdvLvl(a.name) + 1;
   const bool stepHasAmount = step >= 1 && step <= kHighestStep;
   const std::string name = a.name;
 
@@ -87,7 +87,7 @@ void buyStep(RuleContext& ctx, const Advantage& a, std::int64_t points) {
   }
   if (name == "Extra Edge" && w.extraEdgeBought == INT16_MAX) return refuse(ctx, kAmountOutOfRange);
 
-  w.AddAdv(name, static_cast<std::int16_t>(step));
+  w.addAdv(name, static_cast<std::int16_t>(step));
   spend(w, points, 1);
   if (name == "Extra Edge") {
     w.edge = toText(integerPart(w.edge) + 1);
@@ -104,14 +104,14 @@ void buyStep(RuleContext& ctx, const Advantage& a, std::int64_t points) {
 void buyAptitude(RuleContext& ctx, std::int64_t points) {
   Warrior& w = ctx.warrior;
   // "Already have" comes before anything else, the skill question before the points.
-  if (w.HaveAdv(kNaturalAptitude)) return refuse(ctx, kAlreadyHaveAdvantage);
+  if (w.haveAdv(kNaturalAptitude)) return refuse(ctx, kAlreadyHaveAdvantage);
   const auto skill = askWhichSkill(ctx);
   // Closed without a choice: nothing is bought for a skill nobody named.
   if (!skill) return;
   w.aptitudeSkill = *skill;
   const int price = isCombatSkill(*skill) ? 3 : 2;
   if (points < price) return refuse(ctx, kNotEnoughPoints);
-  w.AddAdv(kNaturalAptitude, static_cast<std::int16_t>(price));
+  w.addAdv(kNaturalAptitude, static_cast<std::int16_t>(price));
   spend(w, points, price);
 }
 // Exceptional Attribute let a human go past the normal maximum; without it every score comes
@@ -173,9 +173,9 @@ void buyAdvantage(RuleContext& ctx) {
     case Kind::OneTime:
     case Kind::ClanOnly:
       if (points < a.price) return refuse(ctx, kNotEnoughPoints);
-      if (w.HaveAdv(a.name)) return refuse(ctx, kAlreadyHaveAdvantage);
+      if (w.haveAdv(a.name)) return refuse(ctx, kAlreadyHaveAdvantage);
       if (a.kind == Kind::ClanOnly && !isClanWarrior(w)) return refuse(ctx, kNotClanWarrior);
-      w.AddAdv(a.name, static_cast<std::int16_t>(a.price));
+      w.addAdv(a.name, static_cast<std::int16_t>(a.price));
       spend(w, points, a.price);
       return;
   }
@@ -215,7 +215,7 @@ bool takeBackAdvantages(Warrior& w, const SkillCatalogue& catalogue) {
     w.edge = toText(integerPart(w.edge) - w.extraEdgeBought);
     w.extraEdgeBought = 0;
   }
-  if (w.HaveAdv(kExceptionalAttribute)) lowerExceptionalScores(w, catalogue);
+  if (w.haveAdv(kExceptionalAttribute)) lowerExceptionalScores(w, catalogue);
   w.advantages.clear();
   return true;
 }

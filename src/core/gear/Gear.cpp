@@ -31,7 +31,7 @@ void addGear(std::vector<GearEntry>& list, const std::string& name) {
   quantity = toText(clampToInt32(integerPart(quantity)) + std::int64_t{1});
 }
 
-bool deleteGear(std::vector<GearEntry>& list, const std::string& name) {
+bool removeOneGear(std::vector<GearEntry>& list, const std::string& name) {
   const int row = lastRowNamed(list, name);
   if (row < 0) return false;
   auto& entry = list[static_cast<std::size_t>(row)];
@@ -121,7 +121,7 @@ void removeGear(RuleContext& ctx, GearKind kind, const GearCatalogue& catalogue)
     w.assetWorth = *worth;
     w.assetWorthText = toText(w.assetWorth);
   }
-  if (deleteGear(list, selected)) selected.clear();
+  if (removeOneGear(list, selected)) selected.clear();
 }
 
 }  // namespace dk

@@ -27,7 +27,7 @@ void addGear(std::vector<GearEntry>& list, const std::string& name);
 
 // DelWeap / DelEqpt: one fewer of the row of that name; the row goes at quantity 1. True when
 // the row went. Moves no money.
-bool deleteGear(std::vector<GearEntry>& list, const std::string& name);
+bool removeOneGear(std::vector<GearEntry>& list, const std::string& name);
 
 // The warrior's list of a kind and its remembered selections.
 std::vector<GearEntry>& gearList(Warrior& w, GearKind kind);

@@ -30,7 +30,7 @@ void raiseAttribute(RuleContext& ctx, Attribute a) {
       return;
     }
     if (!ctx.prompter.askYesNo(kExceptionalAttributeQuestion, MessageIcon::Question)) return;
-    w.AddAdv(kExceptionalAttribute, kExceptionalAttributeCost);
+    w.addAdv(kExceptionalAttribute, kExceptionalAttributeCost);
     w.advantagePoints = toText(integerPart(w.advantagePoints) - kExceptionalAttributeCost);
     w.attributeScore[a] = toText(kExceptionalAttributeScore);
   } else if (s < kNormalAttributeMaximum) {
@@ -77,7 +77,7 @@ void updateThresholds(Warrior& w) {
 
 void scoresChanged(Warrior& w, const SkillCatalogue& catalogue, bool buildChanged) {
   updateCharacteristics(w);
-  UpdateSkillRolls(w, catalogue);
+  updateSkillRolls(w, catalogue);
   if (buildChanged) updateThresholds(w);
 }
 

@@ -57,15 +57,15 @@ bool innerSphereTrainingInFront(const Warrior& w) {
 
 // The training goes as "Delete MOS" and "Del Package" take it away; the catalogue list comes
 // back from the shared table, as the last read of the skills file left it.
-void dropInnerSphereTraining(RuleContext& ctx) {
+void takeBackInnerSphereTraining(RuleContext& ctx) {
   Warrior& w = ctx.warrior;
   const bool speciality = specialityTaken(w);
   const bool package = packageTaken(w);
   if (speciality) {
-    dropSpeciality(w);
+    takeBackSpeciality(w);
     showSkillCatalogue(w, SkillArea::InnerSphere, ctx.app.skillCatalogue);
   }
-  if (package) dropPackage(w);
+  if (package) takeBackPackage(w);
 }
 
 bool skillsLevelChanged(RuleContext& ctx, int level) {
@@ -77,7 +77,7 @@ bool skillsLevelChanged(RuleContext& ctx, int level) {
     // the only way is to start over.
     if (!ctx.prompter.askYesNo(kClanPackageResetQuestion, MessageIcon::Question)) return false;
     if (training) {
-      dropInnerSphereTraining(ctx);
+      takeBackInnerSphereTraining(ctx);
     } else {
       resetActiveSkillArea(w);
     }

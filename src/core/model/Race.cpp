@@ -36,7 +36,7 @@ void markModsOff(Warrior& w) {
 void takeOffModifiers(Warrior& w, const SkillCatalogue& catalogue, const std::string& race) {
   const RaceModifiers m = raceModifiers(race);
   shiftScores(w, m, -1);
-  if (m.toughness) w.RemoveAdv(kToughness);
+  if (m.toughness) w.removeAdv(kToughness);
   markModsOff(w);
   scoresChanged(w, catalogue, true);
 }
@@ -99,14 +99,14 @@ void addRaceMods(RuleContext& ctx) {
   const RaceModifiers m = raceModifiers(race);
   shiftScores(w, m, +1);
   // The racial row is free: no advantage points are charged for it.
-  if (m.toughness) w.AddAdv(kToughness, kRacialToughnessLevel);
+  if (m.toughness) w.addAdv(kToughness, kRacialToughnessLevel);
   w.raceModsRace = race;
   w.raceModsAddable = false;
   w.raceModsRemovable = true;
   scoresChanged(w, ctx.app.skillCatalogue, true);
 }
 
-void deleteRaceMods(RuleContext& ctx) {
+void removeRaceMods(RuleContext& ctx) {
   Warrior& w = ctx.warrior;
   if (!w.raceModsRemovable) return;
   takeOffModifiers(w, ctx.app.skillCatalogue, w.priorityGrant[kRace]);

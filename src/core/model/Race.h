@@ -39,6 +39,6 @@ void raceLevelChanged(RuleContext& ctx);
 void addRaceMods(RuleContext& ctx);
 
 // "Delete Race Mods": takes off the modifiers of the current race. Nothing while they are off.
-void deleteRaceMods(RuleContext& ctx);
+void removeRaceMods(RuleContext& ctx);
 
 }  // namespace dk

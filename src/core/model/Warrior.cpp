@@ -18,7 +18,7 @@ int lastRowNamed(const std::vector<AdvantageEntry>& rows, const std::string& nam
 }
 }  // namespace
 
-void Warrior::AddAdv(const std::string& advantage, std::int16_t level) {
+void Warrior::addAdv(const std::string& advantage, std::int16_t level) {
   const int row = lastRowNamed(advantages, advantage);
   if (row >= 0) {
     advantages[static_cast<std::size_t>(row)].level = toText(level);
@@ -29,18 +29,18 @@ void Warrior::AddAdv(const std::string& advantage, std::int16_t level) {
   advantages.push_back({rowName, toText(level)});
 }
 
-void Warrior::RemoveAdv(const std::string& advantage) {
+void Warrior::removeAdv(const std::string& advantage) {
   const int row = lastRowNamed(advantages, advantage);
   if (row >= 0) advantages.erase(advantages.begin() + row);
 }
 
-std::int16_t Warrior::GetAdvLvl(const std::string& advantage) const {
+std::int16_t Warrior::getAdvLvl(const std::string& advantage) const {
   const int row = lastRowNamed(advantages, advantage);
   if (row < 0) return 0;
   return clampToInt16(integerPart(advantages[static_cast<std::size_t>(row)].level));
 }
 
-bool Warrior::HaveAdv(const std::string& advantage) const {
+bool Warrior::haveAdv(const std::string& advantage) const {
   if (lastRowNamed(advantages, advantage) >= 0) return true;
   if (advantage == kNaturalAptitude) {
     const std::string prefix = std::string(kNaturalAptitude) + " (";

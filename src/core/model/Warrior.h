@@ -196,13 +196,13 @@ struct Warrior {
   // --- Advantage list operations
   // Sets the level of the row of that name (the last match wins), or appends a row. A row for
   // "Natural Aptitude" is named "Natural Aptitude (<aptitudeSkill>)". Charges nothing.
-  void AddAdv(const std::string& advantage, std::int16_t level);
+  void addAdv(const std::string& advantage, std::int16_t level);
   // Deletes the row of that name; nothing when there is none. Refunds nothing.
-  void RemoveAdv(const std::string& advantage);
+  void removeAdv(const std::string& advantage);
   // The level of the row of that name as a number (the last match wins); 0 when there is none.
-  std::int16_t GetAdvLvl(const std::string& advantage) const;
+  std::int16_t getAdvLvl(const std::string& advantage) const;
   // Whether a row of that name exists; "Natural Aptitude" also matches "Natural Aptitude (...".
-  bool HaveAdv(const std::string& advantage) const;
+  bool haveAdv(const std::string& advantage) const;
 
   // Every field, the transient view state included: two records are equal when a window would
   // show, save and go on from them alike.

@@ -255,7 +255,7 @@ int attributeSave(const std::string& scoreText) {
   return 12 - clampToInt16(integerPart(scoreText));
 }
 
-void PrintWarriorSheet(const Warrior& w, PrintSurface& surface, bool preview) {
+void printWarriorSheet(const Warrior& w, PrintSurface& surface, bool preview) {
   surface.discardDocument();
   surface.setPreview(preview);
   surface.setPortrait();

@@ -43,6 +43,6 @@ inline constexpr int kContinuationWidth = 10800;
 int attributeSave(const std::string& scoreText);
 
 // Draws the whole sheet of a warrior: preview true shows it, false sends it to the printer.
-void PrintWarriorSheet(const Warrior& warrior, PrintSurface& surface, bool preview);
+void printWarriorSheet(const Warrior& warrior, PrintSurface& surface, bool preview);
 
 }  // namespace dk

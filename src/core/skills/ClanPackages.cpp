@@ -26,7 +26,7 @@ void grantPackage(RuleContext& ctx, const ClanPackage& package) {
     w.skillsClan.push_back({skill.name, toText(skill.level), ""});
   w.skillPoolClan.assign(
       static_cast<std::size_t>(std::min<std::int64_t>(total - package.cost, kMaxPoolEntries)), 1);
-  UpdateSkillRolls(ctx);
+  updateSkillRolls(ctx);
 }
 
 }  // namespace
@@ -115,7 +115,7 @@ void addClanPackage(RuleContext& ctx) {
   }
 }
 
-void deleteClanPackage(RuleContext& ctx) {
+void removeClanPackage(RuleContext& ctx) {
   Warrior& w = ctx.warrior;
   if (!ctx.prompter.askYesNo(kDeleteClanPackageQuestion, MessageIcon::Question)) return;
   w.skillsClan.clear();

@@ -53,6 +53,6 @@ void addClanPackage(RuleContext& ctx);
 // Clan "Del Package" (Command2): after a Yes, every clan skill goes, the clan pool is refilled
 // from the skills grant, and the area is back where it started: "Add Package" open,
 // "Del Package" closed, no skill bought and no package taken.
-void deleteClanPackage(RuleContext& ctx);
+void removeClanPackage(RuleContext& ctx);
 
 }  // namespace dk

@@ -95,18 +95,18 @@ std::int64_t skillPoolTotal(const std::vector<std::int16_t>& pool) {
 }
 
 void updateSkillRoll(SkillEntry& skill, const Warrior& w, const SkillCatalogue& catalogue) {
-  const int characteristic = characteristicOfClass(GetSkillCharacteristic(catalogue, skill.name));
+  const int characteristic = characteristicOfClass(getSkillCharacteristic(catalogue, skill.name));
   if (characteristic < 0) return;
   skill.roll = toText(integerPart(w.characteristic[static_cast<std::size_t>(characteristic)]) -
                       skillLevel(skill));
 }
 
-void UpdateSkillRolls(Warrior& w, const SkillCatalogue& catalogue) {
+void updateSkillRolls(Warrior& w, const SkillCatalogue& catalogue) {
   for (SkillEntry& skill : w.skillsClan) updateSkillRoll(skill, w, catalogue);
   for (SkillEntry& skill : w.skillsIS) updateSkillRoll(skill, w, catalogue);
 }
 
-void UpdateSkillRolls(RuleContext& ctx) { UpdateSkillRolls(ctx.warrior, ctx.app.skillCatalogue); }
+void updateSkillRolls(RuleContext& ctx) { updateSkillRolls(ctx.warrior, ctx.app.skillCatalogue); }
 
 void showSkillCatalogue(Warrior& w, SkillArea area, const SkillCatalogue& catalogue) {
   auto& rows = skillList(w, area);
@@ -130,7 +130,8 @@ bool loadSkills(RuleContext& ctx, const std::string& path, bool report) {
   return sound;
 }
 
-void AddSkill(RuleContext& ctx, const std::string& name, int levels, SkillArea area) {
+void addSkill(RuleContext& ctx, const std::string& name, int levels, SkillArea area,
+              Charge charge) {
   Warrior& w = ctx.warrior;
   auto& skills = ownedSkills(w, area);
   std::int64_t cost = 1;
@@ -144,10 +145,10 @@ void AddSkill(RuleContext& ctx, const std::string& name, int levels, SkillArea a
     skill = &skills.back();
   }
   updateSkillRoll(*skill, w, ctx.app.skillCatalogue);
-  chargeSkillPoints(skillPool(w, area), cost);
+  if (charge == Charge::Pool) chargeSkillPoints(skillPool(w, area), cost);
 }
 
-void DelSkill(RuleContext& ctx, const std::string& name, SkillArea area) {
+void removeSkill(RuleContext& ctx, const std::string& name, SkillArea area) {
   Warrior& w = ctx.warrior;
   auto& skills = ownedSkills(w, area);
   if (SkillEntry* skill = findOwnedSkill(skills, name)) {
@@ -164,7 +165,7 @@ void DelSkill(RuleContext& ctx, const std::string& name, SkillArea area) {
   } else {
     ctx.prompter.showError(kSkillNotOwnedError);
   }
-  UpdateSkillRolls(ctx);
+  updateSkillRolls(ctx);
 }
 
 void addSkillPoint(RuleContext& ctx, SkillArea area) {
@@ -190,7 +191,7 @@ void addSkillPoint(RuleContext& ctx, SkillArea area) {
                              plain ? MessageIcon::None : MessageIcon::Information);
     return;
   }
-  AddSkill(ctx, name, 1, area);
+  addSkill(ctx, name, 1, area);
   if (w.skillsBought) return;
   // The first level bought closes the package choices until the area is empty again.
   w.skillsBought = true;
@@ -214,7 +215,7 @@ void removeSkillPoint(RuleContext& ctx, SkillArea area) {
   if (selected.empty()) {
     ctx.prompter.showMessage(kSelectSkillToRemove, MessageIcon::Information);
   } else {
-    DelSkill(ctx, std::string(selected), area);
+    removeSkill(ctx, std::string(selected), area);
   }
   reopenIfEmpty(w, area);
 }

@@ -64,8 +64,8 @@ std::int64_t skillPoolTotal(const std::vector<std::int16_t>& pool);
 // is unknown keeps the roll it has.
 void updateSkillRoll(SkillEntry& skill, const Warrior& w, const SkillCatalogue& catalogue);
 // Every roll of both areas, the clan list first.
-void UpdateSkillRolls(Warrior& w, const SkillCatalogue& catalogue);
-void UpdateSkillRolls(RuleContext& ctx);
+void updateSkillRolls(Warrior& w, const SkillCatalogue& catalogue);
+void updateSkillRolls(RuleContext& ctx);
 
 // --- The catalogue of a window (loadskills): reads the skills file, rewrites the shared table
 // and both catalogue lists of the window. A damaged or missing file is reported once through the
@@ -77,12 +77,15 @@ bool loadSkills(RuleContext& ctx, const std::string& path = kSkillsFileName, boo
 void showSkillCatalogue(Warrior& w, SkillArea area, const SkillCatalogue& catalogue);
 
 // --- The purchase operations the areas and the packages build on
-// Adds levels to an owned skill, or appends it at that level; charges the new level (1 for a
-// new skill) and computes the row's roll.
-void AddSkill(RuleContext& ctx, const std::string& name, int levels, SkillArea area);
+// Adds levels to an owned skill, or appends it at that level, and computes the row's roll. A
+// purchase charges the pool the new level (1 for a new skill); a level choice handed out while
+// a speciality is picked charges nothing.
+enum class Charge { Pool, Nothing };
+void addSkill(RuleContext& ctx, const std::string& name, int levels, SkillArea area,
+              Charge charge = Charge::Pool);
 // Takes one level off an owned skill, refunding its level; the row goes at level 0. A name that
 // is not owned gives the internal-error box. Recomputes every roll.
-void DelSkill(RuleContext& ctx, const std::string& name, SkillArea area);
+void removeSkill(RuleContext& ctx, const std::string& name, SkillArea area);
 
 // --- Commands of the areas
 // "Add Pt -->": one level of the selected catalogue skill. In the Inner Sphere area only during

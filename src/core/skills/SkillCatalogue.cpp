@@ -86,7 +86,7 @@ SkillCatalogueRead readSkillCatalogue(const std::string& path) {
   return parseSkillCatalogue(file.items);
 }
 
-std::string GetSkillCharacteristic(const SkillCatalogue& catalogue, const std::string& name) {
+std::string getSkillCharacteristic(const SkillCatalogue& catalogue, const std::string& name) {
   for (const CatalogueSkill& skill : catalogue.skills) {
     if (equalIgnoringCase(skill.name, name)) return skill.classWord;
   }

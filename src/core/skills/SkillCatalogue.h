@@ -54,7 +54,7 @@ SkillCatalogueRead readSkillCatalogue(const std::string& path);
 
 // The class word of the named skill, the name compared without regard to case; the first match
 // wins. Empty when the catalogue does not know the skill.
-std::string GetSkillCharacteristic(const SkillCatalogue& catalogue, const std::string& name);
+std::string getSkillCharacteristic(const SkillCatalogue& catalogue, const std::string& name);
 
 // The names of the catalogue in file order.
 std::vector<std::string> catalogueSkillNames(const SkillCatalogue& catalogue);

@@ -32,17 +32,17 @@ void addPackage(RuleContext& ctx, const std::string& path) {
   w.skillButtons[kAddPackage] = false;
   w.skillButtons[kDelPackage] = true;
   w.skillStage = kSkillStagePackageApplied;
-  UpdateSkillRolls(ctx);
+  updateSkillRolls(ctx);
 }
 
-void delPackage(RuleContext& ctx) {
+void removePackage(RuleContext& ctx) {
   if (!ctx.prompter.askYesNo(kDeletePackageQuestion, MessageIcon::Question)) return;
-  dropPackage(ctx.warrior);
+  takeBackPackage(ctx.warrior);
 }
 
 bool packageTaken(const Warrior& w) { return w.packageIndex != 0; }
 
-void dropPackage(Warrior& w) {
+void takeBackPackage(Warrior& w) {
   w.skillStage = kSkillStageNone;
   w.packageIndex = 0;
   w.skillButtons[kPickMOSFOS] = true;

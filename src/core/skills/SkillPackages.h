@@ -19,12 +19,12 @@ inline constexpr char kDeletePackageQuestion[] =
 void addPackage(RuleContext& ctx, const std::string& path = kPackageFileName);
 
 // "Del Package": after a Yes, the area starts over with the whole skills pool.
-void delPackage(RuleContext& ctx);
+void removePackage(RuleContext& ctx);
 
 // Whether an Inner Sphere package is taken: from "Add Package" until "Del Package".
 bool packageTaken(const Warrior& w);
 
 // What "Del Package" does after its Yes.
-void dropPackage(Warrior& w);
+void takeBackPackage(Warrior& w);
 
 }  // namespace dk

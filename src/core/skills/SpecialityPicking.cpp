@@ -26,7 +26,7 @@ void offerChoices(RuleContext& ctx, const std::vector<std::string>& names) {
     const bool offered = std::any_of(w.skillListIS.begin(), w.skillListIS.end(),
                                      [&](const CatalogueRow& row) { return row.name == name; });
     if (!offered)
-      w.skillListIS.push_back({name, GetSkillCharacteristic(ctx.app.skillCatalogue, name)});
+      w.skillListIS.push_back({name, getSkillCharacteristic(ctx.app.skillCatalogue, name)});
   }
 }
 
@@ -102,19 +102,7 @@ void pickMOS(RuleContext& ctx, const TrainingFiles& files) {
   w.currentActivity = "Picking required skills for " + bothNames(w);
   w.skillPoolIS.assign(type->levels.begin(), type->levels.end());
   w.selectedLevelChoiceIS = -1;
-  UpdateSkillRolls(ctx);
-}
-
-void AddSkillMOS(RuleContext& ctx, const std::string& name, int level) {
-  Warrior& w = ctx.warrior;
-  SkillEntry* skill = findOwnedSkill(w.skillsIS, name);
-  if (skill) {
-    skill->level = toText(clampToInt16(std::int64_t{skillLevel(*skill)} + level));
-  } else {
-    w.skillsIS.push_back({name, toText(clampToInt16(level)), ""});
-    skill = &w.skillsIS.back();
-  }
-  updateSkillRoll(*skill, w, ctx.app.skillCatalogue);
+  updateSkillRolls(ctx);
 }
 
 void addSkillPointIS(RuleContext& ctx, const TrainingFiles& files) {
@@ -136,7 +124,8 @@ void addSkillPointIS(RuleContext& ctx, const TrainingFiles& files) {
     ctx.prompter.showMessage(kSelectChoiceSkill, MessageIcon::Information);
     return;
   }
-  AddSkillMOS(ctx, choice->name, w.skillPoolIS[static_cast<std::size_t>(row)]);
+  addSkill(ctx, choice->name, w.skillPoolIS[static_cast<std::size_t>(row)], SkillArea::InnerSphere,
+           Charge::Nothing);
   w.skillPoolIS.erase(w.skillPoolIS.begin() + row);
   w.skillListIS.erase(choice);
   w.selectedSkillListIS.clear();
@@ -173,15 +162,15 @@ void clickSkillPoolIS(Warrior& w, int row) {
   clickSkillPool(w, SkillArea::InnerSphere);
 }
 
-void deleteMOS(RuleContext& ctx, const TrainingFiles& files) {
+void removeMOS(RuleContext& ctx, const TrainingFiles& files) {
   if (!ctx.prompter.askYesNo(kDeleteMOSQuestion, MessageIcon::Question)) return;
-  dropSpeciality(ctx.warrior);
+  takeBackSpeciality(ctx.warrior);
   loadSkills(ctx, files.skills, false);
 }
 
 bool specialityTaken(const Warrior& w) { return !w.mosName1.empty() || !w.mosName2.empty(); }
 
-void dropSpeciality(Warrior& w) {
+void takeBackSpeciality(Warrior& w) {
   w.skillStage = kSkillStageNone;
   w.mosName1.clear();
   w.mosName2.clear();

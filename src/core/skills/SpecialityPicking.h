@@ -39,10 +39,6 @@ struct TrainingFiles {
 // is made, starts the required phase. A cancelled choice leaves the warrior as it was.
 void pickMOS(RuleContext& ctx, const TrainingFiles& files = {});
 
-// Gives an Inner Sphere skill levels without charging the pool: a new row, or more levels for
-// one the warrior owns.
-void AddSkillMOS(RuleContext& ctx, const std::string& name, int level);
-
 // "Add Pt -->" of the Inner Sphere area: hands out the selected level choice while picking,
 // otherwise buys one level (free purchase).
 void addSkillPointIS(RuleContext& ctx, const TrainingFiles& files = {});
@@ -56,14 +52,14 @@ void doubleClickSkillListIS(RuleContext& ctx, const std::string& name,
 void clickSkillPoolIS(Warrior& w, int row);
 
 // "Delete MOS": after a Yes, every Inner Sphere skill goes and the area starts over.
-void deleteMOS(RuleContext& ctx, const TrainingFiles& files = {});
+void removeMOS(RuleContext& ctx, const TrainingFiles& files = {});
 
 // Whether a speciality is taken: from "Pick MOS" confirmed until "Delete MOS".
 bool specialityTaken(const Warrior& w);
 
 // What "Delete MOS" does after its Yes, but the reread of the catalogue list: the speciality,
 // any package and every Inner Sphere skill go, and the pool holds the whole skills grant.
-void dropSpeciality(Warrior& w);
+void takeBackSpeciality(Warrior& w);
 
 // A warrior read from a file in the middle of picking: the file keeps neither the level choices
 // nor the choice list, so the picking cannot go on. The skills handed out stay, the area goes

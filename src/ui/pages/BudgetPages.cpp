@@ -235,7 +235,7 @@ QWidget* StatsPage::buildAttributes() {
   connect(addMods_, &QPushButton::clicked, this,
           [this] { owner_.applyRule([&](RuleContext& ctx) { addRaceMods(ctx); }); });
   connect(removeMods_, &QPushButton::clicked, this,
-          [this] { owner_.applyRule([&](RuleContext& ctx) { deleteRaceMods(ctx); }); });
+          [this] { owner_.applyRule([&](RuleContext& ctx) { removeRaceMods(ctx); }); });
   return box;
 }
 

@@ -105,14 +105,14 @@ SkillsPage::SkillsPage(WarriorWindow& owner) : WarriorPage(owner, "tabSkills") {
   status_->setObjectName("lblCurr");
 
   connect(pickMos_, &QPushButton::clicked, this, &SkillsPage::pickMos);
-  connect(deleteMos_, &QPushButton::clicked, this, &SkillsPage::deleteMos);
+  connect(deleteMos_, &QPushButton::clicked, this, &SkillsPage::removeMos);
   connect(innerSphere_.addPackage, &QPushButton::clicked, this, &SkillsPage::addInnerSpherePackage);
-  connect(innerSphere_.deletePackage, &QPushButton::clicked, this,
-          &SkillsPage::deleteInnerSpherePackage);
+  connect(innerSphere_.removePackage, &QPushButton::clicked, this,
+          &SkillsPage::removeInnerSpherePackage);
   connect(clan_.addPackage, &QPushButton::clicked, this,
           [this] { owner_.applyRule([](RuleContext& ctx) { addClanPackage(ctx); }); });
-  connect(clan_.deletePackage, &QPushButton::clicked, this,
-          [this] { owner_.applyRule([](RuleContext& ctx) { deleteClanPackage(ctx); }); });
+  connect(clan_.removePackage, &QPushButton::clicked, this,
+          [this] { owner_.applyRule([](RuleContext& ctx) { removeClanPackage(ctx); }); });
   connectArea(innerSphere_, SkillArea::InnerSphere);
   connectArea(clan_, SkillArea::Clan);
 
@@ -147,7 +147,7 @@ void SkillsPage::buildArea(Area& area, const AreaNames& names, QWidget* parent,
   area.addPoint->setAccessibleName("Add a point to the skill");
   area.removePoint->setAccessibleName("Remove a point from the skill");
   area.addPackage = button(frame, names.addPackage, "Add Package");
-  area.deletePackage = button(frame, names.deletePackage, "Del Package");
+  area.removePackage = button(frame, names.removePackage, "Del Package");
 
   const QFontMetrics metrics = frame->fontMetrics();
   area.pool->setFixedWidth(metrics.horizontalAdvance("Points") + 12);
@@ -182,9 +182,9 @@ void SkillsPage::buildArea(Area& area, const AreaNames& names, QWidget* parent,
     tabChain << extra;
   }
   packages->addWidget(area.addPackage);
-  packages->addWidget(area.deletePackage);
+  packages->addWidget(area.removePackage);
   packages->addStretch(1);
-  tabChain << area.addPackage << area.deletePackage;
+  tabChain << area.addPackage << area.removePackage;
   setTabChain(tabChain);
 
   auto* layout = new QVBoxLayout(frame);
@@ -270,16 +270,16 @@ void SkillsPage::pickMos() {
   owner_.applyRule([](RuleContext& ctx) { pickMOS(ctx); });
 }
 
-void SkillsPage::deleteMos() {
-  owner_.applyRule([](RuleContext& ctx) { deleteMOS(ctx); });
+void SkillsPage::removeMos() {
+  owner_.applyRule([](RuleContext& ctx) { removeMOS(ctx); });
 }
 
 void SkillsPage::addInnerSpherePackage() {
   owner_.applyRule([](RuleContext& ctx) { addPackage(ctx); });
 }
 
-void SkillsPage::deleteInnerSpherePackage() {
-  owner_.applyRule([](RuleContext& ctx) { delPackage(ctx); });
+void SkillsPage::removeInnerSpherePackage() {
+  owner_.applyRule([](RuleContext& ctx) { removePackage(ctx); });
 }
 
 void SkillsPage::refresh() {
@@ -299,9 +299,9 @@ void SkillsPage::refresh() {
   innerSphere_.addPackage->setEnabled(w.skillButtons[kAddPackage]);
   innerSphere_.removePoint->setEnabled(w.skillButtons[kRemPtIS]);
   deleteMos_->setEnabled(w.skillButtons[kChangeMOS]);
-  innerSphere_.deletePackage->setEnabled(w.skillButtons[kDelPackage]);
+  innerSphere_.removePackage->setEnabled(w.skillButtons[kDelPackage]);
   clan_.addPackage->setEnabled(clanPackageAvailable(w));
-  clan_.deletePackage->setEnabled(w.clanDelPackageEnabled);
+  clan_.removePackage->setEnabled(w.clanDelPackageEnabled);
 
   status_->setText(QString::fromStdString(w.currentActivity));
 }

@@ -30,7 +30,7 @@ class SkillsPage : public WarriorPage {
     QPushButton* addPoint = nullptr;
     QPushButton* removePoint = nullptr;
     QPushButton* addPackage = nullptr;
-    QPushButton* deletePackage = nullptr;
+    QPushButton* removePackage = nullptr;
   };
   struct AreaNames {
     const char* frame;
@@ -41,7 +41,7 @@ class SkillsPage : public WarriorPage {
     const char* addPoint;
     const char* removePoint;
     const char* addPackage;
-    const char* deletePackage;
+    const char* removePackage;
   };
 
   void buildArea(Area& area, const AreaNames& names, QWidget* parent,
@@ -51,9 +51,9 @@ class SkillsPage : public WarriorPage {
 
   // Pick MOS, Delete MOS, Add Package and Del Package of the Inner Sphere area.
   void pickMos();
-  void deleteMos();
+  void removeMos();
   void addInnerSpherePackage();
-  void deleteInnerSpherePackage();
+  void removeInnerSpherePackage();
 
   QStackedWidget* areas_ = nullptr;
   Area innerSphere_;

@@ -219,7 +219,7 @@ void PrintPreview::drawSheet(bool preview) {
   if (!w) return;
   QtPrintSurface surface;
   if (preview) {
-    PrintWarriorSheet(*w, surface, true);
+    printWarriorSheet(*w, surface, true);
     view_->setDocument(surface.document());
     return;
   }
@@ -228,7 +228,7 @@ void PrintPreview::drawSheet(bool preview) {
     if (prompter_.askYesNo(kNoPrinterQuestion, MessageIcon::Question)) savePdf();
     return;
   }
-  PrintWarriorSheet(*w, surface, false);
+  printWarriorSheet(*w, surface, false);
   if (!printDocument(surface.document(), *printer))
     prompter_.showMessage(printFailedMessage(printer->printerName().toStdString()),
                           MessageIcon::Critical);
@@ -256,7 +256,7 @@ void PrintPreview::savePdf() {
   w = warrior();
   if (!w) return;
   QtPrintSurface surface;
-  PrintWarriorSheet(*w, surface, false);
+  printWarriorSheet(*w, surface, false);
   const SaveResult result = writePdf(surface.document(), path.toStdString());
   if (!result.ok)
     prompter_.showMessage(pdfFailedMessage(path.toStdString(), result.reason),

@@ -39,7 +39,7 @@ void BM_SheetIntoPdfInMemory(benchmark::State& state) {
   const dk::Warrior w = fullSheet();
   for (auto _ : state) {
     dk::ui::QtPrintSurface surface;
-    dk::PrintWarriorSheet(w, surface, false);
+    dk::printWarriorSheet(w, surface, false);
     benchmark::DoNotOptimize(dk::ui::renderPdf(surface.document()));
   }
   state.SetLabel("layout + rendering");
@@ -53,7 +53,7 @@ void BM_SheetSavedAsPdf(benchmark::State& state) {
   const std::string path = dir.filePath("sheet.pdf").toStdString();
   for (auto _ : state) {
     dk::ui::QtPrintSurface surface;
-    dk::PrintWarriorSheet(w, surface, false);
+    dk::printWarriorSheet(w, surface, false);
     if (!dk::ui::writePdf(surface.document(), path).ok) state.SkipWithError("not written");
   }
   state.SetLabel("layout + rendering + safe write");
