@@ -10,7 +10,7 @@
 
 #include "app/NewWarrior.h"
 #include "app/Version.h"
-#include "files/OpenWarrior.h"
+#include "app/OpenWarrior.h"
 #include "ui/AboutBox.h"
 #include "ui/FileChooser.h"
 #include "ui/Menus.h"

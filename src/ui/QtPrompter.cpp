@@ -5,7 +5,6 @@
 #include <QMessageBox>
 
 #include "app/Version.h"
-#include "gear/Planets.h"
 #include "ui/Placement.h"
 #include "ui/dialogs/PackageDialog.h"
 #include "ui/dialogs/PlanetListDialog.h"
@@ -99,9 +98,8 @@ std::optional<int> QtPrompter::pickPackage(const std::vector<SkillPackage>& pack
   return dialog.taken();
 }
 
-std::optional<std::string> QtPrompter::pickPlanet() {
-  // The planet file is read afresh each time the list opens.
-  PlanetListDialog dialog(*this, QString::fromLatin1(kPlanetsFile), owner());
+std::optional<std::string> QtPrompter::pickPlanet(const std::vector<std::string>& planets) {
+  PlanetListDialog dialog(planets, *this, owner());
   centerOnScreen(&dialog);
   dialog.exec();
   return dialog.chosen();

@@ -2,7 +2,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "app/Prompter.h"
+#include "context/Prompter.h"
 
 namespace dk::ui {
 
@@ -23,7 +23,7 @@ class QtPrompter : public Prompter {
   std::optional<std::vector<std::string>> pickRequiredSkills(
       const RequiredSkillRequest& request) override;
   std::optional<int> pickPackage(const std::vector<SkillPackage>& packages, int points) override;
-  std::optional<std::string> pickPlanet() override;
+  std::optional<std::string> pickPlanet(const std::vector<std::string>& planets) override;
 
  private:
   QWidget* owner() const;

@@ -6,9 +6,10 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "files/SaveFile.h"
+#include "app/SaveWarrior.h"
+#include "app/WindowLoad.h"
 #include "gear/Money.h"
-#include "model/Priorities.h"
+#include "budget/Priorities.h"
 #include "skills/SkillAreas.h"
 #include "skills/SpecialityPicking.h"
 #include "ui/FileChooser.h"
@@ -34,9 +35,8 @@ WarriorWindow::WarriorWindow(AppState& app, Prompter& prompter, Warrior warrior,
   // The catalogues are read afresh for every window, in a fixed order: the skills, then the
   // weapons, then the equipment. A file that cannot be read is told once; the window opens.
   RuleContext ctx = context();
-  loadSkills(ctx);
+  loadWindowCatalogues(ctx);
   settleOpenedSkillStage(warrior_);
-  loadGearCatalogues(app_, prompter_);
   weaponCatalogue_ = app_.weaponCatalogue;
   equipmentCatalogue_ = app_.equipmentCatalogue;
 

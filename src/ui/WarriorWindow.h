@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "app/AppState.h"
-#include "app/Prompter.h"
-#include "gear/GearCatalogue.h"
-#include "model/RuleContext.h"
+#include "context/Prompter.h"
+#include "catalogue/GearCatalogue.h"
+#include "context/RuleContext.h"
 #include "model/Warrior.h"
 
 namespace dk::ui {

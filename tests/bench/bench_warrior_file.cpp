@@ -10,7 +10,8 @@
 #include <iterator>
 #include <string>
 
-#include "files/SaveFile.h"
+#include "app/SaveWarrior.h"
+#include "files/WarriorFile.h"
 #include "files/WarriorFile.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Prompter.h"
+#include "context/Prompter.h"
 
 namespace dk::test {
 
@@ -99,8 +99,10 @@ class FakePrompter : public Prompter {
 
   // The planet list: answers queued in planetAnswers (nullopt: closed without a choice).
   std::deque<std::optional<std::string>> planetAnswers;
-  std::optional<std::string> pickPlanet() override {
+  std::vector<std::string> lastPlanets;  // what the last planet list offered
+  std::optional<std::string> pickPlanet(const std::vector<std::string>& planets) override {
     log.push_back({Exchange::PlanetPick, "Planet List", MessageIcon::None});
+    lastPlanets = planets;
     if (planetAnswers.empty()) throw std::logic_error("unexpected planet list");
     auto a = planetAnswers.front();
     planetAnswers.pop_front();

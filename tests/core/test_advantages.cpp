@@ -13,7 +13,7 @@ using Texts = std::vector<std::string>;
 namespace {
 struct AdvantageTest : ::testing::Test {
   Warrior w;
-  AppState app;
+  SharedState app;
   FakePrompter prompter;
   RuleContext ctx{w, app, prompter};
 
@@ -123,13 +123,13 @@ TEST_F(AdvantageTest, NaturalAptitudeForAnOtherSkillCostsTwoAndAClosedPickerBuys
 
 TEST_F(AdvantageTest, BloodnameRefusesPointsFirstThenRace) {
   points(2);
-  w.priorityEcho[kRace] = "1";
+  w.isClan = false;
   buy("Bloodname");
   points(3);
   buy("Bloodname");
   buy("EI Neural Implant");
   EXPECT_EQ(prompter.texts(), (Texts{kNotEnoughPoints, kNotClanWarrior, kNotClanWarrior}));
-  w.priorityEcho[kRace] = "2";
+  w.isClan = true;
   buy("Bloodname");
   EXPECT_EQ(w.advantages, (std::vector<AdvantageEntry>{{"Bloodname", "3"}}));
   EXPECT_EQ(w.advantagePoints, "0");

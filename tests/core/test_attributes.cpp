@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "FakePrompter.h"
-#include "model/Attributes.h"
+#include "character/Attributes.h"
 #include "model/DamageTrack.h"
-#include "model/Priorities.h"
+#include "budget/Priorities.h"
 
 using namespace dk;
 using dk::test::FakePrompter;
@@ -14,7 +14,7 @@ using Texts = std::vector<std::string>;
 
 struct AttributeTest : ::testing::Test {
   Warrior w;
-  AppState app;
+  SharedState app;
   FakePrompter prompter;
   RuleContext ctx{w, app, prompter};
 

@@ -15,7 +15,7 @@ using dk::test::FakePrompter;
 namespace {
 struct Shop {
   Warrior w;
-  AppState app;
+  SharedState app;
   FakePrompter prompter;
   RuleContext ctx{w, app, prompter};
   GearCatalogue weapons = weaponCatalogue({{"Arc Pistol", "120", "5", "Pistols"},

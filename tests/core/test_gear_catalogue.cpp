@@ -6,7 +6,8 @@
 #include <fstream>
 
 #include "FakePrompter.h"
-#include "gear/GearCatalogue.h"
+#include "app/WindowLoad.h"
+#include "files/GearFiles.h"
 
 using namespace dk;
 using dk::test::FakePrompter;
@@ -95,9 +96,10 @@ TEST(GearCatalogue, NamesGivenTwiceKeepTheFirstAndAreToldInOneMessage) {
   TempFolder folder;
   folder.write("weapons.dat", "Dart,10,2\nDart (Ammo),99,0\nDart,50,0\nBow,5,0\n");
   folder.write("equipt.dat", "Rope,6\n");
-  AppState app;
+  SharedState app;
   FakePrompter prompter;
-  loadGearCatalogues(app, prompter, folder.path.string());
+  app.dataFolder = folder.path.string();
+  loadGearCatalogues(app, prompter);
   EXPECT_EQ(
       app.weaponCatalogue->rows,
       (std::vector<GearRow>{{"Dart", "", "10"}, {"Dart (Ammo)", " Ammo", "2"}, {"Bow", "", "5"}}));
@@ -111,16 +113,18 @@ TEST(GearCatalogue, NamesGivenTwiceKeepTheFirstAndAreToldInOneMessage) {
 TEST(GearCatalogue, AMissingFileIsToldOnceAndLeavesThatCatalogueEmpty) {
   TempFolder folder;
   folder.write("equipt.dat", "Rope,6\n");
-  AppState app;
+  SharedState app;
   FakePrompter prompter;
-  loadGearCatalogues(app, prompter, folder.path.string());
+  app.dataFolder = folder.path.string();
+  loadGearCatalogues(app, prompter);
   EXPECT_TRUE(app.weaponCatalogue->rows.empty());
   EXPECT_EQ(app.equipmentCatalogue->rows.size(), 1u);
   ASSERT_EQ(prompter.log.size(), 1u);
   EXPECT_EQ(prompter.log[0].text.rfind("The data file \"weapons.dat\" could not be read: ", 0), 0u);
   // A second window with unchanged files shares the tables of the first.
   const auto first = app.equipmentCatalogue;
-  loadGearCatalogues(app, prompter, folder.path.string());
+  app.dataFolder = folder.path.string();
+  loadGearCatalogues(app, prompter);
   EXPECT_EQ(app.equipmentCatalogue, first);
 }
 
@@ -132,9 +136,10 @@ TEST(GearCatalogue, TheShippedFilesHoldExactlyTheFieldsTheLoadersRead) {
     EXPECT_EQ(file.items.size(), fields) << name;
     for (const auto& item : file.items) EXPECT_FALSE(item.text.empty()) << name << ":" << item.line;
   }
-  AppState app;
+  SharedState app;
   FakePrompter prompter;
-  loadGearCatalogues(app, prompter, DRAKKENFOLD_DATA);
+  app.dataFolder = DRAKKENFOLD_DATA;
+  loadGearCatalogues(app, prompter);
   EXPECT_TRUE(prompter.log.empty());  // no name given twice
   EXPECT_GT(app.weaponCatalogue->rows.size(), 96u);
   EXPECT_EQ(app.equipmentCatalogue->rows.size(), 126u);

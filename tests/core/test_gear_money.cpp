@@ -17,7 +17,7 @@ TEST(ModifyCBills, AcceptedAnswersShowAsTypedAndCountRoundedHalfToEven) {
         Case{"-20", -20}, Case{"+7", 7}, Case{".5", 0}, Case{"2147483647", 2147483647},
         Case{"-2147483648", INT32_MIN}, Case{"2147483647.4", 2147483647}}) {
     Warrior w;
-    AppState app;
+    SharedState app;
     FakePrompter prompter;
     RuleContext ctx{w, app, prompter};
     prompter.textAnswers.push_back(c.answer);
@@ -49,7 +49,7 @@ TEST(ModifyCBills, JunkLimitsAndCancelChangeNothing) {
   };
   for (const auto& c : cases) {
     Warrior w;
-    AppState app;
+    SharedState app;
     FakePrompter prompter;
     RuleContext ctx{w, app, prompter};
     prompter.textAnswers.push_back(c.answer);
@@ -64,7 +64,7 @@ TEST(ModifyCBills, JunkLimitsAndCancelChangeNothing) {
 
 TEST(ModifyCBills, TheGearTabsFollowTheCBillsOnlyAfterTheTransfer) {
   Warrior w;
-  AppState app;
+  SharedState app;
   FakePrompter prompter;
   RuleContext ctx{w, app, prompter};
   prompter.textAnswers = {"1500", "900"};

@@ -7,7 +7,7 @@ using namespace dk;
 
 TEST(Money, TransferPoursTheEquipmentCBillsIntoTheCBillsOnce) {
   Warrior w;
-  AppState app;
+  SharedState app;
   test::FakePrompter prompter;
   RuleContext ctx{w, app, prompter};
   EXPECT_EQ(gearPurseText(w), "500");  // gear is paid from the equipment C-Bills first
@@ -28,7 +28,7 @@ TEST(Money, ATransferBeyondThirtyTwoBitsIsRefused) {
   Warrior w;
   w.cBills = 2147483400;
   w.cBillsText = "2147483400";
-  AppState app;
+  SharedState app;
   test::FakePrompter prompter;
   RuleContext ctx{w, app, prompter};
   transferEquipmentCBills(ctx);

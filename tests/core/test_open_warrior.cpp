@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "FakePrompter.h"
-#include "files/OpenWarrior.h"
-#include "model/Priorities.h"
+#include "app/OpenWarrior.h"
+#include "budget/Priorities.h"
 
 using namespace dk;
 

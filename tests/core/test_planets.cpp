@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "FakePrompter.h"
+#include "files/PlanetFile.h"
 #include "gear/Planets.h"
 
 using namespace dk;
@@ -58,7 +59,8 @@ TEST(PlanetList, OkNeedsASelectionAndAClosedListKeepsTheHomePlanet) {
   EXPECT_EQ(confirmPlanet("Vel", prompter), "Vel");
 
   Warrior w;
-  AppState app;
+  SharedState app;
+  app.dataFolder = DRAKKENFOLD_DATA;
   RuleContext ctx{w, app, prompter};
   w.homePlanet = "Typed World";
   prompter.planetAnswers = {std::nullopt, "Ossaria"};
@@ -66,4 +68,7 @@ TEST(PlanetList, OkNeedsASelectionAndAClosedListKeepsTheHomePlanet) {
   EXPECT_EQ(w.homePlanet, "Typed World");
   choosePlanet(ctx);
   EXPECT_EQ(w.homePlanet, "Ossaria");
+  // The list offers the planet file of the data folder, read afresh each time.
+  EXPECT_EQ(prompter.lastPlanets, readPlanetList(app.dataFile(kPlanetsFile)).names);
+  EXPECT_FALSE(prompter.lastPlanets.empty());
 }

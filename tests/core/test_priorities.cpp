@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "FakePrompter.h"
-#include "model/Priorities.h"
+#include "budget/Priorities.h"
+#include "character/Attributes.h"
+#include "skills/SkillAreas.h"
 
 using namespace dk;
 using dk::test::FakePrompter;
@@ -14,7 +16,7 @@ using Bounds = std::array<std::int16_t, kPoolCount>;
 
 struct PriorityTest : ::testing::Test {
   Warrior w;
-  AppState app;
+  SharedState app;
   FakePrompter prompter;
   RuleContext ctx{w, app, prompter};
 

@@ -9,10 +9,12 @@
 #include "FakePrompter.h"
 #include "gear/Advantages.h"
 #include "gear/Money.h"
-#include "model/Attributes.h"
-#include "model/Priorities.h"
+#include "character/Attributes.h"
+#include "character/Characteristics.h"
+#include "files/PackageFile.h"
+#include "budget/Priorities.h"
 #include "skills/ClanPackages.h"
-#include "skills/PackageTypes.h"
+#include "catalogue/PackageTypes.h"
 #include "skills/SkillAreas.h"
 #include "skills/SkillPackages.h"
 #include "skills/SpecialityPicking.h"
@@ -34,21 +36,20 @@ void PrintTo(const Warrior& w, std::ostream* os) {
 using namespace dk;
 
 namespace {
-const TrainingFiles kShipped{DRAKKENFOLD_DATA "/ismosfos.dat", DRAKKENFOLD_DATA "/skills.dat"};
-const std::string kShippedPackages = DRAKKENFOLD_DATA "/ispack.dat";
 const SpecialityChoice kMechWarrior{"MechWarrior", 1, "", 0, "Basic Academy Package",
                                     {"Gunnery/BattleMech", "Tactics"}, {"Tech/BattleMech"}};
 std::vector<std::int16_t> points(int n) { return std::vector<std::int16_t>(n, 1); }
 
 struct Budget {
   Warrior w;
-  AppState app;
+  SharedState app;
   test::FakePrompter prompter;
   RuleContext ctx{w, app, prompter};
   std::vector<CatalogueRow> wholeCatalogue;
 
   Budget() {
-    loadSkills(ctx, kShipped.skills);
+    app.dataFolder = DRAKKENFOLD_DATA;
+    loadSkills(ctx);
     wholeCatalogue = w.skillListIS;
   }
   void level(Pool pool, int level) { setPriorityLevel(ctx, pool, level); }
@@ -62,10 +63,10 @@ struct Budget {
   }
   void speciality() {
     prompter.specialityAnswers = {kMechWarrior};
-    pickMOS(ctx, kShipped);
+    pickMOS(ctx);
     clickSkillPoolIS(w, 0);
     clickSkillList(w, SkillArea::InnerSphere, "Tactics");
-    addSkillPointIS(ctx, kShipped);
+    addSkillPointIS(ctx);
   }
 };
 
@@ -133,7 +134,7 @@ const ResetCase kResetCases[] = {
      [](Budget& b) {
        b.level(kSkills, 2);
        b.prompter.packageAnswers = {1};
-       addPackage(b.ctx, kShippedPackages);
+       addPackage(b.ctx);
      },
      kSkills, 1, {true}, {kClanPackageResetQuestion},
      [](Warrior& e, const Budget& b) {
@@ -257,13 +258,14 @@ std::int64_t moneyGiven(const Warrior& w) {
 // Removing levels is left out where training is held: a trained level refunds at the price of a
 // bought one.
 TEST(PriorityBudgetProperty, NoSequenceSpendsMoreThanThePrioritiesGrant) {
-  const std::vector<SkillPackage> packages = loadPackages(kShippedPackages).packages;
+  const std::vector<SkillPackage> packages = loadPackages(DRAKKENFOLD_DATA "/ispack.dat").packages;
   for (unsigned seed = 1; seed <= 150; ++seed) {
     Warrior w;
-    AppState app;
+    SharedState app;
     RandomPlayer player(seed);
     RuleContext ctx{w, app, player};
-    loadSkills(ctx, kShipped.skills);
+    app.dataFolder = DRAKKENFOLD_DATA;
+    loadSkills(ctx);
     const std::vector<CatalogueRow> catalogue = w.skillListIS;
     const std::vector<std::string> advantages = advantageCatalogue();
     std::string steps;
@@ -278,7 +280,7 @@ TEST(PriorityBudgetProperty, NoSequenceSpendsMoreThanThePrioritiesGrant) {
         case 3:
           clickSkillPoolIS(w, player.below(8));
           clickSkillList(w, SkillArea::InnerSphere, catalogue[player.below(catalogue.size())].name);
-          addSkillPointIS(ctx, kShipped);
+          addSkillPointIS(ctx);
           break;
         case 4:
           if (!w.skillsIS.empty() && !training) {
@@ -287,10 +289,10 @@ TEST(PriorityBudgetProperty, NoSequenceSpendsMoreThanThePrioritiesGrant) {
           }
           break;
         // The window offers only the buttons that are open.
-        case 5: if (w.skillButtons[kPickMOSFOS]) pickMOS(ctx, kShipped); break;
-        case 6: if (w.skillButtons[kAddPackage]) addPackage(ctx, kShippedPackages); break;
+        case 5: if (w.skillButtons[kPickMOSFOS]) pickMOS(ctx); break;
+        case 6: if (w.skillButtons[kAddPackage]) addPackage(ctx); break;
         case 7:
-          if (w.skillButtons[kChangeMOS]) removeMOS(ctx, kShipped);
+          if (w.skillButtons[kChangeMOS]) removeMOS(ctx);
           if (w.skillButtons[kDelPackage]) removePackage(ctx);
           break;
         case 8:

@@ -3,8 +3,8 @@
 
 #include "FakePrompter.h"
 #include "model/DamageTrack.h"
-#include "model/Priorities.h"
-#include "model/Race.h"
+#include "budget/Priorities.h"
+#include "character/Race.h"
 
 using namespace dk;
 using dk::test::FakePrompter;
@@ -14,7 +14,7 @@ using Scores = std::array<std::string, 5>;
 
 struct RaceTest : ::testing::Test {
   Warrior w;
-  AppState app;
+  SharedState app;
   FakePrompter prompter;
   RuleContext ctx{w, app, prompter};
 };

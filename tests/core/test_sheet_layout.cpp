@@ -200,18 +200,14 @@ TEST(CharacterSheet, DamageTrackFollowsBuildWithEmptyBoxes) {
   EXPECT_EQ(2500 + static_cast<int>(characterCount(row)) * kSheetCharacterWidth, 8224 + 0);
 }
 
-TEST(CharacterSheet, RaceLevelAsShownChoosesTheOneSkillList) {
+TEST(CharacterSheet, AClanWarriorPrintsTheClanSkillsOnly) {
   Warrior w = fullWarrior();
-  for (const char* level : {"2", "4"}) {
-    w.priorityEcho[kRace] = level;
-    const RecordingSurface s = draw(w);
-    EXPECT_EQ(textAt(s, 3825, 2075), "Blade                    1       (  9+)") << level;
-    EXPECT_FALSE(s.printedAt(3825, 2275)) << level;
-  }
-  for (const char* level : {"0", "1"}) {
-    w.priorityEcho[kRace] = level;
-    EXPECT_EQ(textAt(draw(w), 3825, 2075), "Gunnery/Mech             3       (  6+)") << level;
-  }
+  w.isClan = true;
+  const RecordingSurface s = draw(w);
+  EXPECT_EQ(textAt(s, 3825, 2075), "Blade                    1       (  9+)");
+  EXPECT_FALSE(s.printedAt(3825, 2275));
+  w.isClan = false;
+  EXPECT_EQ(textAt(draw(w), 3825, 2075), "Gunnery/Mech             3       (  6+)");
 }
 
 TEST(CharacterSheet, LongNamesArePrintedWholeAndPaddingCountsCharacters) {

@@ -2,11 +2,12 @@
 // window.
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <set>
 
 #include "FakePrompter.h"
+#include "files/SkillFile.h"
 #include "skills/SkillAreas.h"
 
 using namespace dk;
@@ -24,10 +25,15 @@ std::string manySkills(int count) {
   return text;
 }
 
-struct TempFile {
-  std::string path = ::testing::TempDir() + "skills_test.dat";
-  explicit TempFile(const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
-  ~TempFile() { std::remove(path.c_str()); }
+// A data folder of its own holding one skills file.
+struct SkillsFolder {
+  std::string path;
+  SkillsFolder(const std::string& name, const std::string& text)
+      : path(::testing::TempDir() + "/" + name) {
+    std::filesystem::create_directories(path);
+    std::ofstream(path + "/skills.dat", std::ios::binary) << text;
+  }
+  ~SkillsFolder() { std::filesystem::remove_all(path); }
 };
 
 }  // namespace
@@ -86,14 +92,15 @@ TEST(SkillCatalogue, TheShippedFileHoldsEverySkillTheProgramNames) {
 }
 
 TEST(SkillCatalogue, WindowsLoadTheirListsAndOneTableAndKeepStoredRolls) {
-  TempFile good("Small Arms,P\r\nOdd,q\r\n");
-  AppState app;
+  SkillsFolder good("good-skills", "Small Arms,P\r\nOdd,q\r\n");
+  SharedState app;
+  app.dataFolder = good.path;
   FakePrompter prompter;
   Warrior first, opened;
   opened.skillsIS = {{"Small Arms", "2", "9"}};  // the roll as an opened file stored it
   RuleContext a{first, app, prompter}, b{opened, app, prompter};
-  EXPECT_TRUE(loadSkills(a, good.path));
-  EXPECT_TRUE(loadSkills(b, good.path));
+  EXPECT_TRUE(loadSkills(a));
+  EXPECT_TRUE(loadSkills(b));
   const std::vector<CatalogueRow> rows{{"Small Arms", "Physical"}, {"Odd", "q"}};
   EXPECT_EQ(first.skillListIS, rows);
   EXPECT_EQ(opened.skillListClan, rows);
@@ -103,12 +110,13 @@ TEST(SkillCatalogue, WindowsLoadTheirListsAndOneTableAndKeepStoredRolls) {
 
   // A missing or damaged file: one message, empty lists, and the table an earlier sound read
   // left stays for the rolls of the other windows.
-  TempFile damaged("Small Arms,P\r\nSmall Arms,P\r\n");
-  for (const std::string& path : {good.path + ".missing", damaged.path}) {
+  SkillsFolder damaged("damaged-skills", "Small Arms,P\r\nSmall Arms,P\r\n");
+  for (const std::string& folder : {good.path + ".missing", damaged.path}) {
+    app.dataFolder = folder;
     Warrior fresh;
     RuleContext ctx{fresh, app, prompter};
     prompter.clear();
-    EXPECT_FALSE(loadSkills(ctx, path));
+    EXPECT_FALSE(loadSkills(ctx));
     ASSERT_EQ(prompter.log.size(), 1u);
     EXPECT_EQ(prompter.log[0].icon, MessageIcon::Information);
     EXPECT_TRUE(fresh.skillListIS.empty() && fresh.skillListClan.empty());

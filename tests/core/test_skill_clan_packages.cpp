@@ -2,9 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "FakePrompter.h"
-#include "model/Priorities.h"
-#include "model/Race.h"
+#include "budget/Priorities.h"
+#include "character/Race.h"
 #include "skills/ClanPackages.h"
+#include "files/SkillFile.h"
 #include "skills/SkillAreas.h"
 
 using namespace dk;
@@ -15,7 +16,7 @@ using Texts = std::vector<std::string>;
 
 struct ClanPackageTest : ::testing::Test {
   Warrior w;
-  AppState app;
+  SharedState app;
   FakePrompter prompter;
   RuleContext ctx{w, app, prompter};
 

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "FakePrompter.h"
-#include "model/Attributes.h"
+#include "character/Attributes.h"
+#include "character/Characteristics.h"
+#include "files/SkillFile.h"
 #include "skills/SkillAreas.h"
 
 using namespace dk;
@@ -15,7 +17,7 @@ constexpr SkillArea kAreas[] = {SkillArea::InnerSphere, SkillArea::Clan};
 
 struct SkillTest : ::testing::Test {
   Warrior w;
-  AppState app;
+  SharedState app;
   FakePrompter prompter;
   RuleContext ctx{w, app, prompter};
 

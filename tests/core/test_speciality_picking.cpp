@@ -2,6 +2,7 @@
 // elective phases, the switch to free purchase with its points, Delete MOS, Add and Del Package.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
 #include "FakePrompter.h"
@@ -18,27 +19,31 @@ using Names = std::vector<std::string>;
 using Levels = std::vector<std::int16_t>;
 using Buttons = std::array<bool, kSkillButtonCount>;
 
-// Each test writes its own files: ctest runs the tests side by side.
+// Each test writes its own data folder: ctest runs the tests side by side.
+std::string testFolder() {
+  return ::testing::TempDir() + "/" +
+         ::testing::UnitTest::GetInstance()->current_test_info()->name();
+}
 std::string writeFile(const std::string& name, const std::string& text) {
-  const std::string path = ::testing::TempDir() + "/" +
-                           ::testing::UnitTest::GetInstance()->current_test_info()->name() +
-                           "-" + name;
+  std::filesystem::create_directories(testFolder());
+  const std::string path = testFolder() + "/" + name;
   std::ofstream(path, std::ios::binary) << text;
   return path;
 }
 
 struct PickingTest : ::testing::Test {
   Warrior w;
-  AppState app;
+  SharedState app;
   FakePrompter prompter;
   RuleContext ctx{w, app, prompter};
-  TrainingFiles files{writeFile("ismosfos.dat", ""),
-                      writeFile("skills.dat",
+  const std::string specialities = writeFile("ismosfos.dat", "");
+  const std::string skills = writeFile("skills.dat",
                                 "Blade,A\nGunnery/BattleMech,P\nLeadership,S\nMedtech,M\n"
-                                "Small Arms,P\nTactics,M\nSurvival,M\nNavigation/Planetary,M\n")};
+                                "Small Arms,P\nTactics,M\nSurvival,M\nNavigation/Planetary,M\n");
 
   PickingTest() {
-    loadSkills(ctx, files.skills);
+    app.dataFolder = testFolder();
+    loadSkills(ctx);
     w.priorityGrant[kSkills] = "16";
     w.skillPoolIS.assign(16, 1);
   }
@@ -52,11 +57,11 @@ struct PickingTest : ::testing::Test {
   void give(int poolRow, const std::string& skill) {
     clickSkillPoolIS(w, poolRow);
     clickSkillList(w, SkillArea::InnerSphere, skill);
-    addSkillPointIS(ctx, files);
+    addSkillPointIS(ctx);
   }
   void pick(SpecialityChoice choice) {
     prompter.specialityAnswers.push_back(std::move(choice));
-    pickMOS(ctx, files);
+    pickMOS(ctx);
   }
 };
 
@@ -81,11 +86,11 @@ TEST_F(PickingTest, AWholeSpecialityFromRequiredSkillsToFreePoints) {
   EXPECT_EQ(w.skillPoolIS, (Levels{2, 2, 2, 1, 1, 1}));
 
   // A level first, then a skill; a click on the pool forgets the skill.
-  addSkillPointIS(ctx, files);
+  addSkillPointIS(ctx);
   clickSkillList(w, SkillArea::InnerSphere, "Medtech");
-  addSkillPointIS(ctx, files);
+  addSkillPointIS(ctx);
   clickSkillPoolIS(w, 0);
-  addSkillPointIS(ctx, files);
+  addSkillPointIS(ctx);
   EXPECT_EQ(prompter.texts(), (Texts{"Pick Skill Packages", kSelectLevelChoice,
                                      kSelectLevelChoice, kSelectChoiceSkill}));
 
@@ -116,7 +121,7 @@ TEST_F(PickingTest, AWholeSpecialityFromRequiredSkillsToFreePoints) {
 
   // Free purchase from here on: raising Blade from 2 costs 3.
   clickSkillList(w, SkillArea::InnerSphere, "Blade");
-  addSkillPointIS(ctx, files);
+  addSkillPointIS(ctx);
   EXPECT_EQ(findOwnedSkill(w.skillsIS, "Blade")->level, "3");
   EXPECT_EQ(w.skillPoolIS.size(), 4u);
 }
@@ -162,9 +167,9 @@ TEST_F(PickingTest, DeleteMOSAsksThenStartsOverAndANewPickGoesThroughBothPhases)
   prompter.clear();
   prompter.yesNoAnswers = {false, true};
   const auto before = w.skillsIS;
-  removeMOS(ctx, files);
+  removeMOS(ctx);
   EXPECT_EQ(w.skillsIS, before);
-  removeMOS(ctx, files);
+  removeMOS(ctx);
   ASSERT_EQ(prompter.log.size(), 2u);
   EXPECT_EQ(prompter.log[0].text, kDeleteMOSQuestion);
   EXPECT_EQ(prompter.log[0].icon, MessageIcon::Question);
@@ -189,9 +194,9 @@ TEST_F(PickingTest, DeleteMOSAsksThenStartsOverAndANewPickGoesThroughBothPhases)
 TEST_F(PickingTest, ACancelledOrUnreadableChoiceLeavesTheWarriorAsItWas) {
   w.skillsIS = {{"Blade", "1", "15"}};
   w.skillStage = kSkillStageFree;
-  files.specialities = ::testing::TempDir() + "/missing/ismosfos.dat";
+  std::filesystem::remove(specialities);
   prompter.specialityAnswers = {std::nullopt};
-  pickMOS(ctx, files);
+  pickMOS(ctx);
   ASSERT_EQ(prompter.log.size(), 2u);
   EXPECT_EQ(prompter.log[0].text.rfind("The data file \"ismosfos.dat\" could not be read", 0), 0u);
   EXPECT_EQ(prompter.log[1].text, "Pick Skill Packages");
@@ -224,7 +229,7 @@ TEST_F(PickingTest, APackageCosting12LeavesFourOf16AndGoesAgainWithItsExtraLevel
       "Start Dockhand,9,Small Arms,1,End\n"
       "Start Bodyguard,12,Blade,2,Small Arms,2,\"Leadership\",1,End\n");
   prompter.packageAnswers = {2};
-  addPackage(ctx, path);
+  addPackage(ctx);
   EXPECT_EQ(prompter.pickerPoints, std::vector<int>{16});
   EXPECT_EQ(prompter.packageTables.at(0).size(), 2u);
   EXPECT_EQ(w.skillPoolIS, Levels(4, 1));
@@ -236,7 +241,7 @@ TEST_F(PickingTest, APackageCosting12LeavesFourOf16AndGoesAgainWithItsExtraLevel
   EXPECT_EQ(w.skillButtons, (Buttons{true, false, false, true, true, true}));
 
   clickSkillList(w, SkillArea::InnerSphere, "Blade");
-  addSkillPointIS(ctx, files);  // level 3 for 3 points
+  addSkillPointIS(ctx);  // level 3 for 3 points
   EXPECT_EQ(findOwnedSkill(w.skillsIS, "Blade")->level, "3");
   EXPECT_EQ(w.skillPoolIS, Levels(1, 1));
 
@@ -259,7 +264,7 @@ TEST_F(PickingTest, ACancelledPackageDialogPutsTheStageBack) {
   const std::string path = writeFile("ispack.dat", "Start Bodyguard,12,Blade,2,Blade,1,End\n");
   w.skillStage = kSkillStageFree;
   prompter.packageAnswers = {std::nullopt};
-  addPackage(ctx, path);
+  addPackage(ctx);
   // The damaged file is named, and the dialog offers nothing from it.
   ASSERT_EQ(prompter.log.size(), 2u);
   EXPECT_EQ(prompter.log[0].text,
@@ -270,6 +275,6 @@ TEST_F(PickingTest, ACancelledPackageDialogPutsTheStageBack) {
   EXPECT_EQ(w.skillPoolIS, Levels(16, 1));
 
   clickSkillList(w, SkillArea::InnerSphere, "Blade");
-  addSkillPointIS(ctx, files);  // not stuck at stage 2
+  addSkillPointIS(ctx);  // not stuck at stage 2
   EXPECT_EQ(w.skillsIS.size(), 1u);
 }

@@ -4,9 +4,10 @@
 #include <fstream>
 #include <set>
 
-#include "skills/PackageFile.h"
-#include "skills/SkillCatalogue.h"
-#include "skills/SpecialityFile.h"
+#include "files/PackageFile.h"
+#include "files/SkillFile.h"
+#include "catalogue/SkillCatalogue.h"
+#include "files/SpecialityFile.h"
 #include "skills/SpecialityPicking.h"
 
 namespace dk {

@@ -42,12 +42,6 @@ TEST(WarriorRecord, CaptionFollowsTheName) {
   EXPECT_EQ(warriorCaption(w), "Warrior: Kai, the Second");
 }
 
-TEST(WarriorRecord, ClanRaceIsAnythingButHuman) {
-  EXPECT_FALSE(isClanRace("Human"));
-  EXPECT_TRUE(isClanRace("Clan Elemental"));
-  EXPECT_TRUE(isClanRace("Clan Pilot"));
-}
-
 TEST(AdvantageList, AddAdvAppendsOrSetsTheLevelOfTheLastMatch) {
   Warrior w;
   w.addAdv("Toughness", 2);

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "WarriorFileSamples.h"
-#include "files/TextEncoding.h"
+#include "util/TextEncoding.h"
 #include "files/WarriorFile.h"
 
 using namespace dk;

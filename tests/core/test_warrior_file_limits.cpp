@@ -11,7 +11,8 @@
 #include "FakePrompter.h"
 #include "WarriorFileSamples.h"
 #include "files/FileLimits.h"
-#include "files/SaveFile.h"
+#include "app/SaveWarrior.h"
+#include "files/WarriorFile.h"
 
 using namespace dk;
 using namespace dk::test;

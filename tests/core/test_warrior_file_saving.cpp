@@ -10,7 +10,10 @@
 
 #include "FakePrompter.h"
 #include "WarriorFileSamples.h"
-#include "files/SaveFile.h"
+#include "app/SaveWarrior.h"
+#include "files/ReadFile.h"
+#include "files/WarriorFile.h"
+#include "files/ReadFile.h"
 #include "files/WarriorFile.h"
 
 using namespace dk;

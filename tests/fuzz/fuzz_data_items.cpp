@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "files/DataItems.h"
-#include "files/TextEncoding.h"
+#include "util/TextEncoding.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text = dk::decodeFileText(std::string_view(reinterpret_cast<const char*>(data), size));

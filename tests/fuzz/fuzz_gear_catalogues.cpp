@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "files/DataItems.h"
-#include "files/TextEncoding.h"
-#include "gear/GearCatalogue.h"
+#include "util/TextEncoding.h"
+#include "files/GearFiles.h"
 
 namespace {
 void check(const dk::GearCatalogue& catalogue, std::size_t fields, std::size_t rowsPerEntry) {

@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "files/DataItems.h"
-#include "files/TextEncoding.h"
-#include "skills/PackageFile.h"
+#include "util/TextEncoding.h"
+#include "files/PackageFile.h"
 #include "util/Numeric.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "files/DataItems.h"
-#include "files/TextEncoding.h"
-#include "gear/Planets.h"
+#include "util/TextEncoding.h"
+#include "files/PlanetFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text =

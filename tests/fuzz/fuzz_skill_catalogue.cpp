@@ -7,11 +7,11 @@
 #include <set>
 #include <string_view>
 
-#include "app/AppState.h"
+#include "context/SharedState.h"
 #include "files/DataItems.h"
-#include "files/TextEncoding.h"
+#include "util/TextEncoding.h"
 #include "skills/SkillAreas.h"
-#include "skills/SkillCatalogue.h"
+#include "files/SkillFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text =

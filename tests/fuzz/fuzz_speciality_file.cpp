@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "files/DataItems.h"
-#include "files/TextEncoding.h"
-#include "skills/SpecialityFile.h"
+#include "util/TextEncoding.h"
+#include "files/SpecialityFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text =

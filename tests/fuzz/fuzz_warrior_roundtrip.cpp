@@ -13,7 +13,7 @@
 #include <tuple>
 
 #include "files/FileLimits.h"
-#include "files/TextEncoding.h"
+#include "util/TextEncoding.h"
 #include "files/WarriorFile.h"
 
 namespace {

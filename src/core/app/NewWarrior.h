@@ -2,7 +2,7 @@
 #include <optional>
 
 #include "app/AppState.h"
-#include "app/Prompter.h"
+#include "context/Prompter.h"
 
 namespace dk {
 

@@ -1,7 +1,7 @@
 #include "files/DataItems.h"
 
-#include "files/SaveFile.h"
-#include "files/TextEncoding.h"
+#include "files/ReadFile.h"
+#include "util/TextEncoding.h"
 
 namespace dk {
 

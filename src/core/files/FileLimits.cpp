@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "files/TextEncoding.h"
+#include "util/TextEncoding.h"
 #include "util/Numeric.h"
 #include "util/Text.h"
 
@@ -90,11 +90,6 @@ std::string notesTooLongMessage(std::size_t wouldBeBytes) {
          " of notes. The notes are as they were.";
 }
 
-bool acceptNotes(std::string_view notes, Prompter& prompter) {
-  const std::size_t bytes = notesFileBytes(notes);
-  if (bytes <= kMaxNotesBytes) return true;
-  prompter.showMessage(notesTooLongMessage(bytes), MessageIcon::Information);
-  return false;
-}
+bool notesFit(std::string_view notes) { return notesFileBytes(notes) <= kMaxNotesBytes; }
 
 }  // namespace dk

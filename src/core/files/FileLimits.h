@@ -17,7 +17,6 @@
 #include <string>
 #include <string_view>
 
-#include "app/Prompter.h"
 #include "model/Warrior.h"
 
 namespace dk {
@@ -69,10 +68,10 @@ std::string asFileKeepsIt(TextField field, std::string_view value);
 // back. True when it changed.
 bool normaliseLeftField(Warrior& warrior, TextField field);
 
-// Whether the notes may become this text; when not, the user is told and false is returned.
-bool acceptNotes(std::string_view notes, Prompter& prompter);
+// Whether the notes fit a warrior file ...
+bool notesFit(std::string_view notes);
 
-// "The notes cannot take this text: ..."
+// ... and what the user is told when they would not: "The notes cannot take this text: ...".
 std::string notesTooLongMessage(std::size_t wouldBeBytes);
 
 }  // namespace dk

@@ -6,8 +6,8 @@
 #include <unordered_set>
 #include <vector>
 
-#include "files/SaveFile.h"
-#include "files/TextEncoding.h"
+#include "files/ReadFile.h"
+#include "util/TextEncoding.h"
 #include "util/Numeric.h"
 #include "util/Text.h"
 
@@ -716,6 +716,14 @@ ReadOutcome parseWarriorFile(std::string_view bytes, const std::string& path) {
   return outcome;
 }
 
+SaveResult saveWarrior(const Warrior& warrior, const std::string& path) {
+  // A warrior that would not open again is refused before the disk is touched.
+  if (path.empty()) return SaveResult{false, "no file name was given"};
+  FormattedWarrior file = formatWarriorFileChecked(warrior, path);
+  if (!file.refusal.empty()) return SaveResult{false, std::move(file.refusal)};
+  return writeFileAtomically(path, file.bytes);
+}
+
 ReadOutcome openWarriorFile(const std::string& path) {
   std::string reason;
   // One byte past the limit is enough for the parser to see that the file is too large.
@@ -736,11 +744,6 @@ std::string damagedFileMessage(const std::string& path, int line, const std::str
 
 std::string unreadableFileMessage(const std::string& path, const std::string& reason) {
   return "The warrior file \"" + path + "\" cannot be opened: " + reason + ".";
-}
-
-std::string saveFailedMessage(const std::string& path, const std::string& reason) {
-  return "The warrior could not be saved to \"" + path + "\": " + reason +
-         ". Nothing was changed; any earlier file of that name is as it was.";
 }
 
 std::string openFailedMessage(const ReadOutcome& outcome, const std::string& path) {

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "files/AtomicWrite.h"
 #include "files/FileLimits.h"
 #include "model/Warrior.h"
 
@@ -66,8 +67,11 @@ std::string damagedFileMessage(const std::string& path, int line, const std::str
 // "The warrior file "<path>" cannot be opened: <reason>."
 std::string unreadableFileMessage(const std::string& path, const std::string& reason);
 
-// "The warrior could not be saved to "<path>": <reason>. ..."
-std::string saveFailedMessage(const std::string& path, const std::string& reason);
+// Formats the warrior with path on its file-path line and writes it through a temporary file. A
+// warrior whose file would not open again as this warrior (see formatWarriorFileChecked) is
+// refused before anything is written. The warrior is not changed: the caller sets filePath once
+// the save has succeeded.
+SaveResult saveWarrior(const Warrior& warrior, const std::string& path);
 
 // The one message to show for an outcome that is not Ok.
 std::string openFailedMessage(const ReadOutcome& outcome, const std::string& path);

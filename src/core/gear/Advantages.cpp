@@ -6,8 +6,9 @@
 #include <optional>
 
 #include "gear/Money.h"
-#include "model/Attributes.h"
-#include "model/Race.h"
+#include "character/Attributes.h"
+#include "character/Characteristics.h"
+#include "character/Race.h"
 #include "skills/SkillAreas.h"
 #include "util/Numeric.h"
 
@@ -49,9 +50,6 @@ constexpr std::array<std::int32_t, kHighestStep> kWellEquipped{500, 4000, 20000}
 // What a reset takes back at level 1, 2, 3: Wealth above the starting 200, Well-Equipped in all.
 constexpr std::array<std::int32_t, kHighestStep> kWealthBack{4800, 49800, 499800};
 constexpr std::array<std::int32_t, kHighestStep> kWellEquippedBack{500, 4500, 24500};
-
-// A warrior whose race priority (as shown) is 2 or more belongs to a clan caste.
-bool isClanWarrior(const Warrior& w) { return integerPart(w.priorityEcho[kRace]) >= 2; }
 
 void refuse(RuleContext& ctx, const char* text) {
   ctx.prompter.showMessage(text, MessageIcon::Information);
@@ -174,7 +172,7 @@ void buyAdvantage(RuleContext& ctx) {
     case Kind::ClanOnly:
       if (points < a.price) return refuse(ctx, kNotEnoughPoints);
       if (w.haveAdv(a.name)) return refuse(ctx, kAlreadyHaveAdvantage);
-      if (a.kind == Kind::ClanOnly && !isClanWarrior(w)) return refuse(ctx, kNotClanWarrior);
+      if (a.kind == Kind::ClanOnly && !w.isClan) return refuse(ctx, kNotClanWarrior);
       w.addAdv(a.name, static_cast<std::int16_t>(a.price));
       spend(w, points, a.price);
       return;
@@ -223,7 +221,7 @@ bool takeBackAdvantages(Warrior& w, const SkillCatalogue& catalogue) {
 void resetAdvantages(RuleContext& ctx) {
   Warrior& w = ctx.warrior;
   if (!ctx.prompter.askYesNo(kResetAdvantagesQuestion, MessageIcon::Question)) return;
-  if (!takeBackAdvantages(w, ctx.app.skillCatalogue)) return refuse(ctx, kAmountOutOfRange);
+  if (!takeBackAdvantages(w, ctx.shared.skillCatalogue)) return refuse(ctx, kAmountOutOfRange);
   w.advantagePoints = w.priorityGrant[kAdvantages];
 }
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "model/RuleContext.h"
-#include "skills/SkillCatalogue.h"
+#include "context/RuleContext.h"
+#include "catalogue/SkillCatalogue.h"
 
 namespace dk {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "gear/GearCatalogue.h"
-#include "model/RuleContext.h"
+#include "catalogue/GearCatalogue.h"
+#include "context/RuleContext.h"
 
 namespace dk {
 

@@ -3,11 +3,10 @@
 // compute with the numbers and then rewrite the texts the user sees.
 
 #include <cstdint>
-#include <optional>
 #include <string>
-#include <string_view>
 
-#include "model/RuleContext.h"
+#include "context/RuleContext.h"
+#include "util/Numeric.h"
 
 namespace dk {
 
@@ -22,14 +21,6 @@ inline constexpr const char* kAmountOutOfRange =
 
 // "\"<answer>\" is not an amount of C-Bills. Please enter a number such as 1500."
 std::string notAnAmountMessage(const std::string& answer);
-
-// An amount of C-Bills and nothing else, blanks around it allowed: an optional sign, digits and
-// an optional fraction ("1500", "-20", "12.5", ".5"). nullopt for anything else.
-std::optional<double> readAmount(std::string_view text);
-
-// A computed amount as whole C-Bills: rounded to the nearest, halves to the even one; nullopt
-// when that leaves the 32-bit range.
-std::optional<std::int32_t> wholeCBills(double amount);
 
 // What the gear tabs show beside "C-Bills:": the purse gear is paid from, the equipment C-Bills
 // until they have been transferred, the C-Bills after that.

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "model/Attributes.h"
 
 namespace dk {
 

@@ -56,8 +56,10 @@ std::int16_t Warrior::savedLevel(Pool pool) const {
   return static_cast<std::int16_t>(std::clamp<std::int64_t>(integerPart(priorityEcho[pool]), 0, 4));
 }
 
-std::string warriorCaption(const Warrior& w) { return "Warrior: " + w.name; }
+std::int16_t scoreValue(const Warrior& w, Attribute a) {
+  return clampToInt16(integerPart(w.attributeScore[a]));
+}
 
-bool isClanRace(const std::string& raceGrant) { return raceGrant != "Human"; }
+std::string warriorCaption(const Warrior& w) { return "Warrior: " + w.name; }
 
 }  // namespace dk

@@ -127,7 +127,7 @@ struct Warrior {
   bool clanDelPackageEnabled = false;  // clan "Del Package"
   bool skillsBought = false;
   bool clanPackageTaken = false;
-  bool isClan = false;
+  bool isClan = false;  // of a clan caste: the clan skill area is in front
   std::int16_t skillStage = 0;
   std::string mosName1;
   std::string mosName2;
@@ -213,10 +213,11 @@ struct Warrior {
   std::int16_t savedLevel(Pool pool) const;
 };
 
+// A score as the 16-bit number the rules compute with: the integer part of its text, a text
+// beyond the 16-bit range counting as the nearest 16-bit value.
+std::int16_t scoreValue(const Warrior& w, Attribute a);
+
 // "Warrior: " followed by the name.
 std::string warriorCaption(const Warrior& w);
-
-// True when a race grant names a clan caste (anything but "Human").
-bool isClanRace(const std::string& raceGrant);
 
 }  // namespace dk

@@ -145,7 +145,7 @@ void drawLists(SheetWriter& out, const Warrior& w) {
 
   // One skill area only: the clan list for a clan race level, else the Inner Sphere list.
   out.at(3825, 1675, "Skill                   LVL      Roll");
-  const bool clan = integerPart(w.priorityEcho[kRace]) > 1;
+  const bool clan = w.isClan;
   rows.clear();
   for (const SkillEntry& s : clan ? w.skillsClan : w.skillsIS)
     rows.push_back(padRight(s.name, 25) + s.level + "       (" + padLeft(s.roll, 3) + "+)");

@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include "model/Priorities.h"
-#include "model/Race.h"
+#include "character/Race.h"
 #include "skills/SkillAreas.h"
 #include "util/Numeric.h"
 

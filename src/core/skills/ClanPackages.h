@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "model/RuleContext.h"
+#include "context/RuleContext.h"
 #include "model/Warrior.h"
 
 namespace dk {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/Prompter.h"
-#include "skills/PackageFile.h"
+#include "context/Prompter.h"
+#include "files/PackageFile.h"
 
 namespace dk {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "model/Priorities.h"
+#include "files/SkillFile.h"
 #include "util/Numeric.h"
 
 namespace dk {
@@ -10,15 +10,6 @@ namespace dk {
 namespace {
 
 bool isInnerSphere(SkillArea area) { return area == SkillArea::InnerSphere; }
-
-// The characteristic a class word takes its rolls from; -1 for none.
-int characteristicOfClass(const std::string& classWord) {
-  if (classWord == kClassAthletic) return kAthletic;
-  if (classWord == kClassPhysical) return kPhysical;
-  if (classWord == kClassMental) return kMental;
-  if (classWord == kClassSocial) return kSocial;
-  return -1;
-}
 
 bool skillListHas(const std::vector<CatalogueRow>& rows, const std::string& name) {
   return std::any_of(rows.begin(), rows.end(),
@@ -64,7 +55,15 @@ SkillEntry* findOwnedSkill(std::vector<SkillEntry>& skills, const std::string& n
   return it == skills.end() ? nullptr : &*it;
 }
 
-std::int16_t skillLevel(const SkillEntry& skill) { return clampToInt16(integerPart(skill.level)); }
+
+std::int64_t skillPointsSpent(const std::vector<SkillEntry>& skills) {
+  std::int64_t spent = 0;
+  for (const auto& s : skills) {
+    const std::int64_t level = clampToInt16(integerPart(s.level));
+    spent += level * (level + 1) / 2;
+  }
+  return spent;
+}
 
 void chargeSkillPoints(std::vector<std::int16_t>& pool, std::int64_t cost) {
   const std::int64_t left =
@@ -94,20 +93,6 @@ std::int64_t skillPoolTotal(const std::vector<std::int16_t>& pool) {
   return total;
 }
 
-void updateSkillRoll(SkillEntry& skill, const Warrior& w, const SkillCatalogue& catalogue) {
-  const int characteristic = characteristicOfClass(getSkillCharacteristic(catalogue, skill.name));
-  if (characteristic < 0) return;
-  skill.roll = toText(integerPart(w.characteristic[static_cast<std::size_t>(characteristic)]) -
-                      skillLevel(skill));
-}
-
-void updateSkillRolls(Warrior& w, const SkillCatalogue& catalogue) {
-  for (SkillEntry& skill : w.skillsClan) updateSkillRoll(skill, w, catalogue);
-  for (SkillEntry& skill : w.skillsIS) updateSkillRoll(skill, w, catalogue);
-}
-
-void updateSkillRolls(RuleContext& ctx) { updateSkillRolls(ctx.warrior, ctx.app.skillCatalogue); }
-
 void showSkillCatalogue(Warrior& w, SkillArea area, const SkillCatalogue& catalogue) {
   auto& rows = skillList(w, area);
   rows.clear();
@@ -116,9 +101,9 @@ void showSkillCatalogue(Warrior& w, SkillArea area, const SkillCatalogue& catalo
   skillListSelection(w, area).clear();
 }
 
-bool loadSkills(RuleContext& ctx, const std::string& path, bool report) {
+bool loadSkills(RuleContext& ctx, bool report) {
   Warrior& w = ctx.warrior;
-  SkillCatalogueRead read = readSkillCatalogue(path);
+  SkillCatalogueRead read = readSkillCatalogue(ctx.shared.dataFile(kSkillsFileName));
   const bool sound = read.fault.empty();
   if (!sound && report) ctx.prompter.showMessage(read.fault, MessageIcon::Information);
   // A damaged file leaves the lists empty and the shared table as an earlier read left it.
@@ -126,7 +111,7 @@ bool loadSkills(RuleContext& ctx, const std::string& path, bool report) {
   const SkillCatalogue& shown = sound ? read.catalogue : kNone;
   showSkillCatalogue(w, SkillArea::InnerSphere, shown);
   showSkillCatalogue(w, SkillArea::Clan, shown);
-  if (sound) ctx.app.skillCatalogue = std::move(read.catalogue);
+  if (sound) ctx.shared.skillCatalogue = std::move(read.catalogue);
   return sound;
 }
 
@@ -144,7 +129,7 @@ void addSkill(RuleContext& ctx, const std::string& name, int levels, SkillArea a
     skills.push_back({name, toText(clampToInt16(levels)), ""});
     skill = &skills.back();
   }
-  updateSkillRoll(*skill, w, ctx.app.skillCatalogue);
+  updateSkillRoll(*skill, w, ctx.shared.skillCatalogue);
   if (charge == Charge::Pool) chargeSkillPoints(skillPool(w, area), cost);
 }
 
@@ -247,7 +232,34 @@ void clickClanSkillsHeading(Warrior& w, int column) {
 }
 
 std::optional<std::string> askWhichSkill(RuleContext& ctx) {
-  return ctx.prompter.pickSkill(catalogueSkillNames(ctx.app.skillCatalogue));
+  return ctx.prompter.pickSkill(catalogueSkillNames(ctx.shared.skillCatalogue));
+}
+
+std::vector<SkillEntry>& activeSkills(Warrior& w) { return w.isClan ? w.skillsClan : w.skillsIS; }
+
+std::vector<std::int16_t>& activeSkillPool(Warrior& w) {
+  return w.isClan ? w.skillPoolClan : w.skillPoolIS;
+}
+
+void resetActiveSkillArea(Warrior& w) {
+  activeSkills(w).clear();
+  (w.isClan ? w.selectedSkillClan : w.selectedSkillIS).clear();
+  if (w.isClan) {
+    w.clanAddPackageEnabled = true;
+    w.clanDelPackageEnabled = false;
+  } else {
+    w.skillButtons[kAddPackage] = true;
+    w.skillButtons[kDelPackage] = false;
+  }
+  w.skillsBought = false;
+}
+
+std::int16_t skillPointsGranted(const Warrior& w) {
+  return std::max<std::int16_t>(0, clampToInt16(integerPart(w.priorityGrant[kSkills])));
+}
+
+void refillActiveSkillPool(Warrior& w) {
+  activeSkillPool(w).assign(static_cast<std::size_t>(skillPointsGranted(w)), 1);
 }
 
 }  // namespace dk

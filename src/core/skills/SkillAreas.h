@@ -1,20 +1,20 @@
 #pragma once
 // Buying and removing skill levels in the two skill areas of a warrior window ("Inner Sphere
-// Skills" and "Clan Skills"), the skill rolls, the catalogue lists of the window and the events
-// of the four skill lists. Each area has its own catalogue list, owned list and point pool.
+// Skills" and "Clan Skills"), the catalogue lists of the window and the events of the four
+// skill lists. Each area has its own catalogue list, owned list and point pool.
 //
 // Cost: a new skill costs 1 point at level 1; raising level L to L + 1 costs L + 1; removing a
-// level from L refunds L. The roll of an owned skill is the characteristic of its class minus
-// its level.
+// level from L refunds L. The rolls of the owned skills are in character/SkillRolls.
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "model/RuleContext.h"
+#include "context/RuleContext.h"
 #include "model/Warrior.h"
-#include "skills/SkillCatalogue.h"
+#include "catalogue/SkillCatalogue.h"
+#include "character/SkillRolls.h"
 
 namespace dk {
 
@@ -44,8 +44,9 @@ std::string& ownedSkillSelection(Warrior& w, SkillArea area);
 // The owned row of that exact name, or nullptr.
 SkillEntry* findOwnedSkill(std::vector<SkillEntry>& skills, const std::string& name);
 
-// A level as the rules count it: the integer part of its text, within 16 bits.
-std::int16_t skillLevel(const SkillEntry& skill);
+
+// The sum of L(L+1)/2 over the skills of a list: buying level L of a skill costs L points.
+std::int64_t skillPointsSpent(const std::vector<SkillEntry>& skills);
 
 // --- Point pools. The points of a pool are its entries; charging refills it with
 // (entries - cost) entries of 1, a refund appends one entry of 1 per point. A pool never holds
@@ -59,20 +60,29 @@ void restartInnerSphereSkills(Warrior& w);
 // The sum of a pool's entries (the clan packages count the pool this way).
 std::int64_t skillPoolTotal(const std::vector<std::int16_t>& pool);
 
-// --- Rolls
-// The roll of one skill from the class the shared catalogue gives its name. A skill whose class
-// is unknown keeps the roll it has.
-void updateSkillRoll(SkillEntry& skill, const Warrior& w, const SkillCatalogue& catalogue);
-// Every roll of both areas, the clan list first.
-void updateSkillRolls(Warrior& w, const SkillCatalogue& catalogue);
-void updateSkillRolls(RuleContext& ctx);
+// --- The area in front
+// The skill area in front: clan skills for a clan race, else Inner Sphere skills.
+std::vector<SkillEntry>& activeSkills(Warrior& w);
+std::vector<std::int16_t>& activeSkillPool(Warrior& w);
 
-// --- The catalogue of a window (loadskills): reads the skills file, rewrites the shared table
+// Empties the owned skills of the active area, opens its "Add Package", closes its
+// "Del Package" and clears skillsBought.
+void resetActiveSkillArea(Warrior& w);
+
+// The skill points the skills priority grants, as a number (never below 0).
+std::int16_t skillPointsGranted(const Warrior& w);
+
+// Refills the active area's point pool with one entry 1 per skill point the skills grant names.
+void refillActiveSkillPool(Warrior& w);
+
+
+// --- The catalogue of a window (loadskills): reads the skills file of the data folder, rewrites
+// the shared table
 // and both catalogue lists of the window. A damaged or missing file is reported once through the
 // prompter (when report is true); the window's lists are then empty and the shared table keeps
 // what an earlier sound read left. Called when a warrior window is created, and to make the
 // Inner Sphere list whole again after speciality picking. True when the file was sound.
-bool loadSkills(RuleContext& ctx, const std::string& path = kSkillsFileName, bool report = true);
+bool loadSkills(RuleContext& ctx, bool report = true);
 // Fills an area's catalogue list from a catalogue table and forgets its selection.
 void showSkillCatalogue(Warrior& w, SkillArea area, const SkillCatalogue& catalogue);
 

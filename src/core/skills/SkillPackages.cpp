@@ -2,18 +2,19 @@
 
 #include <algorithm>
 
+#include "files/PackageFile.h"
 #include "skills/SkillAreas.h"
 #include "util/Numeric.h"
 
 namespace dk {
 
-void addPackage(RuleContext& ctx, const std::string& path) {
+void addPackage(RuleContext& ctx) {
   Warrior& w = ctx.warrior;
   // The stage says "dialog open" only while it is; a cancel puts back what was there, so that
   // "Add Pt -->" keeps working.
   const std::int16_t stageBefore = w.skillStage;
   w.skillStage = kSkillStagePackageDialog;
-  const PackageTable table = loadPackages(path);
+  const PackageTable table = loadPackages(ctx.shared.dataFile(kPackageFileName));
   if (!table.problem.empty()) ctx.prompter.showMessage(table.problem, MessageIcon::Information);
   const int points = static_cast<int>(std::min(w.skillPoolIS.size(), kMaxPoolEntries));
   const std::optional<int> row = ctx.prompter.pickPackage(table.packages, points);

@@ -4,8 +4,7 @@
 
 #include <string>
 
-#include "model/RuleContext.h"
-#include "skills/PackageFile.h"
+#include "context/RuleContext.h"
 
 namespace dk {
 
@@ -16,7 +15,7 @@ inline constexpr char kDeletePackageQuestion[] =
 // "Add Package": reads the package file and opens "Pick Package" for the points the warrior
 // has unspent. A package taken replaces the Inner Sphere skills; a cancelled dialog leaves the
 // area exactly as it was.
-void addPackage(RuleContext& ctx, const std::string& path = kPackageFileName);
+void addPackage(RuleContext& ctx);
 
 // "Del Package": after a Yes, the area starts over with the whole skills pool.
 void removePackage(RuleContext& ctx);

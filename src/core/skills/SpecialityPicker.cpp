@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "skills/PackageTypes.h"
+#include "catalogue/PackageTypes.h"
 #include "util/Numeric.h"
 
 namespace dk {

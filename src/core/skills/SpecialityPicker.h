@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/Prompter.h"
-#include "skills/SpecialityChoice.h"
-#include "skills/SpecialityFile.h"
+#include "context/Prompter.h"
+#include "catalogue/Specialities.h"
+#include "files/SpecialityFile.h"
 
 namespace dk {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "model/Priorities.h"
-#include "skills/PackageTypes.h"
+#include "catalogue/PackageTypes.h"
+#include "files/SpecialityFile.h"
 #include "skills/SkillAreas.h"
 #include "util/Numeric.h"
 
@@ -26,7 +26,7 @@ void offerChoices(RuleContext& ctx, const std::vector<std::string>& names) {
     const bool offered = std::any_of(w.skillListIS.begin(), w.skillListIS.end(),
                                      [&](const CatalogueRow& row) { return row.name == name; });
     if (!offered)
-      w.skillListIS.push_back({name, getSkillCharacteristic(ctx.app.skillCatalogue, name)});
+      w.skillListIS.push_back({name, getSkillCharacteristic(ctx.shared.skillCatalogue, name)});
   }
 }
 
@@ -60,9 +60,9 @@ std::int64_t pointsBeyondPackage(const Warrior& w) {
   return std::max<std::int64_t>(0, skillPointsGranted(w) - type->cost);
 }
 
-void freePurchase(RuleContext& ctx, const TrainingFiles& files) {
+void freePurchase(RuleContext& ctx) {
   Warrior& w = ctx.warrior;
-  loadSkills(ctx, files.skills, false);
+  loadSkills(ctx, false);
   w.currentActivity = kPickingAdditionalSkills;
   w.skillStage = kSkillStageFree;
   w.selectedLevelChoiceIS = -1;
@@ -70,9 +70,9 @@ void freePurchase(RuleContext& ctx, const TrainingFiles& files) {
 
 }  // namespace
 
-void pickMOS(RuleContext& ctx, const TrainingFiles& files) {
+void pickMOS(RuleContext& ctx) {
   Warrior& w = ctx.warrior;
-  const SpecialityTable table = loadSpecialities(files.specialities);
+  const SpecialityTable table = loadSpecialities(ctx.shared.dataFile(kSpecialityFileName));
   if (!table.problem.empty()) ctx.prompter.showMessage(table.problem, MessageIcon::Information);
   const auto choice = ctx.prompter.pickSpeciality(
       table.specialities, static_cast<int>(std::min(w.skillPoolIS.size(), kMaxPoolEntries)));
@@ -105,7 +105,7 @@ void pickMOS(RuleContext& ctx, const TrainingFiles& files) {
   updateSkillRolls(ctx);
 }
 
-void addSkillPointIS(RuleContext& ctx, const TrainingFiles& files) {
+void addSkillPointIS(RuleContext& ctx) {
   Warrior& w = ctx.warrior;
   if (w.skillStage != kSkillStagePickingMos) {
     addSkillPoint(ctx, SkillArea::InnerSphere);
@@ -141,19 +141,18 @@ void addSkillPointIS(RuleContext& ctx, const TrainingFiles& files) {
     const std::int64_t unused = skillPoolTotal(w.skillPoolIS);
     w.skillPoolIS.clear();
     refundSkillPoints(w.skillPoolIS, unused + pointsBeyondPackage(w));
-    freePurchase(ctx, files);
+    freePurchase(ctx);
   }
   if (w.skillPoolIS.empty() && w.skillStage == kSkillStagePickingMos) {
     // The level choices ran out first: the rest of the choices go unused.
     refundSkillPoints(w.skillPoolIS, pointsBeyondPackage(w));
-    freePurchase(ctx, files);
+    freePurchase(ctx);
   }
 }
 
-void doubleClickSkillListIS(RuleContext& ctx, const std::string& name,
-                            const TrainingFiles& files) {
+void doubleClickSkillListIS(RuleContext& ctx, const std::string& name) {
   clickSkillList(ctx.warrior, SkillArea::InnerSphere, name);
-  addSkillPointIS(ctx, files);
+  addSkillPointIS(ctx);
 }
 
 void clickSkillPoolIS(Warrior& w, int row) {
@@ -162,10 +161,10 @@ void clickSkillPoolIS(Warrior& w, int row) {
   clickSkillPool(w, SkillArea::InnerSphere);
 }
 
-void removeMOS(RuleContext& ctx, const TrainingFiles& files) {
+void removeMOS(RuleContext& ctx) {
   if (!ctx.prompter.askYesNo(kDeleteMOSQuestion, MessageIcon::Question)) return;
   takeBackSpeciality(ctx.warrior);
-  loadSkills(ctx, files.skills, false);
+  loadSkills(ctx, false);
 }
 
 bool specialityTaken(const Warrior& w) { return !w.mosName1.empty() || !w.mosName2.empty(); }

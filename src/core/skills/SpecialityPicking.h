@@ -10,9 +10,7 @@
 #include <array>
 #include <string>
 
-#include "model/RuleContext.h"
-#include "skills/SkillCatalogue.h"
-#include "skills/SpecialityFile.h"
+#include "context/RuleContext.h"
 
 namespace dk {
 
@@ -29,30 +27,23 @@ inline constexpr std::array<const char*, 2> kCommonRequiredSkills{"Medtech", "Sm
 inline constexpr std::array<const char*, 6> kCommonElectives{
     "Bureaucracy", "Blade", "Leadership", "Support Weapons", "Survival", "Unarmed Combat"};
 
-// Where the data files are found; the program reads them by bare name in its own folder.
-struct TrainingFiles {
-  std::string specialities = kSpecialityFileName;
-  std::string skills = kSkillsFileName;
-};
-
 // "Pick MOS": reads the speciality file, opens "Pick Skill Packages" and, once the whole choice
 // is made, starts the required phase. A cancelled choice leaves the warrior as it was.
-void pickMOS(RuleContext& ctx, const TrainingFiles& files = {});
+void pickMOS(RuleContext& ctx);
 
 // "Add Pt -->" of the Inner Sphere area: hands out the selected level choice while picking,
 // otherwise buys one level (free purchase).
-void addSkillPointIS(RuleContext& ctx, const TrainingFiles& files = {});
+void addSkillPointIS(RuleContext& ctx);
 
 // A double click on a row of the Inner Sphere catalogue: selects it, then "Add Pt -->".
-void doubleClickSkillListIS(RuleContext& ctx, const std::string& name,
-                            const TrainingFiles& files = {});
+void doubleClickSkillListIS(RuleContext& ctx, const std::string& name);
 
 // A click on an entry of the Inner Sphere pool (row from 0): remembers the level choice and
 // forgets the catalogue selection.
 void clickSkillPoolIS(Warrior& w, int row);
 
 // "Delete MOS": after a Yes, every Inner Sphere skill goes and the area starts over.
-void removeMOS(RuleContext& ctx, const TrainingFiles& files = {});
+void removeMOS(RuleContext& ctx);
 
 // Whether a speciality is taken: from "Pick MOS" confirmed until "Delete MOS".
 bool specialityTaken(const Warrior& w);

@@ -1,5 +1,6 @@
 #include "util/Numeric.h"
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -76,6 +77,43 @@ std::string trimBlanks(std::string_view text) {
   while (b < e && isBlank(text[b])) ++b;
   while (e > b && isBlank(text[e - 1])) --e;
   return std::string(text.substr(b, e - b));
+}
+
+std::optional<double> readAmount(std::string_view text) {
+  const std::string trimmed = trimBlanks(text);
+  std::string_view s = trimmed;
+  std::size_t i = 0;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+  std::size_t digits = 0;
+  bool point = false;
+  for (std::size_t k = i; k < s.size(); ++k) {
+    if (s[k] >= '0' && s[k] <= '9') {
+      ++digits;
+    } else if (s[k] == '.' && !point) {
+      point = true;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (digits == 0) return std::nullopt;
+  // from_chars takes no '+' and reads the same whatever the locale says about decimal points.
+  const bool negative = i > 0 && s[0] == '-';
+  double value = 0;
+  const auto body = s.substr(i);
+  const auto [end, ec] = std::from_chars(body.data(), body.data() + body.size(), value);
+  if (ec == std::errc::result_out_of_range) {
+    value = HUGE_VAL;  // far beyond any amount; the caller refuses it
+  } else if (ec != std::errc() || end != body.data() + body.size()) {
+    return std::nullopt;
+  }
+  return negative ? -value : value;
+}
+
+std::optional<std::int32_t> wholeCBills(double amount) {
+  if (!std::isfinite(amount) || std::fabs(amount) > 4e9) return std::nullopt;
+  const std::int64_t whole = roundHalfEven(amount);
+  if (!fitsInt32(whole)) return std::nullopt;
+  return static_cast<std::int32_t>(whole);
 }
 
 }  // namespace dk

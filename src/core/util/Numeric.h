@@ -35,6 +35,15 @@ std::int64_t roundHalfEven(double value);
 // Halving of a whole number with the same rounding (window placement).
 std::int64_t halfRoundedEven(std::int64_t value);
 
+// --- Money: amounts of C-Bills are 32-bit whole numbers; texts may give fractions.
+// An amount of C-Bills and nothing else, blanks around it allowed: an optional sign, digits and
+// an optional fraction ("1500", "-20", "12.5", ".5"). nullopt for anything else.
+std::optional<double> readAmount(std::string_view text);
+
+// A computed amount as whole C-Bills: rounded to the nearest, halves to the even one; nullopt
+// when that leaves the 32-bit range.
+std::optional<std::int32_t> wholeCBills(double amount);
+
 // Decimal integer text ("12", "-3").
 std::string toText(std::int64_t value);
 

@@ -8,7 +8,8 @@
 
 namespace dk::ui {
 
-PlanetListDialog::PlanetListDialog(Prompter& prompter, const QString& path, QWidget* parent)
+PlanetListDialog::PlanetListDialog(const std::vector<std::string>& planets, Prompter& prompter,
+                                   QWidget* parent)
     : QDialog(parent), prompter_(prompter) {
   setObjectName("frmPlanetList");
   setWindowTitle("Planet List");
@@ -31,10 +32,8 @@ PlanetListDialog::PlanetListDialog(Prompter& prompter, const QString& path, QWid
   connect(ok, &QPushButton::clicked, this, &PlanetListDialog::confirm);
   connect(list_, &QListWidget::itemDoubleClicked, this, &PlanetListDialog::confirm);
 
-  const PlanetList planets = readPlanetList(path.toStdString());
-  if (planets.problem) prompter_.showMessage(*planets.problem, MessageIcon::Information);
   list_->setUniformItemSizes(true);
-  for (const auto& name : planets.names) list_->addItem(QString::fromStdString(name));
+  for (const auto& name : planets) list_->addItem(QString::fromStdString(name));
 }
 
 void PlanetListDialog::confirm() {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "skills/SpecialityChoice.h"
+#include "catalogue/Specialities.h"
 
 namespace dk::ui {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Prompter.h"
+#include "context/Prompter.h"
 
 namespace dk::ui {
 

@@ -6,7 +6,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "skills/PackageTypes.h"
+#include "catalogue/PackageTypes.h"
 #include "ui/Captions.h"
 #include "ui/Placement.h"
 #include "ui/QtPrompter.h"

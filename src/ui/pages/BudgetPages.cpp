@@ -8,10 +8,10 @@
 #include <QStylePainter>
 #include <QVBoxLayout>
 
-#include "model/Attributes.h"
+#include "character/Attributes.h"
 #include "model/DamageTrack.h"
-#include "model/Priorities.h"
-#include "model/Race.h"
+#include "budget/Priorities.h"
+#include "character/Race.h"
 
 namespace dk::ui {
 

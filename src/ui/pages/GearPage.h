@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QTreeWidget>
 
-#include "gear/GearCatalogue.h"
+#include "catalogue/GearCatalogue.h"
 #include "ui/WarriorWindow.h"
 
 namespace dk::ui {

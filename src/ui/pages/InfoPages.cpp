@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/SaveWarrior.h"
 #include "files/FileLimits.h"
 #include "gear/Affiliations.h"
 #include "gear/Money.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "files/SaveFile.h"
+#include "files/AtomicWrite.h"
 #include "printing/PrintSurface.h"
 
 class QPrinter;

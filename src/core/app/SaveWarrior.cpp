@@ -1,0 +1,29 @@
+#include "app/SaveWarrior.h"
+
+#include "files/FileLimits.h"
+#include "files/WarriorFile.h"
+
+namespace dk {
+
+std::string saveFailedMessage(const std::string& path, const std::string& reason) {
+  return "The warrior could not be saved to \"" + path + "\": " + reason +
+         ". Nothing was changed; any earlier file of that name is as it was.";
+}
+
+bool saveWarriorReporting(Warrior& warrior, const std::string& path, Prompter& prompter) {
+  const SaveResult result = saveWarrior(warrior, path);
+  if (!result.ok) {
+    prompter.showMessage(saveFailedMessage(path, result.reason), MessageIcon::Critical);
+    return false;
+  }
+  warrior.filePath = path;
+  return true;
+}
+
+bool acceptNotes(std::string_view notes, Prompter& prompter) {
+  if (notesFit(notes)) return true;
+  prompter.showMessage(notesTooLongMessage(notesFileBytes(notes)), MessageIcon::Information);
+  return false;
+}
+
+}  // namespace dk

@@ -1,0 +1,58 @@
+#include "character/Attributes.h"
+
+#include "character/Characteristics.h"
+#include "util/Numeric.h"
+
+namespace dk {
+
+namespace {
+// Intuition counts twice in the weighted sum, so it also costs two points to raise.
+int raiseCost(Attribute a) { return a == kINT ? 2 : 1; }
+}  // namespace
+
+std::int64_t weightedAttributeSum(const Warrior& w) {
+  return std::int64_t{scoreValue(w, kBLD)} + scoreValue(w, kREF) +
+         2 * std::int64_t{scoreValue(w, kINT)} + scoreValue(w, kLRN) + scoreValue(w, kCHA);
+}
+
+void raiseAttribute(RuleContext& ctx, Attribute a) {
+  Warrior& w = ctx.warrior;
+  const std::int64_t s = scoreValue(w, a);
+  const bool pointsSuffice = integerPart(w.freeAttributePoints) >= raiseCost(a);
+  if (!pointsSuffice) return;
+
+  if (w.priorityGrant[kRace] == "Human" && s == kNormalAttributeMaximum) {
+    // Only a human may go past the normal maximum, and only by buying the advantage.
+    if (integerPart(w.advantagePoints) < kExceptionalAttributeCost) {
+      ctx.prompter.showMessage(kExceptionalAttributeUnaffordable, MessageIcon::Information);
+      return;
+    }
+    if (!ctx.prompter.askYesNo(kExceptionalAttributeQuestion, MessageIcon::Question)) return;
+    w.addAdv(kExceptionalAttribute, kExceptionalAttributeCost);
+    w.advantagePoints = toText(integerPart(w.advantagePoints) - kExceptionalAttributeCost);
+    w.attributeScore[a] = toText(kExceptionalAttributeScore);
+  } else if (s < kNormalAttributeMaximum) {
+    w.attributeScore[a] = toText(s + 1);
+  } else {
+    return;
+  }
+  updateTotalPts(w);
+  scoresChanged(w, ctx.shared.skillCatalogue, a == kBLD);
+  w.attributesTouched = true;
+}
+
+void lowerAttribute(RuleContext& ctx, Attribute a) {
+  Warrior& w = ctx.warrior;
+  const std::int64_t s = scoreValue(w, a);
+  if (s < 2) return;
+  w.attributeScore[a] = toText(s - 1);
+  updateTotalPts(w);
+  scoresChanged(w, ctx.shared.skillCatalogue, a == kBLD);
+}
+
+void updateTotalPts(Warrior& w) {
+  w.freeAttributePoints =
+      toText(integerPart(w.priorityGrant[kAttributes]) - weightedAttributeSum(w));
+}
+
+}  // namespace dk

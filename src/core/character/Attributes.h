@@ -1,0 +1,36 @@
+#pragma once
+// Attribute scores and the free attribute points: raising and lowering a score are the commands
+// of the ten arrow buttons of the "Stats" tab. What follows from the scores is in
+// Characteristics.
+
+#include <cstdint>
+
+#include "context/RuleContext.h"
+#include "model/Warrior.h"
+
+namespace dk {
+
+inline constexpr int kNormalAttributeMaximum = 6;
+inline constexpr int kExceptionalAttributeScore = 7;
+inline constexpr std::int16_t kExceptionalAttributeCost = 2;
+
+inline constexpr char kExceptionalAttribute[] = "Exceptional Attribute";
+inline constexpr char kExceptionalAttributeUnaffordable[] =
+    "To do so you'd need exceptional attribute and you don't have enough points for that, sorry";
+inline constexpr char kExceptionalAttributeQuestion[] =
+    "You will have to add exceptional attribute to do so, are you sure?";
+
+// BLD + REF + 2 x INT + LRN + CHA: the attribute points the scores use.
+std::int64_t weightedAttributeSum(const Warrior& w);
+
+// "->": one point up, or to 7 through the exceptional attribute for a human at 6. A raise
+// that is not allowed is ignored silently.
+void raiseAttribute(RuleContext& ctx, Attribute a);
+
+// "<-": one point down, never below 1. Gives back no advantage points.
+void lowerAttribute(RuleContext& ctx, Attribute a);
+
+// Free attribute points = attributes grant - weighted attribute sum.
+void updateTotalPts(Warrior& w);
+
+}  // namespace dk

@@ -1,0 +1,21 @@
+#pragma once
+// What follows from the attribute scores: the four characteristics, the skill rolls taken from
+// them (SkillRolls) and the damage thresholds.
+
+#include "catalogue/SkillCatalogue.h"
+#include "model/Warrior.h"
+
+namespace dk {
+
+// Athletic 18-(BLD+REF), Physical 18-(REF+INT), Mental 18-(INT+LRN), Social 18-(INT+CHA).
+void updateCharacteristics(Warrior& w);
+
+// Head 2xBLD, torso 6xBLD, arm and leg 3xBLD.
+void updateThresholds(Warrior& w);
+
+// Everything that follows a change of any score, whoever made it: the characteristics, every
+// skill roll (classes from the shared catalogue), and the thresholds when Build was among the
+// changed scores. (The damage columns in use follow Build by themselves.)
+void scoresChanged(Warrior& w, const SkillCatalogue& catalogue, bool buildChanged);
+
+}  // namespace dk

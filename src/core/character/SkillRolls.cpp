@@ -1,0 +1,36 @@
+#include "character/SkillRolls.h"
+
+#include "util/Numeric.h"
+
+namespace dk {
+
+namespace {
+
+// The characteristic a class word takes its rolls from; -1 for none.
+int characteristicOfClass(const std::string& classWord) {
+  if (classWord == kClassAthletic) return kAthletic;
+  if (classWord == kClassPhysical) return kPhysical;
+  if (classWord == kClassMental) return kMental;
+  if (classWord == kClassSocial) return kSocial;
+  return -1;
+}
+
+}  // namespace
+
+std::int16_t skillLevel(const SkillEntry& skill) { return clampToInt16(integerPart(skill.level)); }
+
+void updateSkillRoll(SkillEntry& skill, const Warrior& w, const SkillCatalogue& catalogue) {
+  const int characteristic = characteristicOfClass(getSkillCharacteristic(catalogue, skill.name));
+  if (characteristic < 0) return;
+  skill.roll = toText(integerPart(w.characteristic[static_cast<std::size_t>(characteristic)]) -
+                      skillLevel(skill));
+}
+
+void updateSkillRolls(Warrior& w, const SkillCatalogue& catalogue) {
+  for (SkillEntry& skill : w.skillsClan) updateSkillRoll(skill, w, catalogue);
+  for (SkillEntry& skill : w.skillsIS) updateSkillRoll(skill, w, catalogue);
+}
+
+void updateSkillRolls(RuleContext& ctx) { updateSkillRolls(ctx.warrior, ctx.shared.skillCatalogue); }
+
+}  // namespace dk

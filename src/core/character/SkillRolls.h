@@ -1,0 +1,25 @@
+#pragma once
+// Skill rolls: the roll of an owned skill is the characteristic of its class minus its level.
+// The class is the one the shared catalogue gives the skill's name; a skill whose class is
+// unknown keeps the roll it has.
+
+#include <cstdint>
+#include <vector>
+
+#include "catalogue/SkillCatalogue.h"
+#include "context/RuleContext.h"
+#include "model/Warrior.h"
+
+namespace dk {
+
+// A level as the rules count it: the integer part of its text, within 16 bits.
+std::int16_t skillLevel(const SkillEntry& skill);
+
+// The roll of one skill.
+void updateSkillRoll(SkillEntry& skill, const Warrior& w, const SkillCatalogue& catalogue);
+
+// Every roll of both areas, the clan list first.
+void updateSkillRolls(Warrior& w, const SkillCatalogue& catalogue);
+void updateSkillRolls(RuleContext& ctx);
+
+}  // namespace dk

@@ -1,0 +1,31 @@
+#pragma once
+// The save's temporary file: writing without risk to what is already on disk. The bytes go to a
+// temporary file beside the target, are flushed to the disk, and only then replace the target
+// in one rename. A write that fails anywhere leaves the old file as it was and says why.
+
+#include <sys/types.h>
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+
+
+namespace dk {
+
+struct SaveResult {
+  bool ok = false;
+  std::string reason;  // when not ok: why, in words for the user
+};
+
+// How bytes reach an open file: the contract of ::write (bytes written, or -1 with errno set).
+// Tests put a failing one in to see a write error half way through.
+using WriteFunction = std::function<ssize_t(int fd, const char* data, std::size_t size)>;
+
+// Writes bytes to path through a temporary file in the same folder: write, flush to disk, close,
+// rename over the target. On any failure the temporary file is removed and the target is left
+// untouched. A target marked read-only (no write permission for anyone) is not replaced.
+SaveResult writeFileAtomically(const std::string& path, std::string_view bytes);
+SaveResult writeFileAtomically(const std::string& path, std::string_view bytes,
+                               const WriteFunction& write);
+
+}  // namespace dk

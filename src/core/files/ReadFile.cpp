@@ -1,0 +1,61 @@
+#include "files/ReadFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+namespace dk {
+
+namespace {
+std::string systemText(int error) { return std::strerror(error); }
+}  // namespace
+
+std::optional<std::string> readFilePrefix(const std::string& path, std::size_t maxBytes,
+                                          std::string& reason) {
+  // Non-blocking, so that a named pipe given as the file cannot hang the program.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) {
+    const int error = errno;
+    if (error == ENOENT) {
+      reason = "the file does not exist";
+    } else if (error == EACCES || error == EPERM) {
+      reason = "permission to read it was denied";
+    } else {
+      reason = systemText(error);
+    }
+    return std::nullopt;
+  }
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    reason = S_ISDIR(st.st_mode) ? "it is a folder" : "it is not a regular file";
+    ::close(fd);
+    return std::nullopt;
+  }
+  std::string bytes;
+  bytes.resize(std::min<std::size_t>(maxBytes, static_cast<std::size_t>(st.st_size) + 1));
+  std::size_t have = 0;
+  for (;;) {
+    if (have == bytes.size()) {
+      if (have >= maxBytes) break;
+      bytes.resize(std::min<std::size_t>(maxBytes, have + 64 * 1024));
+    }
+    const ssize_t n = ::read(fd, bytes.data() + have, bytes.size() - have);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      reason = "reading it failed (" + systemText(errno) + ")";
+      ::close(fd);
+      return std::nullopt;
+    }
+    if (n == 0) break;
+    have += static_cast<std::size_t>(n);
+  }
+  ::close(fd);
+  bytes.resize(have);
+  return bytes;
+}
+
+}  // namespace dk
