@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "files/WarriorLayout.h"
 #include "util/TextEncoding.h"
 #include "util/Numeric.h"
 #include "util/Text.h"
@@ -59,16 +60,7 @@ std::string sizeText(std::size_t bytes) {
   return toText(static_cast<std::int64_t>(bytes)) + (bytes == 1 ? " byte" : " bytes");
 }
 
-bool fileKeepsBlanks(TextField field) {
-  for (TextField personal :
-       {&Warrior::age, &Warrior::sex, &Warrior::height, &Warrior::weight, &Warrior::hairColor,
-        &Warrior::eyeColor, &Warrior::nationality, &Warrior::dateOfBirth, &Warrior::placeOfBirth,
-        &Warrior::siblings, &Warrior::spouse}) {
-    if (field == personal) return true;
-  }
-  // The notes are not a one-line value at all: they are kept as they are.
-  return field == &Warrior::notes;
-}
+bool fileKeepsBlanks(TextField field) { return readAsItStands(field); }
 
 std::string asFileKeepsIt(TextField field, std::string_view value) {
   if (field == &Warrior::notes) return std::string(value);

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace dk {
 
@@ -15,6 +16,20 @@ constexpr std::array<char32_t, 32> kHighTable = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90-97
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98-9F
 };
+
+// The first byte from i on that is not plain ASCII (the size when there is none), eight bytes
+// at a time: files are nearly all ASCII.
+std::size_t endOfAscii(std::string_view bytes, std::size_t i) {
+  constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
+  while (i + 8 <= bytes.size()) {
+    std::uint64_t word;
+    std::memcpy(&word, bytes.data() + i, 8);
+    if (word & kHighBits) break;
+    i += 8;
+  }
+  while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) < 0x80) ++i;
+  return i;
+}
 
 // Length of the valid UTF-8 sequence starting at bytes[i], with its code point; 0 when the
 // bytes there are not a valid sequence.
@@ -54,12 +69,7 @@ int windows1252Byte(char32_t cp) {
   return -1;
 }
 
-bool isAscii(std::string_view bytes) {
-  for (char c : bytes) {
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
-  }
-  return true;
-}
+bool isAscii(std::string_view bytes) { return endOfAscii(bytes, 0) == bytes.size(); }
 
 // The text with every byte that is not part of a valid sequence replaced by U+FFFD.
 std::string repairedUtf8(std::string_view bytes) {
@@ -101,11 +111,7 @@ void appendUtf8(std::string& out, char32_t cp) {
 
 bool isValidUtf8(std::string_view bytes) {
   char32_t cp;
-  for (std::size_t i = 0; i < bytes.size();) {
-    if (static_cast<unsigned char>(bytes[i]) < 0x80) {
-      ++i;
-      continue;
-    }
+  for (std::size_t i = endOfAscii(bytes, 0); i < bytes.size(); i = endOfAscii(bytes, i)) {
     const std::size_t len = decodeOne(bytes, i, cp);
     if (len == 0) return false;
     i += len;
@@ -124,15 +130,14 @@ std::string windows1252ToUtf8(std::string_view bytes) {
   }();
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 8);
-  std::size_t run = 0;  // start of the current stretch of plain ASCII
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    const auto b = static_cast<unsigned char>(bytes[i]);
-    if (b < 0x80) continue;
-    out.append(bytes.substr(run, i - run));
-    out += kHighBytes[b - 0x80];
-    run = i + 1;
+  for (std::size_t i = 0; i < bytes.size();) {
+    // Plain ASCII goes across in whole stretches.
+    const std::size_t end = endOfAscii(bytes, i);
+    out.append(bytes.substr(i, end - i));
+    if (end == bytes.size()) break;
+    out += kHighBytes[static_cast<unsigned char>(bytes[end]) - 0x80];
+    i = end + 1;
   }
-  out.append(bytes.substr(run));
   return out;
 }
 
@@ -142,8 +147,7 @@ std::optional<std::string> utf8ToWindows1252(std::string_view utf8) {
   char32_t cp;
   for (std::size_t i = 0; i < utf8.size();) {
     // Plain ASCII goes across in whole stretches.
-    std::size_t end = i;
-    while (end < utf8.size() && static_cast<unsigned char>(utf8[end]) < 0x80) ++end;
+    const std::size_t end = endOfAscii(utf8, i);
     if (end > i) {
       out.append(utf8.substr(i, end - i));
       i = end;

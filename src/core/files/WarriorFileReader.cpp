@@ -1,0 +1,384 @@
+// The warrior file's reader: the table of files/WarriorLayout walked line by line, a damaged
+// file refused as a whole at the first line that does not hold what belongs there.
+#include <algorithm>
+#include <deque>
+#include <unordered_set>
+#include <vector>
+
+#include "files/FileWording.h"
+#include "files/WarriorFile.h"
+#include "files/WarriorLayout.h"
+#include "util/Numeric.h"
+#include "util/TextEncoding.h"
+
+namespace dk {
+
+namespace {
+
+using namespace wording;
+
+// Thrown inside the reader only; parseWarriorFile turns it into a Damaged outcome.
+struct DamagedAt {
+  int line;
+  std::string expected;
+  bool endOfFile = false;
+};
+
+// A list that runs to the end of the file has lost its end marker (or the marker is misspelt):
+// say that, rather than naming whichever row value happened to be last.
+template <typename Read>
+void untilMarker(std::string_view marker, Read read) {
+  try {
+    read();
+  } catch (DamagedAt& damage) {
+    if (damage.endOfFile) damage.expected = quoted(marker) + " (the file ends before it)";
+    throw;
+  }
+}
+
+class LineReader {
+ public:
+  explicit LineReader(std::string_view text) : text_(text) {}
+
+  // The next line without its line end (CR LF, or a lone LF from a file edited elsewhere), as
+  // it stands; the file ending before it is damage, reported with what belonged there.
+  template <typename What>
+  std::string_view raw(const What& what) {
+    if (pos_ >= text_.size()) {
+      throw DamagedAt{line_ + 1, describe(what) + " (the file ends before it)", true};
+    }
+    std::size_t end = text_.find('\n', pos_);
+    std::size_t next;
+    if (end == std::string_view::npos) {
+      end = text_.size();
+      next = end;
+    } else {
+      next = end + 1;
+    }
+    std::string_view line = text_.substr(pos_, end - pos_);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    pos_ = next;
+    ++line_;
+    if (limitLines_ && line.size() > kMaxLineChars && fileCharacterCount(line) > kMaxLineChars) {
+      throw DamagedAt{line_, describe(what) + " in at most " + toText(std::int64_t{kMaxLineChars}) +
+                                 " characters"};
+    }
+    // A carriage return inside a line is read as the space the writer would put there, so that
+    // what is read is what a save writes back.
+    rewritten_ = line.find('\r') != std::string_view::npos;
+    if (rewritten_) {
+      scratch_.assign(line);
+      std::replace(scratch_.begin(), scratch_.end(), '\r', ' ');
+      return scratch_;
+    }
+    return line;
+  }
+
+  // A value: the next line with its leading and trailing blanks and tabs removed.
+  template <typename What>
+  std::string_view value(const What& what) {
+    std::string_view v = raw(what);
+    while (!v.empty() && isBlank(v.front())) v.remove_prefix(1);
+    while (!v.empty() && isBlank(v.back())) v.remove_suffix(1);
+    return v;
+  }
+
+  template <typename What>
+  std::string text(const What& what) {
+    return std::string(value(what));
+  }
+
+  template <typename What>
+  std::int64_t number(const What& what, std::int64_t lo, std::int64_t hi) {
+    const std::optional<std::int64_t> n = parseWholeNumber(value(what));
+    if (!n || *n < lo || *n > hi) {
+      throw DamagedAt{line_,
+                      describe(what) + ", a whole number from " + toText(lo) + " to " + toText(hi)};
+    }
+    return *n;
+  }
+  template <typename What>
+  std::int16_t int16(const What& what) {
+    return static_cast<std::int16_t>(number(what, INT16_MIN, INT16_MAX));
+  }
+  template <typename What>
+  std::int32_t int32(const What& what) {
+    return static_cast<std::int32_t>(number(what, INT32_MIN, INT32_MAX));
+  }
+
+  // "True" in any case or a non-zero number is true; "False" in any case or 0 is false.
+  template <typename What>
+  bool flag(const What& what) {
+    const std::string_view v = value(what);
+    if (equalsIgnoringCase(v, "True")) return true;
+    if (equalsIgnoringCase(v, "False")) return false;
+    if (const std::optional<std::int64_t> n = parseWholeNumber(v)) return *n != 0;
+    throw DamagedAt{line_, describe(what) + ", \"True\" or \"False\""};
+  }
+
+  template <typename What>
+  void skip(const What& what) {
+    raw(what);
+  }
+
+  bool atEnd() const { return pos_ >= text_.size(); }
+  // Whether the last line read is held in a scratch buffer (valid until the next read) rather
+  // than in the text itself.
+  bool lastLineRewritten() const { return rewritten_; }
+  std::size_t bytesLeft() const { return text_.size() - std::min(pos_, text_.size()); }
+  // The notes are the one value that may be longer than a line.
+  void stopLimitingLines() { limitLines_ = false; }
+  int line() const { return line_; }
+
+ private:
+  static bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+      const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
+      if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+  }
+
+  std::string_view text_;
+  std::string scratch_;  // a line that had to be changed; valid until the next read
+  std::size_t pos_ = 0;
+  int line_ = 0;
+  bool limitLines_ = true;
+  bool rewritten_ = false;
+};
+
+// One line of five numbers, the wound-factor rows of one damage column. The writer writes 1
+// for every ticked box, so only 0 and 1 belong here.
+std::array<std::int16_t, kDamageRows> damageColumn(LineReader& in, int column) {
+  const auto what = [column] {
+    return "damage column " + toText(column) + ": five numbers, each 0 or 1";
+  };
+  const std::string_view v = in.value(what);
+  std::array<std::int16_t, kDamageRows> rows{};
+  std::size_t i = 0;
+  int count = 0;
+  while (i < v.size()) {
+    while (i < v.size() && isBlank(v[i])) ++i;
+    if (i == v.size()) break;
+    std::size_t e = i;
+    while (e < v.size() && !isBlank(v[e])) ++e;
+    const std::string_view token = v.substr(i, e - i);
+    if (count == kDamageRows || (token != "0" && token != "1")) throw DamagedAt{in.line(), what()};
+    rows[static_cast<std::size_t>(count++)] = token == "1" ? 1 : 0;
+    i = e;
+  }
+  if (count != kDamageRows) throw DamagedAt{in.line(), what()};
+  return rows;
+}
+
+// Reads rows up to the stop marker; a name already in the list is damage (every list is keyed
+// by its names).
+template <typename Row, typename ReadRest>
+void readSection(LineReader& in, std::vector<Row>& rows, std::string_view stop,
+                 const std::string& kind, ReadRest readRest) {
+  in.skip([&] { return quoted("START") + " opening the " + kind + " list"; });
+  const auto what = [&] { return withArticle(kind) + " name or " + quoted(stop); };
+  // The names seen, as views into the file's text (or into `rewritten` for the rare line the
+  // reader had to change), so that no name is copied twice.
+  std::unordered_set<std::string_view> seen;
+  std::deque<std::string> rewritten;
+  untilMarker(stop, [&] {
+    for (;;) {
+      std::string_view name = in.value(what);
+      if (name == stop) return;
+      if (rows.size() == kMaxListRows) {
+        throw DamagedAt{in.line(), quoted(stop) + " (a warrior file holds at most " +
+                                       toText(static_cast<std::int64_t>(kMaxListRows)) + " " +
+                                       kind + " rows)"};
+      }
+      if (in.lastLineRewritten()) name = rewritten.emplace_back(name);
+      if (!seen.insert(name).second) {
+        throw DamagedAt{in.line(),
+                        withArticle(kind) + " name not already in the list, or " + quoted(stop)};
+      }
+      Row row;
+      row.name = std::string(name);
+      readRest(row);
+      rows.push_back(std::move(row));
+    }
+  });
+}
+
+// The required or elective skill names up to the end marker: at most 51, none empty (the lists
+// end at their first empty entry, so an empty one would hide every name after it).
+void readMosSkills(LineReader& in, std::array<std::string, kMosSkillSlots>& names,
+                   std::string_view end, const std::string& kind) {
+  in.skip([&] { return quoted("START") + " opening the " + kind + " skills"; });
+  const auto what = [&] { return withArticle(kind) + " skill name or " + quoted(end); };
+  untilMarker(end, [&] {
+    for (int count = 0;; ++count) {
+      std::string name = in.text(what);
+      if (name == end) return;
+      if (count == kMaxMosSkills) {
+        throw DamagedAt{in.line(), quoted(end) + " (at most " + toText(kMaxMosSkills) + " " + kind +
+                                       " skills)"};
+      }
+      if (name.empty()) throw DamagedAt{in.line(), what()};
+      names[static_cast<std::size_t>(count)] = std::move(name);
+    }
+  });
+}
+
+template <typename Row, typename ReadRest>
+void readList(LineReader& in, std::vector<Row>& rows, LineKind list, ReadRest rest) {
+  const ListMarkers m = listMarkers(list);
+  readSection(in, rows, m.stop, m.kind, rest);
+}
+
+void readSkills(LineReader& in, std::vector<SkillEntry>& skills, LineKind list) {
+  readList(in, skills, list, [&in](SkillEntry& row) {
+    row.level = in.text([&] { return "the level of skill " + quoted(row.name); });
+    row.roll = in.text([&] { return "the roll of skill " + quoted(row.name); });
+  });
+}
+
+// One row of the layout.
+void readLine(LineReader& in, OpenedWarrior& opened, const LayoutLine& line) {
+  Warrior& w = opened.warrior;
+  const std::size_t i = static_cast<std::size_t>(line.index);
+  switch (line.kind) {
+    case LineKind::Text:
+      w.*line.text = in.text(line.caption);
+      return;
+    case LineKind::AsIs:
+      w.*line.text = std::string(in.raw(line.caption));
+      return;
+    case LineKind::Grant:
+      w.priorityGrant[i] = in.text(line.caption);
+      return;
+    case LineKind::Score:
+      w.attributeScore[i] = in.text(line.caption);
+      return;
+    case LineKind::Characteristic:
+      w.characteristic[i] = in.text(line.caption);
+      return;
+    case LineKind::Level:
+      // The levels go through the priority rules, which index their tables with them: only the
+      // levels a priority bar can hold are taken.
+      opened.levels[i] = static_cast<std::int16_t>(
+          in.number(line.caption, kMinPriorityLevel, kMaxPriorityLevel));
+      return;
+    case LineKind::Int16:
+      w.*line.int16 = in.int16(line.caption);
+      return;
+    case LineKind::Int32:
+      w.*line.int32 = in.int32(line.caption);
+      return;
+    case LineKind::Flag:
+      w.*line.flag = in.flag(line.caption);
+      return;
+    case LineKind::SkillButton:
+      // The stored button states are checked but not used: an opened warrior has all six open.
+      in.flag(line.caption);
+      w.skillButtons[i] = true;
+      return;
+    case LineKind::DamageColumn: {
+      const auto rows = damageColumn(in, line.index + 1);
+      for (int r = 0; r < kDamageRows; ++r)
+        w.damageBoxes[static_cast<std::size_t>(r)][i] = rows[static_cast<std::size_t>(r)];
+      return;
+    }
+    case LineKind::SkillsIS:
+      return readSkills(in, w.skillsIS, line.kind);
+    case LineKind::SkillsClan:
+      return readSkills(in, w.skillsClan, line.kind);
+    case LineKind::Advantages:
+      return readList(in, w.advantages, line.kind, [&in](AdvantageEntry& row) {
+        row.level = in.text([&] { return "the points of advantage " + quoted(row.name); });
+      });
+    case LineKind::Weapons:
+    case LineKind::Equipment: {
+      const bool weapons = line.kind == LineKind::Weapons;
+      return readList(in, weapons ? w.weapons : w.equipment, line.kind,
+                      [&in, weapons](GearEntry& row) {
+                        row.quantity = in.text([&] {
+                          return std::string("the quantity of ") +
+                                 (weapons ? "weapon " : "equipment ") + quoted(row.name);
+                        });
+                      });
+    }
+    case LineKind::RequiredSkills:
+    case LineKind::ElectiveSkills: {
+      const ListMarkers m = listMarkers(line.kind);
+      const bool required = line.kind == LineKind::RequiredSkills;
+      return readMosSkills(in, required ? w.requiredSkills : w.electiveSkills, m.stop, m.kind);
+    }
+    case LineKind::FilePath:  // filePath is the path just opened
+    case LineKind::Empty:
+      in.skip(line.caption);
+      return;
+    case LineKind::Slot:
+      in.int16(line.caption);  // checked, never handed on: the window keeps its own slot
+      return;
+  }
+}
+
+void readWarrior(LineReader& in, OpenedWarrior& opened) {
+  for (const LayoutLine& line : warriorLayout()) readLine(in, opened, line);
+  // Everything after the spouse line is the notes, joined with "\n" (none after the last).
+  in.stopLimitingLines();
+  std::string notes;
+  notes.reserve(in.bytesLeft());
+  for (bool first = true; !in.atEnd(); first = false) {
+    if (!first) notes += '\n';
+    notes += in.raw("the notes");
+  }
+  opened.warrior.notes = std::move(notes);
+}
+
+int lineOfOffset(std::string_view text, std::size_t offset) {
+  return 1 + static_cast<int>(std::count(
+                 text.begin(),
+                 text.begin() + static_cast<std::ptrdiff_t>(std::min(offset, text.size())), '\n'));
+}
+
+}  // namespace
+
+ReadOutcome parseWarriorFile(std::string_view bytes, const std::string& path) {
+  ReadOutcome outcome;
+  if (bytes.size() > kMaxWarriorFileBytes) {
+    outcome.status = ReadOutcome::Damaged;
+    outcome.line = lineOfOffset(bytes, kMaxWarriorFileBytes);
+    outcome.expected =
+        "its line end before the file grows past 16 MiB, the most a warrior file holds";
+    return outcome;
+  }
+  const std::string text = decodeFileText(bytes);
+  LineReader in(text);
+  try {
+    if (in.value(quoted(kVersionLine)) != kVersionLine) {
+      outcome.status = ReadOutcome::WrongVersion;
+      return outcome;
+    }
+  } catch (const DamagedAt&) {
+    outcome.status = ReadOutcome::WrongVersion;  // an empty file is no warrior file of ours
+    return outcome;
+  }
+  if (const std::size_t nul = text.find('\0'); nul != std::string::npos) {
+    outcome.status = ReadOutcome::Damaged;
+    outcome.line = lineOfOffset(text, nul);
+    outcome.expected = "text without NUL characters";
+    return outcome;
+  }
+  OpenedWarrior opened;
+  try {
+    readWarrior(in, opened);
+  } catch (const DamagedAt& damage) {
+    outcome.status = ReadOutcome::Damaged;
+    outcome.line = damage.line;
+    outcome.expected = damage.expected;
+    return outcome;
+  }
+  opened.warrior.filePath = path;
+  outcome.status = ReadOutcome::Ok;
+  outcome.opened = std::move(opened);
+  return outcome;
+}
+
+}  // namespace dk
