@@ -9,6 +9,8 @@
 #include <QTimer>
 
 #include "app/NewWarrior.h"
+#include "app/Quit.h"
+#include "app/WindowPlacement.h"
 #include "app/Version.h"
 #include "app/OpenWarrior.h"
 #include "ui/AboutBox.h"
@@ -19,17 +21,6 @@
 #include "ui/print/PrintPreview.h"
 
 namespace dk::ui {
-
-namespace {
-// Sizes of warrior windows in twips: the first window of a run, and every later one.
-constexpr int kFirstWindowWidth = 7575;
-constexpr int kFirstWindowHeight = 6465;
-constexpr int kWindowWidth = 7575;
-constexpr int kLoadStepHeight = 5520;
-// The frame's size at start-up in twips, within the screen's available area.
-constexpr int kFrameWidth = 12600;
-constexpr int kFrameHeight = 9600;
-}  // namespace
 
 MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent), prompter_(this) {
   setObjectName("frmMain");
@@ -45,7 +36,7 @@ MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent), prompter_(this) {
 
   buildMenus();
 
-  QSize size(twips(this, kFrameWidth), twips(this, kFrameHeight));
+  QSize size(twips(this, kFrameSize.width), twips(this, kFrameSize.height));
   if (QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
     size = size.boundedTo(screen->availableGeometry().size() * 0.95);
   resize(size);
@@ -144,8 +135,8 @@ WarriorWindow* MainFrame::addWarriorWindow(const SlotGrant& grant, Warrior warri
   QMdiSubWindow* sub = mdi_->addSubWindow(window);
   sub->setAttribute(Qt::WA_DeleteOnClose);
   sub->setWindowIcon(windowIcon());
-  sub->resize(twips(this, grant.firstWindow ? kFirstWindowWidth : kWindowWidth),
-              twips(this, grant.firstWindow ? kFirstWindowHeight : kLoadStepHeight));
+  const TwipSize size = warriorWindowSize(grant.firstWindow);
+  sub->resize(twips(this, size.width), twips(this, size.height));
 
   connect(window, &WarriorWindow::newRequested, this, &MainFrame::newWarrior);
   connect(window, &WarriorWindow::openRequested, this,
@@ -201,7 +192,7 @@ WarriorWindow* MainFrame::openWarriorPath(const std::string& path, bool fromWarr
 }
 
 void MainFrame::exitProgram() {
-  if (!prompter_.askYesNo("Are you sure you wish to quit?", MessageIcon::Question)) return;
+  if (!confirmQuit(prompter_)) return;
   // Nothing is saved and nothing more is asked.
   mdi_->closeAllSubWindows();
   close();

@@ -38,6 +38,20 @@ struct CenterReference {
   int firstFrameInnerHeight = 0;
 };
 
+struct TwipSize {
+  int width = 0;
+  int height = 0;
+};
+
+// The main frame's size at start-up (within the screen's available area).
+inline constexpr TwipSize kFrameSize{12600, 9600};
+
+// The size a new warrior window gets: the very first window of a run is 7575 by 6465 twips,
+// every later one keeps the load step's height of 5520 at the same width.
+constexpr TwipSize warriorWindowSize(bool firstWindowOfRun) {
+  return firstWindowOfRun ? TwipSize{7575, 6465} : TwipSize{7575, 5520};
+}
+
 // CenterWindow: the position (outer top-left) that centres a window of the given outer size
 // over the reference, plus the offsets rounded down. nullopt means "leave it where it is".
 // Coordinates that would leave the 16-bit range are held at its ends.

@@ -179,6 +179,11 @@ void buyAdvantage(RuleContext& ctx) {
   }
 }
 
+void doubleClickAdvantage(RuleContext& ctx, const std::string& advantage) {
+  ctx.warrior.selectedAdvantage = advantage;
+  buyAdvantage(ctx);
+}
+
 bool takeBackAdvantages(Warrior& w, const SkillCatalogue& catalogue) {
   std::int64_t cBills = w.cBills;
   std::int64_t equipment = w.equipmentCBills;

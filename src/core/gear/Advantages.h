@@ -27,6 +27,9 @@ bool isCombatSkill(const std::string& skill);
 // "Add -->": one purchase of the advantage last clicked in the catalogue (nothing when none).
 void buyAdvantage(RuleContext& ctx);
 
+// A double click on a catalogue row buys one purchase of it.
+void doubleClickAdvantage(RuleContext& ctx, const std::string& advantage);
+
 // Takes back what the advantages brought, so the warrior is as if none had been bought: the
 // money of Wealth and Well-Equipped, the Edge of Extra Edge, and the scores raised past the
 // normal maximum through Exceptional Attribute; then empties the list. The points are the

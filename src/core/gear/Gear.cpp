@@ -124,4 +124,16 @@ void removeGear(RuleContext& ctx, GearKind kind, const GearCatalogue& catalogue)
   if (removeOneGear(list, selected)) selected.clear();
 }
 
+void doubleClickCatalogueGear(RuleContext& ctx, GearKind kind, const GearCatalogue& catalogue,
+                              const std::string& row) {
+  selectedCatalogueRow(ctx.warrior, kind) = row;
+  buyGear(ctx, kind, catalogue);
+}
+
+void doubleClickOwnedGear(RuleContext& ctx, GearKind kind, const GearCatalogue& catalogue,
+                          const std::string& row) {
+  selectedGear(ctx.warrior, kind) = row;
+  removeGear(ctx, kind, catalogue);
+}
+
 }  // namespace dk

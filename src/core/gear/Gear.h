@@ -41,4 +41,10 @@ void buyGear(RuleContext& ctx, GearKind kind, const GearCatalogue& catalogue);
 // the catalogue does not know goes without a refund.
 void removeGear(RuleContext& ctx, GearKind kind, const GearCatalogue& catalogue);
 
+// A double click on a catalogue row buys one of it; one on a warrior row returns one of it.
+void doubleClickCatalogueGear(RuleContext& ctx, GearKind kind, const GearCatalogue& catalogue,
+                              const std::string& row);
+void doubleClickOwnedGear(RuleContext& ctx, GearKind kind, const GearCatalogue& catalogue,
+                          const std::string& row);
+
 }  // namespace dk

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/DamageTrack.h"
 #include "printing/TextWrap.h"
 #include "util/Numeric.h"
 
@@ -180,10 +181,8 @@ void drawDamage(SheetWriter& out, const Warrior& w) {
   out.at(2500, 11550, header);
   std::string boxes;
   for (int k = 1; k <= pairs; ++k) boxes += std::string(kDamageBox) + kDamageBox + "  ";
-  static const char* const conditions[kDamageRows] = {
-      "1     Good    3+     ", "2     Fair    5+     ", "3     Poor    7+     ",
-      "4    Serious  10+    ", "5    Critical 11+    "};
-  for (int r = 0; r < kDamageRows; ++r) out.at(2500, 11950 + 200 * r, conditions[r] + boxes);
+  for (int r = 0; r < kDamageRows; ++r)
+    out.at(2500, 11950 + 200 * r, sheetDamageRow(kDamageConditions[r]) + boxes);
 }
 
 void drawPersonal(SheetWriter& out, const Warrior& w) {

@@ -57,8 +57,8 @@ AdvantagesPage::AdvantagesPage(WarriorWindow& owner) : WarriorPage(owner, "tabAd
     if (!items.isEmpty()) warrior().selectedAdvantage = items.first()->text().toStdString();
   });
   connect(catalogue_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-    warrior().selectedAdvantage = item->text().toStdString();
-    buy();
+    const std::string advantage = item->text().toStdString();
+    owner_.applyRule([&](RuleContext& ctx) { doubleClickAdvantage(ctx, advantage); });
   });
   connect(add, &QPushButton::clicked, this, &AdvantagesPage::buy);
   connect(reset, &QPushButton::clicked, this,

@@ -240,13 +240,6 @@ QWidget* StatsPage::buildAttributes() {
 }
 
 QWidget* StatsPage::buildDamageGrid() {
-  static constexpr std::array<std::array<const char*, 3>, kDamageRows> rowLabels{{
-      {"1", "Good", "3 +"},
-      {"2", "Fair", "5+"},
-      {"3", "Poor", "7+"},
-      {"4", "Serious", "10+"},
-      {"5", "Critical", "11+"},
-  }};
   auto* box = new QGroupBox("Damage Condition", this);
   box->setObjectName("fraDamage");
   auto* grid = new QGridLayout(box);
@@ -268,12 +261,15 @@ QWidget* StatsPage::buildDamageGrid() {
     grid->addWidget(label, 0, kFirstBoxColumn + 2 * k, 1, 2, Qt::AlignCenter);
   }
   for (int r = 0; r < kDamageRows; ++r) {
-    for (int i = 0; i < 3; ++i) grid->addWidget(new QLabel(rowLabels[r][i], box), r + 1, i);
+    const DamageCondition& row = kDamageConditions[r];
+    grid->addWidget(new QLabel(row.woundFactor, box), r + 1, 0);
+    grid->addWidget(new QLabel(row.condition, box), r + 1, 1);
+    grid->addWidget(new QLabel(row.save, box), r + 1, 2);
     for (int c = 0; c < kDamageColumns; ++c) {
       auto* tick = new QCheckBox(box);
       tick->setObjectName(QString("Damage%1_%2").arg(c + 1).arg(r));
       tick->setFocusPolicy(Qt::TabFocus);
-      tick->setAccessibleName(QString("%1 damage box %2").arg(rowLabels[r][1]).arg(c + 1));
+      tick->setAccessibleName(QString("%1 damage box %2").arg(row.condition).arg(c + 1));
       boxes_[r][c] = tick;
       // A gap after each pair keeps the numbered pairs apart.
       grid->addWidget(tick, r + 1, kFirstBoxColumn + c, Qt::AlignCenter);
@@ -284,8 +280,8 @@ QWidget* StatsPage::buildDamageGrid() {
     auto* clear = smallButton(box, QString("cmdUnFillDam_%1").arg(r), "<-");
     fill->setFixedHeight(fill->sizeHint().height() - 6);
     clear->setFixedHeight(clear->sizeHint().height() - 6);
-    fill->setAccessibleName(QString("Tick every %1 damage box").arg(rowLabels[r][1]));
-    clear->setAccessibleName(QString("Clear every %1 damage box").arg(rowLabels[r][1]));
+    fill->setAccessibleName(QString("Tick every %1 damage box").arg(row.condition));
+    clear->setAccessibleName(QString("Clear every %1 damage box").arg(row.condition));
     grid->addWidget(fill, r + 1, kFirstBoxColumn + kDamageColumns + 1);
     grid->addWidget(clear, r + 1, kFirstBoxColumn + kDamageColumns + 2);
     connect(fill, &QPushButton::clicked, this,

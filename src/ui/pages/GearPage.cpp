@@ -72,12 +72,14 @@ GearPage::GearPage(WarriorWindow& owner, GearKind kind)
   connect(removeButton, &QPushButton::clicked, this, &GearPage::remove);
   // A double click buys or returns the row clicked.
   connect(catalogue_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
-    selectedCatalogueRow(warrior(), kind_) = item->text(0).toStdString();
-    buy();
+    owner_.applyRule([&](RuleContext& ctx) {
+      doubleClickCatalogueGear(ctx, kind_, owner_.catalogue(kind_), item->text(0).toStdString());
+    });
   });
   connect(owned_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
-    selectedGear(warrior(), kind_) = item->text(0).toStdString();
-    remove();
+    owner_.applyRule([&](RuleContext& ctx) {
+      doubleClickOwnedGear(ctx, kind_, owner_.catalogue(kind_), item->text(0).toStdString());
+    });
   });
 
   fillCatalogue();

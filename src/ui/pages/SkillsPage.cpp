@@ -5,9 +5,9 @@
 #include <QHeaderView>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "skills/ClanPackages.h"
+#include "skills/SkillCommands.h"
 #include "skills/SkillPackages.h"
 #include "skills/SpecialityPicking.h"
 #include "ui/pages/ListViews.h"
@@ -62,18 +62,6 @@ QList<QStringList> ownedRows(const std::vector<SkillEntry>& skills) {
     rows << QStringList{QString::fromStdString(s.name), QString::fromStdString(s.level),
                         QString::fromStdString(s.roll)};
   return rows;
-}
-
-// The clan owned list in the order of a clicked heading: names as text, levels and rolls as
-// numbers.
-void sortRows(QList<QStringList>& rows, int column) {
-  if (column < 0) return;
-  std::stable_sort(rows.begin(), rows.end(), [column](const QStringList& a, const QStringList& b) {
-    bool aNumber = false, bNumber = false;
-    const qlonglong x = a[column].toLongLong(&aNumber), y = b[column].toLongLong(&bNumber);
-    if (column > 0 && aNumber && bNumber) return x < y;
-    return a[column] < b[column];
-  });
 }
 
 QList<QStringList> catalogueRows(const std::vector<CatalogueRow>& list) {
@@ -211,12 +199,8 @@ void SkillsPage::connectArea(Area& area, SkillArea which) {
   connect(area.catalogue, &QTreeWidget::itemDoubleClicked, this,
           [this, which, name](QTreeWidgetItem* item) {
             const std::string skill = name(item);
-            owner_.applyRule([&](RuleContext& ctx) {
-              if (which == SkillArea::InnerSphere)
-                doubleClickSkillListIS(ctx, skill);
-              else
-                doubleClickSkillList(ctx, which, skill);
-            });
+            owner_.applyRule(
+                [&](RuleContext& ctx) { doubleClickCatalogueSkill(ctx, which, skill); });
           });
   connect(area.owned, &QTreeWidget::itemDoubleClicked, this,
           [this, which, name](QTreeWidgetItem* item) {
@@ -240,12 +224,7 @@ void SkillsPage::connectArea(Area& area, SkillArea which) {
             [this, which] { owner_.apply([&] { clickSkillPool(warrior(), which); }); });
   }
   connect(area.addPoint, &QPushButton::clicked, this, [this, which] {
-    owner_.applyRule([&](RuleContext& ctx) {
-      if (which == SkillArea::InnerSphere)
-        addSkillPointIS(ctx);
-      else
-        addSkillPoint(ctx, which);
-    });
+    owner_.applyRule([&](RuleContext& ctx) { addSkillPointIn(ctx, which); });
   });
   connect(area.removePoint, &QPushButton::clicked, this, [this, which] {
     owner_.applyRule([&](RuleContext& ctx) { removeSkillPoint(ctx, which); });
@@ -255,9 +234,7 @@ void SkillsPage::connectArea(Area& area, SkillArea which) {
 void SkillsPage::refreshArea(Area& area, SkillArea which) {
   Warrior& w = warrior();
   showRows(area.catalogue, catalogueRows(skillList(w, which)), skillListSelection(w, which));
-  QList<QStringList> owned = ownedRows(ownedSkills(w, which));
-  if (which == SkillArea::Clan) sortRows(owned, w.skillsClanSortColumn);
-  showRows(area.owned, owned, ownedSkillSelection(w, which));
+  showRows(area.owned, ownedRows(shownOwnedSkills(w, which)), ownedSkillSelection(w, which));
   fillPool(area.pool, skillPool(w, which));
   if (which == SkillArea::InnerSphere) {
     const QSignalBlocker block(area.pool);

@@ -1,0 +1,43 @@
+#include "skills/SkillCommands.h"
+
+#include <algorithm>
+
+#include "skills/SpecialityPicking.h"
+#include "util/Numeric.h"
+
+namespace dk {
+
+void addSkillPointIn(RuleContext& ctx, SkillArea area) {
+  if (area == SkillArea::InnerSphere) {
+    addSkillPointIS(ctx);
+  } else {
+    addSkillPoint(ctx, area);
+  }
+}
+
+void doubleClickCatalogueSkill(RuleContext& ctx, SkillArea area, const std::string& name) {
+  if (area == SkillArea::InnerSphere) {
+    doubleClickSkillListIS(ctx, name);
+  } else {
+    doubleClickSkillList(ctx, area, name);
+  }
+}
+
+std::vector<SkillEntry> shownOwnedSkills(const Warrior& w, SkillArea area) {
+  std::vector<SkillEntry> rows = area == SkillArea::InnerSphere ? w.skillsIS : w.skillsClan;
+  const int column = area == SkillArea::Clan ? w.skillsClanSortColumn : -1;
+  if (column < 0) return rows;
+  const auto cell = [column](const SkillEntry& s) -> const std::string& {
+    return column == 0 ? s.name : column == 1 ? s.level : s.roll;
+  };
+  std::stable_sort(rows.begin(), rows.end(), [&](const SkillEntry& a, const SkillEntry& b) {
+    if (column > 0) {
+      const auto x = parseWholeNumber(cell(a)), y = parseWholeNumber(cell(b));
+      if (x && y) return *x < *y;
+    }
+    return cell(a) < cell(b);
+  });
+  return rows;
+}
+
+}  // namespace dk
