@@ -1,7 +1,7 @@
 // Start-up: the command line is read first (so --help and --version need no display), then the
-// program's own folder becomes the working folder (the data files are found there by their bare
-// names), the splash screen shows until it times out or is clicked, then the main frame opens
-// centred on the screen. Warrior files named on the command line open after that, each as the
+// program's own folder becomes the working folder and the folder the data files are read from,
+// the splash screen shows until it times out or is clicked, then the main frame opens centred on
+// the screen. Warrior files named on the command line open after that, each as the
 // frame's Open would open it.
 #include <QApplication>
 #include <QDir>
@@ -10,7 +10,9 @@
 
 #include "app/Version.h"
 #include "ui/CommandLine.h"
+#include "ui/FileChooser.h"
 #include "ui/MainFrame.h"
+#include "ui/QtPrompter.h"
 #include "ui/SplashScreen.h"
 
 int main(int argc, char** argv) {
@@ -37,7 +39,11 @@ int main(int argc, char** argv) {
     splash.exec();
   }
 
-  dk::ui::MainFrame frame;
+  // The data files are read from the program's own folder, wherever it was started from.
+  dk::ui::QtPrompter prompter;
+  dk::ui::QtFileChooser files;
+  dk::ui::MainFrame frame(prompter, files, QCoreApplication::applicationDirPath().toStdString());
+  prompter.setParent(&frame);
   frame.show();
   if (!command.files.isEmpty())
     QTimer::singleShot(0, &frame,

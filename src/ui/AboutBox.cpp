@@ -11,12 +11,11 @@
 #include "app/SystemInfo.h"
 #include "app/Version.h"
 #include "ui/Placement.h"
-#include "ui/QtPrompter.h"
 #include "ui/SplashScreen.h"
 
 namespace dk::ui {
 
-AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
+AboutBox::AboutBox(Prompter& prompter, QWidget* parent) : QDialog(parent), prompter_(prompter) {
   setObjectName("frmAbout");
   setModal(true);
   setWindowTitle(QString("About ") + QString::fromUtf8(kAppTitle));
@@ -98,7 +97,7 @@ void AboutBox::startSystemInfo() {
       });
   // Started directly (no shell); a program that cannot be started counts as unavailable.
   if (tool && QProcess::startDetached(QString::fromStdString(*tool), {})) return;
-  QtPrompter(this).showMessage(kSystemInfoUnavailable, MessageIcon::None);
+  prompter_.showMessage(kSystemInfoUnavailable, MessageIcon::None);
 }
 
 }  // namespace dk::ui

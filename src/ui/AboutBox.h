@@ -1,16 +1,20 @@
 #pragma once
 #include <QDialog>
 
+#include "context/Prompter.h"
+
 namespace dk::ui {
 
 // The About box (frmAbout): title, version, contact and the system-information button.
 class AboutBox : public QDialog {
   Q_OBJECT
  public:
-  explicit AboutBox(QWidget* parent = nullptr);
+  explicit AboutBox(Prompter& prompter, QWidget* parent = nullptr);
 
  private:
   void startSystemInfo();
+
+  Prompter& prompter_;
 };
 
 }  // namespace dk::ui

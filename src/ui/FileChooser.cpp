@@ -20,11 +20,22 @@ void FolderMemory::remember(const QString& filePath) {
   folder_ = QFileInfo(filePath).absolutePath();
 }
 
-QString chooseWarriorFile(QWidget* parent, bool forSaving, FolderMemory& memory,
-                          const QString& suggestedPath) {
-  QFileDialog dialog(parent, forSaving ? "Save Warrior" : "Open Warrior");
+namespace {
+// Runs a chooser; the chosen file as an absolute path, remembered, or empty.
+QString chosenFile(QFileDialog& dialog, FolderMemory& folders) {
   dialog.setObjectName("CD1");
   dialog.setOption(QFileDialog::DontUseNativeDialog);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  const QString chosen = dialog.selectedFiles().first();
+  if (chosen.isEmpty()) return {};
+  const QString path = QFileInfo(chosen).absoluteFilePath();
+  folders.remember(path);
+  return path;
+}
+}  // namespace
+
+QString QtFileChooser::warriorFile(QWidget* parent, bool forSaving, const QString& suggestedPath) {
+  QFileDialog dialog(parent, forSaving ? "Save Warrior" : "Open Warrior");
   dialog.setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   dialog.setNameFilters(warriorFileFilters());
@@ -33,14 +44,20 @@ QString chooseWarriorFile(QWidget* parent, bool forSaving, FolderMemory& memory,
     dialog.setDirectory(QFileInfo(suggestedPath).absolutePath());
     dialog.selectFile(QFileInfo(suggestedPath).fileName());
   } else {
-    dialog.setDirectory(memory.folder());
+    dialog.setDirectory(folders_.folder());
   }
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  const QString chosen = dialog.selectedFiles().first();
-  if (chosen.isEmpty()) return {};
-  const QString path = QFileInfo(chosen).absoluteFilePath();
-  memory.remember(path);
-  return path;
+  return chosenFile(dialog, folders_);
+}
+
+QString QtFileChooser::pdfFile(QWidget* parent, const QString& suggestedName) {
+  QFileDialog dialog(parent, "Save as PDF");
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilter("PDF (*.pdf)");
+  dialog.setDefaultSuffix("pdf");
+  dialog.setDirectory(folders_.folder());
+  dialog.selectFile(suggestedName);
+  return chosenFile(dialog, folders_);
 }
 
 }  // namespace dk::ui

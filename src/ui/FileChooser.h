@@ -1,4 +1,8 @@
 #pragma once
+// The file choosers: where a warrior is opened from or saved to, and where its sheet goes as a
+// PDF. The program asks the user in a file dialog (CD1); tests put in a chooser that answers at
+// once.
+
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -7,6 +11,18 @@ namespace dk::ui {
 
 // The filter entries of the warrior file choosers.
 QStringList warriorFileFilters();
+
+class FileChooser {
+ public:
+  virtual ~FileChooser() = default;
+  // A warrior file, for opening or for saving (suggestedPath: the file the warrior has). The
+  // chosen absolute path, or an empty text when the user cancelled.
+  virtual QString warriorFile(QWidget* parent, bool forSaving, const QString& suggestedPath) = 0;
+  // A PDF file for a sheet, offering suggestedName; empty when cancelled.
+  virtual QString pdfFile(QWidget* parent, const QString& suggestedName) = 0;
+  // A file opened another way (the command line): the choosers open in its folder next.
+  virtual void remember(const QString& path) = 0;
+};
 
 // The folder the file choosers open in: the last one used in this run, at first the user's
 // documents folder (or home).
@@ -19,9 +35,15 @@ class FolderMemory {
   QString folder_;
 };
 
-// Shows the warrior file chooser (CD1) modally: for saving or for opening. Returns the chosen
-// absolute path, or an empty text when the user cancelled.
-QString chooseWarriorFile(QWidget* parent, bool forSaving, FolderMemory& memory,
-                          const QString& suggestedPath = {});
+// The file dialogs, modal, opening in the folder last used.
+class QtFileChooser : public FileChooser {
+ public:
+  QString warriorFile(QWidget* parent, bool forSaving, const QString& suggestedPath) override;
+  QString pdfFile(QWidget* parent, const QString& suggestedName) override;
+  void remember(const QString& path) override { folders_.remember(path); }
+
+ private:
+  FolderMemory folders_;
+};
 
 }  // namespace dk::ui

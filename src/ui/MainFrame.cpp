@@ -22,7 +22,22 @@
 
 namespace dk::ui {
 
-MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent), prompter_(this) {
+MainFrame::MainFrame(QWidget* parent)
+    : MainFrame(std::make_unique<QtPrompter>(), std::make_unique<QtFileChooser>(), parent) {
+  static_cast<QtPrompter&>(prompter_).setParent(this);
+}
+
+MainFrame::MainFrame(std::unique_ptr<Prompter> ownPrompter, std::unique_ptr<FileChooser> ownFiles,
+                     QWidget* parent)
+    : MainFrame(*ownPrompter, *ownFiles, std::string(), parent) {
+  ownPrompter_ = std::move(ownPrompter);
+  ownFiles_ = std::move(ownFiles);
+}
+
+MainFrame::MainFrame(Prompter& prompter, FileChooser& files, std::string dataFolder,
+                     QWidget* parent)
+    : QMainWindow(parent), prompter_(prompter), files_(files) {
+  app_.dataFolder = std::move(dataFolder);
   setObjectName("frmMain");
   setWindowTitle(QString::fromUtf8(kAppTitle));
 
@@ -129,9 +144,8 @@ WarriorWindow* MainFrame::newWarrior() {
 }
 
 WarriorWindow* MainFrame::addWarriorWindow(const SlotGrant& grant, Warrior warrior) {
-  auto* window = new WarriorWindow(app_, prompter_, std::move(warrior));
+  auto* window = new WarriorWindow(app_, prompter_, files_, std::move(warrior));
   window->setSlot(grant.slot);
-  window->setFolderMemory(&folders_);
   QMdiSubWindow* sub = mdi_->addSubWindow(window);
   sub->setAttribute(Qt::WA_DeleteOnClose);
   sub->setWindowIcon(windowIcon());
@@ -168,7 +182,7 @@ WarriorWindow* MainFrame::addWarriorWindow(const SlotGrant& grant, Warrior warri
 
 WarriorWindow* MainFrame::openWarrior(bool fromWarriorWindow, QWidget* dialogParent) {
   const std::string path =
-      chooseWarriorFile(dialogParent ? dialogParent : this, false, folders_).toStdString();
+      files_.warriorFile(dialogParent ? dialogParent : this, false, {}).toStdString();
   if (path.empty()) return nullptr;
   return openWarriorPath(path, fromWarriorWindow);
 }
@@ -178,7 +192,7 @@ QList<WarriorWindow*> MainFrame::openWarriorFiles(const QStringList& paths) {
   for (const QString& path : paths) {
     if (path.isEmpty()) continue;
     // The file choosers then start in the folder of the file given, as after choosing it.
-    folders_.remember(path);
+    files_.remember(path);
     if (WarriorWindow* window = openWarriorPath(path.toStdString(), false)) opened << window;
   }
   return opened;
@@ -205,7 +219,7 @@ PrintPreview* MainFrame::printPreview() const { return preview_; }
 void MainFrame::showPrintPreview(WarriorWindow* window) {
   if (!preview_) {
     preview_ = new PrintPreview(
-        printers_, folders_,
+        printers_, files_, prompter_,
         [this](int slot) -> const Warrior* {
           for (WarriorWindow* w : warriorWindows())
             if (w->slot() == slot) return &w->warrior();
@@ -217,7 +231,7 @@ void MainFrame::showPrintPreview(WarriorWindow* window) {
 }
 
 void MainFrame::showAbout() {
-  AboutBox about(this);
+  AboutBox about(prompter_, this);
   centerOnScreen(&about);
   about.exec();
 }

@@ -4,6 +4,8 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QPointer>
+#include <memory>
+#include <string>
 
 #include "app/AppState.h"
 #include "model/Warrior.h"
@@ -21,10 +23,17 @@ class PrintPreview;
 class MainFrame : public QMainWindow {
   Q_OBJECT
  public:
+  // The frame as the program starts it: the real message boxes and file choosers, the data
+  // files read from the working folder.
   explicit MainFrame(QWidget* parent = nullptr);
+  // A frame that talks to the user through the given prompter and file chooser and reads the
+  // data files from dataFolder (the program's own folder when it runs).
+  MainFrame(Prompter& prompter, FileChooser& files, std::string dataFolder,
+            QWidget* parent = nullptr);
   ~MainFrame() override;
 
   AppState& appState() { return app_; }
+  Prompter& prompter() { return prompter_; }
   QMdiArea* mdiArea() const { return mdi_; }
   QList<WarriorWindow*> warriorWindows() const;
   WarriorWindow* activeWarriorWindow() const;
@@ -57,17 +66,22 @@ class MainFrame : public QMainWindow {
   void quitRequested();
 
  private:
+  MainFrame(std::unique_ptr<Prompter> ownPrompter, std::unique_ptr<FileChooser> ownFiles,
+            QWidget* parent);
   WarriorWindow* addWarriorWindow(const SlotGrant& grant, Warrior warrior);
   WarriorWindow* openWarriorPath(const std::string& path, bool fromWarriorWindow);
   void buildMenus();
   void showMenusFor(QMdiSubWindow* sub);
   void fillWarriorsMenu(QMenu* menu);
 
+  // The prompter and file chooser of a frame built without them.
+  std::unique_ptr<Prompter> ownPrompter_;
+  std::unique_ptr<FileChooser> ownFiles_;
+  Prompter& prompter_;
+  FileChooser& files_;
   AppState app_;
-  QtPrompter prompter_;
   QMdiArea* mdi_ = nullptr;
   QList<QMenu*> frameMenus_;
-  FolderMemory folders_;
   PrinterChoice printers_;
   QPointer<PrintPreview> preview_;
 };

@@ -5,7 +5,6 @@
 #include <QMessageBox>
 
 #include "app/Version.h"
-#include "ui/Placement.h"
 #include "ui/dialogs/PackageDialog.h"
 #include "ui/dialogs/PlanetListDialog.h"
 #include "ui/dialogs/RequiredSkillDialog.h"
@@ -40,6 +39,8 @@ int runBox(QWidget* owner, const std::string& text, MessageIcon icon,
 }  // namespace
 
 QWidget* QtPrompter::owner() const {
+  // A box asked for from inside an open dialog belongs over that dialog.
+  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
   if (parent_) return parent_->window();
   return QApplication::activeWindow();
 }
@@ -71,38 +72,26 @@ std::optional<std::string> QtPrompter::askText(const std::string& prompt) {
 }
 
 std::optional<std::string> QtPrompter::pickSkill(const std::vector<std::string>& skillNames) {
-  SkillPickerDialog dialog(skillNames, *this, owner());
-  centerOnScreen(&dialog);
-  dialog.exec();
-  return dialog.choice();
+  return showSkillPicker(skillNames, *this, owner());
 }
 
 std::optional<SpecialityChoice> QtPrompter::pickSpeciality(
     const std::vector<Speciality>& specialities, int poolEntries) {
-  SpecialityDialog dialog(specialities, poolEntries, owner());
-  dialog.exec();
-  return dialog.choice();
+  return showSpecialityDialog(specialities, poolEntries, *this, owner());
 }
 
 std::optional<std::vector<std::string>> QtPrompter::pickRequiredSkills(
     const RequiredSkillRequest& request) {
-  RequiredSkillDialog dialog(request, owner());
-  dialog.exec();
-  return dialog.picked();
+  return showRequiredSkillDialog(request, *this, owner());
 }
 
 std::optional<int> QtPrompter::pickPackage(const std::vector<SkillPackage>& packages,
                                            int points) {
-  PackageDialog dialog(packages, points, owner());
-  dialog.exec();
-  return dialog.taken();
+  return showPackageDialog(packages, points, *this, owner());
 }
 
 std::optional<std::string> QtPrompter::pickPlanet(const std::vector<std::string>& planets) {
-  PlanetListDialog dialog(planets, *this, owner());
-  centerOnScreen(&dialog);
-  dialog.exec();
-  return dialog.chosen();
+  return showPlanetList(planets, *this, owner());
 }
 
 }  // namespace dk::ui

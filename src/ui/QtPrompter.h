@@ -6,8 +6,9 @@
 
 namespace dk::ui {
 
-// Message boxes and input boxes titled "Drakkenfold Character Generator", opened modally with
-// exec() over the given window (or the active window when none is given).
+// The Prompter on real windows: message boxes and input boxes titled "Drakkenfold Character
+// Generator" and the pickers, opened modally with exec() over the dialog open at the time, else
+// over the given window (or the active window when none is given).
 class QtPrompter : public Prompter {
  public:
   explicit QtPrompter(QWidget* parent = nullptr) : parent_(parent) {}

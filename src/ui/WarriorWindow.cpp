@@ -23,13 +23,13 @@
 
 namespace dk::ui {
 
-WarriorPage::WarriorPage(WarriorWindow& owner, const char* objectName)
-    : QWidget(owner.tabs()), owner_(owner) {
-  setObjectName(objectName);
-}
-
-WarriorWindow::WarriorWindow(AppState& app, Prompter& prompter, Warrior warrior, QWidget* parent)
-    : QWidget(parent), app_(app), prompter_(prompter), warrior_(std::move(warrior)) {
+WarriorWindow::WarriorWindow(AppState& app, Prompter& prompter, FileChooser& files,
+                             Warrior warrior, QWidget* parent)
+    : QWidget(parent),
+      app_(app),
+      prompter_(prompter),
+      files_(files),
+      warrior_(std::move(warrior)) {
   setObjectName("frmWarrior");
   setAttribute(Qt::WA_DeleteOnClose);
   // The catalogues are read afresh for every window, in a fixed order: the skills, then the
@@ -87,6 +87,17 @@ void WarriorWindow::setSlot(int slot) {
   setProperty("tag", QString::number(slot));
 }
 
+void WarriorWindow::applyRule(const std::function<void(RuleContext&)>& rule) {
+  RuleContext ctx = context();
+  rule(ctx);
+  refresh();
+}
+
+void WarriorWindow::fieldEdited(std::string Warrior::*field) {
+  // The caption follows the name as it is typed.
+  if (field == &Warrior::name) setWindowTitle(QString::fromStdString(warriorCaption(warrior_)));
+}
+
 void WarriorWindow::refresh() {
   setWindowTitle(QString::fromStdString(warriorCaption(warrior_)));
   for (WarriorPage* page : pages_) page->refresh();
@@ -99,10 +110,9 @@ bool WarriorWindow::save(bool saveAs) {
     emit edit->editingFinished();
   std::string path = saveAs ? std::string() : warrior_.filePath;
   if (path.empty()) {
-    FolderMemory scratch;
     // A cancelled chooser writes nothing and keeps the path the warrior had.
-    const QString chosen = chooseWarriorFile(this, true, folders_ ? *folders_ : scratch,
-                                             QString::fromStdString(warrior_.filePath));
+    const QString chosen =
+        files_.warriorFile(this, true, QString::fromStdString(warrior_.filePath));
     if (chosen.isEmpty()) return false;
     path = chosen.toStdString();
   }

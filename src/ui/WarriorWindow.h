@@ -7,28 +7,25 @@
 #include <vector>
 
 #include "app/AppState.h"
-#include "context/Prompter.h"
-#include "catalogue/GearCatalogue.h"
-#include "context/RuleContext.h"
-#include "model/Warrior.h"
+#include "ui/pages/WarriorPage.h"
 
 namespace dk::ui {
 
-class WarriorPage;
-class FolderMemory;
+class FileChooser;
 
 // A warrior window (frmWarrior): owns one warrior record for its whole life and shows it on
 // nine tab pages. Handlers call one core rule and then redraw the pages from the record.
-class WarriorWindow : public QWidget {
+class WarriorWindow : public QWidget, public PageHost {
   Q_OBJECT
  public:
-  WarriorWindow(AppState& app, Prompter& prompter, Warrior warrior, QWidget* parent = nullptr);
+  WarriorWindow(AppState& app, Prompter& prompter, FileChooser& files, Warrior warrior,
+                QWidget* parent = nullptr);
 
-  Warrior& warrior() { return warrior_; }
+  Warrior& warrior() override { return warrior_; }
   const Warrior& warrior() const { return warrior_; }
   RuleContext context() { return RuleContext{warrior_, app_, prompter_}; }
   AppState& app() { return app_; }
-  Prompter& prompter() { return prompter_; }
+  Prompter& prompter() override { return prompter_; }
 
   // The slot number, also carried as the window's "tag" property ("1", "2", ...).
   int slot() const { return slot_; }
@@ -41,34 +38,20 @@ class WarriorWindow : public QWidget {
   // Redraws every page and the caption from the record.
   void refresh();
 
-  // Runs one rule on the record, then redraws.
-  template <typename Rule>
-  void apply(Rule&& rule) {
-    rule();
-    refresh();
-  }
-
-  // Runs one rule that works on the window's rule context, then redraws.
-  template <typename Rule>
-  void applyRule(Rule&& rule) {
-    RuleContext ctx = context();
-    rule(ctx);
-    refresh();
-  }
+  // Runs one rule on the window's rule context, then redraws.
+  void applyRule(const std::function<void(RuleContext&)>& rule) override;
+  void fieldEdited(std::string Warrior::*field) override;
 
   QTabWidget* tabs() const { return tabs_; }
 
   // The weapon or equipment catalogue this window was created with.
-  const GearCatalogue& catalogue(GearKind kind) const {
+  const GearCatalogue& catalogue(GearKind kind) const override {
     return kind == GearKind::Weapons ? *weaponCatalogue_ : *equipmentCatalogue_;
   }
 
   // "Save" (saveAs false) and "Save As..." (true): asks for a file name when the warrior has
   // none yet (always for Save As), then writes the file. True when the warrior was saved.
   bool save(bool saveAs);
-
-  // Where the file choosers of this window open (shared by every window of the frame).
-  void setFolderMemory(FolderMemory* folders) { folders_ = folders; }
 
  signals:
   void newRequested();
@@ -84,6 +67,7 @@ class WarriorWindow : public QWidget {
 
   AppState& app_;
   Prompter& prompter_;
+  FileChooser& files_;
   Warrior warrior_;
   std::shared_ptr<const GearCatalogue> weaponCatalogue_;
   std::shared_ptr<const GearCatalogue> equipmentCatalogue_;
@@ -93,19 +77,6 @@ class WarriorWindow : public QWidget {
   QList<QMenu*> menus_;
   QMenu* warriorsMenu_ = nullptr;
   QAction* saveAs_ = nullptr;
-  FolderMemory* folders_ = nullptr;
-};
-
-// One tab page of a warrior window.
-class WarriorPage : public QWidget {
-  Q_OBJECT
- public:
-  WarriorPage(WarriorWindow& owner, const char* objectName);
-  virtual void refresh() = 0;
-
- protected:
-  Warrior& warrior() { return owner_.warrior(); }
-  WarriorWindow& owner_;
 };
 
 }  // namespace dk::ui

@@ -19,7 +19,10 @@
 #include <QTreeWidget>
 #include <functional>
 
+#include "core/FakePrompter.h"
+#include "ui/FileChooser.h"
 #include "ui/MainFrame.h"
+#include "ui/QtPrompter.h"
 #include "ui/WarriorWindow.h"
 
 namespace dk::test {
@@ -111,9 +114,6 @@ inline void answerInputBox(const QString& answer, bool accept = true, QString* p
   });
 }
 
-// The window tests find the shipped data files the way the program does: by their bare names in
-// the working folder.
-inline const bool kInDataFolder = QDir::setCurrent(QStringLiteral(DRAKKENFOLD_DATA));
 
 template <typename T>
 T* child(QObject* parent, const char* name) {
@@ -168,6 +168,50 @@ inline void clickEntry(QListWidget* list, const QString& text) {
   QVERIFY2(!found.isEmpty(), qPrintable(text));
   clickEntry(list, list->row(found.front()));
 }
+
+// A file chooser that answers at once: each question takes the next queued answer, and an empty
+// queue (or an empty answer) is a cancel. What was asked is kept.
+class FakeFileChooser : public ui::FileChooser {
+ public:
+  QStringList answers;
+  QStringList asked;  // "open", "save <suggested>", "pdf <suggested>"
+  QString warriorFile(QWidget*, bool forSaving, const QString& suggested) override {
+    asked << (forSaving ? "save " + suggested : QString("open"));
+    return next();
+  }
+  QString pdfFile(QWidget*, const QString& suggested) override {
+    asked << "pdf " + suggested;
+    return next();
+  }
+  void remember(const QString&) override {}
+
+ private:
+  QString next() { return answers.isEmpty() ? QString() : answers.takeFirst(); }
+};
+
+// A main frame whose rules talk to a scripted user and whose file choosers answer at once,
+// reading the shipped data files: a test of what a rule shows on the screen runs straight
+// through, without a box.
+struct ScriptedFrame {
+  FakePrompter prompter;
+  FakeFileChooser files;
+  ui::MainFrame frame{prompter, files, DRAKKENFOLD_DATA};
+  ScriptedFrame() { frame.show(); }
+  ui::WarriorWindow* newWarrior() { return frame.newWarrior(); }
+};
+
+// The frame with the real message boxes and file dialogs, reading the data files of a folder
+// (the shipped ones unless told): for the tests of the boxes themselves.
+struct RealFrame {
+  ui::QtPrompter prompter;
+  ui::QtFileChooser files;
+  ui::MainFrame frame;
+  explicit RealFrame(const QString& dataFolder = QStringLiteral(DRAKKENFOLD_DATA))
+      : frame(prompter, files, dataFolder.toStdString()) {
+    prompter.setParent(&frame);
+    frame.show();
+  }
+};
 
 inline QMdiSubWindow* subWindowOf(ui::WarriorWindow* w) {
   return qobject_cast<QMdiSubWindow*>(w->parentWidget());

@@ -11,6 +11,7 @@
 
 using namespace dk;
 using namespace dk::test;
+using Texts = std::vector<std::string>;
 
 class AdvantagesTest : public QObject {
   Q_OBJECT
@@ -26,10 +27,10 @@ class AdvantagesTest : public QObject {
   }
 
  private slots:
+  void cleanup() { disarmBoxWatchers(); }
   void buyingEdgeAndMoneyThenResetting() {
-    ui::MainFrame frame;
-    frame.show();
-    auto* w = frame.newWarrior();
+    ScriptedFrame s;
+    auto* w = s.newWarrior();
     child<QScrollBar>(w, "vsPAdv")->setValue(3);
     w->tabs()->setCurrentIndex(4);
     auto* catalogue = child<QListWidget>(w, "lstAdv");
@@ -56,19 +57,14 @@ class AdvantagesTest : public QObject {
     QCOMPARE(field(w, "txtCBills"), QString("5000"));
     QCOMPARE(field(w, "txtECBills"), QString("1000"));
 
-    SeenBox seen;
-    answerMessageBox(QMessageBox::Ok, &seen);
+    s.prompter.yesNoAnswers = {false, true};
     click(w, "cmdAdvAdd");
-    QCOMPARE(seen.text, QString("You don't have enough points"));
-    QCOMPARE(seen.icon, QMessageBox::Information);
-
-    answerMessageBox(QMessageBox::No, &seen);
     click(w, "cmdAdvRem");
-    QCOMPARE(seen.text, QString("Are you sure?"));
-    QCOMPARE(seen.icon, QMessageBox::Question);
+    QCOMPARE(s.prompter.texts(), (Texts{"You don't have enough points", "Are you sure?"}));
+    QCOMPARE(s.prompter.log[0].icon, MessageIcon::Information);
+    QCOMPARE(s.prompter.log[1].icon, MessageIcon::Question);
     QCOMPARE(rows(child<QTreeWidget>(w, "lvAdv")).size(), 3);
 
-    answerMessageBox(QMessageBox::Yes);
     click(w, "cmdAdvRem");
     QCOMPARE(rows(child<QTreeWidget>(w, "lvAdv")), QStringList{});
     QCOMPARE(child<QLabel>(w, "lblPoints")->text(), QString("3"));
@@ -78,34 +74,26 @@ class AdvantagesTest : public QObject {
   }
 
   void modifyCBillsThroughTheInputBox() {
-    ui::MainFrame frame;
-    frame.show();
-    auto* w = frame.newWarrior();
+    ScriptedFrame s;
+    auto* w = s.newWarrior();
     QAction* modify = action(w, "mnuModifyCBills");
     QVERIFY(modify && modify->isEnabled());
-    QString prompt;
-    answerInputBox("1500", true, &prompt);
+    s.prompter.textAnswers = {std::string("1500"), std::string("a fortune"), std::nullopt,
+                              std::string("12.5")};
     modify->trigger();
-    QCOMPARE(prompt, QString("Please enter the amount of C-Bills"));
     QCOMPARE(field(w, "txtCBills"), QString("1500"));
     for (auto* label : w->findChildren<QLabel*>("lblCBLeft"))
       QCOMPARE(label->text(), QString("500"));
-
-    answerInputBox("a fortune");
-    SeenBox seen;
-    answerMessageBox(QMessageBox::Ok, &seen);
     modify->trigger();
-    QCOMPARE(
-        seen.text,
-        QString("\"a fortune\" is not an amount of C-Bills. Please enter a number such as 1500."));
-    QCOMPARE(field(w, "txtCBills"), QString("1500"));
-
-    answerInputBox("99", false);
     modify->trigger();
+    QCOMPARE(s.prompter.texts(),
+             (Texts{"Please enter the amount of C-Bills", "Please enter the amount of C-Bills",
+                    "\"a fortune\" is not an amount of C-Bills. Please enter a number such as "
+                    "1500.",
+                    "Please enter the amount of C-Bills"}));
     QCOMPARE(field(w, "txtCBills"), QString("1500"));
 
     click(w, "cmdTransMoney");
-    answerInputBox("12.5");
     modify->trigger();
     QCOMPARE(field(w, "txtCBills"), QString("12.5"));  // shown as typed, counted as 12
     QCOMPARE(w->warrior().cBills, 12);
@@ -114,8 +102,8 @@ class AdvantagesTest : public QObject {
   }
 
   void thePlanetListFillsTheHomePlanet() {
-    ui::MainFrame frame;
-    frame.show();
+    RealFrame real;
+    ui::MainFrame& frame = real.frame;
     auto* w = frame.newWarrior();
     auto* home = child<QLineEdit>(w, "txtHP");
     home->setText("Typed Rock");

@@ -11,9 +11,11 @@
 #include <QTreeWidget>
 
 #include "UiTestHelpers.h"
+#include "budget/Priorities.h"
 
 using namespace dk;
 using namespace dk::test;
+using Texts = std::vector<std::string>;
 
 class BudgetTest : public QObject {
   Q_OBJECT
@@ -47,9 +49,8 @@ class BudgetTest : public QObject {
  private slots:
   void cleanup() { disarmBoxWatchers(); }
   void raisingBuildUpdatesEverythingDerived() {
-    ui::MainFrame frame;
-    frame.show();
-    auto* w = frame.newWarrior();
+    ScriptedFrame s;
+    auto* w = s.newWarrior();
     w->tabs()->setCurrentIndex(2);
     QCOMPARE(labelText(w, "lblFAtt"), QString("18"));
     QVERIFY(columnShown(w, 2));
@@ -80,8 +81,8 @@ class BudgetTest : public QObject {
   }
 
   void attributesLevelRefusalSpeaksThroughTheMessageBox() {
-    ui::MainFrame frame;
-    frame.show();
+    RealFrame real;
+    ui::MainFrame& frame = real.frame;
     auto* w = frame.newWarrior();
     auto* bar = child<QScrollBar>(w, "vsPAtt");
     bar->setValue(1);  // 21 attribute points
@@ -107,9 +108,8 @@ class BudgetTest : public QObject {
   }
 
   void raceLevelFourBringsClanSkillsToTheFront() {
-    ui::MainFrame frame;
-    frame.show();
-    auto* w = frame.newWarrior();
+    ScriptedFrame s;
+    auto* w = s.newWarrior();
     auto* areas = child<QGroupBox>(w, "fraIS")->parentWidget();
     auto* stack = qobject_cast<QStackedWidget*>(areas);
     QVERIFY(stack);
@@ -140,44 +140,36 @@ class BudgetTest : public QObject {
   }
 
   void modifyPriorityPointsThroughTheInputBox() {
-    ui::MainFrame frame;
-    frame.show();
-    auto* w = frame.newWarrior();
+    ScriptedFrame s;
+    auto* w = s.newWarrior();
     child<QScrollBar>(w, "vsPAtt")->setValue(4);
     child<QScrollBar>(w, "vsPSkl")->setValue(4);
     child<QScrollBar>(w, "vsPAdv")->setValue(2);
     QCOMPARE(labelText(w, "lblPL"), QString("0"));
     QCOMPARE(child<QScrollBar>(w, "vsPRace")->maximum(), 0);
 
-    QString prompt;
-    answerInputBox("15", true, &prompt);
+    s.prompter.textAnswers = {std::string("15"), std::string("lots"), std::nullopt};
     w->findChild<QAction*>("mnuModifyPriority")->trigger();
-    QCOMPARE(prompt, QString("Please enter the maximum number of Priority Points:"));
+    QCOMPARE(s.prompter.texts(), Texts{"Please enter the maximum number of Priority Points:"});
     QCOMPARE(labelText(w, "lblPL"), QString("15"));
-    QCOMPARE(frame.appState().priorityMaximum, 15);
+    QCOMPARE(s.frame.appState().priorityMaximum, 15);
     child<QScrollBar>(w, "vsPAdv")->setValue(1);
     QCOMPARE(labelText(w, "lblPL"), QString("6"));
     QCOMPARE(child<QScrollBar>(w, "vsPRace")->maximum(), 4);
 
-    // Not a whole number: our own message, nothing changes.
-    SeenBox seen;
-    answerInputBox("lots");
-    answerMessageBox(QMessageBox::Ok, &seen);
+    // Not a whole number: our own message, nothing changes; Cancel changes nothing either.
     w->findChild<QAction*>("mnuModifyPriority")->trigger();
-    QVERIFY(seen.text.startsWith("Please enter a whole number"));
-    QCOMPARE(frame.appState().priorityMaximum, 15);
+    w->findChild<QAction*>("mnuModifyPriority")->trigger();
+    QVERIFY(QString::fromStdString(s.prompter.texts().at(2)).startsWith("Please enter a whole"));
+    QCOMPARE(s.prompter.texts().size(), 4u);
+    QCOMPARE(s.frame.appState().priorityMaximum, 15);
     QCOMPARE(labelText(w, "lblPL"), QString("6"));
-
-    // Cancel changes nothing, and no message follows.
-    answerInputBox("12", false);
-    w->findChild<QAction*>("mnuModifyPriority")->trigger();
-    QCOMPARE(frame.appState().priorityMaximum, 15);
   }
 
+
   void fillAndClearADamageRowWithHiddenColumns() {
-    ui::MainFrame frame;
-    frame.show();
-    auto* w = frame.newWarrior();
+    ScriptedFrame s;
+    auto* w = s.newWarrior();
     w->tabs()->setCurrentIndex(2);
     click(w, "cmdBldUp");
     click(w, "cmdBldUp");  // BLD 3: columns 1 to 6
@@ -201,47 +193,39 @@ class BudgetTest : public QObject {
   }
 
   void exceptionalAttributeAsksAndAddsItsRow() {
-    ui::MainFrame frame;
-    frame.show();
-    auto* w = frame.newWarrior();
+    ScriptedFrame s;
+    auto* w = s.newWarrior();
     child<QScrollBar>(w, "vsPAtt")->setValue(4);  // 30 attribute points
     for (int i = 0; i < 5; ++i) click(w, "cmdChaUp");
     QCOMPARE(labelText(w, "lblValCha"), QString("6"));
     // No advantage points yet: refused with its message.
-    QList<SeenBox> seen;
-    answerMessageBoxes({QMessageBox::Ok}, &seen);
     click(w, "cmdChaUp");
-    QCOMPARE(seen.size(), 1);
-    QCOMPARE(seen[0].text, QString("To do so you'd need exceptional attribute and you don't have "
-                                   "enough points for that, sorry"));
     QCOMPARE(labelText(w, "lblValCha"), QString("6"));
 
     child<QScrollBar>(w, "vsPAdv")->setValue(2);
     QCOMPARE(labelText(w, "lblPoints"), QString("2"));
     // No keeps everything; Yes takes the two points and adds the row.
-    seen.clear();
-    answerMessageBoxes({QMessageBox::No}, &seen);
+    s.prompter.yesNoAnswers = {false, true};
     click(w, "cmdChaUp");
-    QCOMPARE(seen.size(), 1);
-    QCOMPARE(seen[0].text,
-             QString("You will have to add exceptional attribute to do so, are you sure?"));
-    QCOMPARE(seen[0].icon, QMessageBox::Question);
     QCOMPARE(labelText(w, "lblValCha"), QString("6"));
-    seen.clear();
-    answerMessageBoxes({QMessageBox::Yes}, &seen);
     click(w, "cmdChaUp");
+    QCOMPARE(s.prompter.texts(),
+             (Texts{"To do so you'd need exceptional attribute and you don't have enough points "
+                    "for that, sorry",
+                    "You will have to add exceptional attribute to do so, are you sure?",
+                    "You will have to add exceptional attribute to do so, are you sure?"}));
+    QCOMPARE(s.prompter.log[1].icon, MessageIcon::Question);
     QCOMPARE(labelText(w, "lblValCha"), QString("7"));
     QCOMPARE(labelText(w, "lblPoints"), QString("0"));
     QCOMPARE(labelText(w, "lblSocVal"), QString("10"));
-    auto* adv = child<QTreeWidget>(w, "lvAdv");
-    QCOMPARE(adv->topLevelItemCount(), 1);
-    QCOMPARE(adv->topLevelItem(0)->text(0), QString("Exceptional Attribute"));
-    QCOMPARE(adv->topLevelItem(0)->text(1), QString("2"));
+    QCOMPARE(rowTexts(w, "lvAdv", "Exceptional Attribute"),
+             (QStringList{"Exceptional Attribute", "2"}));
   }
 
+
   void anArrowPressThatAsksMovesTheLevelOneStepOnly() {
-    ui::MainFrame frame;
-    frame.show();
+    RealFrame real;
+    ui::MainFrame& frame = real.frame;
     auto* w = frame.newWarrior();
     auto* bar = child<QScrollBar>(w, "vsPAdv");
     bar->setValue(1);
@@ -277,9 +261,8 @@ class BudgetTest : public QObject {
   static int pool(QWidget* w) { return child<QListWidget>(w, "lstPointsIS")->count(); }
 
   void boughtLevelsStayPaidForWhenTheSkillsPriorityChanges() {
-    ui::MainFrame frame;
-    frame.show();
-    auto* w = frame.newWarrior();
+    ScriptedFrame s;
+    auto* w = s.newWarrior();
     child<QScrollBar>(w, "vsPSkl")->setValue(2);
     w->tabs()->setCurrentIndex(3);
     clickRow(w, "lvSkillLstIS", "Blade");
@@ -291,43 +274,36 @@ class BudgetTest : public QObject {
   }
 
   void aPackageMakesTheSkillsPriorityAskAndYesStartsOver() {
-    ui::MainFrame frame;
-    frame.show();
-    auto* w = frame.newWarrior();
+    ScriptedFrame s;
+    auto* w = s.newWarrior();
     child<QScrollBar>(w, "vsPSkl")->setValue(2);
     w->tabs()->setCurrentIndex(3);
-    whenModal<QDialog>([](QDialog* d) {
-      clickEntry(child<QListWidget>(d, "lstPack"), 0);
-      click(d, "cmdOk");
-    });
+    s.prompter.packageAnswers = {1};
     click(w, "cmdAddPackage");
     QVERIFY(child<QTreeWidget>(w, "lvSkillsIS")->topLevelItemCount() > 0);
-    SeenBox seen;
-    answerMessageBox(QMessageBox::Yes, &seen);
+    s.prompter.yesNoAnswers = {true};
     child<QScrollBar>(w, "vsPSkl")->setValue(3);
-    QCOMPARE(seen.text, QString("You will have to reset your current skills if you want to do "
-                                "this.  Do you wish to continue?"));
+    QCOMPARE(s.prompter.texts().back(), std::string(kClanPackageResetQuestion));
     QCOMPARE(child<QTreeWidget>(w, "lvSkillsIS")->topLevelItemCount(), 0);
     QCOMPARE(pool(w), 20);
     QVERIFY(enabled(w, "cmdAddPackage") && !enabled(w, "cmdDelPackage"));
   }
 
+
   void noToTheAdvantagesQuestionPutsTheBarBackAndYesTakesTheMoneyBack() {
-    ui::MainFrame frame;
-    frame.show();
-    auto* w = frame.newWarrior();
+    ScriptedFrame s;
+    auto* w = s.newWarrior();
     auto* bar = child<QScrollBar>(w, "vsPAdv");
     bar->setValue(3);
     w->tabs()->setCurrentIndex(4);
     clickEntry(child<QListWidget>(w, "lstAdv"), "Wealth");
     click(w, "cmdAdvAdd");
     QCOMPARE(field(w, "txtCBills"), QString("5000"));
-    answerMessageBox(QMessageBox::No);
+    s.prompter.yesNoAnswers = {false, true};
     bar->setValue(1);
     QCOMPARE(bar->value(), 3);
     QCOMPARE(labelText(w, "lblPAdvVal"), QString("3"));
     QCOMPARE(labelText(w, "lblPL"), QString("7"));
-    answerMessageBox(QMessageBox::Yes);
     bar->setValue(1);
     QCOMPARE(labelText(w, "lblPL"), QString("9"));
     QCOMPARE(field(w, "txtCBills"), QString("200"));
@@ -335,9 +311,8 @@ class BudgetTest : public QObject {
   }
 
   void battleMechLevelZeroEmptiesTheVehicleType() {
-    ui::MainFrame frame;
-    frame.show();
-    auto* w = frame.newWarrior();
+    ScriptedFrame s;
+    auto* w = s.newWarrior();
     auto* vehicle = child<QLineEdit>(w, "txtVP");
     QVERIFY(vehicle->isEnabled());
     child<QScrollBar>(w, "vsPBM")->setValue(3);

@@ -21,25 +21,6 @@ QString copyOf(const QTemporaryDir& dir, const char* fixtureName, const char* as
   return target;
 }
 
-// Answers every message box with OK while it lives, recording what each one said; so a test
-// that expects no box cannot hang on one, and nothing is left armed after the test.
-class MessageBoxWatch {
- public:
-  MessageBoxWatch() {
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
-      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        seen << SeenBox{box->text(), box->icon(), box->windowTitle(), {}};
-        box->accept();
-      }
-    });
-    timer_.start(10);
-  }
-  QList<SeenBox> seen;
-
- private:
-  QTimer timer_;
-};
-
 QStringList captions(ui::MainFrame& frame) {
   QStringList out;
   for (auto* w : frame.warriorWindows()) out << w->windowTitle();
@@ -55,9 +36,8 @@ class CommandLineTest : public QObject {
   void twoGoodFilesOpenTwoWindowsInOrder() {
     const QString kai = copyOf(dir_, "full_warrior.war", "kai.war");
     const QString blank = copyOf(dir_, "new_warrior.war", "blank.war");
-    ui::MainFrame frame;
-    frame.show();
-    MessageBoxWatch boxes;
+    ScriptedFrame s;
+    ui::MainFrame& frame = s.frame;
     const auto opened = frame.openWarriorFiles({kai, blank});
     QCOMPARE(opened.size(), 2);
     QCOMPARE(captions(frame), (QStringList{"Warrior: Kai, the Second", "Warrior: "}));
@@ -66,7 +46,7 @@ class CommandLineTest : public QObject {
     QCOMPARE(QString::fromStdString(opened[0]->warrior().filePath), kai);
     // Opened as the frame's Open does: the bars stay at 0, the level texts show the file's.
     QCOMPARE(opened[0]->findChild<QScrollBar*>("vsPAtt")->value(), 0);
-    QVERIFY(boxes.seen.isEmpty());
+    QVERIFY(s.prompter.log.empty());
     // The frame keeps its own caption; the warrior's name is the caption of its window.
     frame.mdiArea()->setActiveSubWindow(subWindowOf(opened[0]));
     QCOMPARE(frame.windowTitle(), QString::fromUtf8(kAppTitle));
@@ -101,14 +81,12 @@ class CommandLineTest : public QObject {
       const std::string path = c.refused.toStdString();
       const QString message =
           QString::fromStdString(openFailedMessage(openWarriorFile(path), path));
-      ui::MainFrame frame;
-      frame.show();
-      MessageBoxWatch boxes;
+      ScriptedFrame s;
+      ui::MainFrame& frame = s.frame;
       const auto opened = frame.openWarriorFiles(c.files);
-      const QList<SeenBox>& seen = boxes.seen;
-      QVERIFY2(seen.size() == 1, c.what);
-      QVERIFY2(seen[0].icon == QMessageBox::Information, c.what);
-      QCOMPARE(seen[0].text, message);
+      QVERIFY2(s.prompter.log.size() == 1, c.what);
+      QVERIFY2(s.prompter.log[0].icon == MessageIcon::Information, c.what);
+      QCOMPARE(QString::fromStdString(s.prompter.log[0].text), message);
       QVERIFY2(opened.size() == 1, c.what);
       QCOMPARE(captions(frame), QStringList{"Warrior: Kai, the Second"});
       // The refused file took no slot: the good one has the first.

@@ -1,4 +1,5 @@
-// Saving and opening warriors through the real file choosers and message boxes.
+// Saving and opening warriors: once through the real file choosers, then through choosers and a
+// user that answer at once.
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QClipboard>
@@ -20,6 +21,7 @@
 
 using namespace dk;
 using namespace dk::test;
+using Texts = std::vector<std::string>;
 
 namespace {
 // What the last file chooser offered, checked by the tests after it closed.
@@ -85,9 +87,10 @@ class FilesTest : public QObject {
   QString path(const char* name) { return dir_.filePath(name); }
 
  private slots:
+  void cleanup() { disarmBoxWatchers(); }
   void saveThenOpenFromTheFrameShowsTheSameWarrior() {
-    ui::MainFrame frame;
-    frame.show();
+    RealFrame real;
+    ui::MainFrame& frame = real.frame;
     auto* w = frame.newWarrior();
     child<QLineEdit>(w, "txtName")->setText(QString::fromUtf8("Zo\u00eb, the Second"));
     child<QLineEdit>(w, "txtRank")->setText("Star Captain");
@@ -144,14 +147,14 @@ class FilesTest : public QObject {
   }
 
   void openFromAWarriorWindowSetsTheBars() {
-    ui::MainFrame frame;
-    frame.show();
+    ScriptedFrame s;
+    ui::MainFrame& frame = s.frame;
     auto* w = frame.newWarrior();
     child<QScrollBar>(w, "vsPSkl")->setValue(2);
     child<QScrollBar>(w, "vsPRace")->setValue(1);
-    answerFileDialog(path("levels.war"));
+    s.files.answers << path("levels.war");
     QVERIFY(w->save(false));
-    answerFileDialog(path("levels.war"));
+    s.files.answers << path("levels.war");
     w->findChild<QAction*>("mnuOpen")->trigger();
     auto* opened = frame.warriorWindows().last();
     QCOMPARE(child<QScrollBar>(opened, "vsPSkl")->value(), 2);
@@ -165,25 +168,23 @@ class FilesTest : public QObject {
     QVERIFY(old.open(QIODevice::WriteOnly));
     old.write("Version 1\r\nKai\r\n");
     old.close();
-    ui::MainFrame frame;
-    frame.show();
-    SeenBox seen;
-    answerFileDialog(path("old.war"));
-    answerMessageBox(QMessageBox::Ok, &seen);
+    ScriptedFrame s;
+    ui::MainFrame& frame = s.frame;
+    s.files.answers << path("old.war");
     frame.findChild<QAction*>("mnuOpen", Qt::FindDirectChildrenOnly)->trigger();
-    QCOMPARE(seen.text, QString("Sorry, this was made in an earlier version of the Character "
-                                "Generator, you cannot open this file."));
-    QCOMPARE(seen.icon, QMessageBox::Information);
+    QCOMPARE(s.prompter.texts(), Texts{"Sorry, this was made in an earlier version of the "
+                                       "Character Generator, you cannot open this file."});
+    QCOMPARE(s.prompter.log[0].icon, MessageIcon::Information);
     QVERIFY(frame.warriorWindows().isEmpty());
     // No slot was used up: the next window is the first.
     QCOMPARE(frame.newWarrior()->property("tag").toString(), QString("1"));
   }
 
   void aDamagedFileIsNamedInOneMessageAndOpensNothing() {
-    ui::MainFrame frame;
-    frame.show();
+    ScriptedFrame s;
+    ui::MainFrame& frame = s.frame;
     auto* w = frame.newWarrior();
-    answerFileDialog(path("whole.war"));
+    s.files.answers << path("whole.war");
     QVERIFY(w->save(false));
     QFile whole(path("whole.war"));
     QVERIFY(whole.open(QIODevice::ReadOnly));
@@ -196,38 +197,34 @@ class FilesTest : public QObject {
     broken.write(bytes);
     broken.close();
 
-    QList<SeenBox> seen;
-    answerFileDialog(path("broken.war"));
-    answerMessageBoxes({QMessageBox::Ok}, &seen);
+    s.files.answers << path("broken.war");
     w->findChild<QAction*>("mnuOpen")->trigger();
-    QCOMPARE(seen.size(), 1);
-    QVERIFY2(seen[0].text.contains(path("broken.war")), qPrintable(seen[0].text));
-    QVERIFY2(seen[0].text.contains("line"), qPrintable(seen[0].text));
+    QCOMPARE(s.prompter.log.size(), 1u);
+    const QString said = QString::fromStdString(s.prompter.log[0].text);
+    QVERIFY2(said.contains(path("broken.war")) && said.contains("line"), qPrintable(said));
     QCOMPARE(frame.warriorWindows().size(), 1);
     QCOMPARE(frame.newWarrior()->property("tag").toString(), QString("2"));
   }
 
   void aSaveThatCannotBeWrittenSaysWhyAndChangesNothing() {
-    ui::MainFrame frame;
-    frame.show();
+    ScriptedFrame s;
+    ui::MainFrame& frame = s.frame;
     auto* w = frame.newWarrior();
     const QString target = path("no-such-folder/kai.war");
-    SeenBox seen;
-    answerFileDialog(target);
-    answerMessageBox(QMessageBox::Ok, &seen);
+    s.files.answers << target;
     QVERIFY(!w->save(false));
-    QVERIFY2(seen.text.contains(target), qPrintable(seen.text));
+    QVERIFY(QString::fromStdString(s.prompter.texts().at(0)).contains(target));
     QVERIFY(w->warrior().filePath.empty());
     QVERIFY(!w->findChild<QAction*>("mnuSaveAs")->isEnabled());
     QVERIFY(!QFile::exists(target));
   }
 
   void selectAllInATextFieldIsNotSaveAs() {
-    ui::MainFrame frame;
-    frame.show();
+    ScriptedFrame s;
+    ui::MainFrame& frame = s.frame;
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
     auto* w = frame.newWarrior();
-    answerFileDialog(path("keys.war"));
+    s.files.answers << path("keys.war");
     QVERIFY(w->save(false));
     QVERIFY(w->findChild<QAction*>("mnuSaveAs")->isEnabled());
     QApplication::setActiveWindow(&frame);
@@ -235,18 +232,9 @@ class FilesTest : public QObject {
     name->setFocus();
     QTRY_VERIFY(name->hasFocus());
     QTest::keyClicks(name, "Aidan");
-    // Were Ctrl+A taken for Save As, a chooser would open: note it and send it away.
-    bool chooserOpened = false;
-    whenModal<QFileDialog>(
-        [&chooserOpened](QFileDialog* d) {
-          chooserOpened = true;
-          d->reject();
-        },
-        300);
+    // Were Ctrl+A taken for Save As, the chooser would be asked.
     QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
-    // Well past the watcher's 300 ms, so it is gone before this test's stack goes.
-    QTest::qWait(800);
-    QVERIFY(!chooserOpened);
+    QCOMPARE(s.files.asked, QStringList{"save "});
     QCOMPARE(name->selectedText(), QString("Aidan"));
     // Ctrl+S is no editing key: it saves, to the file the warrior already has.
     QTest::keyClick(name, Qt::Key_S, Qt::ControlModifier);
@@ -256,8 +244,8 @@ class FilesTest : public QObject {
   }
 
   void aPastePastTheNotesLimitIsRefusedAndTheWarriorStillOpens() {
-    ui::MainFrame frame;
-    frame.show();
+    ScriptedFrame s;
+    ui::MainFrame& frame = s.frame;
     auto* w = frame.newWarrior();
     auto* notes = child<QPlainTextEdit>(w, "txtNotes");
     notes->setPlainText("Owes Tomas 300 C-Bills.");
@@ -265,13 +253,11 @@ class FilesTest : public QObject {
 
     // A large paste is refused as it is made, and the notes keep what they had.
     QApplication::clipboard()->setText(QString(17 * 1024 * 1024, QChar('x')));
-    SeenBox seen;
-    answerMessageBox(QMessageBox::Ok, &seen);
     notes->paste();
-    QCOMPARE(seen.text, QString("The notes cannot take this text: they would grow to 17.1 MiB, "
-                                "and a warrior file holds at most 8.0 MiB of notes. The notes "
-                                "are as they were."));
-    QCOMPARE(seen.icon, QMessageBox::Information);
+    QCOMPARE(s.prompter.texts(),
+             Texts{"The notes cannot take this text: they would grow to 17.1 MiB, and a warrior "
+                   "file holds at most 8.0 MiB of notes. The notes are as they were."});
+    QCOMPARE(s.prompter.log[0].icon, MessageIcon::Information);
     QCOMPARE(notes->toPlainText(), QString("Owes Tomas 300 C-Bills."));
     QCOMPARE(w->warrior().notes, std::string("Owes Tomas 300 C-Bills."));
 
@@ -279,9 +265,9 @@ class FilesTest : public QObject {
     QApplication::clipboard()->setText("\nTrusts nobody.");
     notes->paste();
     QApplication::clipboard()->clear();
-    answerFileDialog(path("notes.war"));
+    s.files.answers << path("notes.war");
     QVERIFY(w->save(false));
-    answerFileDialog(path("notes.war"));
+    s.files.answers << path("notes.war");
     frame.findChild<QAction*>("mnuOpen", Qt::FindDirectChildrenOnly)->trigger();
     QCOMPARE(frame.warriorWindows().size(), 2);
     QCOMPARE(child<QPlainTextEdit>(frame.warriorWindows()[1], "txtNotes")->toPlainText(),
@@ -289,8 +275,8 @@ class FilesTest : public QObject {
   }
 
   void notesRightUpToTheLimitSaveAndOpenAgain() {
-    ui::MainFrame frame;
-    frame.show();
+    ScriptedFrame s;
+    ui::MainFrame& frame = s.frame;
     auto* w = frame.newWarrior();
     // Lines of 100 characters and their line ends, up to the last byte the notes may take.
     const QString line = QString(98, QChar('y'));
@@ -306,35 +292,32 @@ class FilesTest : public QObject {
     QCOMPARE(w->warrior().notes.size(), static_cast<std::size_t>(text.size()));
 
     // One more character typed at the limit is refused too; the box keeps what the record has.
-    SeenBox seen;
-    answerMessageBox(QMessageBox::Ok, &seen);
     QTest::keyClick(notes, Qt::Key_Q);
-    QVERIFY2(seen.text.startsWith("The notes cannot take this text"), qPrintable(seen.text));
+    QVERIFY(s.prompter.texts().at(0).rfind("The notes cannot take this text", 0) == 0);
     QCOMPARE(notes->toPlainText().size(), text.size());
     QCOMPARE(w->warrior().notes.size(), static_cast<std::size_t>(text.size()));
 
-    answerFileDialog(path("full-notes.war"));
+    s.files.answers << path("full-notes.war");
     QVERIFY(w->save(false));
-    answerFileDialog(path("full-notes.war"));
+    s.files.answers << path("full-notes.war");
     frame.findChild<QAction*>("mnuOpen", Qt::FindDirectChildrenOnly)->trigger();
     QCOMPARE(frame.warriorWindows().size(), 2);
     QVERIFY(frame.warriorWindows()[1]->warrior().notes == w->warrior().notes);
   }
 
   void aWarriorTooLargeForItsFileIsRefusedBeforeAnythingIsWritten() {
-    ui::MainFrame frame;
-    frame.show();
+    ScriptedFrame s;
+    ui::MainFrame& frame = s.frame;
     auto* w = frame.newWarrior();
     // More than the notes box takes, as a record filled some other way could hold.
     w->warrior().notes = std::string(17u * 1024 * 1024, 'x');
-    SeenBox seen;
-    answerFileDialog(path("huge.war"));
-    answerMessageBox(QMessageBox::Ok, &seen);
+    s.files.answers << path("huge.war");
     QVERIFY(!w->save(false));
-    QCOMPARE(seen.text, "The warrior could not be saved to \"" + path("huge.war") +
-                            "\": the warrior file would be 17.1 MiB, 17.0 MiB of it notes, and a "
-                            "warrior file holds at most 16.0 MiB. Nothing was changed; any "
-                            "earlier file of that name is as it was.");
+    QCOMPARE(QString::fromStdString(s.prompter.texts().at(0)),
+             "The warrior could not be saved to \"" + path("huge.war") +
+                 "\": the warrior file would be 17.1 MiB, 17.0 MiB of it notes, and a warrior "
+                 "file holds at most 16.0 MiB. Nothing was changed; any earlier file of that "
+                 "name is as it was.");
     QVERIFY(!QFile::exists(path("huge.war")));
     QVERIFY(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden).filter("huge").isEmpty());
     QVERIFY(w->warrior().filePath.empty());
@@ -342,8 +325,8 @@ class FilesTest : public QObject {
   }
 
   void leavingAFieldShowsWhatItsFileWillGiveBack() {
-    ui::MainFrame frame;
-    frame.show();
+    ScriptedFrame s;
+    ui::MainFrame& frame = s.frame;
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
     QApplication::setActiveWindow(&frame);
     auto* w = frame.newWarrior();
@@ -381,7 +364,7 @@ class FilesTest : public QObject {
     QCOMPARE(affil->maxLength(), 32767);
 
     // Saved with Ctrl+S while still in the field: the field shows what the file holds.
-    answerFileDialog(path("blanks.war"));
+    s.files.answers << path("blanks.war");
     QVERIFY(w->save(false));
     QApplication::setActiveWindow(&frame);
     name->setFocus();
@@ -394,16 +377,16 @@ class FilesTest : public QObject {
   }
 
   void cancellingTheChooserWritesNothing() {
-    ui::MainFrame frame;
-    frame.show();
+    ScriptedFrame s;
+    ui::MainFrame& frame = s.frame;
     auto* w = frame.newWarrior();
-    answerFileDialog(path("kept.war"));
+    s.files.answers << path("kept.war");
     QVERIFY(w->save(false));
     // Save As cancelled: nothing written, the warrior keeps its file.
-    answerFileDialog(QString(), false);
+    s.files.answers << QString();
     QVERIFY(!w->save(true));
     QCOMPARE(QString::fromStdString(w->warrior().filePath), path("kept.war"));
-    answerFileDialog(QString(), false);
+    s.files.answers << QString();
     frame.findChild<QAction*>("mnuOpen", Qt::FindDirectChildrenOnly)->trigger();
     QCOMPARE(frame.warriorWindows().size(), 1);
   }

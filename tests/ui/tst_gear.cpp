@@ -21,10 +21,10 @@ class GearTest : public QObject {
   }
 
  private slots:
+  void cleanup() { disarmBoxWatchers(); }
   void buyTwoReturnOneAndTheMoneyFollows() {
-    ui::MainFrame frame;
-    frame.show();
-    auto* w = frame.newWarrior();
+    ScriptedFrame s;
+    auto* w = s.newWarrior();
     w->tabs()->setCurrentIndex(5);
     auto* catalogue = child<QTreeWidget>(w, "lstWeapList");
     auto* owned = child<QTreeWidget>(w, "lvWeap");
@@ -59,8 +59,8 @@ class GearTest : public QObject {
   }
 
   void refusalsSpeakThroughTheMessageBox() {
-    ui::MainFrame frame;
-    frame.show();
+    RealFrame real;
+    ui::MainFrame& frame = real.frame;
     auto* w = frame.newWarrior();
     w->tabs()->setCurrentIndex(6);
     SeenBox seen;
@@ -84,9 +84,8 @@ class GearTest : public QObject {
   }
 
   void aHeaderClickSortsByThatColumn() {
-    ui::MainFrame frame;
-    frame.show();
-    auto* w = frame.newWarrior();
+    ScriptedFrame s;
+    auto* w = s.newWarrior();
     w->tabs()->setCurrentIndex(5);
     auto* catalogue = child<QTreeWidget>(w, "lstWeapList");
     QCOMPARE(catalogue->topLevelItem(0)->text(0), QString("Halloran Service Pistol"));
@@ -108,16 +107,15 @@ class GearTest : public QObject {
         QFile::copy(QStringLiteral(DRAKKENFOLD_DATA "/equipt.dat"), dir.filePath("equipt.dat")));
     QVERIFY(
         QFile::copy(QStringLiteral(DRAKKENFOLD_DATA "/skills.dat"), dir.filePath("skills.dat")));
-    const QString before = QDir::currentPath();
-    QDir::setCurrent(dir.path());
-    ui::MainFrame frame;
+    FakePrompter prompter;
+    FakeFileChooser files;
+    ui::MainFrame frame(prompter, files, dir.path().toStdString());
     frame.show();
-    SeenBox seen;
-    answerMessageBox(QMessageBox::Ok, &seen);
-    auto* w = frame.newWarrior();  // a second box would never be answered
-    QDir::setCurrent(before);
+    auto* w = frame.newWarrior();
     QVERIFY(w);
-    QVERIFY(seen.text.startsWith("The data file \"weapons.dat\" could not be read"));
+    QCOMPARE(prompter.log.size(), 1u);  // told once
+    QVERIFY(QString::fromStdString(prompter.log[0].text)
+                .startsWith("The data file \"weapons.dat\" could not be read"));
     QCOMPARE(child<QTreeWidget>(w, "lstWeapList")->topLevelItemCount(), 0);
     QVERIFY(child<QTreeWidget>(w, "lstEqptList")->topLevelItemCount() > 100);
   }

@@ -106,8 +106,8 @@ class KeyboardTest : public QObject {
     QFETCH(int, page);
     QFETCH(int, raceLevel);
     QFETCH(QStringList, order);
-    ui::MainFrame frame;
-    frame.show();
+    ScriptedFrame s;
+    ui::MainFrame& frame = s.frame;
     auto* w = frame.newWarrior();
     QVERIFY(QTest::qWaitForWindowActive(&frame));
     if (raceLevel) child<QScrollBar>(w, "vsPRace")->setValue(raceLevel);
@@ -140,8 +140,8 @@ class KeyboardTest : public QObject {
   }
 
   void priorityBarsAnswerTheArrowKeys() {
-    ui::MainFrame frame;
-    frame.show();
+    ScriptedFrame s;
+    ui::MainFrame& frame = s.frame;
     auto* w = frame.newWarrior();
     QVERIFY(QTest::qWaitForWindowActive(&frame));
     w->tabs()->setCurrentIndex(1);
@@ -155,8 +155,8 @@ class KeyboardTest : public QObject {
   }
 
   void everyCaptionOfWarriorInfoNamesItsField() {
-    ui::MainFrame frame;
-    frame.show();
+    ScriptedFrame s;
+    ui::MainFrame& frame = s.frame;
     auto* w = frame.newWarrior();
     const auto labels = child<QWidget>(w, "tabWarriorInfo")->findChildren<QLabel*>();
     QCOMPARE(labels.size(), 16);
@@ -199,8 +199,8 @@ class KeyboardTest : public QObject {
   void listsBarsAndArrowButtonsSayWhatTheyAre() {
     QFETCH(QString, name);
     QFETCH(QString, spoken);
-    ui::MainFrame frame;
-    frame.show();
+    ScriptedFrame s;
+    ui::MainFrame& frame = s.frame;
     auto* w = frame.newWarrior();
     auto* control = w->findChild<QWidget*>(name);
     QVERIFY(control);
@@ -212,15 +212,15 @@ class KeyboardTest : public QObject {
     ui::SkillPickerDialog skills({"Gunnery/Mech"}, prompter);
     QCOMPARE(accessibleName(child<QWidget>(&skills, "lstSkill")), QString("Skills"));
 
-    ui::RequiredSkillDialog required({"Pick 2 of these skills", {"Piloting/Mech"}, 2});
+    ui::RequiredSkillDialog required({"Pick 2 of these skills", {"Piloting/Mech"}, 2}, prompter);
     QCOMPARE(accessibleName(child<QWidget>(&required, "lstReq")),
              QString("Pick 2 of these skills"));
 
-    ui::PackageDialog packages({}, 10);
+    ui::PackageDialog packages({}, 10, prompter);
     QCOMPARE(accessibleName(child<QWidget>(&packages, "lstPack")), QString("Package Name"));
     QCOMPARE(accessibleName(child<QWidget>(&packages, "txtCost")), QString("Cost:"));
 
-    ui::SpecialityDialog specialities({}, 10);
+    ui::SpecialityDialog specialities({}, 10, prompter);
     for (const auto& [name, spoken] :
          QList<std::pair<const char*, QString>>{{"lstMOSFOS", "MOS/FOS:"},
                                                 {"lstReq", "Required"},

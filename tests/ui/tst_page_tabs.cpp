@@ -42,8 +42,8 @@ class PageTabsTest : public QObject {
 
  private slots:
   void everyCaptionShowsAtTheStartingSizes() {
-    ui::MainFrame frame;
-    frame.show();
+    ScriptedFrame s;
+    ui::MainFrame& frame = s.frame;
     auto* first = frame.newWarrior();   // the first window's size
     auto* second = frame.newWarrior();  // every later window's size
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
@@ -54,8 +54,8 @@ class PageTabsTest : public QObject {
   }
 
   void rowsFollowTheWidth() {
-    ui::MainFrame frame;
-    frame.show();
+    ScriptedFrame s;
+    ui::MainFrame& frame = s.frame;
     auto* w = frame.newWarrior();
     auto* rows = child<ui::PageTabRows>(w, "tabWarriorRows");
     QVERIFY(rows->rowCount(3000) == 1);
@@ -68,8 +68,8 @@ class PageTabsTest : public QObject {
   }
 
   void keysOfATabBarStepThroughThePages() {
-    ui::MainFrame frame;
-    frame.show();
+    ScriptedFrame s;
+    ui::MainFrame& frame = s.frame;
     auto* w = frame.newWarrior();
     auto* tabs = child<QTabWidget>(w, "tabWarrior");
     auto* rows = child<ui::PageTabRows>(w, "tabWarriorRows");
@@ -89,8 +89,8 @@ class PageTabsTest : public QObject {
   }
 
   void screenReadersSeeAPageTabList() {
-    ui::MainFrame frame;
-    frame.show();
+    ScriptedFrame s;
+    ui::MainFrame& frame = s.frame;
     auto* w = frame.newWarrior();
     auto* tabs = child<QTabWidget>(w, "tabWarrior");
     auto* rows = child<ui::PageTabRows>(w, "tabWarriorRows");

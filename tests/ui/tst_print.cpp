@@ -90,6 +90,7 @@ class PrintTest : public QObject {
   QTemporaryDir dir_;
 
  private slots:
+  void cleanup() { disarmBoxWatchers(); }
   void sheetFontIsFixedPitchAt108TwipsACharacter() {
     const QFont font = ui::sheetQFont({});
     // Liberation Mono stands in for Courier New with the same metrics: 1229/2048 of 180 twips.
@@ -99,8 +100,8 @@ class PrintTest : public QObject {
   }
 
   void printShowsOnePreviewThatTheNextWarriorReuses() {
-    ui::MainFrame frame;
-    frame.show();
+    ScriptedFrame s;
+    ui::MainFrame& frame = s.frame;
     auto* ada = named(frame, "Ada Varga");
     auto* bren = named(frame, "Bren Sato");
     QVERIFY(ada->findChild<QAction*>("mnuPrintSetup")->isEnabled());
@@ -144,8 +145,8 @@ class PrintTest : public QObject {
   }
 
   void zoomListSetsThePageSize() {
-    ui::MainFrame frame;
-    frame.show();
+    ScriptedFrame s;
+    ui::MainFrame& frame = s.frame;
     print(frame.newWarrior());
     auto* preview = openPreviews();
     auto* zoom = child<QComboBox>(preview, "Combo1");
@@ -166,8 +167,8 @@ class PrintTest : public QObject {
   void savedPdfHoldsTheSheetAsTextAtItsPlaces() {
     if (QStandardPaths::findExecutable("pdftotext").isEmpty())
       QSKIP("pdftotext (poppler-utils) is not installed: the PDF text cannot be checked");
-    ui::MainFrame frame;
-    frame.show();
+    RealFrame real;
+    ui::MainFrame& frame = real.frame;
     auto* w = named(frame, "Ada Varga");
     w->warrior().skillsIS = {{"Gunnery/Mech", "3", "6"}};
     w->warrior().equipment = {{"Field Kit", "1"}};
@@ -206,42 +207,39 @@ class PrintTest : public QObject {
   }
 
   void unwritablePdfSaysSoAndLeavesNoFile() {
-    ui::MainFrame frame;
-    frame.show();
+    ScriptedFrame s;
+    ui::MainFrame& frame = s.frame;
     print(frame.newWarrior());
     const QString target = "/proc/sheet.pdf";
-    SeenBox seen;
-    answerFileDialog(target);
-    answerMessageBox(QMessageBox::Ok, &seen);
+    s.files.answers << target;
     child<QPushButton>(openPreviews(), "cmdSavePdf")->click();
-    QTRY_VERIFY(!seen.text.isEmpty());
-    QVERIFY2(seen.text.startsWith("The character sheet could not be saved to \"" + target + "\": "),
-             qPrintable(seen.text));
-    QCOMPARE(seen.icon, QMessageBox::Critical);
+    QCOMPARE(s.prompter.log.size(), 1u);
+    QVERIFY(s.prompter.log[0].text.rfind(
+                "The character sheet could not be saved to \"" + target.toStdString() + "\": ",
+                0) == 0);
+    QCOMPARE(s.prompter.log[0].icon, MessageIcon::Critical);
     QVERIFY(!QFile::exists(target));
   }
 
   void printWithoutPrinterOffersThePdf() {
     if (!QPrinterInfo::availablePrinterNames().isEmpty())
       QSKIP("a printer is installed here: printing would use it");
-    ui::MainFrame frame;
-    frame.show();
+    ScriptedFrame s;
+    ui::MainFrame& frame = s.frame;
     print(named(frame, "Ada"));
     auto* preview = openPreviews();
 
-    SeenBox seen;
-    answerMessageBox(QMessageBox::No, &seen);
+    s.prompter.yesNoAnswers = {false, true};
     child<QPushButton>(preview, "cmdPrint")->click();
-    QCOMPARE(seen.text, QString(kNoPrinterQuestion));
-    QCOMPARE(seen.icon, QMessageBox::Question);
+    QCOMPARE(s.prompter.texts(), std::vector<std::string>{kNoPrinterQuestion});
+    QCOMPARE(s.prompter.log[0].icon, MessageIcon::Question);
     QVERIFY(preview->isVisible());  // it stays open, and nothing was written
 
     // "Print" prints the warrior of the preview, even with another warrior's window in front.
     auto* other = named(frame, "Bren");
     QCOMPARE(frame.activeWarriorWindow(), other);
     const QString pdf = dir_.filePath("offered.pdf");
-    answerMessageBox(QMessageBox::Yes);
-    QTimer::singleShot(0, [pdf] { answerFileDialog(pdf); });
+    s.files.answers << pdf;
     child<QPushButton>(preview, "cmdPrint")->click();
     QVERIFY(QFile::exists(pdf));
     if (!QStandardPaths::findExecutable("pdftotext").isEmpty()) {
@@ -251,8 +249,8 @@ class PrintTest : public QObject {
   }
 
   void closingTheWarriorClosesItsPreviewOnly() {
-    ui::MainFrame frame;
-    frame.show();
+    ScriptedFrame s;
+    ui::MainFrame& frame = s.frame;
     auto* ada = named(frame, "Ada");
     auto* bren = named(frame, "Bren");
     print(ada);
@@ -264,8 +262,8 @@ class PrintTest : public QObject {
   }
 
   void printSetupShowsThePrinterDialogFromBothMenus() {
-    ui::MainFrame frame;
-    frame.show();
+    RealFrame real;
+    ui::MainFrame& frame = real.frame;
     bool shown = false;
     whenModal<QPrintDialog>([&shown](QPrintDialog* d) {
       shown = true;

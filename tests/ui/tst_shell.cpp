@@ -2,9 +2,11 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTabWidget>
 
@@ -34,6 +36,7 @@ class ShellTest : public QObject {
   }
 
  private slots:
+  void cleanup() { disarmBoxWatchers(); }
   void startsWithoutWarriorWindowAndCentred() {
     ui::MainFrame frame;
     frame.show();
@@ -55,6 +58,10 @@ class ShellTest : public QObject {
   }
 
   void newGivesTaggedWindowsWithTheirSizes() {
+    // The frame as acceptance checks build it reads the data files of the working folder.
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(QStringLiteral(DRAKKENFOLD_DATA));
+    const auto back = qScopeGuard([&] { QDir::setCurrent(before); });
     ui::MainFrame frame;
     frame.show();
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
@@ -103,8 +110,8 @@ class ShellTest : public QObject {
   }
 
   void closingKeepsTheSlotTaken() {
-    ui::MainFrame frame;
-    frame.show();
+    ScriptedFrame s;
+    ui::MainFrame& frame = s.frame;
     auto* one = frame.newWarrior();
     frame.newWarrior();
     warriorAction(one, "mnuClose")->trigger();
@@ -114,8 +121,8 @@ class ShellTest : public QObject {
   }
 
   void captionFollowsTheName() {
-    ui::MainFrame frame;
-    frame.show();
+    ScriptedFrame s;
+    ui::MainFrame& frame = s.frame;
     auto* w = frame.newWarrior();
     auto* name = child<QLineEdit>(w, "txtName");
     QTest::keyClicks(name, "Kai, the Second");
@@ -127,8 +134,8 @@ class ShellTest : public QObject {
   }
 
   void lineBreaksInOneLineFieldsBecomeSpaces() {
-    ui::MainFrame frame;
-    frame.show();
+    ScriptedFrame s;
+    ui::MainFrame& frame = s.frame;
     auto* w = frame.newWarrior();
     child<QLineEdit>(w, "txtRank")->setText("Star\nCaptain");
     QCOMPARE(w->warrior().rank, std::string("Star Captain"));
@@ -141,8 +148,8 @@ class ShellTest : public QObject {
   }
 
   void exitAnsweredNoChangesNothing() {
-    ui::MainFrame frame;
-    frame.show();
+    RealFrame real;
+    ui::MainFrame& frame = real.frame;
     auto* w = frame.newWarrior();
     child<QLineEdit>(w, "txtName")->setText("Aidan");
     SeenBox seen;
@@ -158,8 +165,8 @@ class ShellTest : public QObject {
   }
 
   void menusSwitchWithTheActiveWindow() {
-    ui::MainFrame frame;
-    frame.show();
+    ScriptedFrame s;
+    ui::MainFrame& frame = s.frame;
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
     QCOMPARE(menuTitles(frame), (QStringList{"&File", "&Help"}));
     auto* one = frame.newWarrior();
@@ -188,8 +195,8 @@ class ShellTest : public QObject {
   }
 
   void editingKeysOfTextFieldsAreNotMenuShortcuts() {
-    ui::MainFrame frame;
-    frame.show();
+    ScriptedFrame s;
+    ui::MainFrame& frame = s.frame;
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
     auto* w = frame.newWarrior();
     QApplication::setActiveWindow(&frame);
@@ -248,13 +255,13 @@ class ShellTest : public QObject {
   void systemInfoWithoutAViewerSaysSo() {
     const QByteArray oldPath = qgetenv("PATH");
     qputenv("PATH", "/nonexistent-folder");
-    ui::AboutBox about;
-    SeenBox seen;
-    answerMessageBox(QMessageBox::Ok, &seen);
+    FakePrompter prompter;
+    ui::AboutBox about(prompter);
     child<QAbstractButton>(&about, "cmdSysInfo")->click();
     qputenv("PATH", oldPath);
-    QCOMPARE(seen.text, QString("System Information Is Unavailable At This Time"));
-    QCOMPARE(seen.icon, QMessageBox::NoIcon);
+    QCOMPARE(prompter.texts(),
+             std::vector<std::string>{"System Information Is Unavailable At This Time"});
+    QCOMPARE(prompter.log[0].icon, MessageIcon::None);
   }
 
   void splashClosesOnAKey() {

@@ -11,11 +11,14 @@
 #include <QTreeWidget>
 
 #include "UiTestHelpers.h"
+#include "budget/Priorities.h"
+#include "skills/ClanPackages.h"
 #include "ui/QtPrompter.h"
 #include "ui/dialogs/SkillPickerDialog.h"
 
 using namespace dk;
 using namespace dk::test;
+using Texts = std::vector<std::string>;
 
 class SkillsTest : public QObject {
   Q_OBJECT
@@ -34,12 +37,11 @@ class SkillsTest : public QObject {
   }
 
  private slots:
-  void initTestCase() { QVERIFY(kInDataFolder); }
+  void cleanup() { disarmBoxWatchers(); }
 
   void buysThreeLevelsAndTheMessageBoxRefusesTheFourth() {
-    ui::MainFrame frame;
-    frame.show();
-    auto* w = warriorWithSkillPoints(frame, 8);
+    RealFrame real;
+    auto* w = warriorWithSkillPoints(real.frame, 8);
     auto* catalogue = child<QTreeWidget>(w, "lvSkillLstIS");
     QCOMPARE(rowTexts(w, "lvSkillLstIS", "Small Arms"), (QStringList{"Small Arms", "Physical"}));
     QCOMPARE(poolSize(w, "lstPointsIS"), 8);
@@ -72,9 +74,8 @@ class SkillsTest : public QObject {
   }
 
   void rollFollowsAReflexesRaiseOnTheStatsPage() {
-    ui::MainFrame frame;
-    frame.show();
-    auto* w = warriorWithSkillPoints(frame, 12);
+    ScriptedFrame s;
+    auto* w = warriorWithSkillPoints(s.frame, 12);
     clickRow(w, "lvSkillLstIS", "Small Arms", true);  // a double click buys
     clickRow(w, "lvSkillLstIS", "Tactics");
     click(w, "cmdAddPtIS");
@@ -87,10 +88,9 @@ class SkillsTest : public QObject {
     QCOMPARE(rowTexts(w, "lvSkillsIS", "Tactics")[2], QString("15"));  // Mental stays
   }
 
-  void clanPackagesThroughTheirQuestionBoxes() {
-    ui::MainFrame frame;
-    frame.show();
-    auto* w = frame.newWarrior();
+  void clanPackagesThroughTheirQuestions() {
+    ScriptedFrame s;
+    auto* w = s.newWarrior();
     child<QScrollBar>(w, "vsPRace")->setValue(2);  // Clan Drakkenfold
     child<QScrollBar>(w, "vsPSkl")->setValue(2);   // 16 points
     w->tabs()->setCurrentIndex(3);
@@ -99,25 +99,17 @@ class SkillsTest : public QObject {
     QVERIFY(enabled(w, "Command1"));
     QVERIFY(!enabled(w, "Command2"));
 
-    // Yes to the primary package: too dear, and no second question.
-    QList<SeenBox> seen;
-    answerMessageBoxes({QMessageBox::Yes, QMessageBox::Ok}, &seen);
+    // Yes to the primary package: too dear, and no second question; then No and Yes: the
+    // secondary package.
+    s.prompter.yesNoAnswers = {true, false, true};
     click(w, "Command1");
-    QCOMPARE(seen.size(), 2);
-    QVERIFY(seen[0].text.startsWith("Do you wish to give this character the Primary"));
-    QCOMPARE(seen[0].icon, QMessageBox::Question);
-    QCOMPARE(seen[1].text,
-             QString("You don't have enough points!  It takes 20 points to do this!"));
-    QCOMPARE(seen[1].icon, QMessageBox::NoIcon);
     QCOMPARE(child<QTreeWidget>(w, "lvSkills")->topLevelItemCount(), 0);
-
-    // No, then Yes: the secondary package.
-    seen.clear();
-    answerMessageBoxes({QMessageBox::No, QMessageBox::Yes}, &seen);
     click(w, "Command1");
-    QCOMPARE(seen.size(), 2);
-    QCOMPARE(seen[1].text,
-             QString("Do you wish to give this character the Secondary Clan Warrior package?"));
+    QCOMPARE(s.prompter.texts(), (Texts{kPrimaryClanWarriorQuestion, clanPackageTooDearMessage(20),
+                                        kPrimaryClanWarriorQuestion,
+                                        kSecondaryClanWarriorQuestion}));
+    QCOMPARE(s.prompter.log[0].icon, MessageIcon::Question);
+    QCOMPARE(s.prompter.log[1].icon, MessageIcon::None);
     QCOMPARE(child<QTreeWidget>(w, "lvSkills")->topLevelItemCount(), 9);
     QCOMPARE(rowTexts(w, "lvSkills", "Gunnery/BattleMech"),
              (QStringList{"Gunnery/BattleMech", "3", "13"}));
@@ -131,11 +123,9 @@ class SkillsTest : public QObject {
     QCOMPARE(owned->topLevelItem(8)->text(0), QString("Gunnery/BattleMech"));
 
     // The skills priority asks to start the area over.
-    SeenBox reset;
-    answerMessageBox(QMessageBox::Yes, &reset);
+    s.prompter.yesNoAnswers = {true};
     child<QScrollBar>(w, "vsPSkl")->setValue(3);
-    QCOMPARE(reset.text, QString("You will have to reset your current skills if you want to do "
-                                 "this.  Do you wish to continue?"));
+    QCOMPARE(s.prompter.texts().back(), std::string(kClanPackageResetQuestion));
     QCOMPARE(owned->topLevelItemCount(), 0);
     QCOMPARE(poolSize(w, "lstPoints"), 20);
     QVERIFY(enabled(w, "Command1"));
@@ -149,14 +139,10 @@ class SkillsTest : public QObject {
     file.close();
     for (const char* gear : {"weapons.dat", "equipt.dat"})
       QVERIFY(QFile::copy(QStringLiteral(DRAKKENFOLD_DATA "/") + gear, dir.filePath(gear)));
-    const QString before = QDir::currentPath();
-    QDir::setCurrent(dir.path());
-    ui::MainFrame frame;
-    frame.show();
+    RealFrame real(dir.path());
     SeenBox seen;
     answerMessageBox(QMessageBox::Ok, &seen);
-    auto* w = frame.newWarrior();  // a second box would never be answered
-    QDir::setCurrent(before);
+    auto* w = real.frame.newWarrior();  // a second box would never be answered
     QVERIFY(w);
     QCOMPARE(seen.text, QString("The data file \"skills.dat\" is damaged at line 2: the skill "
                                 "\"Tactics\" has no characteristic code."));

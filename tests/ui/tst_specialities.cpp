@@ -49,11 +49,11 @@ class SpecialitiesTest : public QObject {
   }
 
  private slots:
-  void initTestCase() { QVERIFY(kInDataFolder); }
+  void cleanup() { disarmBoxWatchers(); }
 
   void aWholeSpecialityFromPickMOSToDeleteMOS() {
-    ui::MainFrame frame;
-    frame.show();
+    RealFrame real;
+    ui::MainFrame& frame = real.frame;
     auto* w = innerSphereWarrior(frame);
 
     // "Pick Skill Packages": refusals in their order, then Field Medic through a
@@ -166,8 +166,8 @@ class SpecialitiesTest : public QObject {
   }
 
   void aPackageTakenRaisedAndDeletedAndACancelThatChangesNothing() {
-    ui::MainFrame frame;
-    frame.show();
+    RealFrame real;
+    ui::MainFrame& frame = real.frame;
     auto* w = innerSphereWarrior(frame);
 
     // Cancel first: the area goes on buying single levels.
@@ -241,13 +241,15 @@ class SpecialitiesTest : public QObject {
   void aWarriorSavedWhilePickingOpensInFreePurchase() {
     // The file keeps neither the level choices nor the choice list.
     AppState app;
+    app.dataFolder = DRAKKENFOLD_DATA;
     ui::QtPrompter prompter;
+    ui::QtFileChooser files;
     Warrior saved;
     saved.skillStage = 3;
     saved.mosName1 = "Scout";
     saved.packageName = "Basic Academy Package";
     saved.skillsIS = {{"Stealth", "2", "14"}};
-    ui::WarriorWindow w(app, prompter, saved);
+    ui::WarriorWindow w(app, prompter, files, saved);
     QCOMPARE(w.warrior().skillStage, std::int16_t{1});
     QCOMPARE(labelText(&w, "lblCurr"), QString("Picking any additional skills"));
     QVERIFY(child<QTreeWidget>(&w, "lvSkillLstIS")->topLevelItemCount() > 60);

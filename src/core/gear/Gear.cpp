@@ -1,5 +1,7 @@
 #include "gear/Gear.h"
 
+#include "gear/AssetWorth.h"
+
 #include "gear/Money.h"
 #include "util/Numeric.h"
 
@@ -79,7 +81,7 @@ void buyGear(RuleContext& ctx, GearKind kind, const GearCatalogue& catalogue) {
     return;
   }
   const auto purseLeft = wholeCBills(purse - *price);
-  const auto worth = wholeCBills(w.assetWorth + *price);
+  const auto worth = assetWorthAfter(w, *price);
   if (!purseLeft || !worth) {
     ctx.prompter.showMessage(kAmountOutOfRange, MessageIcon::Information);
     return;
@@ -87,8 +89,7 @@ void buyGear(RuleContext& ctx, GearKind kind, const GearCatalogue& catalogue) {
   addGear(gearList(w, kind), row->name);
   purse = *purseLeft;
   (w.cBillsTransferred ? w.cBillsText : w.equipmentCBillsText) = toText(purse);
-  w.assetWorth = *worth;
-  w.assetWorthText = toText(w.assetWorth);
+  setAssetWorth(w, *worth);
 }
 
 void removeGear(RuleContext& ctx, GearKind kind, const GearCatalogue& catalogue) {
@@ -111,15 +112,14 @@ void removeGear(RuleContext& ctx, GearKind kind, const GearCatalogue& catalogue)
       return;
     }
     const auto cBills = wholeCBills(w.cBills + *refund);
-    const auto worth = wholeCBills(w.assetWorth - *refund);
+    const auto worth = assetWorthAfter(w, -*refund);
     if (!cBills || !worth) {
       ctx.prompter.showMessage(kAmountOutOfRange, MessageIcon::Information);
       return;
     }
     w.cBills = *cBills;
     w.cBillsText = toText(w.cBills);
-    w.assetWorth = *worth;
-    w.assetWorthText = toText(w.assetWorth);
+    setAssetWorth(w, *worth);
   }
   if (removeOneGear(list, selected)) selected.clear();
 }

@@ -8,14 +8,14 @@
 
 #include "ui/Captions.h"
 #include "ui/Placement.h"
-#include "ui/QtPrompter.h"
 #include "ui/pages/ListViews.h"
 #include "util/Numeric.h"
 
 namespace dk::ui {
 
-PackageDialog::PackageDialog(const std::vector<SkillPackage>& packages, int points, QWidget* parent)
-    : QDialog(parent), picker_(packages, points) {
+PackageDialog::PackageDialog(const std::vector<SkillPackage>& packages, int points,
+                             Prompter& prompter, QWidget* parent)
+    : QDialog(parent), picker_(packages, points), prompter_(prompter) {
   setObjectName("frmPackage");
   setWindowTitle("Pick Package");
   setModal(true);
@@ -69,8 +69,7 @@ PackageDialog::PackageDialog(const std::vector<SkillPackage>& packages, int poin
     refresh();
   });
   connect(ok, &QPushButton::clicked, this, [this] {
-    QtPrompter prompter(this);
-    taken_ = picker_.ok(prompter);
+    taken_ = picker_.ok(prompter_);
     if (taken_) accept();
   });
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -86,6 +85,13 @@ void PackageDialog::refresh() {
              return QStringList{QString::fromStdString(s.name), QString::fromStdString(s.level)};
            });
   cost_->setText(package ? QString::fromStdString(toText(package->cost)) : QString());
+}
+
+std::optional<int> showPackageDialog(const std::vector<SkillPackage>& packages, int points,
+                                     Prompter& prompter, QWidget* parent) {
+  PackageDialog dialog(packages, points, prompter, parent);
+  dialog.exec();
+  return dialog.taken_;
 }
 
 }  // namespace dk::ui

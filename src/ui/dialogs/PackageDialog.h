@@ -15,19 +15,25 @@ namespace dk::ui {
 class PackageDialog : public QDialog {
   Q_OBJECT
  public:
-  PackageDialog(const std::vector<SkillPackage>& packages, int points, QWidget* parent = nullptr);
-
-  // The row (from 1) of the package taken; nullopt after "Cancel" or the close box.
-  std::optional<int> taken() const { return taken_; }
+  PackageDialog(const std::vector<SkillPackage>& packages, int points, Prompter& prompter,
+                QWidget* parent = nullptr);
 
  private:
+  friend std::optional<int> showPackageDialog(const std::vector<SkillPackage>&, int, Prompter&,
+                                              QWidget*);
   void refresh();
 
   PackagePicker picker_;
+  Prompter& prompter_;
   std::optional<int> taken_;
   QListWidget* packages_ = nullptr;
   QTreeWidget* skills_ = nullptr;
   QLineEdit* cost_ = nullptr;
 };
+
+// Shows "Pick Package": the row (from 1) of the package taken, nullopt after "Cancel" or the
+// close box.
+std::optional<int> showPackageDialog(const std::vector<SkillPackage>& packages, int points,
+                                     Prompter& prompter, QWidget* parent);
 
 }  // namespace dk::ui

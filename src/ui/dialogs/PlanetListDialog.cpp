@@ -44,4 +44,12 @@ void PlanetListDialog::confirm() {
   if (chosen_) accept();
 }
 
+std::optional<std::string> showPlanetList(const std::vector<std::string>& planets,
+                                          Prompter& prompter, QWidget* parent) {
+  PlanetListDialog dialog(planets, prompter, parent);
+  centerOnScreen(&dialog);
+  dialog.exec();
+  return dialog.chosen_;
+}
+
 }  // namespace dk::ui

@@ -18,15 +18,19 @@ class PlanetListDialog : public QDialog {
   PlanetListDialog(const std::vector<std::string>& planets, Prompter& prompter,
                    QWidget* parent = nullptr);
 
-  // The name chosen with "Ok"; nullopt when the dialog was closed any other way.
-  const std::optional<std::string>& chosen() const { return chosen_; }
-
  private:
+  friend std::optional<std::string> showPlanetList(const std::vector<std::string>&, Prompter&,
+                                                   QWidget*);
   void confirm();
 
   Prompter& prompter_;
   QListWidget* list_ = nullptr;
   std::optional<std::string> chosen_;
 };
+
+// Shows the planet list centred on the screen: the name chosen with "Ok", or nullopt when the
+// list was closed any other way.
+std::optional<std::string> showPlanetList(const std::vector<std::string>& planets,
+                                          Prompter& prompter, QWidget* parent);
 
 }  // namespace dk::ui

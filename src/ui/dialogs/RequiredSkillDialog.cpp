@@ -7,12 +7,12 @@
 
 #include "skills/SpecialityPicker.h"
 #include "ui/Placement.h"
-#include "ui/QtPrompter.h"
 
 namespace dk::ui {
 
-RequiredSkillDialog::RequiredSkillDialog(RequiredSkillRequest request, QWidget* parent)
-    : QDialog(parent), request_(std::move(request)) {
+RequiredSkillDialog::RequiredSkillDialog(RequiredSkillRequest request, Prompter& prompter,
+                                         QWidget* parent)
+    : QDialog(parent), request_(std::move(request)), prompter_(prompter) {
   setObjectName("frmPickReq");
   setWindowTitle("Pick Skills");
   setModal(true);
@@ -49,9 +49,15 @@ void RequiredSkillDialog::confirm() {
   std::vector<int> rows;
   for (const QModelIndex& index : list_->selectionModel()->selectedRows())
     rows.push_back(index.row());
-  QtPrompter prompter(this);
-  picked_ = confirmRequiredPick(request_, rows, prompter);
+  picked_ = confirmRequiredPick(request_, rows, prompter_);
   if (picked_) accept();
+}
+
+std::optional<std::vector<std::string>> showRequiredSkillDialog(
+    const RequiredSkillRequest& request, Prompter& prompter, QWidget* parent) {
+  RequiredSkillDialog dialog(request, prompter, parent);
+  dialog.exec();
+  return dialog.picked_;
 }
 
 }  // namespace dk::ui

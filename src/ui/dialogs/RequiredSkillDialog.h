@@ -9,23 +9,29 @@
 #include <vector>
 
 #include "catalogue/Specialities.h"
+#include "context/Prompter.h"
 
 namespace dk::ui {
 
 class RequiredSkillDialog : public QDialog {
   Q_OBJECT
  public:
-  explicit RequiredSkillDialog(RequiredSkillRequest request, QWidget* parent = nullptr);
-
-  // The chosen names, top to bottom, once "Ok" went through; nullopt after the close box.
-  const std::optional<std::vector<std::string>>& picked() const { return picked_; }
+  RequiredSkillDialog(RequiredSkillRequest request, Prompter& prompter, QWidget* parent = nullptr);
 
  private:
+  friend std::optional<std::vector<std::string>> showRequiredSkillDialog(
+      const RequiredSkillRequest&, Prompter&, QWidget*);
   void confirm();
 
   RequiredSkillRequest request_;
+  Prompter& prompter_;
   QListWidget* list_ = nullptr;
   std::optional<std::vector<std::string>> picked_;
 };
+
+// Shows "Pick Skills": the chosen names, top to bottom, once "Ok" went through; nullopt after
+// the close box.
+std::optional<std::vector<std::string>> showRequiredSkillDialog(
+    const RequiredSkillRequest& request, Prompter& prompter, QWidget* parent);
 
 }  // namespace dk::ui

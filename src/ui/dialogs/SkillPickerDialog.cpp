@@ -3,6 +3,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/Placement.h"
+
 namespace dk::ui {
 
 inline constexpr char kPleaseSelectASkill[] = "Please select a skill";
@@ -42,6 +44,14 @@ void SkillPickerDialog::ok() {
   }
   choice_ = selected.front()->text().toStdString();
   accept();
+}
+
+std::optional<std::string> showSkillPicker(const std::vector<std::string>& skillNames,
+                                           Prompter& prompter, QWidget* parent) {
+  SkillPickerDialog dialog(skillNames, prompter, parent);
+  centerOnScreen(&dialog);
+  dialog.exec();
+  return dialog.choice_;
 }
 
 }  // namespace dk::ui

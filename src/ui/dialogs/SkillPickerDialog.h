@@ -17,15 +17,19 @@ class SkillPickerDialog : public QDialog {
   SkillPickerDialog(const std::vector<std::string>& skillNames, Prompter& prompter,
                     QWidget* parent = nullptr);
 
-  // The name chosen with "Ok"; nullopt when the dialog was closed without one.
-  std::optional<std::string> choice() const { return choice_; }
-
  private:
+  friend std::optional<std::string> showSkillPicker(const std::vector<std::string>&, Prompter&,
+                                                    QWidget*);
   void ok();
 
   Prompter& prompter_;
   QListWidget* list_ = nullptr;
   std::optional<std::string> choice_;
 };
+
+// Shows "Which Skill?" centred on the screen: the name chosen with "Ok", or nullopt when the
+// dialog was closed without one.
+std::optional<std::string> showSkillPicker(const std::vector<std::string>& skillNames,
+                                           Prompter& prompter, QWidget* parent);
 
 }  // namespace dk::ui

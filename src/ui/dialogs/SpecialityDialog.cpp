@@ -9,7 +9,6 @@
 #include "catalogue/PackageTypes.h"
 #include "ui/Captions.h"
 #include "ui/Placement.h"
-#include "ui/QtPrompter.h"
 
 namespace dk::ui {
 
@@ -38,8 +37,8 @@ QPushButton* button(QWidget* parent, const char* text, const char* objectName) {
 }  // namespace
 
 SpecialityDialog::SpecialityDialog(const std::vector<Speciality>& specialities, int poolEntries,
-                                   QWidget* parent)
-    : QDialog(parent), picker_(specialities, poolEntries) {
+                                   Prompter& prompter, QWidget* parent)
+    : QDialog(parent), picker_(specialities, poolEntries), prompter_(prompter) {
   setObjectName("frmSkillPackage");
   setWindowTitle("Pick Skill Packages");
   setModal(true);
@@ -110,13 +109,11 @@ SpecialityDialog::SpecialityDialog(const std::vector<Speciality>& specialities, 
   connect(packageType_, &QComboBox::currentIndexChanged, this,
           [this](int index) { picker_.choosePackageType(index); });
   connect(add_, &QPushButton::clicked, this, [this] {
-    QtPrompter prompter(this);
-    picker_.add(prompter);
+    picker_.add(prompter_);
     refresh();
   });
   connect(remove, &QPushButton::clicked, this, [this] {
-    QtPrompter prompter(this);
-    picker_.remove(prompter);
+    picker_.remove(prompter_);
     refresh();
   });
   connect(ok, &QPushButton::clicked, this, &SpecialityDialog::confirm);
@@ -146,8 +143,7 @@ void SpecialityDialog::refresh() {
 }
 
 void SpecialityDialog::confirm() {
-  QtPrompter prompter(this);
-  switch (picker_.ok(prompter)) {
+  switch (picker_.ok(prompter_)) {
     case SpecialityPicker::Outcome::Confirmed:
       choice_ = picker_.choice();
       accept();
@@ -158,6 +154,14 @@ void SpecialityDialog::confirm() {
     case SpecialityPicker::Outcome::Refused:
       break;
   }
+}
+
+std::optional<SpecialityChoice> showSpecialityDialog(const std::vector<Speciality>& specialities,
+                                                     int poolEntries, Prompter& prompter,
+                                                     QWidget* parent) {
+  SpecialityDialog dialog(specialities, poolEntries, prompter, parent);
+  dialog.exec();
+  return dialog.choice_;
 }
 
 }  // namespace dk::ui

@@ -17,16 +17,16 @@ class SpecialityDialog : public QDialog {
   Q_OBJECT
  public:
   SpecialityDialog(const std::vector<Speciality>& specialities, int poolEntries,
-                   QWidget* parent = nullptr);
-
-  // The whole choice once "Ok" went through; nullopt after "Cancel" or the close box.
-  const std::optional<SpecialityChoice>& choice() const { return choice_; }
+                   Prompter& prompter, QWidget* parent = nullptr);
 
  private:
+  friend std::optional<SpecialityChoice> showSpecialityDialog(const std::vector<Speciality>&,
+                                                              int, Prompter&, QWidget*);
   void refresh();
   void confirm();
 
   SpecialityPicker picker_;
+  Prompter& prompter_;
   std::optional<SpecialityChoice> choice_;
   QListWidget* specialities_ = nullptr;
   QLabel* requiredHeading_ = nullptr;
@@ -37,5 +37,11 @@ class SpecialityDialog : public QDialog {
   QComboBox* packageType_ = nullptr;
   QPushButton* add_ = nullptr;
 };
+
+// Shows "Pick Skill Packages": the whole choice once "Ok" went through; nullopt after "Cancel"
+// or the close box.
+std::optional<SpecialityChoice> showSpecialityDialog(const std::vector<Speciality>& specialities,
+                                                     int poolEntries, Prompter& prompter,
+                                                     QWidget* parent);
 
 }  // namespace dk::ui

@@ -9,7 +9,7 @@
 
 namespace dk::ui {
 
-AdvantagesPage::AdvantagesPage(WarriorWindow& owner) : WarriorPage(owner, "tabAdvantages") {
+AdvantagesPage::AdvantagesPage(PageHost& owner) : WarriorPage(owner, "tabAdvantages") {
   catalogue_ = new QListWidget(this);
   catalogue_->setObjectName("lstAdv");
   catalogue_->setAccessibleName("Advantages to choose from");

@@ -6,14 +6,14 @@
 #include <QListWidget>
 #include <QTreeWidget>
 
-#include "ui/WarriorWindow.h"
+#include "ui/pages/WarriorPage.h"
 
 namespace dk::ui {
 
 class AdvantagesPage : public WarriorPage {
   Q_OBJECT
  public:
-  explicit AdvantagesPage(WarriorWindow& owner);
+  explicit AdvantagesPage(PageHost& owner);
   void refresh() override;
 
  private:

@@ -53,7 +53,7 @@ class PriorityBar : public QScrollBar {
 
 // --- Priorities
 
-PrioritiesPage::PrioritiesPage(WarriorWindow& owner) : WarriorPage(owner, "tabPriorities") {
+PrioritiesPage::PrioritiesPage(PageHost& owner) : WarriorPage(owner, "tabPriorities") {
   struct PoolNames {
     const char* title;
     const char* bar;
@@ -142,7 +142,7 @@ void PrioritiesPage::refresh() {
 
 // --- Stats
 
-StatsPage::StatsPage(WarriorWindow& owner) : WarriorPage(owner, "tabStats") {
+StatsPage::StatsPage(PageHost& owner) : WarriorPage(owner, "tabStats") {
   auto* top = new QHBoxLayout;
   top->setSpacing(6);
   top->addWidget(buildAttributes(), 0);
@@ -285,9 +285,9 @@ QWidget* StatsPage::buildDamageGrid() {
     grid->addWidget(fill, r + 1, kFirstBoxColumn + kDamageColumns + 1);
     grid->addWidget(clear, r + 1, kFirstBoxColumn + kDamageColumns + 2);
     connect(fill, &QPushButton::clicked, this,
-            [this, r] { owner_.apply([&] { fillDamageRow(warrior(), r); }); });
+            [this, r] { apply([&] { fillDamageRow(warrior(), r); }); });
     connect(clear, &QPushButton::clicked, this,
-            [this, r] { owner_.apply([&] { clearDamageRow(warrior(), r); }); });
+            [this, r] { apply([&] { clearDamageRow(warrior(), r); }); });
   }
   grid->setColumnMinimumWidth(kFirstBoxColumn + kDamageColumns, 6);
   grid->setColumnStretch(kFirstBoxColumn + kDamageColumns, 1);

@@ -9,14 +9,14 @@
 #include <array>
 
 #include "model/Warrior.h"
-#include "ui/WarriorWindow.h"
+#include "ui/pages/WarriorPage.h"
 
 namespace dk::ui {
 
 class PrioritiesPage : public WarriorPage {
   Q_OBJECT
  public:
-  explicit PrioritiesPage(WarriorWindow& owner);
+  explicit PrioritiesPage(PageHost& owner);
   void refresh() override;
 
  private:
@@ -29,7 +29,7 @@ class PrioritiesPage : public WarriorPage {
 class StatsPage : public WarriorPage {
   Q_OBJECT
  public:
-  explicit StatsPage(WarriorWindow& owner);
+  explicit StatsPage(PageHost& owner);
   void refresh() override;
 
  private:

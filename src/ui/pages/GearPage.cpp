@@ -13,7 +13,7 @@ namespace dk::ui {
 
 namespace {
 // Remembers the row the user picks in a list as the record's selection for that list.
-void rememberSelection(QTreeWidget* view, WarriorWindow& owner,
+void rememberSelection(QTreeWidget* view, PageHost& owner,
                        std::string& (*selection)(Warrior&, GearKind), GearKind kind) {
   QObject::connect(view, &QTreeWidget::itemSelectionChanged, view, [view, &owner, selection, kind] {
     const auto items = view->selectedItems();
@@ -23,7 +23,7 @@ void rememberSelection(QTreeWidget* view, WarriorWindow& owner,
 }
 }  // namespace
 
-GearPage::GearPage(WarriorWindow& owner, GearKind kind)
+GearPage::GearPage(PageHost& owner, GearKind kind)
     : WarriorPage(owner, kind == GearKind::Weapons ? "tabWeapons" : "tabEquipment"), kind_(kind) {
   const bool weapons = kind == GearKind::Weapons;
   catalogue_ =

@@ -6,7 +6,7 @@
 #include <QTreeWidget>
 
 #include "catalogue/GearCatalogue.h"
-#include "ui/WarriorWindow.h"
+#include "ui/pages/WarriorPage.h"
 
 namespace dk::ui {
 
@@ -14,7 +14,7 @@ namespace dk::ui {
 class GearPage : public WarriorPage {
   Q_OBJECT
  public:
-  GearPage(WarriorWindow& owner, GearKind kind);
+  GearPage(PageHost& owner, GearKind kind);
   void refresh() override;
 
  private:

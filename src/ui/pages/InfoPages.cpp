@@ -31,19 +31,14 @@ QFormLayout* compactForm(QWidget* parent) {
   return form;
 }
 
-FieldBindings bindingsFor(WarriorWindow& owner, bool captionFollows) {
-  return FieldBindings(
-      [&owner]() -> Warrior& { return owner.warrior(); },
-      [&owner, captionFollows](FieldBindings::Field field) {
-        // The caption follows the name as it is typed.
-        if (captionFollows && field == &Warrior::name)
-          owner.setWindowTitle(QString::fromStdString(warriorCaption(owner.warrior())));
-      });
+FieldBindings bindingsFor(PageHost& owner) {
+  return FieldBindings([&owner]() -> Warrior& { return owner.warrior(); },
+                       [&owner](FieldBindings::Field field) { owner.fieldEdited(field); });
 }
 }  // namespace
 
-WarriorInfoPage::WarriorInfoPage(WarriorWindow& owner)
-    : WarriorPage(owner, "tabWarriorInfo"), fields_(bindingsFor(owner, true)) {
+WarriorInfoPage::WarriorInfoPage(PageHost& owner)
+    : WarriorPage(owner, "tabWarriorInfo"), fields_(bindingsFor(owner)) {
   auto* identity = new QGroupBox(this);
   identity->setObjectName("fraIdentity");
   auto* idForm = compactForm(identity);
@@ -127,8 +122,8 @@ void WarriorInfoPage::refresh() {
   transfer_->setEnabled(!warrior().cBillsTransferred);
 }
 
-NotesPage::NotesPage(WarriorWindow& owner)
-    : WarriorPage(owner, "tabNotes"), fields_(bindingsFor(owner, false)) {
+NotesPage::NotesPage(PageHost& owner)
+    : WarriorPage(owner, "tabNotes"), fields_(bindingsFor(owner)) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(6, 6, 6, 6);
   // A paste that would take the notes past what a warrior file holds is refused with a
@@ -142,8 +137,8 @@ NotesPage::NotesPage(WarriorWindow& owner)
   layout->addWidget(notes);
 }
 
-PersonalPage::PersonalPage(WarriorWindow& owner)
-    : WarriorPage(owner, "tabPersonal"), fields_(bindingsFor(owner, false)) {
+PersonalPage::PersonalPage(PageHost& owner)
+    : WarriorPage(owner, "tabPersonal"), fields_(bindingsFor(owner)) {
   auto* appearance = new QGroupBox("Appearance", this);
   appearance->setObjectName("fraAppearance");
   auto* a = compactForm(appearance);

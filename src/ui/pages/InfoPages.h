@@ -5,14 +5,14 @@
 #include <QPushButton>
 
 #include "ui/Binding.h"
-#include "ui/WarriorWindow.h"
+#include "ui/pages/WarriorPage.h"
 
 namespace dk::ui {
 
 class WarriorInfoPage : public WarriorPage {
   Q_OBJECT
  public:
-  explicit WarriorInfoPage(WarriorWindow& owner);
+  explicit WarriorInfoPage(PageHost& owner);
   void refresh() override;
 
  private:
@@ -24,7 +24,7 @@ class WarriorInfoPage : public WarriorPage {
 class NotesPage : public WarriorPage {
   Q_OBJECT
  public:
-  explicit NotesPage(WarriorWindow& owner);
+  explicit NotesPage(PageHost& owner);
   void refresh() override { fields_.refresh(); }
 
  private:
@@ -34,7 +34,7 @@ class NotesPage : public WarriorPage {
 class PersonalPage : public WarriorPage {
   Q_OBJECT
  public:
-  explicit PersonalPage(WarriorWindow& owner);
+  explicit PersonalPage(PageHost& owner);
   void refresh() override { fields_.refresh(); }
 
  private:

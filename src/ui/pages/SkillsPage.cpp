@@ -73,7 +73,7 @@ QList<QStringList> catalogueRows(const std::vector<CatalogueRow>& list) {
 
 }  // namespace
 
-SkillsPage::SkillsPage(WarriorWindow& owner) : WarriorPage(owner, "tabSkills") {
+SkillsPage::SkillsPage(PageHost& owner) : WarriorPage(owner, "tabSkills") {
   areas_ = new QStackedWidget(this);
 
   pickMos_ = button(areas_, "cmdPickMOSFOS", "Pick MOS");
@@ -108,7 +108,7 @@ SkillsPage::SkillsPage(WarriorWindow& owner) : WarriorPage(owner, "tabSkills") {
   QHeaderView* heading = clan_.owned->header();
   heading->setSectionsClickable(true);
   connect(heading, &QHeaderView::sectionClicked, this,
-          [this](int column) { owner_.apply([&] { clickClanSkillsHeading(warrior(), column); }); });
+          [this](int column) { apply([&] { clickClanSkillsHeading(warrior(), column); }); });
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 4);
@@ -190,11 +190,11 @@ void SkillsPage::connectArea(Area& area, SkillArea which) {
   // A click, or the keyboard moving the current row, remembers the row.
   connect(area.catalogue, &QTreeWidget::currentItemChanged, this,
           [this, which, name](QTreeWidgetItem* item) {
-            if (item) owner_.apply([&] { clickSkillList(warrior(), which, name(item)); });
+            if (item) apply([&] { clickSkillList(warrior(), which, name(item)); });
           });
   connect(area.owned, &QTreeWidget::currentItemChanged, this,
           [this, which, name](QTreeWidgetItem* item) {
-            if (item) owner_.apply([&] { clickOwnedSkill(warrior(), which, name(item)); });
+            if (item) apply([&] { clickOwnedSkill(warrior(), which, name(item)); });
           });
   connect(area.catalogue, &QTreeWidget::itemDoubleClicked, this,
           [this, which, name](QTreeWidgetItem* item) {
@@ -211,7 +211,7 @@ void SkillsPage::connectArea(Area& area, SkillArea which) {
     // While a speciality is picked the Inner Sphere pool holds level choices: the entry
     // clicked (or reached with the keyboard) is the one handed out next.
     const auto choose = [this](int row) {
-      owner_.apply([&] { clickSkillPoolIS(warrior(), row); });
+      apply([&] { clickSkillPoolIS(warrior(), row); });
     };
     connect(area.pool, &QListWidget::itemClicked, this,
             [choose, pool = area.pool](QListWidgetItem* item) { choose(pool->row(item)); });
@@ -221,7 +221,7 @@ void SkillsPage::connectArea(Area& area, SkillArea which) {
     });
   } else {
     connect(area.pool, &QListWidget::itemClicked, this,
-            [this, which] { owner_.apply([&] { clickSkillPool(warrior(), which); }); });
+            [this, which] { apply([&] { clickSkillPool(warrior(), which); }); });
   }
   connect(area.addPoint, &QPushButton::clicked, this, [this, which] {
     owner_.applyRule([&](RuleContext& ctx) { addSkillPointIn(ctx, which); });

@@ -11,14 +11,14 @@
 #include <QTreeWidget>
 
 #include "skills/SkillAreas.h"
-#include "ui/WarriorWindow.h"
+#include "ui/pages/WarriorPage.h"
 
 namespace dk::ui {
 
 class SkillsPage : public WarriorPage {
   Q_OBJECT
  public:
-  explicit SkillsPage(WarriorWindow& owner);
+  explicit SkillsPage(PageHost& owner);
   void refresh() override;
 
  private:

@@ -1,6 +1,5 @@
 #include "ui/print/PrintPreview.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
@@ -110,13 +109,13 @@ QSize PageView::pageSizeOnScreen() const { return pages_->pageSize(); }
 
 void PageView::resizePages() { pages_->resize(pages_->wanted()); }
 
-PrintPreview::PrintPreview(PrinterChoice& printers, FolderMemory& folders, WarriorLookup lookup,
-                           QWidget* parent)
+PrintPreview::PrintPreview(PrinterChoice& printers, FileChooser& files, Prompter& prompter,
+                           WarriorLookup lookup, QWidget* parent)
     : QWidget(parent, Qt::Window),
       printers_(printers),
-      folders_(folders),
-      lookup_(std::move(lookup)),
-      prompter_(this) {
+      files_(files),
+      prompter_(prompter),
+      lookup_(std::move(lookup)) {
   setObjectName("frmPrintPreview");
   setWindowTitle("Print Preview");
   setAttribute(Qt::WA_DeleteOnClose);
@@ -239,18 +238,8 @@ void PrintPreview::print() { drawSheet(false); }
 void PrintPreview::savePdf() {
   const Warrior* w = warrior();
   if (!w) return;
-  QFileDialog dialog(this, "Save as PDF");
-  dialog.setObjectName("CD1");
-  dialog.setOption(QFileDialog::DontUseNativeDialog);
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setNameFilter("PDF (*.pdf)");
-  dialog.setDefaultSuffix("pdf");
-  dialog.setDirectory(folders_.folder());
-  dialog.selectFile(suggestedPdfName(*w));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-  const QString path = QFileInfo(dialog.selectedFiles().first()).absoluteFilePath();
-  folders_.remember(path);
+  const QString path = files_.pdfFile(this, suggestedPdfName(*w));
+  if (path.isEmpty()) return;
 
   // The record as it is now, like "Print"; the window may have closed while the chooser was open.
   w = warrior();

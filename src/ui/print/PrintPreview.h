@@ -11,12 +11,12 @@
 #include <functional>
 
 #include "model/Warrior.h"
-#include "ui/QtPrompter.h"
+#include "context/Prompter.h"
 #include "ui/print/SheetRenderer.h"
 
 namespace dk::ui {
 
-class FolderMemory;
+class FileChooser;
 class PrinterChoice;
 
 // The page view (vsPrinter1): the pages of the last drawing, one under the other, at a zoom.
@@ -45,8 +45,8 @@ class PrintPreview : public QWidget {
   // Finds the warrior of a slot, or nullptr when its window is gone.
   using WarriorLookup = std::function<const Warrior*(int slot)>;
 
-  PrintPreview(PrinterChoice& printers, FolderMemory& folders, WarriorLookup lookup,
-               QWidget* parent);
+  PrintPreview(PrinterChoice& printers, FileChooser& files, Prompter& prompter,
+               WarriorLookup lookup, QWidget* parent);
 
   // "&Print" of a warrior window: centre, show, take the slot as tag, draw its sheet.
   void showFor(int slot);
@@ -67,9 +67,9 @@ class PrintPreview : public QWidget {
   void place();
 
   PrinterChoice& printers_;
-  FolderMemory& folders_;
+  FileChooser& files_;
+  Prompter& prompter_;
   WarriorLookup lookup_;
-  QtPrompter prompter_;
   int slot_ = 0;
   PageView* view_ = nullptr;
   QComboBox* zoom_ = nullptr;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "ui/MainFrame.h"
+#include "ui/FileChooser.h"
 #include "ui/QtPrompter.h"
 #include "ui/WarriorWindow.h"
 
@@ -96,13 +97,14 @@ void BM_FiveHundredWindowsWithoutTheFrame(benchmark::State& state) {
   for (auto _ : state) {
     dk::AppState app;
     dk::ui::QtPrompter prompter;
+    dk::ui::QtFileChooser files;
     std::vector<std::unique_ptr<dk::ui::WarriorWindow>> windows;
     double firstTen = 0;
     double lastTen = 0;
     QElapsedTimer clock;
     for (int i = 0; i < kWindows; ++i) {
       clock.start();
-      windows.push_back(std::make_unique<dk::ui::WarriorWindow>(app, prompter, dk::Warrior{}));
+      windows.push_back(std::make_unique<dk::ui::WarriorWindow>(app, prompter, files, dk::Warrior{}));
       const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
       if (i < kSample) firstTen += ms / kSample;
       if (i >= kWindows - kSample) lastTen += ms / kSample;
