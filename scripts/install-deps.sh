@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev
   fonts-liberation poppler-utils
-  xvfb xauth xdotool
+  xvfb xauth xdotool openbox
   desktop-file-utils appstream shared-mime-info librsvg2-bin dpkg-dev
 )
 

@@ -21,6 +21,7 @@ declare -A seeds=(
   [fuzz_package_file]="data/ispack.dat"
   [fuzz_gear_catalogues]="data/weapons.dat data/equipt.dat"
   [fuzz_planets]="data/planets.dat"
+  [fuzz_recovery_entry]=""
 )
 
 if [ "$#" -gt 0 ]; then chosen=("$@"); else mapfile -t chosen < <(printf '%s\n' "${!seeds[@]}" | sort); fi

@@ -27,6 +27,8 @@ int main(int argc, char** argv) {
 
   QApplication app(argc, argv);
   QApplication::setApplicationName(QString::fromUtf8(dk::kAppTitle));
+  // The settings file: ~/.config/drakkenfold/Drakkenfold Character Generator.conf
+  QApplication::setOrganizationName("drakkenfold");
   QApplication::setApplicationVersion(QString::fromStdString(dk::versionText()).mid(8));
   // The desktop entry this program is started from: gives its windows the installed icon and
   // lets the desktop tie them to the menu entry.
@@ -42,9 +44,12 @@ int main(int argc, char** argv) {
   // The data files are read from the program's own folder, wherever it was started from.
   dk::ui::QtPrompter prompter;
   dk::ui::QtFileChooser files;
-  dk::ui::MainFrame frame(prompter, files, QCoreApplication::applicationDirPath().toStdString());
+  dk::ui::MainFrame frame(prompter, files,
+                          {QCoreApplication::applicationDirPath().toStdString()});
   prompter.setParent(&frame);
   frame.show();
+  // After the splash, once: warriors a crashed session left.
+  frame.offerRecovery();
   if (!command.files.isEmpty())
     QTimer::singleShot(0, &frame,
                        [&frame, files = command.files] { frame.openWarriorFiles(files); });

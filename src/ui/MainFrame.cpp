@@ -6,17 +6,22 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSettings>
+#include <QStatusBar>
 #include <QTimer>
 
 #include "app/NewWarrior.h"
+#include "app/OpenWarrior.h"
 #include "app/Quit.h"
 #include "app/WindowPlacement.h"
 #include "app/Version.h"
-#include "app/OpenWarrior.h"
+#include "files/ReadFile.h"
+#include "util/Numeric.h"
 #include "ui/AboutBox.h"
 #include "ui/FileChooser.h"
 #include "ui/Menus.h"
 #include "ui/Placement.h"
+#include "ui/RecoveryKeeper.h"
 #include "ui/WarriorWindow.h"
 #include "ui/print/PrintPreview.h"
 
@@ -29,15 +34,24 @@ MainFrame::MainFrame(QWidget* parent)
 
 MainFrame::MainFrame(std::unique_ptr<Prompter> ownPrompter, std::unique_ptr<FileChooser> ownFiles,
                      QWidget* parent)
-    : MainFrame(*ownPrompter, *ownFiles, std::string(), parent) {
+    : MainFrame(*ownPrompter, *ownFiles, FramePlaces{}, parent) {
   ownPrompter_ = std::move(ownPrompter);
   ownFiles_ = std::move(ownFiles);
 }
 
-MainFrame::MainFrame(Prompter& prompter, FileChooser& files, std::string dataFolder,
+MainFrame::MainFrame(Prompter& prompter, FileChooser& files, FramePlaces places,
                      QWidget* parent)
     : QMainWindow(parent), prompter_(prompter), files_(files) {
-  app_.dataFolder = std::move(dataFolder);
+  app_.dataFolder = std::move(places.dataFolder);
+  recovery_ = new RecoveryKeeper(std::move(places.recoveryFolder), prompter_, this);
+  {
+    auto settings = places.settingsFile.isEmpty()
+                        ? std::make_unique<QSettings>()
+                        : std::make_unique<QSettings>(places.settingsFile, QSettings::IniFormat);
+    recovery_->setInterval(
+        settings->value("recovery/autosaveSeconds", kDefaultAutosaveSeconds).toInt() * 1000);
+  }
+  connect(recovery_, &RecoveryKeeper::closedChanged, this, &MainFrame::showReopenState);
   setObjectName("frmMain");
   setWindowTitle(QString::fromUtf8(kAppTitle));
 
@@ -48,6 +62,12 @@ MainFrame::MainFrame(Prompter& prompter, FileChooser& files, std::string dataFol
   mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setCentralWidget(mdi_);
   connect(mdi_, &QMdiArea::subWindowActivated, this, &MainFrame::showMenusFor);
+  // Whether the active warrior differs from its file, in the status line: the caption stays the
+  // warrior's name alone.
+  modified_ = new QLabel(this);
+  modified_->setObjectName("lblModified");
+  statusBar()->addPermanentWidget(modified_);
+  connect(mdi_, &QMdiArea::subWindowActivated, this, &MainFrame::showModified);
 
   buildMenus();
 
@@ -77,6 +97,9 @@ void MainFrame::buildMenus() {
           &MainFrame::newWarrior);
   connect(action(file, "mnuOpen", "&Open...", QKeySequence("Ctrl+O")), &QAction::triggered, this,
           [this] { openWarrior(false, this); });
+  auto* reopen = action(file, "mnuReopenClosed", "Reopen &Closed Warrior", QKeySequence("Ctrl+Shift+T"));
+  connect(reopen, &QAction::triggered, this, &MainFrame::reopenClosedWarrior);
+  reopenActions_ << reopen;
   file->addSeparator();
   connect(action(file, "mnuPrintSetup", "Print Se&tup"), &QAction::triggered, this,
           [this] { printers_.setup(this); });
@@ -89,6 +112,7 @@ void MainFrame::buildMenus() {
           &MainFrame::showAbout);
   frameMenus_ = {file, help};
   showMenusFor(nullptr);
+  showReopenState();
 }
 
 QList<WarriorWindow*> MainFrame::warriorWindows() const {
@@ -167,6 +191,11 @@ WarriorWindow* MainFrame::addWarriorWindow(const SlotGrant& grant, Warrior warri
   connect(window, &QObject::destroyed, this, [this, slot = grant.slot] {
     if (preview_ && preview_->slot() == slot) preview_->close();
   });
+  recovery_->watch(window);
+  connect(window, &WarriorWindow::warriorChanged, this, &MainFrame::showModified);
+  connect(window, &WarriorWindow::reopenClosedRequested, this, &MainFrame::reopenClosedWarrior);
+  reopenActions_ << window->findChild<QAction*>("mnuReopenClosed");
+  showReopenState();
   connect(window->warriorsMenu(), &QMenu::aboutToShow, this,
           [this, menu = window->warriorsMenu()] { fillWarriorsMenu(menu); });
   connect(sub, &QObject::destroyed, this, [this] {
@@ -203,6 +232,72 @@ WarriorWindow* MainFrame::openWarriorPath(const std::string& path, bool fromWarr
       path, fromWarriorWindow ? OpenedFrom::WarriorWindow : OpenedFrom::MainFrame, app_, prompter_);
   if (!opened) return nullptr;
   return addWarriorWindow(opened->grant, std::move(opened->warrior));
+}
+
+WarriorWindow* MainFrame::addRecoveredWindow(const std::string& bytes, const RecoveryEntry& entry,
+                                             std::vector<std::string>& damaged,
+                                             const std::string& fileName) {
+  ReadOutcome outcome = parseWarriorFile(bytes, entry.originalPath);
+  if (outcome.status != ReadOutcome::Ok) {
+    damaged.push_back(fileName);
+    return nullptr;
+  }
+  const auto grant = takeWarriorSlot(app_, prompter_);
+  if (!grant) return nullptr;
+  Warrior warrior = warriorFromFile(*outcome.opened, OpenedFrom::WarriorWindow, app_, prompter_);
+  WarriorWindow* window = addWarriorWindow(*grant, std::move(warrior));
+  window->markUnsaved();
+  return window;
+}
+
+WarriorWindow* MainFrame::reopenClosedWarrior() {
+  std::vector<std::string> damaged;
+  WarriorWindow* window = nullptr;
+  // A kept file that does not read is passed over for the next one.
+  while (!window) {
+    const auto taken = recovery_->takeNewestClosed(damaged);
+    if (!taken) break;
+    window = addRecoveredWindow(taken->warriorBytes, taken->entry, damaged, taken->warriorFile);
+  }
+  recovery_->tellDamaged(damaged);
+  return window;
+}
+
+void MainFrame::offerRecovery() {
+  const KeptWarriors left = recovery_->unfinished();
+  if (left.warriors.empty()) {
+    recovery_->removeUnfinished();  // sessions that ended without a warrior to keep
+    return;
+  }
+  const std::string question = toText(static_cast<std::int64_t>(left.warriors.size())) +
+                               " warriors from the last session were not saved. Restore them?";
+  if (!prompter_.askYesNo(question, MessageIcon::Question)) {
+    recovery_->moveUnfinishedToClosed();  // "Reopen Closed Warrior" still reaches them
+    return;
+  }
+  std::vector<std::string> damaged = left.damaged;
+  for (const KeptWarrior& kept : left.warriors) {
+    std::string reason;
+    const auto bytes = readFilePrefix(kept.warriorFile, kMaxWarriorFileBytes + 1, reason);
+    if (bytes) {
+      addRecoveredWindow(*bytes, kept.entry, damaged, kept.warriorFile);
+    } else {
+      damaged.push_back(kept.warriorFile);
+    }
+  }
+  recovery_->tellDamaged(damaged);
+  recovery_->removeUnfinished();
+}
+
+void MainFrame::showModified() {
+  const WarriorWindow* w = activeWarriorWindow();
+  modified_->setText(w && w->modified() ? "Unsaved changes" : QString());
+}
+
+void MainFrame::showReopenState() {
+  const bool any = recovery_->hasClosed();
+  for (const QPointer<QAction>& action : reopenActions_)
+    if (action) action->setEnabled(any);
 }
 
 void MainFrame::exitProgram() {

@@ -1,4 +1,5 @@
 #pragma once
+#include <QLabel>
 #include <QList>
 #include <QMainWindow>
 #include <QMdiArea>
@@ -8,6 +9,7 @@
 #include <string>
 
 #include "app/AppState.h"
+#include "app/Recovery.h"
 #include "model/Warrior.h"
 #include "ui/FileChooser.h"
 #include "ui/QtPrompter.h"
@@ -17,6 +19,15 @@ namespace dk::ui {
 
 class WarriorWindow;
 class PrintPreview;
+class RecoveryKeeper;
+
+// Where a frame finds what lies outside it: the data files, the recovery folder and the file
+// its settings are kept in (empty: the user's own).
+struct FramePlaces {
+  std::string dataFolder;
+  std::string recoveryFolder = defaultRecoveryFolder();
+  QString settingsFile;
+};
 
 // The main frame (frmMain): a multiple-document frame whose children are the warrior windows.
 // It owns the application-wide state; the menu bar shows the active warrior window's menus.
@@ -26,10 +37,9 @@ class MainFrame : public QMainWindow {
   // The frame as the program starts it: the real message boxes and file choosers, the data
   // files read from the working folder.
   explicit MainFrame(QWidget* parent = nullptr);
-  // A frame that talks to the user through the given prompter and file chooser and reads the
-  // data files from dataFolder (the program's own folder when it runs).
-  MainFrame(Prompter& prompter, FileChooser& files, std::string dataFolder,
-            QWidget* parent = nullptr);
+  // A frame that talks to the user through the given prompter and file chooser, with its data
+  // files, recovery folder and settings where `places` says.
+  MainFrame(Prompter& prompter, FileChooser& files, FramePlaces places, QWidget* parent = nullptr);
   ~MainFrame() override;
 
   AppState& appState() { return app_; }
@@ -54,6 +64,14 @@ class MainFrame : public QMainWindow {
   // Exit: asks first; Yes closes every window and ends the program.
   void exitProgram();
 
+  // "Reopen Closed Warrior": the warrior closed last with unsaved changes, in a new window with
+  // the file it belongs to; nullptr when there is none.
+  WarriorWindow* reopenClosedWarrior();
+  // Once after the splash: when the last session did not end cleanly and left warriors, asks
+  // whether to restore them; Yes opens each, No keeps them among the closed ones.
+  void offerRecovery();
+  RecoveryKeeper& recovery() { return *recovery_; }
+
   // Help > About.
   void showAbout();
 
@@ -73,6 +91,13 @@ class MainFrame : public QMainWindow {
   void buildMenus();
   void showMenusFor(QMdiSubWindow* sub);
   void fillWarriorsMenu(QMenu* menu);
+  // A warrior taken from the recovery folder into a window of its own, marked unsaved.
+  // A file that does not read goes into `damaged` by name, for one message.
+  WarriorWindow* addRecoveredWindow(const std::string& bytes, const RecoveryEntry& entry,
+                                    std::vector<std::string>& damaged,
+                                    const std::string& fileName);
+  void showReopenState();
+  void showModified();
 
   // The prompter and file chooser of a frame built without them.
   std::unique_ptr<Prompter> ownPrompter_;
@@ -84,6 +109,9 @@ class MainFrame : public QMainWindow {
   QList<QMenu*> frameMenus_;
   PrinterChoice printers_;
   QPointer<PrintPreview> preview_;
+  RecoveryKeeper* recovery_ = nullptr;
+  QLabel* modified_ = nullptr;
+  QList<QPointer<QAction>> reopenActions_;
 };
 
 }  // namespace dk::ui

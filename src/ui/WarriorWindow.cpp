@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -78,6 +79,12 @@ WarriorWindow::WarriorWindow(AppState& app, Prompter& prompter, FileChooser& fil
     edit->setPalette(palette);
   }
 
+  // Every step from here on can be taken back; the warrior as it opened is the one saved.
+  history_ = std::make_unique<UndoHistory>(warrior_);
+  // A field is left when the focus goes elsewhere: its typing becomes one step then.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget*) {
+    if (old && isAncestorOf(old)) settleTyping();
+  });
   buildMenus();
   refresh();
 }
@@ -87,20 +94,77 @@ void WarriorWindow::setSlot(int slot) {
   setProperty("tag", QString::number(slot));
 }
 
-void WarriorWindow::applyRule(const std::function<void(RuleContext&)>& rule) {
+void WarriorWindow::applyRule(const std::string& step,
+                              const std::function<void(RuleContext&)>& rule) {
+  settleTyping();
   RuleContext ctx = context();
   rule(ctx);
+  history_->record(step, warrior_);
   refresh();
 }
 
 void WarriorWindow::fieldEdited(std::string Warrior::*field) {
   // The caption follows the name as it is typed.
   if (field == &Warrior::name) setWindowTitle(QString::fromStdString(warriorCaption(warrior_)));
+  const std::string step = editStepName(field);
+  if (!typedField_.empty() && typedField_ != step) settleTyping();
+  typedField_ = step;
+  showHistory();
+}
+
+void WarriorWindow::settleTyping() {
+  if (typedField_.empty()) return;
+  history_->record(typedField_, warrior_);
+  typedField_.clear();
+  showHistory();
+}
+
+void WarriorWindow::undo() {
+  settleTyping();
+  if (!history_->canUndo()) return;
+  // The file the warrior belongs to is no part of a step: undo never forgets where it is saved.
+  const std::string path = warrior_.filePath;
+  warrior_ = history_->undo();
+  warrior_.filePath = path;
+  refresh();
+}
+
+void WarriorWindow::redo() {
+  settleTyping();
+  if (!history_->canRedo()) return;
+  const std::string path = warrior_.filePath;
+  warrior_ = history_->redo();
+  warrior_.filePath = path;
+  refresh();
+}
+
+void WarriorWindow::markUnsaved() {
+  history_->markUnsaved();
+  emit warriorChanged();
+}
+
+void WarriorWindow::showHistory() {
+  undo_->setEnabled(history_->canUndo() || !typedField_.empty());
+  redo_->setEnabled(history_->canRedo() && typedField_.empty());
+  const std::string undoing = typedField_.empty() ? history_->undoLabel() : typedField_;
+  undo_->setText(QString::fromStdString(undoing.empty() ? "&Undo" : "&Undo " + undoing));
+  const std::string& redoing = history_->redoLabel();
+  redo_->setText(QString::fromStdString(redoing.empty() || !typedField_.empty()
+                                            ? "&Redo"
+                                            : "&Redo " + redoing));
+  emit warriorChanged();
+}
+
+void WarriorWindow::closeEvent(QCloseEvent* event) {
+  settleTyping();
+  emit closing(this);
+  QWidget::closeEvent(event);
 }
 
 void WarriorWindow::refresh() {
   setWindowTitle(QString::fromStdString(warriorCaption(warrior_)));
   for (WarriorPage* page : pages_) page->refresh();
+  showHistory();
 }
 
 bool WarriorWindow::save(bool saveAs) {
@@ -116,8 +180,11 @@ bool WarriorWindow::save(bool saveAs) {
     if (chosen.isEmpty()) return false;
     path = chosen.toStdString();
   }
+  settleTyping();
   if (!saveWarriorReporting(warrior_, path, prompter_)) return false;
   saveAs_->setEnabled(true);
+  history_->markSaved(warrior_);
+  emit warriorChanged();
   return true;
 }
 
@@ -140,6 +207,8 @@ void WarriorWindow::buildMenus() {
   connect(saveAs_, &QAction::triggered, this, [this] { save(true); });
   connect(action(file, "mnuClose", "&Close", QKeySequence("Ctrl+C")), &QAction::triggered, this,
           &WarriorWindow::closeRequested);
+  connect(action(file, "mnuReopenClosed", "Reopen &Closed Warrior", QKeySequence("Ctrl+Shift+T")),
+          &QAction::triggered, this, &WarriorWindow::reopenClosedRequested);
   file->addSeparator();
   connect(action(file, "mnuPrintSetup", "Print Se&tup"), &QAction::triggered, this,
           &WarriorWindow::printSetupRequested);
@@ -149,14 +218,25 @@ void WarriorWindow::buildMenus() {
   connect(action(file, "mnuExit", "Exit", QKeySequence("Ctrl+X")), &QAction::triggered, this,
           &WarriorWindow::exitRequested);
 
+  auto* edit = new QMenu("&Edit", this);
+  edit->setObjectName("mnuEdit");
+  undo_ = action(edit, "mnuUndo", "&Undo", QKeySequence("Ctrl+Z"));
+  redo_ = action(edit, "mnuRedo", "&Redo", QKeySequence("Ctrl+Y"));
+  redo_->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
+  connect(undo_, &QAction::triggered, this, &WarriorWindow::undo);
+  connect(redo_, &QAction::triggered, this, &WarriorWindow::redo);
+
   auto* gm = new QMenu("&Gamemaster Options", this);
   gm->setObjectName("mnuGamemaster");
   auto* modify = gm->addMenu("&Modify");
   modify->setObjectName("mnuModify");
   connect(action(modify, "mnuModifyCBills", "Modify &C-Bills"), &QAction::triggered, this,
-          [this] { applyRule([](RuleContext& ctx) { modifyCBills(ctx); }); });
+          [this] { applyRule("Modify C-Bills", [](RuleContext& ctx) { modifyCBills(ctx); }); });
   connect(action(modify, "mnuModifyPriority", "Modify &Priority Points"), &QAction::triggered, this,
-          [this] { applyRule([](RuleContext& ctx) { modifyPriorityPoints(ctx); }); });
+          [this] {
+            applyRule("Modify Priority Points",
+                      [](RuleContext& ctx) { modifyPriorityPoints(ctx); });
+          });
 
   warriorsMenu_ = new QMenu("&Warriors", this);
   warriorsMenu_->setObjectName("mnuWarriors");
@@ -166,7 +246,7 @@ void WarriorWindow::buildMenus() {
   connect(action(help, "mnuAbout", "&About", QKeySequence("Ctrl+B")), &QAction::triggered, this,
           &WarriorWindow::aboutRequested);
 
-  menus_ = {file, gm, warriorsMenu_, help};
+  menus_ = {file, edit, gm, warriorsMenu_, help};
 }
 
 }  // namespace dk::ui

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/AppState.h"
+#include "app/UndoHistory.h"
 #include "ui/pages/WarriorPage.h"
 
 namespace dk::ui {
@@ -38,9 +39,21 @@ class WarriorWindow : public QWidget, public PageHost {
   // Redraws every page and the caption from the record.
   void refresh();
 
-  // Runs one rule on the window's rule context, then redraws.
-  void applyRule(const std::function<void(RuleContext&)>& rule) override;
+  // Runs one rule on the window's rule context, redraws, and keeps the step for undo when the
+  // rule changed the warrior.
+  void applyRule(const std::string& step,
+                 const std::function<void(RuleContext&)>& rule) override;
   void fieldEdited(std::string Warrior::*field) override;
+
+  // Edit > Undo and Redo: the warrior as it was before the last step, or after the step taken
+  // back; every page redrawn, no rule run, nothing asked.
+  void undo();
+  void redo();
+  const UndoHistory& history() const { return *history_; }
+  // Whether the warrior differs from what was last saved or opened.
+  bool modified() const { return history_->modified(warrior_); }
+  // A warrior brought back from the recovery folder: modified until it is saved.
+  void markUnsaved();
 
   QTabWidget* tabs() const { return tabs_; }
 
@@ -54,6 +67,12 @@ class WarriorWindow : public QWidget, public PageHost {
   bool save(bool saveAs);
 
  signals:
+  // After every change of the warrior, an undo, a redo and a save.
+  void warriorChanged();
+  // The window is closing (its own Close, the close box, or the frame's end): the last chance
+  // to keep what it holds.
+  void closing(WarriorWindow* window);
+  void reopenClosedRequested();
   void newRequested();
   void openRequested();
   void exitRequested();
@@ -62,8 +81,14 @@ class WarriorWindow : public QWidget, public PageHost {
   void printRequested();
   void printSetupRequested();
 
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   void buildMenus();
+  // Typing in a field makes one step once the field is left (or another step comes).
+  void settleTyping();
+  void showHistory();
 
   AppState& app_;
   Prompter& prompter_;
@@ -77,6 +102,10 @@ class WarriorWindow : public QWidget, public PageHost {
   QList<QMenu*> menus_;
   QMenu* warriorsMenu_ = nullptr;
   QAction* saveAs_ = nullptr;
+  QAction* undo_ = nullptr;
+  QAction* redo_ = nullptr;
+  std::unique_ptr<UndoHistory> history_;
+  std::string typedField_;  // the step the typing not yet settled makes ("Edit Name")
 };
 
 }  // namespace dk::ui

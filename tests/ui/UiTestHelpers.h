@@ -14,6 +14,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -192,10 +193,20 @@ class FakeFileChooser : public ui::FileChooser {
 // A main frame whose rules talk to a scripted user and whose file choosers answer at once,
 // reading the shipped data files: a test of what a rule shows on the screen runs straight
 // through, without a box.
+// Each frame keeps its recovery folder and settings in a folder of its own, never the user's.
+struct OwnPlaces {
+  QTemporaryDir folder;
+  ui::FramePlaces places(const QString& dataFolder) const {
+    return {dataFolder.toStdString(), folder.filePath("state").toStdString(),
+            folder.filePath("settings.ini")};
+  }
+};
+
 struct ScriptedFrame {
+  OwnPlaces own;
   FakePrompter prompter;
   FakeFileChooser files;
-  ui::MainFrame frame{prompter, files, DRAKKENFOLD_DATA};
+  ui::MainFrame frame{prompter, files, own.places(QStringLiteral(DRAKKENFOLD_DATA))};
   ScriptedFrame() { frame.show(); }
   ui::WarriorWindow* newWarrior() { return frame.newWarrior(); }
 };
@@ -203,11 +214,12 @@ struct ScriptedFrame {
 // The frame with the real message boxes and file dialogs, reading the data files of a folder
 // (the shipped ones unless told): for the tests of the boxes themselves.
 struct RealFrame {
+  OwnPlaces own;
   ui::QtPrompter prompter;
   ui::QtFileChooser files;
   ui::MainFrame frame;
   explicit RealFrame(const QString& dataFolder = QStringLiteral(DRAKKENFOLD_DATA))
-      : frame(prompter, files, dataFolder.toStdString()) {
+      : frame(prompter, files, own.places(dataFolder)) {
     prompter.setParent(&frame);
     frame.show();
   }

@@ -107,9 +107,10 @@ class GearTest : public QObject {
         QFile::copy(QStringLiteral(DRAKKENFOLD_DATA "/equipt.dat"), dir.filePath("equipt.dat")));
     QVERIFY(
         QFile::copy(QStringLiteral(DRAKKENFOLD_DATA "/skills.dat"), dir.filePath("skills.dat")));
+    OwnPlaces own;
     FakePrompter prompter;
     FakeFileChooser files;
-    ui::MainFrame frame(prompter, files, dir.path().toStdString());
+    ui::MainFrame frame(prompter, files, own.places(dir.path()));
     frame.show();
     auto* w = frame.newWarrior();
     QVERIFY(w);

@@ -170,7 +170,7 @@ class ShellTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
     QCOMPARE(menuTitles(frame), (QStringList{"&File", "&Help"}));
     auto* one = frame.newWarrior();
-    QCOMPARE(menuTitles(frame), (QStringList{"File", "&Gamemaster Options", "&Warriors", "&Help"}));
+    QCOMPARE(menuTitles(frame), (QStringList{"File", "&Edit", "&Gamemaster Options", "&Warriors", "&Help"}));
     QCOMPARE(warriorAction(one, "mnuClose")->shortcut(), QKeySequence("Ctrl+C"));
     QCOMPARE(warriorAction(one, "mnuSaveAs")->shortcut(), QKeySequence("Ctrl+A"));
     QVERIFY(!warriorAction(one, "mnuSaveAs")->isEnabled());
@@ -212,6 +212,8 @@ class ShellTest : public QObject {
     QTest::keyClick(name, Qt::Key_X, Qt::ControlModifier);  // cut, not Exit
     QCOMPARE(name->text(), QString());
     QCOMPARE(w->warrior().name, std::string());
+    QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);  // the field's own undo
+    QCOMPARE(name->text(), QString("Natasha"));
 
     w->tabs()->setCurrentIndex(7);
     auto* notes = child<QPlainTextEdit>(w, "txtNotes");

@@ -162,6 +162,13 @@ ListMarkers listMarkers(LineKind list) {
   }
 }
 
+std::string fieldCaption(std::string Warrior::*field) {
+  if (field == &Warrior::notes) return "the notes";
+  for (const LayoutLine& line : kLayout)
+    if ((line.kind == K::Text || line.kind == K::AsIs) && line.text == field) return line.caption;
+  return {};
+}
+
 bool readAsItStands(std::string Warrior::*field) {
   if (field == &Warrior::notes) return true;
   return std::any_of(kLayout.begin(), kLayout.end(), [field](const LayoutLine& line) {

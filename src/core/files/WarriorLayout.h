@@ -65,6 +65,10 @@ ListMarkers listMarkers(LineKind list);
 // Names for the messages: "the race priority level", "what the race priority grants", ...
 extern const char* const kPoolNames[kPoolCount];
 
+// What a text field of the record is called ("the name", "the notes"); empty for a field the
+// file does not keep.
+std::string fieldCaption(std::string Warrior::*field);
+
 // Whether a text field is read as it stands (the personal lines, and the notes, which are no
 // one-line value at all).
 bool readAsItStands(std::string Warrior::*field);

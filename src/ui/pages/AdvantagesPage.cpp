@@ -58,15 +58,19 @@ AdvantagesPage::AdvantagesPage(PageHost& owner) : WarriorPage(owner, "tabAdvanta
   });
   connect(catalogue_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
     const std::string advantage = item->text().toStdString();
-    owner_.applyRule([&](RuleContext& ctx) { doubleClickAdvantage(ctx, advantage); });
+    owner_.applyRule("Buy " + advantage,
+                     [&](RuleContext& ctx) { doubleClickAdvantage(ctx, advantage); });
   });
   connect(add, &QPushButton::clicked, this, &AdvantagesPage::buy);
   connect(reset, &QPushButton::clicked, this,
-          [this] { owner_.applyRule([](RuleContext& ctx) { resetAdvantages(ctx); }); });
+          [this] {
+    owner_.applyRule("Reset Advantages", [](RuleContext& ctx) { resetAdvantages(ctx); });
+  });
 }
 
 void AdvantagesPage::buy() {
-  owner_.applyRule([](RuleContext& ctx) { buyAdvantage(ctx); });
+  owner_.applyRule("Buy " + warrior().selectedAdvantage,
+                   [](RuleContext& ctx) { buyAdvantage(ctx); });
 }
 
 void AdvantagesPage::refresh() {

@@ -107,8 +107,8 @@ PrioritiesPage::PrioritiesPage(PageHost& owner) : WarriorPage(owner, "tabPriorit
       // question the button is let go over the box, so the bar never hears of it and would run
       // on to the end of its range behind the box.
       bar->stopRepeating();
-      owner_.applyRule(
-          [&](RuleContext& ctx) { setPriorityLevel(ctx, static_cast<Pool>(p), level); });
+      owner_.applyRule(std::string(names[p].title) + " Priority",
+                       [&](RuleContext& ctx) { setPriorityLevel(ctx, static_cast<Pool>(p), level); });
     });
   }
   grid->setRowStretch(2, 1);
@@ -219,11 +219,13 @@ QWidget* StatsPage::buildAttributes() {
     grid->addWidget(scores_[a], a, 2);
     grid->addWidget(up, a, 3);
     const auto attribute = static_cast<Attribute>(a);
-    connect(up, &QPushButton::clicked, this, [this, attribute] {
-      owner_.applyRule([&](RuleContext& ctx) { raiseAttribute(ctx, attribute); });
+    connect(up, &QPushButton::clicked, this, [this, attribute, attributeName] {
+      owner_.applyRule("Raise " + attributeName.toStdString(),
+                       [&](RuleContext& ctx) { raiseAttribute(ctx, attribute); });
     });
-    connect(down, &QPushButton::clicked, this, [this, attribute] {
-      owner_.applyRule([&](RuleContext& ctx) { lowerAttribute(ctx, attribute); });
+    connect(down, &QPushButton::clicked, this, [this, attribute, attributeName] {
+      owner_.applyRule("Lower " + attributeName.toStdString(),
+                       [&](RuleContext& ctx) { lowerAttribute(ctx, attribute); });
     });
   }
   addMods_ = new QPushButton("Add Race Mods", box);
@@ -233,9 +235,11 @@ QWidget* StatsPage::buildAttributes() {
   grid->addWidget(addMods_, kAttributeCount, 0, 1, 4);
   grid->addWidget(removeMods_, kAttributeCount + 1, 0, 1, 4);
   connect(addMods_, &QPushButton::clicked, this,
-          [this] { owner_.applyRule([&](RuleContext& ctx) { addRaceMods(ctx); }); });
+          [this] { owner_.applyRule("Add Race Mods", [&](RuleContext& ctx) { addRaceMods(ctx); }); });
   connect(removeMods_, &QPushButton::clicked, this,
-          [this] { owner_.applyRule([&](RuleContext& ctx) { removeRaceMods(ctx); }); });
+          [this] {
+            owner_.applyRule("Delete Race Mods", [&](RuleContext& ctx) { removeRaceMods(ctx); });
+          });
   return box;
 }
 
@@ -274,7 +278,10 @@ QWidget* StatsPage::buildDamageGrid() {
       // A gap after each pair keeps the numbered pairs apart.
       grid->addWidget(tick, r + 1, kFirstBoxColumn + c, Qt::AlignCenter);
       connect(tick, &QCheckBox::toggled, this,
-              [this, r, c](bool on) { warrior().damageBoxes[r][c] = on ? 1 : 0; });
+              [this, r, c](bool on) {
+                apply(on ? "Tick Damage Box" : "Clear Damage Box",
+                      [&] { warrior().damageBoxes[r][c] = on ? 1 : 0; });
+              });
     }
     auto* fill = smallButton(box, QString("cmdFillDam_%1").arg(r), "->");
     auto* clear = smallButton(box, QString("cmdUnFillDam_%1").arg(r), "<-");
@@ -285,9 +292,9 @@ QWidget* StatsPage::buildDamageGrid() {
     grid->addWidget(fill, r + 1, kFirstBoxColumn + kDamageColumns + 1);
     grid->addWidget(clear, r + 1, kFirstBoxColumn + kDamageColumns + 2);
     connect(fill, &QPushButton::clicked, this,
-            [this, r] { apply([&] { fillDamageRow(warrior(), r); }); });
+            [this, r] { apply("Fill Damage Row", [&] { fillDamageRow(warrior(), r); }); });
     connect(clear, &QPushButton::clicked, this,
-            [this, r] { apply([&] { clearDamageRow(warrior(), r); }); });
+            [this, r] { apply("Clear Damage Row", [&] { clearDamageRow(warrior(), r); }); });
   }
   grid->setColumnMinimumWidth(kFirstBoxColumn + kDamageColumns, 6);
   grid->setColumnStretch(kFirstBoxColumn + kDamageColumns, 1);

@@ -72,13 +72,15 @@ GearPage::GearPage(PageHost& owner, GearKind kind)
   connect(removeButton, &QPushButton::clicked, this, &GearPage::remove);
   // A double click buys or returns the row clicked.
   connect(catalogue_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
-    owner_.applyRule([&](RuleContext& ctx) {
-      doubleClickCatalogueGear(ctx, kind_, owner_.catalogue(kind_), item->text(0).toStdString());
+    const std::string row = item->text(0).toStdString();
+    owner_.applyRule("Buy " + row, [&](RuleContext& ctx) {
+      doubleClickCatalogueGear(ctx, kind_, owner_.catalogue(kind_), row);
     });
   });
   connect(owned_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
-    owner_.applyRule([&](RuleContext& ctx) {
-      doubleClickOwnedGear(ctx, kind_, owner_.catalogue(kind_), item->text(0).toStdString());
+    const std::string row = item->text(0).toStdString();
+    owner_.applyRule("Return " + row, [&](RuleContext& ctx) {
+      doubleClickOwnedGear(ctx, kind_, owner_.catalogue(kind_), row);
     });
   });
 
@@ -95,11 +97,13 @@ void GearPage::fillCatalogue() {
 }
 
 void GearPage::buy() {
-  owner_.applyRule([this](RuleContext& ctx) { buyGear(ctx, kind_, owner_.catalogue(kind_)); });
+  owner_.applyRule("Buy " + selectedCatalogueRow(warrior(), kind_),
+                   [this](RuleContext& ctx) { buyGear(ctx, kind_, owner_.catalogue(kind_)); });
 }
 
 void GearPage::remove() {
-  owner_.applyRule([this](RuleContext& ctx) { removeGear(ctx, kind_, owner_.catalogue(kind_)); });
+  owner_.applyRule("Return " + selectedGear(warrior(), kind_),
+                   [this](RuleContext& ctx) { removeGear(ctx, kind_, owner_.catalogue(kind_)); });
 }
 
 void GearPage::refresh() {

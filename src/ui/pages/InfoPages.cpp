@@ -56,7 +56,7 @@ WarriorInfoPage::WarriorInfoPage(PageHost& owner)
   planets->setAccessibleName(planets->toolTip());
   planets->setFixedWidth(planets->fontMetrics().horizontalAdvance("<") + 18);
   connect(planets, &QPushButton::clicked, this,
-          [this] { owner_.applyRule([](RuleContext& ctx) { choosePlanet(ctx); }); });
+          [this] { owner_.applyRule("Home Planet", [](RuleContext& ctx) { choosePlanet(ctx); }); });
   planetRow->addWidget(planets);
   idForm->addRow("Home Planet:", planetRow);
   // A caption over a row of controls belongs to none of them by itself: it names the field.
@@ -77,7 +77,10 @@ WarriorInfoPage::WarriorInfoPage(PageHost& owner)
   transfer_->setObjectName("cmdTransMoney");
   moneyForm->addRow(transfer_);
   connect(transfer_, &QPushButton::clicked, this,
-          [this] { owner_.applyRule([](RuleContext& ctx) { transferEquipmentCBills(ctx); }); });
+          [this] {
+            owner_.applyRule("Transfer Equipment C-Bills",
+                             [](RuleContext& ctx) { transferEquipmentCBills(ctx); });
+          });
 
   auto* misc = new QGroupBox("Miscellaneous", this);
   misc->setObjectName("fraMisc");

@@ -73,6 +73,13 @@ QList<QStringList> catalogueRows(const std::vector<CatalogueRow>& list) {
 
 }  // namespace
 
+std::string SkillsPage::addStepName(SkillArea area, const std::string& skill) {
+  // While a speciality is picked, "Add Pt -->" hands a level choice out rather than buying.
+  const bool picking =
+      area == SkillArea::InnerSphere && warrior().skillStage == kSkillStagePickingMos;
+  return (picking ? "Give " : "Buy ") + skill;
+}
+
 SkillsPage::SkillsPage(PageHost& owner) : WarriorPage(owner, "tabSkills") {
   areas_ = new QStackedWidget(this);
 
@@ -98,9 +105,11 @@ SkillsPage::SkillsPage(PageHost& owner) : WarriorPage(owner, "tabSkills") {
   connect(innerSphere_.removePackage, &QPushButton::clicked, this,
           &SkillsPage::removeInnerSpherePackage);
   connect(clan_.addPackage, &QPushButton::clicked, this,
-          [this] { owner_.applyRule([](RuleContext& ctx) { addClanPackage(ctx); }); });
+          [this] { owner_.applyRule("Add Package", [](RuleContext& ctx) { addClanPackage(ctx); }); });
   connect(clan_.removePackage, &QPushButton::clicked, this,
-          [this] { owner_.applyRule([](RuleContext& ctx) { removeClanPackage(ctx); }); });
+          [this] {
+            owner_.applyRule("Del Package", [](RuleContext& ctx) { removeClanPackage(ctx); });
+          });
   connectArea(innerSphere_, SkillArea::InnerSphere);
   connectArea(clan_, SkillArea::Clan);
 
@@ -108,7 +117,7 @@ SkillsPage::SkillsPage(PageHost& owner) : WarriorPage(owner, "tabSkills") {
   QHeaderView* heading = clan_.owned->header();
   heading->setSectionsClickable(true);
   connect(heading, &QHeaderView::sectionClicked, this,
-          [this](int column) { apply([&] { clickClanSkillsHeading(warrior(), column); }); });
+          [this](int column) { select([&] { clickClanSkillsHeading(warrior(), column); }); });
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 4);
@@ -190,28 +199,29 @@ void SkillsPage::connectArea(Area& area, SkillArea which) {
   // A click, or the keyboard moving the current row, remembers the row.
   connect(area.catalogue, &QTreeWidget::currentItemChanged, this,
           [this, which, name](QTreeWidgetItem* item) {
-            if (item) apply([&] { clickSkillList(warrior(), which, name(item)); });
+            if (item) select([&] { clickSkillList(warrior(), which, name(item)); });
           });
   connect(area.owned, &QTreeWidget::currentItemChanged, this,
           [this, which, name](QTreeWidgetItem* item) {
-            if (item) apply([&] { clickOwnedSkill(warrior(), which, name(item)); });
+            if (item) select([&] { clickOwnedSkill(warrior(), which, name(item)); });
           });
   connect(area.catalogue, &QTreeWidget::itemDoubleClicked, this,
           [this, which, name](QTreeWidgetItem* item) {
             const std::string skill = name(item);
-            owner_.applyRule(
-                [&](RuleContext& ctx) { doubleClickCatalogueSkill(ctx, which, skill); });
+            owner_.applyRule(addStepName(which, skill),
+                             [&](RuleContext& ctx) { doubleClickCatalogueSkill(ctx, which, skill); });
           });
   connect(area.owned, &QTreeWidget::itemDoubleClicked, this,
           [this, which, name](QTreeWidgetItem* item) {
             const std::string skill = name(item);
-            owner_.applyRule([&](RuleContext& ctx) { doubleClickOwnedSkill(ctx, which, skill); });
+            owner_.applyRule("Remove " + skill,
+                             [&](RuleContext& ctx) { doubleClickOwnedSkill(ctx, which, skill); });
           });
   if (which == SkillArea::InnerSphere) {
     // While a speciality is picked the Inner Sphere pool holds level choices: the entry
     // clicked (or reached with the keyboard) is the one handed out next.
     const auto choose = [this](int row) {
-      apply([&] { clickSkillPoolIS(warrior(), row); });
+      select([&] { clickSkillPoolIS(warrior(), row); });
     };
     connect(area.pool, &QListWidget::itemClicked, this,
             [choose, pool = area.pool](QListWidgetItem* item) { choose(pool->row(item)); });
@@ -221,13 +231,15 @@ void SkillsPage::connectArea(Area& area, SkillArea which) {
     });
   } else {
     connect(area.pool, &QListWidget::itemClicked, this,
-            [this, which] { apply([&] { clickSkillPool(warrior(), which); }); });
+            [this, which] { select([&] { clickSkillPool(warrior(), which); }); });
   }
   connect(area.addPoint, &QPushButton::clicked, this, [this, which] {
-    owner_.applyRule([&](RuleContext& ctx) { addSkillPointIn(ctx, which); });
+    owner_.applyRule(addStepName(which, skillListSelection(warrior(), which)),
+                     [&](RuleContext& ctx) { addSkillPointIn(ctx, which); });
   });
   connect(area.removePoint, &QPushButton::clicked, this, [this, which] {
-    owner_.applyRule([&](RuleContext& ctx) { removeSkillPoint(ctx, which); });
+    owner_.applyRule("Remove " + ownedSkillSelection(warrior(), which),
+                     [&](RuleContext& ctx) { removeSkillPoint(ctx, which); });
   });
 }
 
@@ -244,19 +256,19 @@ void SkillsPage::refreshArea(Area& area, SkillArea which) {
 }
 
 void SkillsPage::pickMos() {
-  owner_.applyRule([](RuleContext& ctx) { pickMOS(ctx); });
+  owner_.applyRule("Pick MOS", [](RuleContext& ctx) { pickMOS(ctx); });
 }
 
 void SkillsPage::removeMos() {
-  owner_.applyRule([](RuleContext& ctx) { removeMOS(ctx); });
+  owner_.applyRule("Delete MOS", [](RuleContext& ctx) { removeMOS(ctx); });
 }
 
 void SkillsPage::addInnerSpherePackage() {
-  owner_.applyRule([](RuleContext& ctx) { addPackage(ctx); });
+  owner_.applyRule("Add Package", [](RuleContext& ctx) { addPackage(ctx); });
 }
 
 void SkillsPage::removeInnerSpherePackage() {
-  owner_.applyRule([](RuleContext& ctx) { removePackage(ctx); });
+  owner_.applyRule("Del Package", [](RuleContext& ctx) { removePackage(ctx); });
 }
 
 void SkillsPage::refresh() {

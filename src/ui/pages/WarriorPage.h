@@ -4,6 +4,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <string>
 
 #include "catalogue/GearCatalogue.h"
 #include "context/RuleContext.h"
@@ -16,8 +17,11 @@ class PageHost {
  public:
   virtual ~PageHost() = default;
   virtual Warrior& warrior() = 0;
-  // Runs one rule on the window's rule context, then redraws every page from the record.
-  virtual void applyRule(const std::function<void(RuleContext&)>& rule) = 0;
+  // Runs one rule on the window's rule context, then redraws every page from the record. `step`
+  // names it for undo ("Raise Build"); a rule that changes nothing but a selection makes no
+  // step.
+  virtual void applyRule(const std::string& step,
+                         const std::function<void(RuleContext&)>& rule) = 0;
   // The weapon or equipment catalogue the window was created with.
   virtual const GearCatalogue& catalogue(GearKind kind) const = 0;
   virtual Prompter& prompter() = 0;
@@ -37,9 +41,11 @@ class WarriorPage : public QWidget {
  protected:
   Warrior& warrior() { return owner_.warrior(); }
   // A change that needs no rule context (a selection, a tick), then the redraw.
-  void apply(const std::function<void()>& change) {
-    owner_.applyRule([&](RuleContext&) { change(); });
+  void apply(const std::string& step, const std::function<void()>& change) {
+    owner_.applyRule(step, [&](RuleContext&) { change(); });
   }
+  // A click that only selects.
+  void select(const std::function<void()>& change) { apply({}, change); }
   PageHost& owner_;
 };
 

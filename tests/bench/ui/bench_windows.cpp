@@ -8,8 +8,10 @@
 #include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTemporaryDir>
 
 #include "ui/MainFrame.h"
+#include "character/Attributes.h"
 #include "ui/WarriorWindow.h"
 
 namespace {
@@ -60,11 +62,32 @@ void BM_OpenWindowsMemory(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenWindowsMemory)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// Undo of one step with every page redrawn, and redo of it again: each must fit in a frame of
+// the screen (16 ms).
+void BM_UndoOneStepWithRedraw(benchmark::State& state) {
+  dk::ui::MainFrame& f = frame();
+  dk::ui::WarriorWindow* window = f.newWarrior();
+  window->applyRule("Raise Build", [](dk::RuleContext& ctx) { dk::raiseAttribute(ctx, dk::kBLD); });
+  for (auto _ : state) {
+    window->undo();
+    window->redo();
+  }
+  state.counters["per_undo_or_redo"] = benchmark::Counter(
+      static_cast<double>(state.iterations()) * 2, benchmark::Counter::kIsRate |
+                                                        benchmark::Counter::kInvert);
+  closeAll(f);
+}
+BENCHMARK(BM_UndoOneStepWithRedraw)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM",
           qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+  // The windows' recovery folder and settings go to a folder of the run's own.
+  QTemporaryDir home;
+  qputenv("XDG_STATE_HOME", home.filePath("state").toLocal8Bit());
+  qputenv("XDG_CONFIG_HOME", home.filePath("config").toLocal8Bit());
   QApplication app(argc, argv);
   // The catalogues are found by bare name in the working folder, as the program finds them.
   QDir::setCurrent(QStringLiteral(DRAKKENFOLD_DATA));

@@ -1,0 +1,98 @@
+#pragma once
+// The recovery folder: no warrior is lost to a Close, an exit or a crash.
+//
+//   <root>/closed/<id>.war, <id>.entry      warriors closed (or left open at exit) with unsaved
+//                                           changes, newest first for "Reopen Closed Warrior";
+//                                           the last 20 are kept
+//   <root>/sessions/<pid>/lock              a running program holds a lock on this file
+//   <root>/sessions/<pid>/<slot>.war, .entry  that program's windows with unsaved changes
+//
+// Every file is written through a temporary file and a rename, so a reader finds either the
+// whole warrior or none. A session whose lock no program holds did not end cleanly; its
+// warriors are offered once at the next start. A program never touches the session of another
+// that is running. Nothing here is ever opened as a warrior without the player asking.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "files/RecoveryEntry.h"
+#include "model/Warrior.h"
+
+namespace dk {
+
+inline constexpr std::size_t kClosedWarriorsKept = 20;
+
+// $XDG_STATE_HOME/drakkenfold, or ~/.local/state/drakkenfold; empty when neither is known.
+std::string defaultRecoveryFolder();
+
+// A warrior found in the recovery folder: the file that holds it and its index.
+struct KeptWarrior {
+  std::string warriorFile;
+  std::string entryFile;
+  RecoveryEntry entry;
+};
+
+// What a look into the folder found: the warriors, and the files that could not be read.
+struct KeptWarriors {
+  std::vector<KeptWarrior> warriors;  // newest first
+  std::vector<std::string> damaged;   // file names, for one message
+};
+
+// Why a warrior could not be kept, in words for the user; empty when it was.
+using KeepFailure = std::string;
+
+class RecoveryStore {
+ public:
+  explicit RecoveryStore(std::string root);
+  ~RecoveryStore();
+  RecoveryStore(const RecoveryStore&) = delete;
+  RecoveryStore& operator=(const RecoveryStore&) = delete;
+
+  const std::string& root() const { return root_; }
+
+  // --- Closed warriors
+  // Keeps a warrior that is closing with unsaved changes; the oldest beyond 20 go.
+  KeepFailure keepClosed(const Warrior& w, const std::string& caption, std::int64_t now);
+  KeptWarriors closed() const;
+  // Takes the newest closed warrior out of the folder (another program cannot take the same
+  // one): its warrior bytes and its index. nullopt when there is none.
+  struct Taken {
+    std::string warriorBytes;
+    RecoveryEntry entry;
+    std::string warriorFile;  // the name it had, for a message
+  };
+  std::optional<Taken> takeNewestClosed(std::vector<std::string>& damaged);
+
+  // --- This program's session
+  // Marks this program as running (its lock); false with the reason when the folder cannot be
+  // made or written.
+  KeepFailure startSession();
+  // The warrior of a window, written again (a timer calls it, never a keystroke).
+  KeepFailure autosave(int slot, const Warrior& w, const std::string& caption, std::int64_t now);
+  // The window was saved or closed: its autosave goes.
+  void forget(int slot);
+  // A clean end: the session's folder goes.
+  void endSession();
+
+  // --- Sessions that did not end cleanly
+  // The warriors of every session whose lock no program holds (this one's excepted).
+  KeptWarriors unfinished() const;
+  // Moves them to the closed warriors, or throws them away, and removes those sessions.
+  void moveUnfinishedToClosed();
+  void removeUnfinished();
+
+ private:
+  std::vector<std::string> deadSessions() const;
+  KeepFailure keepIn(const std::string& folder, const std::string& id, const Warrior& w,
+                     const std::string& caption, std::int64_t now);
+  void prune();
+
+  std::string root_;
+  std::string session_;  // this program's session folder, once started
+  int lockFd_ = -1;
+  int counter_ = 0;
+};
+
+}  // namespace dk

@@ -1,0 +1,90 @@
+#include "ui/RecoveryKeeper.h"
+
+#include <algorithm>
+#include <ctime>
+
+#include "ui/WarriorWindow.h"
+
+namespace dk::ui {
+
+namespace {
+std::int64_t now() { return static_cast<std::int64_t>(std::time(nullptr)); }
+}  // namespace
+
+RecoveryKeeper::RecoveryKeeper(std::string folder, Prompter& prompter, QObject* parent)
+    : QObject(parent), store_(std::move(folder)), prompter_(prompter) {
+  startFailure_ = store_.startSession();
+  timer_.setSingleShot(true);
+  timer_.setInterval(kDefaultAutosaveSeconds * 1000);
+  connect(&timer_, &QTimer::timeout, this, &RecoveryKeeper::autosaveNow);
+}
+
+RecoveryKeeper::~RecoveryKeeper() { store_.endSession(); }
+
+void RecoveryKeeper::watch(WarriorWindow* window) {
+  connect(window, &WarriorWindow::warriorChanged, this, [this, window] { changed(window); });
+  connect(window, &WarriorWindow::closing, this, &RecoveryKeeper::closing);
+}
+
+void RecoveryKeeper::changed(WarriorWindow* window) {
+  const bool listed = std::find(due_.begin(), due_.end(), window) != due_.end();
+  if (!window->modified()) {
+    // Saved, or taken back to what was saved: nothing to recover.
+    if (listed) due_.erase(std::remove(due_.begin(), due_.end(), window), due_.end());
+    store_.forget(window->slot());
+    return;
+  }
+  if (!listed) due_.emplace_back(window);
+  // The first change starts the clock; later ones ride along, so none waits longer.
+  if (!timer_.isActive()) timer_.start();
+}
+
+void RecoveryKeeper::autosaveNow() {
+  timer_.stop();
+  for (const QPointer<WarriorWindow>& window : due_) {
+    if (!window || !window->modified()) continue;
+    tell(store_.autosave(window->slot(), window->warrior(), window->windowTitle().toStdString(),
+                         now()));
+  }
+  due_.clear();
+}
+
+void RecoveryKeeper::closing(WarriorWindow* window) {
+  due_.erase(std::remove(due_.begin(), due_.end(), window), due_.end());
+  if (window->modified()) {
+    tell(store_.keepClosed(window->warrior(), window->windowTitle().toStdString(), now()));
+    emit closedChanged();
+  }
+  store_.forget(window->slot());
+}
+
+std::optional<RecoveryStore::Taken> RecoveryKeeper::takeNewestClosed(
+    std::vector<std::string>& damaged) {
+  auto taken = store_.takeNewestClosed(damaged);
+  emit closedChanged();
+  return taken;
+}
+
+void RecoveryKeeper::moveUnfinishedToClosed() {
+  store_.moveUnfinishedToClosed();
+  emit closedChanged();
+}
+
+void RecoveryKeeper::tellDamaged(const std::vector<std::string>& files) {
+  if (files.empty()) return;
+  std::string list;
+  for (const std::string& file : files) list += (list.empty() ? "\"" : ", \"") + file + "\"";
+  prompter_.showMessage("These recovery files could not be read and were skipped: " + list + ".",
+                        MessageIcon::Information);
+}
+
+void RecoveryKeeper::tell(const KeepFailure& failure) {
+  const KeepFailure& why = failure.empty() || startFailure_.empty() ? failure : startFailure_;
+  if (why.empty() || told_) return;
+  told_ = true;
+  prompter_.showMessage("Unsaved work cannot be kept for recovery in this session: " + why +
+                            ". Save your warriors to keep them.",
+                        MessageIcon::Information);
+}
+
+}  // namespace dk::ui

@@ -1,0 +1,96 @@
+// The undo history and the recovery folder: steps, their limit and the saved state; closed
+// warriors kept and pruned, damaged files passed over, a running program's files left alone.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "app/Recovery.h"
+#include "app/UndoHistory.h"
+#include "files/RecoveryEntry.h"
+
+using namespace dk;
+namespace fs = std::filesystem;
+
+TEST(UndoHistory, StepsSelectionsTheLimitAndTheSavedState) {
+  Warrior w;
+  UndoHistory history(w, 3);
+  w.selectedSkillIS = "Blade";
+  EXPECT_FALSE(history.record("Select", w));  // a selection is no step
+  for (const char* score : {"2", "3", "4", "5"}) {
+    w.attributeScore[kBLD] = score;
+    EXPECT_TRUE(history.record("Raise Build", w));
+  }
+  EXPECT_EQ(history.steps(), 3u);  // the oldest went
+  EXPECT_EQ(history.undo().attributeScore[kBLD], "4");
+  EXPECT_EQ(history.redoLabel(), "Raise Build");
+  w = history.undo();
+  w.attributeScore[kREF] = "2";  // a new step drops the one that could be redone
+  history.record("Raise Reflexes", w);
+  EXPECT_FALSE(history.canRedo());
+  EXPECT_EQ(history.undoLabel(), "Raise Reflexes");
+
+  history.markSaved(w);
+  w.filePath = "/elsewhere.war";  // the file is no part of a step
+  EXPECT_FALSE(history.modified(w));
+  w = history.undo();
+  EXPECT_TRUE(history.modified(w));
+  history.markUnsaved();
+  EXPECT_TRUE(history.modified(history.redo()));
+  EXPECT_EQ(editStepName(&Warrior::placeOfBirth), "Edit Place of birth");
+}
+
+TEST(RecoveryEntry, WritesAndReadsItsFourLinesAndNothingElse) {
+  const RecoveryEntry entry{"/home/ada/kai.war", "Warrior: Kai", 1765000000};
+  EXPECT_EQ(parseRecoveryEntry(formatRecoveryEntry(entry)), entry);
+  EXPECT_EQ(parseRecoveryEntry(formatRecoveryEntry({"a\nb", "c", 0}))->originalPath, "a b");
+  for (const char* bad : {"", "Drakkenfold recovery 1\n/p\nc\n", "Drakkenfold recovery 2\n/p\nc\n1\n",
+                          "Drakkenfold recovery 1\n/p\nc\n-1\n", "Drakkenfold recovery 1\n/p\nc\n1",
+                          "Drakkenfold recovery 1\n/p\nc\n1\nmore\n"})
+    EXPECT_EQ(parseRecoveryEntry(bad), std::nullopt) << bad;
+}
+
+TEST(RecoveryStore, KeepsTheLastTwentyNewestFirstAndPassesOverDamage) {
+  const fs::path root = fs::path(::testing::TempDir()) / "recovery-closed";
+  fs::remove_all(root);
+  RecoveryStore store(root.string());
+  Warrior w;
+  for (int i = 0; i < 22; ++i) {
+    w.name = "Warrior " + std::to_string(i);
+    ASSERT_EQ(store.keepClosed(w, "Warrior: " + w.name, 1000 + i), "");
+  }
+  KeptWarriors kept = store.closed();
+  ASSERT_EQ(kept.warriors.size(), 20u);
+  EXPECT_EQ(kept.warriors.front().entry.caption, "Warrior: Warrior 21");
+  EXPECT_EQ(kept.warriors.back().entry.caption, "Warrior: Warrior 2");
+
+  std::ofstream(kept.warriors.front().entryFile) << "not an index";
+  std::vector<std::string> damaged;
+  const auto taken = store.takeNewestClosed(damaged);
+  ASSERT_TRUE(taken);
+  EXPECT_EQ(taken->entry.caption, "Warrior: Warrior 20");
+  EXPECT_EQ(damaged, std::vector<std::string>{kept.warriors.front().entryFile});
+  EXPECT_EQ(store.closed().warriors.size(), 18u);  // taken out of the folder
+}
+
+TEST(RecoveryStore, ARunningProgramsSessionIsLeftAloneAndADeadOnesIsOffered) {
+  const fs::path root = fs::path(::testing::TempDir()) / "recovery-sessions";
+  fs::remove_all(root);
+  RecoveryStore running(root.string()), next(root.string());
+  ASSERT_EQ(running.startSession(), "");
+  Warrior w;
+  ASSERT_EQ(running.autosave(1, w, "Warrior: ", 5), "");
+  EXPECT_TRUE(next.unfinished().warriors.empty());  // its lock is held
+
+  // A session folder nobody holds: a program that died.
+  fs::create_directories(root / "sessions" / "999999");
+  for (const auto& f : fs::directory_iterator(root / "sessions" / std::to_string(::getpid())))
+    if (f.path().filename() != "lock")
+      fs::copy_file(f.path(), root / "sessions" / "999999" / f.path().filename());
+  EXPECT_EQ(next.unfinished().warriors.size(), 1u);
+  next.moveUnfinishedToClosed();
+  EXPECT_TRUE(next.unfinished().warriors.empty());
+  EXPECT_EQ(next.closed().warriors.size(), 1u);
+  running.endSession();
+  EXPECT_FALSE(fs::exists(root / "sessions" / std::to_string(::getpid())));
+}
