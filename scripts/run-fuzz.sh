@@ -22,6 +22,7 @@ declare -A seeds=(
   [fuzz_gear_catalogues]="data/weapons.dat data/equipt.dat"
   [fuzz_planets]="data/planets.dat"
   [fuzz_recovery_entry]=""
+  [fuzz_open_request]=""
 )
 
 if [ "$#" -gt 0 ]; then chosen=("$@"); else mapfile -t chosen < <(printf '%s\n' "${!seeds[@]}" | sort); fi

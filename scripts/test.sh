@@ -25,5 +25,8 @@ echo "=== warrior file benchmark (saving and opening beside plain file I/O) ==="
 echo "=== window benchmarks (offscreen): a New with its catalogues (aim: under 15 ms), the sheet into a PDF (aim: under 50 ms) ==="
 ./build/default/tests/ui_bench --benchmark_min_time=0.2
 
+echo "=== start-up: the first visible window beside a bare Qt 6 QMainWindow program (aim: at most 1.1x) ==="
+bash scripts/bench-startup.sh build/default
+
 echo "=== fuzzing every file reader ==="
 bash scripts/run-fuzz.sh 180

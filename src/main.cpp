@@ -1,4 +1,5 @@
-// Start-up: the command line is read first (so --help and --version need no display), then the
+// Start-up: the command line is read first (so --help and --version need no display), a
+// program already running takes the files instead when there is one, then the
 // program's own folder becomes the working folder and the folder the data files are read from,
 // the splash screen shows until it times out or is clicked, then the main frame opens centred on
 // the screen. Warrior files named on the command line open after that, each as the
@@ -13,6 +14,7 @@
 #include "ui/FileChooser.h"
 #include "ui/MainFrame.h"
 #include "ui/QtPrompter.h"
+#include "ui/SingleInstance.h"
 #include "ui/SplashScreen.h"
 
 int main(int argc, char** argv) {
@@ -26,6 +28,13 @@ int main(int argc, char** argv) {
   }
 
   QApplication app(argc, argv);
+  // A program of this user's runs on this display already: it takes the files and comes to
+  // the front, and this start ends here, showing nothing.
+  const QString socket = dk::ui::instanceSocketPath();
+  if (!command.newInstance && dk::ui::handToRunningProgram(socket, command.files)) return 0;
+  dk::ui::InstanceServer instance;
+  if (!command.newInstance) instance.listen(socket);
+
   QApplication::setApplicationName(QString::fromUtf8(dk::kAppTitle));
   // The settings file: ~/.config/drakkenfold/Drakkenfold Character Generator.conf
   QApplication::setOrganizationName("drakkenfold");
@@ -33,11 +42,11 @@ int main(int argc, char** argv) {
   // The desktop entry this program is started from: gives its windows the installed icon and
   // lets the desktop tie them to the menu entry.
   QGuiApplication::setDesktopFileName("org.drakkenfold.CharacterGenerator");
-  QApplication::setWindowIcon(QIcon(dk::ui::programPicture(64)));
   QDir::setCurrent(QCoreApplication::applicationDirPath());
 
   {
     dk::ui::SplashScreen splash;
+    QApplication::setWindowIcon(QIcon(dk::ui::programPicture(64)));
     splash.exec();
   }
 
@@ -53,5 +62,13 @@ int main(int argc, char** argv) {
   if (!command.files.isEmpty())
     QTimer::singleShot(0, &frame,
                        [&frame, files = command.files] { frame.openWarriorFiles(files); });
+  // Files handed over by later starts, also those that came while the splash was up.
+  instance.setOpener([&frame](const QStringList& files) {
+    frame.openWarriorFiles(files);
+    frame.showNormal();
+    frame.raise();
+    frame.activateWindow();
+    return static_cast<int>(frame.warriorWindows().size());
+  });
   return QApplication::exec();
 }

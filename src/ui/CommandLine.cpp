@@ -48,8 +48,11 @@ CommandLine readCommandLine(const QStringList& arguments, const QString& working
       "Each warrior file named opens in a window of its own after the splash screen.");
   const QCommandLineOption help({"h", "help"}, "Show this help and end.");
   const QCommandLineOption version({"v", "version"}, "Show the version number and end.");
+  const QCommandLineOption newInstance(
+      "new-instance", "Start a program of its own, even when one is running already.");
   parser.addOption(help);
   parser.addOption(version);
+  parser.addOption(newInstance);
   for (const char* name : kQtOptionsWithValue) {
     QCommandLineOption option(QString::fromLatin1(name), QString(), "value");
     option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -86,6 +89,7 @@ CommandLine readCommandLine(const QStringList& arguments, const QString& working
   }
   for (const QString& file : parser.positionalArguments())
     result.files << absolutePath(file, workingFolder);
+  result.newInstance = parser.isSet(newInstance);
   return result;
 }
 

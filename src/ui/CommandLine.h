@@ -10,6 +10,7 @@ struct CommandLine {
   bool run = true;
   int exitCode = 0;
   QStringList files;  // absolute paths, in the order given
+  bool newInstance = false;  // start on its own even when a program runs already
   QString out;        // what to print on standard output before ending
   QString err;        // what to print on standard error before ending
 };

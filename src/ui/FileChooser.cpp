@@ -3,21 +3,30 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QSettings>
 #include <QStandardPaths>
 
 namespace dk::ui {
 
 QStringList warriorFileFilters() { return {"Warriors (*.war)", "All (*.*)"}; }
 
+FolderMemory::FolderMemory(const QString& settingsFile)
+    : settings_(settingsFile.isEmpty()
+                    ? std::make_unique<QSettings>()
+                    : std::make_unique<QSettings>(settingsFile, QSettings::IniFormat)) {}
+
+FolderMemory::~FolderMemory() = default;
+
 QString FolderMemory::folder() const {
-  if (!folder_.isEmpty() && QFileInfo(folder_).isDir()) return folder_;
+  const QString kept = settings_->value("files/folder").toString();
+  if (!kept.isEmpty() && QFileInfo(kept).isDir()) return kept;
   const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   if (!documents.isEmpty() && QFileInfo(documents).isDir()) return documents;
   return QDir::homePath();
 }
 
 void FolderMemory::remember(const QString& filePath) {
-  folder_ = QFileInfo(filePath).absolutePath();
+  settings_->setValue("files/folder", QFileInfo(filePath).absolutePath());
 }
 
 namespace {

@@ -6,6 +6,9 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <memory>
+
+class QSettings;
 
 namespace dk::ui {
 
@@ -24,20 +27,26 @@ class FileChooser {
   virtual void remember(const QString& path) = 0;
 };
 
-// The folder the file choosers open in: the last one used in this run, at first the user's
-// documents folder (or home).
+// The folder the file choosers open in: the last one Open, Save As or the PDF chooser used,
+// kept in the settings so that it outlasts the run; at first the user's documents folder (or
+// home).
 class FolderMemory {
  public:
+  // settingsFile: an INI file of the program's settings; empty for the user's own.
+  explicit FolderMemory(const QString& settingsFile = {});
+  ~FolderMemory();
   QString folder() const;
   void remember(const QString& filePath);
 
  private:
-  QString folder_;
+  std::unique_ptr<QSettings> settings_;
 };
 
 // The file dialogs, modal, opening in the folder last used.
 class QtFileChooser : public FileChooser {
  public:
+  explicit QtFileChooser(const QString& settingsFile = {}) : folders_(settingsFile) {}
+  QString folder() const { return folders_.folder(); }
   QString warriorFile(QWidget* parent, bool forSaving, const QString& suggestedPath) override;
   QString pdfFile(QWidget* parent, const QString& suggestedName) override;
   void remember(const QString& path) override { folders_.remember(path); }

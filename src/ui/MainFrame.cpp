@@ -5,6 +5,9 @@
 #include <QGuiApplication>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QUrl>
+#include <QDropEvent>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
@@ -21,6 +24,7 @@
 #include "ui/FileChooser.h"
 #include "ui/Menus.h"
 #include "ui/Placement.h"
+#include "ui/RecentFiles.h"
 #include "ui/RecoveryKeeper.h"
 #include "ui/WarriorWindow.h"
 #include "ui/print/PrintPreview.h"
@@ -43,14 +47,14 @@ MainFrame::MainFrame(Prompter& prompter, FileChooser& files, FramePlaces places,
                      QWidget* parent)
     : QMainWindow(parent), prompter_(prompter), files_(files) {
   app_.dataFolder = std::move(places.dataFolder);
+  settings_ = places.settingsFile.isEmpty()
+                  ? std::make_unique<QSettings>()
+                  : std::make_unique<QSettings>(places.settingsFile, QSettings::IniFormat);
+  recent_ = std::make_unique<RecentFiles>(*settings_, prompter_);
+  printers_ = std::make_unique<PrinterChoice>(*settings_);
   recovery_ = new RecoveryKeeper(std::move(places.recoveryFolder), prompter_, this);
-  {
-    auto settings = places.settingsFile.isEmpty()
-                        ? std::make_unique<QSettings>()
-                        : std::make_unique<QSettings>(places.settingsFile, QSettings::IniFormat);
-    recovery_->setInterval(
-        settings->value("recovery/autosaveSeconds", kDefaultAutosaveSeconds).toInt() * 1000);
-  }
+  recovery_->setInterval(
+      settings_->value("recovery/autosaveSeconds", kDefaultAutosaveSeconds).toInt() * 1000);
   connect(recovery_, &RecoveryKeeper::closedChanged, this, &MainFrame::showReopenState);
   setObjectName("frmMain");
   setWindowTitle(QString::fromUtf8(kAppTitle));
@@ -61,6 +65,10 @@ MainFrame::MainFrame(Prompter& prompter, FileChooser& files, FramePlaces places,
   mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setCentralWidget(mdi_);
+  setAcceptDrops(true);
+  installEventFilter(this);
+  mdi_->viewport()->setAcceptDrops(true);
+  mdi_->viewport()->installEventFilter(this);
   connect(mdi_, &QMdiArea::subWindowActivated, this, &MainFrame::showMenusFor);
   // Whether the active warrior differs from its file, in the status line: the caption stays the
   // warrior's name alone.
@@ -97,12 +105,15 @@ void MainFrame::buildMenus() {
           &MainFrame::newWarrior);
   connect(action(file, "mnuOpen", "&Open...", QKeySequence("Ctrl+O")), &QAction::triggered, this,
           [this] { openWarrior(false, this); });
+  recent_->attach(file->addMenu("Recent &Files"), [this](const QString& path) {
+    openWarriorPath(path.toStdString(), false);
+  });
   auto* reopen = action(file, "mnuReopenClosed", "Reopen &Closed Warrior", QKeySequence("Ctrl+Shift+T"));
   connect(reopen, &QAction::triggered, this, &MainFrame::reopenClosedWarrior);
   reopenActions_ << reopen;
   file->addSeparator();
   connect(action(file, "mnuPrintSetup", "Print Se&tup"), &QAction::triggered, this,
-          [this] { printers_.setup(this); });
+          [this] { printers_->setup(this); });
   file->addSeparator();
   connect(action(file, "mnuExit", "&Exit", QKeySequence("Ctrl+X")), &QAction::triggered, this,
           &MainFrame::exitProgram);
@@ -186,12 +197,16 @@ WarriorWindow* MainFrame::addWarriorWindow(const SlotGrant& grant, Warrior warri
   connect(window, &WarriorWindow::printRequested, this,
           [this, window] { showPrintPreview(window); });
   connect(window, &WarriorWindow::printSetupRequested, this,
-          [this, window] { printers_.setup(window); });
+          [this, window] { printers_->setup(window); });
   // The preview of a warrior goes with its window.
   connect(window, &QObject::destroyed, this, [this, slot = grant.slot] {
     if (preview_ && preview_->slot() == slot) preview_->close();
   });
   recovery_->watch(window);
+  recent_->attach(window->recentMenu(), [this](const QString& path) {
+    openWarriorPath(path.toStdString(), true);
+  });
+  connect(window, &WarriorWindow::saved, this, [this](const QString& path) { recent_->add(path); });
   connect(window, &WarriorWindow::warriorChanged, this, &MainFrame::showModified);
   connect(window, &WarriorWindow::reopenClosedRequested, this, &MainFrame::reopenClosedWarrior);
   reopenActions_ << window->findChild<QAction*>("mnuReopenClosed");
@@ -231,6 +246,7 @@ WarriorWindow* MainFrame::openWarriorPath(const std::string& path, bool fromWarr
   auto opened = dk::openWarrior(
       path, fromWarriorWindow ? OpenedFrom::WarriorWindow : OpenedFrom::MainFrame, app_, prompter_);
   if (!opened) return nullptr;
+  recent_->add(QString::fromStdString(path));
   return addWarriorWindow(opened->grant, std::move(opened->warrior));
 }
 
@@ -289,6 +305,41 @@ void MainFrame::offerRecovery() {
   recovery_->removeUnfinished();
 }
 
+bool MainFrame::eventFilter(QObject* watched, QEvent* event) {
+  const auto warriorFiles = [](const QMimeData* data) {
+    QStringList files;
+    for (const QUrl& url : data->urls()) {
+      if (!url.isLocalFile() || !url.toLocalFile().endsWith(".war", Qt::CaseInsensitive))
+        return QStringList{};
+      files << url.toLocalFile();
+    }
+    return files;
+  };
+  switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+      auto* drag = static_cast<QDragMoveEvent*>(event);
+      if (warriorFiles(drag->mimeData()).isEmpty()) {
+        drag->ignore();  // the cursor says no
+      } else {
+        drag->acceptProposedAction();
+      }
+      return true;
+    }
+    case QEvent::Drop: {
+      auto* drop = static_cast<QDropEvent*>(event);
+      const QStringList files = warriorFiles(drop->mimeData());
+      if (files.isEmpty()) return true;
+      drop->acceptProposedAction();
+      // After the drop has ended, so that a message box of a bad file does not hold the drag.
+      QTimer::singleShot(0, this, [this, files] { openWarriorFiles(files); });
+      return true;
+    }
+    default:
+      return QMainWindow::eventFilter(watched, event);
+  }
+}
+
 void MainFrame::showModified() {
   const WarriorWindow* w = activeWarriorWindow();
   modified_->setText(w && w->modified() ? "Unsaved changes" : QString());
@@ -314,7 +365,7 @@ PrintPreview* MainFrame::printPreview() const { return preview_; }
 void MainFrame::showPrintPreview(WarriorWindow* window) {
   if (!preview_) {
     preview_ = new PrintPreview(
-        printers_, files_, prompter_,
+        *printers_, files_, prompter_, *settings_,
         [this](int slot) -> const Warrior* {
           for (WarriorWindow* w : warriorWindows())
             if (w->slot() == slot) return &w->warrior();

@@ -5,6 +5,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QPointer>
+#include <QSettings>
 #include <memory>
 #include <string>
 
@@ -20,6 +21,7 @@ namespace dk::ui {
 class WarriorWindow;
 class PrintPreview;
 class RecoveryKeeper;
+class RecentFiles;
 
 // Where a frame finds what lies outside it: the data files, the recovery folder and the file
 // its settings are kept in (empty: the user's own).
@@ -98,6 +100,8 @@ class MainFrame : public QMainWindow {
                                     const std::string& fileName);
   void showReopenState();
   void showModified();
+  // A drop of warrior files (file URLs ending ".war") opens each; anything else is refused.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
   // The prompter and file chooser of a frame built without them.
   std::unique_ptr<Prompter> ownPrompter_;
@@ -105,9 +109,11 @@ class MainFrame : public QMainWindow {
   Prompter& prompter_;
   FileChooser& files_;
   AppState app_;
+  std::unique_ptr<QSettings> settings_;
+  std::unique_ptr<RecentFiles> recent_;
   QMdiArea* mdi_ = nullptr;
   QList<QMenu*> frameMenus_;
-  PrinterChoice printers_;
+  std::unique_ptr<PrinterChoice> printers_;
   QPointer<PrintPreview> preview_;
   RecoveryKeeper* recovery_ = nullptr;
   QLabel* modified_ = nullptr;

@@ -14,6 +14,10 @@
 
 namespace dk::ui {
 
+namespace {
+constexpr QSize kSplashSize(600, 250);
+}  // namespace
+
 QPixmap programPicture(int size) {
   QPixmap pix(size, size);
   pix.fill(Qt::transparent);
@@ -51,6 +55,11 @@ SplashScreen::SplashScreen(QWidget* parent)
     : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
   setObjectName("frmSplash");
   setModal(true);
+  // The splash is the program's first window: it goes on the screen at its size before its
+  // texts are laid out, so that the fonts load while the window maps.
+  setFixedSize(kSplashSize);
+  centerOnScreen(this);
+  show();
 
   auto* frame = new QFrame(this);
   frame->setObjectName("Frame1");
@@ -109,9 +118,12 @@ SplashScreen::SplashScreen(QWidget* parent)
   // A click anywhere on the splash (frame, picture, labels) closes it.
   for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
 
-  adjustSize();
-  setFixedSize(sizeHint().expandedTo(QSize(520, 240)));
-  centerOnScreen(this);
+  frame->show();
+  // Texts larger than the size guessed (a large system font) widen the window after all.
+  if (const QSize wanted = sizeHint().expandedTo(kSplashSize); wanted != kSplashSize) {
+    setFixedSize(wanted);
+    centerOnScreen(this);
+  }
 
   timer_.setSingleShot(true);
   timer_.setInterval(5000);

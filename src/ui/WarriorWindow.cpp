@@ -185,6 +185,7 @@ bool WarriorWindow::save(bool saveAs) {
   saveAs_->setEnabled(true);
   history_->markSaved(warrior_);
   emit warriorChanged();
+  emit saved(QString::fromStdString(path));
   return true;
 }
 
@@ -207,6 +208,7 @@ void WarriorWindow::buildMenus() {
   connect(saveAs_, &QAction::triggered, this, [this] { save(true); });
   connect(action(file, "mnuClose", "&Close", QKeySequence("Ctrl+C")), &QAction::triggered, this,
           &WarriorWindow::closeRequested);
+  recentMenu_ = file->addMenu("Recent &Files");
   connect(action(file, "mnuReopenClosed", "Reopen &Closed Warrior", QKeySequence("Ctrl+Shift+T")),
           &QAction::triggered, this, &WarriorWindow::reopenClosedRequested);
   file->addSeparator();

@@ -35,6 +35,7 @@ class WarriorWindow : public QWidget, public PageHost {
   // The menus the frame shows while this window is the active one.
   QList<QMenu*> menus() const { return menus_; }
   QMenu* warriorsMenu() const { return warriorsMenu_; }
+  QMenu* recentMenu() const { return recentMenu_; }
 
   // Redraws every page and the caption from the record.
   void refresh();
@@ -73,6 +74,8 @@ class WarriorWindow : public QWidget, public PageHost {
   // to keep what it holds.
   void closing(WarriorWindow* window);
   void reopenClosedRequested();
+  // Saved to a file (its absolute path).
+  void saved(const QString& path);
   void newRequested();
   void openRequested();
   void exitRequested();
@@ -101,6 +104,7 @@ class WarriorWindow : public QWidget, public PageHost {
   std::vector<WarriorPage*> pages_;
   QList<QMenu*> menus_;
   QMenu* warriorsMenu_ = nullptr;
+  QMenu* recentMenu_ = nullptr;
   QAction* saveAs_ = nullptr;
   QAction* undo_ = nullptr;
   QAction* redo_ = nullptr;

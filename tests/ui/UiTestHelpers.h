@@ -219,7 +219,7 @@ struct RealFrame {
   ui::QtFileChooser files;
   ui::MainFrame frame;
   explicit RealFrame(const QString& dataFolder = QStringLiteral(DRAKKENFOLD_DATA))
-      : frame(prompter, files, own.places(dataFolder)) {
+      : files(own.folder.filePath("settings.ini")), frame(prompter, files, own.places(dataFolder)) {
     prompter.setParent(&frame);
     frame.show();
   }

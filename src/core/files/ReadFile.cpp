@@ -58,4 +58,9 @@ std::optional<std::string> readFilePrefix(const std::string& path, std::size_t m
   return bytes;
 }
 
+bool isReadableRegularFile(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::access(path.c_str(), R_OK) == 0;
+}
+
 }  // namespace dk

@@ -13,4 +13,8 @@ namespace dk {
 std::optional<std::string> readFilePrefix(const std::string& path, std::size_t maxBytes,
                                           std::string& reason);
 
+// Whether the path names a regular file this program may read (not a folder, a pipe or a
+// device).
+bool isReadableRegularFile(const std::string& path);
+
 }  // namespace dk

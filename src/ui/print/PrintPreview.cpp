@@ -110,11 +110,12 @@ QSize PageView::pageSizeOnScreen() const { return pages_->pageSize(); }
 void PageView::resizePages() { pages_->resize(pages_->wanted()); }
 
 PrintPreview::PrintPreview(PrinterChoice& printers, FileChooser& files, Prompter& prompter,
-                           WarriorLookup lookup, QWidget* parent)
+                           QSettings& settings, WarriorLookup lookup, QWidget* parent)
     : QWidget(parent, Qt::Window),
       printers_(printers),
       files_(files),
       prompter_(prompter),
+      settings_(settings),
       lookup_(std::move(lookup)) {
   setObjectName("frmPrintPreview");
   setWindowTitle("Print Preview");
@@ -128,8 +129,13 @@ PrintPreview::PrintPreview(PrinterChoice& printers, FileChooser& files, Prompter
   zoom_->setObjectName("Combo1");
   zoom_->addItems({"10", "15", "30", "50", "75", "100", "110", "130", "150", "200"});
   zoom_->setCurrentText("50");
-  connect(zoom_, &QComboBox::currentIndexChanged, this,
-          [this] { view_->setZoom(zoom_->currentText().toInt()); });
+  connect(zoom_, &QComboBox::currentIndexChanged, this, [this] {
+    view_->setZoom(zoom_->currentText().toInt());
+    settings_.setValue("preview/zoom", zoom_->currentText());
+  });
+  // The zoom chosen last time, in this run or an earlier one.
+  if (const QString kept = settings_.value("preview/zoom").toString(); zoom_->findText(kept) >= 0)
+    zoom_->setCurrentText(kept);
 
   zoomLabel_ = new QLabel("% Zoom", this);
   zoomLabel_->setObjectName("Label1");

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSettings>
 #include <QWidget>
 #include <functional>
 
@@ -45,8 +46,9 @@ class PrintPreview : public QWidget {
   // Finds the warrior of a slot, or nullptr when its window is gone.
   using WarriorLookup = std::function<const Warrior*(int slot)>;
 
+  // The zoom last chosen is kept in `settings` and shown again when the preview opens.
   PrintPreview(PrinterChoice& printers, FileChooser& files, Prompter& prompter,
-               WarriorLookup lookup, QWidget* parent);
+               QSettings& settings, WarriorLookup lookup, QWidget* parent);
 
   // "&Print" of a warrior window: centre, show, take the slot as tag, draw its sheet.
   void showFor(int slot);
@@ -69,6 +71,7 @@ class PrintPreview : public QWidget {
   PrinterChoice& printers_;
   FileChooser& files_;
   Prompter& prompter_;
+  QSettings& settings_;
   WarriorLookup lookup_;
   int slot_ = 0;
   PageView* view_ = nullptr;

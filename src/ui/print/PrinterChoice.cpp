@@ -5,6 +5,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QSettings>
 
 #include "ui/print/SheetRenderer.h"
 
@@ -22,9 +23,24 @@ std::unique_ptr<QPrinter> systemPrinter() {
   printer->setPageSize(sheetPageSize());
   return printer;
 }
+QMarginsF keptMargins(const QVariantList& m) {
+  if (m.size() != 4) return {};
+  return {m[0].toDouble(), m[1].toDouble(), m[2].toDouble(), m[3].toDouble()};
+}
 }  // namespace
 
-PrinterChoice::PrinterChoice() = default;
+PrinterChoice::PrinterChoice(QSettings& settings) : settings_(settings) {
+  const QString name = settings_.value("print/printer").toString();
+  const QPrinterInfo info = QPrinterInfo::printerInfo(name);
+  if (name.isEmpty() || info.isNull()) return;
+  chosen_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+  const QPageLayout kept(
+      QPageSize(static_cast<QPageSize::PageSizeId>(
+          settings_.value("print/pageSize", int(QPageSize::Letter)).toInt())),
+      static_cast<QPageLayout::Orientation>(settings_.value("print/orientation", 0).toInt()),
+      keptMargins(settings_.value("print/margins").toList()), QPageLayout::Millimeter);
+  chosen_->setPageLayout(kept);
+}
 PrinterChoice::~PrinterChoice() = default;
 
 void PrinterChoice::setup(QWidget* parent) {
@@ -43,6 +59,12 @@ void PrinterChoice::setup(QWidget* parent) {
     if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText("OK");
   if (dialog.exec() != QDialog::Accepted) return;
   if (&shown == candidate.get()) chosen_ = std::move(candidate);
+  const QPageLayout layout = chosen_->pageLayout();
+  settings_.setValue("print/printer", chosen_->printerName());
+  settings_.setValue("print/pageSize", int(layout.pageSize().id()));
+  settings_.setValue("print/orientation", int(layout.orientation()));
+  const QMarginsF m = layout.margins(QPageLayout::Millimeter);
+  settings_.setValue("print/margins", QVariantList{m.left(), m.top(), m.right(), m.bottom()});
 }
 
 QPrinter* PrinterChoice::printer() {

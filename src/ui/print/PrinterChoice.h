@@ -1,18 +1,20 @@
 #pragma once
-// The printer "Print" uses: the one chosen in "Print Setup" for the rest of the run, else the
-// system's default printer. One for the whole program, shared by every window.
+// The printer "Print" uses: the one chosen in "Print Setup", else the system's default printer.
+// One for the whole program, shared by every window. The choice (the printer and its page
+// setup) is kept in the settings and taken up again by the next run, while that printer exists.
 
 #include <QString>
 #include <QWidget>
 #include <memory>
 
 class QPrinter;
+class QSettings;
 
 namespace dk::ui {
 
 class PrinterChoice {
  public:
-  PrinterChoice();
+  explicit PrinterChoice(QSettings& settings);
   ~PrinterChoice();
 
   // "Print Setup": the system's printer dialog, opened modally. The printer chosen with OK is
@@ -23,6 +25,7 @@ class PrinterChoice {
   QPrinter* printer();
 
  private:
+  QSettings& settings_;
   std::unique_ptr<QPrinter> chosen_;
   std::unique_ptr<QPrinter> fallback_;
 };
