@@ -3,9 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 
 #include "RecordingSurface.h"
+#include "files/GearFiles.h"
+#include "files/SkillFile.h"
+#include "gear/Advantages.h"
 #include "printing/CharacterSheet.h"
+#include "printing/TextWrap.h"
 
 using namespace dk;
 using dk::test::RecordingSurface;
@@ -210,15 +215,84 @@ TEST(CharacterSheet, AClanWarriorPrintsTheClanSkillsOnly) {
   EXPECT_EQ(textAt(draw(w), 3825, 2075), "Gunnery/Mech             3       (  6+)");
 }
 
-TEST(CharacterSheet, LongNamesArePrintedWholeAndPaddingCountsCharacters) {
+TEST(CharacterSheet, LongNamesWrapInTheirColumnAndPaddingCountsCharacters) {
   Warrior w;
   const std::string aptitude = "Natural Aptitude (Jumpship Drive)";  // 33 characters
   w.advantages = {{aptitude, "3"}, {"Z\u00e4higkeit", "1"}};
   w.equipment = {{"Survival Kit", "1234"}};
+  w.weapons = {{"Halloran Service Pistol (Ammo)", "2"}};
   const RecordingSurface s = draw(w);
-  EXPECT_EQ(textAt(s, 350, 6200), aptitude + "3");
-  EXPECT_EQ(textAt(s, 350, 6400), "Z\u00e4higkeit                   1");  // 28 characters
+  // The name wraps within its 28 characters, the points stay under their column.
+  EXPECT_EQ(textAt(s, 350, 6200), "Natural Aptitude (Jumpship");
+  EXPECT_EQ(textAt(s, 350, 6400), "Drive)                      3");
+  EXPECT_EQ(textAt(s, 350, 6600), "Z\u00e4higkeit                   1");  // 28 characters
   EXPECT_EQ(textAt(s, 8225, 2075), "(1234)Survival Kit");
+  EXPECT_EQ(textAt(s, 350, 9650), "(2)  Halloran Service Pistol");  // up to the notes
+  EXPECT_EQ(textAt(s, 350, 9850), "     (Ammo)");
+}
+
+TEST(CharacterSheet, NoTwoTextsOverlapWithTheLongestNamesOfEveryCatalogue) {
+  Warrior w = fullWarrior();
+  const auto longest = [](const std::vector<std::string>& names) {
+    return *std::max_element(names.begin(), names.end(), [](const auto& a, const auto& b) {
+      return characterCount(a) < characterCount(b);
+    });
+  };
+  std::vector<std::string> skills, weapons, equipment;
+  for (const auto& k : readSkillCatalogue(DRAKKENFOLD_DATA "/skills.dat").catalogue.skills)
+    skills.push_back(k.name);
+  for (const auto& r : readGearFile(GearKind::Weapons, DRAKKENFOLD_DATA "/weapons.dat").catalogue.rows)
+    weapons.push_back(r.name);
+  for (const auto& r : readGearFile(GearKind::Equipment, DRAKKENFOLD_DATA "/equipt.dat").catalogue.rows)
+    equipment.push_back(r.name);
+  w.skillsIS.push_back({longest(skills), "12", "-3"});
+  w.advantages.push_back({"Natural Aptitude (" + longest(skills) + ")", "3"});
+  w.advantages.push_back({longest(advantageCatalogue()), "3"});
+  w.weapons.push_back({longest(weapons), "12"});
+  w.equipment.push_back({longest(equipment), "100"});
+  w.edge = w.nationality = w.hairColor = w.placeOfBirth = std::string(60, 'v');
+  w.notes = "First line.\nSecond line, with a comma.\nThird line.";
+
+  const RecordingSurface s = draw(w);
+  struct Box {
+    int left, top, right, bottom;
+    std::string text;
+  };
+  std::vector<std::vector<Box>> pages(1);
+  std::string printed;
+  for (const std::string& e : s.log) {
+    if (e == "page") pages.emplace_back();
+    int x = 0, y = 0, l = 0, t = 0, width = 0, height = 0, used = 0;
+    if (std::sscanf(e.c_str(), "%d %d: rect %d %d %d %d %n", &x, &y, &l, &t, &width, &height, &used) == 6) {
+      pages.back().push_back({l, t, l + width, t + height, e});
+      printed += e.substr(static_cast<std::size_t>(used));
+    } else if (std::sscanf(e.c_str(), "%d %d: %n", &x, &y, &used) == 2 && e.size() > std::size_t(used)) {
+      const std::string text = e.substr(static_cast<std::size_t>(used));
+      const int chars = static_cast<int>(characterCount(text));
+      pages.back().push_back({x, y, x + chars * kSheetCharacterWidth, y + kSheetRowHeight, e});
+      printed += text + " ";
+    }
+  }
+  for (const auto& page : pages)
+    for (std::size_t i = 0; i < page.size(); ++i)
+      for (std::size_t j = i + 1; j < page.size(); ++j) {
+        const Box& a = page[i];
+        const Box& b = page[j];
+        // "Vehicle Type" is a character longer than the labels' column: its last cell runs under
+        // the cell of its value's colon, whose ink stands clear of it, at positions that are fixed.
+        if (a.text == "350 1350: Vehicle Type" && b.top == 1350 && b.left == 1600) continue;
+        EXPECT_FALSE(a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom)
+            << a.text << "  overlaps  " << b.text;
+      }
+  // Every name is printed somewhere, in a column or on a continuation page.
+  const auto squeezed = [](std::string t) {
+    t.erase(std::remove_if(t.begin(), t.end(), [](char c) { return c == ' ' || c == '\n'; }), t.end());
+    return t;
+  };
+  for (const std::string& name : {w.skillsIS.back().name, w.advantages[2].name,
+                                  w.advantages[3].name, w.weapons.back().name,
+                                  w.equipment.back().name, w.edge, w.nationality, w.notes})
+    EXPECT_NE(squeezed(printed).find(squeezed(name)), std::string::npos) << name;
 }
 
 TEST(CharacterSheet, NewWarriorPrintsHeadingsOnlyAndTheNotesHeading) {

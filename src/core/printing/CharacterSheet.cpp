@@ -22,6 +22,60 @@ constexpr int kWeaponsEnd = 11550;    // "Damage Thresholds"
 constexpr int kNotesTop = 9250;
 constexpr int kNotesHeight = 1500;
 
+// The columns the lists of the sheet have, in characters: each ends where the next part of the
+// sheet begins.
+constexpr int kLeftColumns = (3825 - 350) / kSheetCharacterWidth;        // up to the skills
+constexpr int kSkillColumns = (8225 - 3825) / kSheetCharacterWidth;      // up to the equipment
+constexpr int kEquipmentColumns = (kSheetRightEdge - 8225) / kSheetCharacterWidth;
+constexpr int kWeaponColumns = (3410 - 350) / kSheetCharacterWidth;      // up to the notes
+
+// A row of a list: the text it has as one line, and the lines it takes in its column (the same
+// one line when it fits).
+struct Row {
+  std::string whole;
+  std::vector<std::string> lines;
+};
+
+// The lines of a text at most `columns` characters wide, broken at blanks (a word longer than a
+// line is cut).
+std::vector<std::string> wrapped(const std::string& text, int columns) {
+  std::vector<std::string> lines;
+  for (const WrappedLine& l : wrapText(text, columns))
+    lines.push_back(text.substr(l.begin, l.end - l.begin));
+  if (lines.empty()) lines.emplace_back();
+  return lines;
+}
+
+// A row whose name has `nameColumns` characters of a column `columns` wide: `before` stands
+// ahead of the name, `after` behind it. When the whole row is too wide for its column, the name
+// wraps within its own characters, `before` on the first line and `after` on the last, so that
+// what follows the name stays under its heading; a line still too wide is broken as it can.
+Row columnRow(const std::string& before, const std::string& name, std::size_t nameColumns,
+              const std::string& after, int columns) {
+  Row row{before + padRight(name, nameColumns) + after, {}};
+  if (characterCount(row.whole) <= static_cast<std::size_t>(columns)) {
+    row.lines.push_back(row.whole);
+    return row;
+  }
+  const std::vector<std::string> names = wrapped(name, static_cast<int>(nameColumns));
+  const std::string indent(characterCount(before), ' ');
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    const bool last = i + 1 == names.size();
+    const std::string line =
+        (i == 0 ? before : indent) + (last ? padRight(names[i], nameColumns) + after : names[i]);
+    for (std::string& piece : wrapped(line, columns)) row.lines.push_back(std::move(piece));
+  }
+  return row;
+}
+
+std::string trimTrailingBlanks(std::string text) {
+  while (!text.empty() && text.back() == ' ') text.pop_back();
+  return text;
+}
+
+// A row of one text that wraps at blanks.
+Row textRow(const std::string& text, int columns) { return {text, wrapped(text, columns)}; }
+
 struct Overflow {
   std::string heading;
   std::vector<std::string> rows;
@@ -37,20 +91,24 @@ class SheetWriter {
     surface_.printText(text);
   }
 
-  // Rows from (x, firstY) down, one per row height, as many as end above limitY. The others
-  // are kept for the continuation pages under the given heading.
-  void rows(int x, int firstY, int limitY, const std::vector<std::string>& texts,
+  // Rows from (x, firstY) down, line by line, as many whole rows as end above limitY. The
+  // others are kept for the continuation pages under the given heading.
+  void rows(int x, int firstY, int limitY, const std::vector<Row>& rows,
             const char* overflowHeading) {
+    int y = firstY;
     std::size_t i = 0;
-    for (; i < texts.size(); ++i) {
-      const int y = firstY + kSheetRowHeight * static_cast<int>(i);
-      if (y + kSheetRowHeight > limitY) break;
-      at(x, y, texts[i]);
+    for (; i < rows.size(); ++i) {
+      const int height = kSheetRowHeight * static_cast<int>(rows[i].lines.size());
+      if (y + height > limitY) break;
+      for (const std::string& line : rows[i].lines) {
+        at(x, y, line);
+        y += kSheetRowHeight;
+      }
     }
-    if (i < texts.size()) {
-      overflow.push_back({overflowHeading, std::vector<std::string>(
-                                               texts.begin() + static_cast<long>(i), texts.end())});
-    }
+    if (i == rows.size()) return;
+    Overflow rest{overflowHeading, {}};
+    for (; i < rows.size(); ++i) rest.rows.push_back(rows[i].whole);
+    overflow.push_back(std::move(rest));
   }
 
   // A value the user typed: whole when it ends before rightLimit, else cut there and kept whole
@@ -90,12 +148,24 @@ std::string attributeLine(const char* prefix, const std::string& score) {
   return prefix + padRight(score, 8) + "(" + (save.size() == 2 ? " " : "  ") + save + "+)";
 }
 
-std::string gearRow(const GearEntry& g) { return padRight("(" + g.quantity + ")", 5) + g.name; }
-
-std::vector<std::string> gearRows(const std::vector<GearEntry>& gear) {
-  std::vector<std::string> out;
+// "(2)  Halloran Service Pistol": a long name wraps under itself.
+std::vector<Row> gearRows(const std::vector<GearEntry>& gear, int columns) {
+  std::vector<Row> out;
   out.reserve(gear.size());
-  for (const GearEntry& g : gear) out.push_back(gearRow(g));
+  for (const GearEntry& g : gear) {
+    const std::string quantity = padRight("(" + g.quantity + ")", 5);
+    const std::string whole = quantity + g.name;
+    if (characterCount(whole) <= static_cast<std::size_t>(columns)) {
+      out.push_back({whole, {whole}});
+      continue;
+    }
+    const auto nameColumns = static_cast<std::size_t>(std::max<int>(
+        1, columns - static_cast<int>(characterCount(quantity))));
+    Row row = columnRow(quantity, g.name, nameColumns, "", columns);
+    for (std::string& line : row.lines) line = trimTrailingBlanks(line);
+    row.whole = whole;
+    out.push_back(std::move(row));
+  }
   return out;
 }
 
@@ -132,16 +202,21 @@ void drawAttributes(SheetWriter& out, const Warrior& w) {
     out.at(350, 3400 + 200 * c, names[c] + padLeft(w.characteristic[c], 3) + formulas[c]);
 
   out.at(500, 4450, "Miscellaneous");
-  out.at(350, 4850, "Edge                   :" + padLeft(w.edge, 5));
-  out.at(350, 5050, "Edge Used              :" + padLeft(w.edgeUsed, 5));
-  out.at(350, 5250, "AP Total               :" + padLeft(w.apTotal, 5));
-  out.at(350, 5450, "SP Total               :" + padLeft(w.spTotal, 5));
+  // Typed values: one too long for the column wraps, and what has no room before the
+  // advantages is continued.
+  out.rows(350, 4850, 5800,
+           {textRow("Edge                   :" + padLeft(w.edge, 5), kLeftColumns),
+            textRow("Edge Used              :" + padLeft(w.edgeUsed, 5), kLeftColumns),
+            textRow("AP Total               :" + padLeft(w.apTotal, 5), kLeftColumns),
+            textRow("SP Total               :" + padLeft(w.spTotal, 5), kLeftColumns)},
+           "Miscellaneous (continued)");
 }
 
 void drawLists(SheetWriter& out, const Warrior& w) {
   out.at(500, 5800, "Advantages");
-  std::vector<std::string> rows;
-  for (const AdvantageEntry& a : w.advantages) rows.push_back(padRight(a.name, 28) + a.level);
+  std::vector<Row> rows;
+  for (const AdvantageEntry& a : w.advantages)
+    rows.push_back(columnRow("", a.name, 28, a.level, kLeftColumns));
   out.rows(350, 6200, kAdvantagesEnd, rows, "Advantages (continued)");
 
   // One skill area only: the clan list for a clan race level, else the Inner Sphere list.
@@ -149,17 +224,19 @@ void drawLists(SheetWriter& out, const Warrior& w) {
   const bool clan = w.isClan;
   rows.clear();
   for (const SkillEntry& s : clan ? w.skillsClan : w.skillsIS)
-    rows.push_back(padRight(s.name, 25) + s.level + "       (" + padLeft(s.roll, 3) + "+)");
+    rows.push_back(columnRow("", s.name, 25, s.level + "       (" + padLeft(s.roll, 3) + "+)",
+                             kSkillColumns));
   out.rows(3825, 2075, kSkillsEnd, rows, "Skills (continued)");
 
   out.at(8225, 1675, "Equipment");
-  out.rows(8225, 2075, kEquipmentEnd, gearRows(w.equipment), "Equipment (continued)");
+  out.rows(8225, 2075, kEquipmentEnd, gearRows(w.equipment, kEquipmentColumns),
+           "Equipment (continued)");
 
   out.field(8225, 8350, "Asset Worth: " + w.assetWorthText, kSheetRightEdge);
   out.field(8225, 8550, "C-Bills:     " + w.cBillsText, kSheetRightEdge);
 
   out.at(350, 9250, "Weapons");
-  out.rows(350, 9650, kWeaponsEnd, gearRows(w.weapons), "Weapons (continued)");
+  out.rows(350, 9650, kWeaponsEnd, gearRows(w.weapons, kWeaponColumns), "Weapons (continued)");
 }
 
 void drawDamage(SheetWriter& out, const Warrior& w) {
@@ -200,7 +277,8 @@ void drawPersonal(SheetWriter& out, const Warrior& w) {
   // Hair and eye colour end before the personal information column.
   out.field(2700, 13050, "Hair Color  : " + w.hairColor, 8225);
   out.field(2700, 13250, "Eye Color   : " + w.eyeColor, 8225);
-  out.field(2700, 13450, "Nationality : " + w.nationality, kSheetRightEdge);
+  // The nationality's line runs beside the last personal line: it ends before that column too.
+  out.field(2700, 13450, "Nationality : " + w.nationality, 8225);
 }
 
 // The rows and notes that had no room on the sheet, in sheet order, on as many pages as needed.
@@ -230,7 +308,9 @@ void drawContinuation(SheetWriter& out, PrintSurface& surface, const Warrior& w,
   for (const Overflow& section : out.overflow) {
     y += kSheetRowHeight;
     line(section.heading);
-    for (const std::string& row : section.rows) line(row);
+    for (const std::string& row : section.rows)
+      for (const std::string& piece : wrapped(row, kContinuationWidth / kSheetCharacterWidth))
+        line(piece);
   }
   if (notesRest.empty()) return;
 

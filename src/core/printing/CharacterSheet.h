@@ -3,10 +3,12 @@
 // record's texts onto a print surface. Columns inside a line are lined up with blanks, which
 // works because every character of the sheet font is 108 twips wide.
 //
-// What does not fit its place on the page is never drawn over other parts of the sheet: list
-// rows below their section's last row, notes beyond their rectangle and typed values too long for
-// their line go, in sheet order, onto continuation pages. A sheet that fits keeps exactly the one
-// page.
+// No text runs into its neighbour: a list row too wide for its column wraps inside the column
+// (a name under itself, what follows it on its last line) and the rows below move down. What
+// does not fit its place on the page is never drawn over other parts of the sheet: list rows
+// below their section's last row, notes beyond their rectangle and typed values too long for
+// their line go, in sheet order, onto continuation pages. A sheet whose texts fit keeps exactly
+// the one page and the layout it always had.
 
 #include <string>
 
