@@ -84,7 +84,7 @@ TEST_F(RaceTest, BoughtSkillsAreResetOnlyWithConsent) {
   prompter.yesNoAnswers = {false, true};
   setPriorityLevel(ctx, kRace, 2);
   EXPECT_EQ(prompter.texts(), std::vector<std::string>{kSkillResetQuestion});
-  EXPECT_EQ(w.priorityLevel[kRace], 2);  // the bar moved, nothing else
+  EXPECT_EQ(w.priorityLevel[kRace], 0);  // No puts the bar back, and nothing else moved
   EXPECT_EQ(w.priorityEcho[kRace], "0");
   EXPECT_EQ(w.priorityGrant[kRace], "Human");
   EXPECT_EQ(w.pointsLeft, "9");
@@ -93,6 +93,8 @@ TEST_F(RaceTest, BoughtSkillsAreResetOnlyWithConsent) {
   setPriorityLevel(ctx, kRace, 3);
   EXPECT_TRUE(w.skillsIS.empty());
   EXPECT_EQ(w.skillPoolIS, std::vector<std::int16_t>(12, 1));
+  // The clan area comes to the front with the whole skills grant.
+  EXPECT_EQ(w.skillPoolClan, std::vector<std::int16_t>(12, 1));
   EXPECT_TRUE(w.skillButtons[kAddPackage]);
   EXPECT_FALSE(w.skillButtons[kDelPackage]);
   EXPECT_FALSE(w.skillsBought);

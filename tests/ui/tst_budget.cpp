@@ -139,6 +139,37 @@ class BudgetTest : public QObject {
     QCOMPARE(adv->topLevelItemCount(), 0);
   }
 
+  void becomingClanAfterTheSkillsPriorityFillsTheClanPool() {
+    ScriptedFrame s;
+    auto* w = s.newWarrior();
+    child<QScrollBar>(w, "vsPSkl")->setValue(2);
+    child<QScrollBar>(w, "vsPRace")->setValue(4);
+    w->tabs()->setCurrentIndex(3);
+    QCOMPARE(child<QListWidget>(w, "lstPoints")->count(), 16);
+    s.prompter.yesNoAnswers = {true, true};
+    click(w, "Command1");  // the clan area's Add Package
+    QCOMPARE(s.prompter.log.size(), std::size_t{1});  // the package question, no refusal
+    QVERIFY(child<QTreeWidget>(w, "lvSkills")->topLevelItemCount() > 0);
+    child<QScrollBar>(w, "vsPRace")->setValue(0);  // Yes to the reset: the Inner Sphere pool
+    QCOMPARE(child<QListWidget>(w, "lstPointsIS")->count(), 16);
+  }
+
+  void noToTheRaceSkillResetPutsTheBarBack() {
+    ScriptedFrame s;
+    auto* w = s.newWarrior();
+    child<QScrollBar>(w, "vsPSkl")->setValue(2);
+    w->tabs()->setCurrentIndex(3);
+    clickRow(w, "lvSkillLstIS", "Blade");
+    click(w, "cmdAddPtIS");
+    auto* race = child<QScrollBar>(w, "vsPRace");
+    s.prompter.yesNoAnswers = {false};
+    race->setValue(2);
+    QCOMPARE(race->value(), 0);
+    QCOMPARE(labelText(w, "lblPRaceVal"), QString("0"));
+    QCOMPARE(labelText(w, "lblraceget"), QString("Human"));
+    QCOMPARE(child<QTreeWidget>(w, "lvSkillsIS")->topLevelItemCount(), 1);
+  }
+
   void modifyPriorityPointsThroughTheInputBox() {
     ScriptedFrame s;
     auto* w = s.newWarrior();

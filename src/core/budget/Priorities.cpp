@@ -9,6 +9,7 @@
 #include "character/Race.h"
 #include "skills/SkillAreas.h"
 #include "skills/SkillPackages.h"
+#include "skills/SkillPoints.h"
 #include "skills/SpecialityPicking.h"
 #include "util/Numeric.h"
 
@@ -27,7 +28,7 @@ bool raceLevelChanged(RuleContext& ctx, int level) {
   Warrior& w = ctx.warrior;
   if (w.skillsBought) {
     // The other race buys its skills in the other area, so what was bought here goes.
-    if (!ctx.prompter.askYesNo(kSkillResetQuestion, MessageIcon::Question)) return true;
+    if (!ctx.prompter.askYesNo(kSkillResetQuestion, MessageIcon::Question)) return false;
     resetActiveSkillArea(w);
     refillActiveSkillPool(w);
   }
@@ -44,7 +45,12 @@ bool raceLevelChanged(RuleContext& ctx, int level) {
     }
   }
   // The one place that decides whether the warrior is of a clan: every clan caste is.
+  const bool wasClan = w.isClan;
   w.isClan = w.priorityGrant[kRace] != kHuman;
+  // The area that comes to the front gets its pool from the skills grant, less what its skills
+  // have cost.
+  if (w.isClan != wasClan)
+    refillSkillPool(w, w.isClan ? SkillArea::Clan : SkillArea::InnerSphere);
   return true;
 }
 
@@ -191,9 +197,7 @@ void setPriorityLevel(RuleContext& ctx, Pool pool, int level) {
   if (w.priorityLevel[pool] == level) return;
   const std::int16_t levelBefore = w.priorityLevel[pool];
   const std::string echoBefore = w.priorityEcho[pool];
-  const bool shownOnlyBefore = w.levelShownOnly[pool];
   w.priorityLevel[pool] = static_cast<std::int16_t>(level);
-  w.levelShownOnly[pool] = false;
   bool kept = true;
   switch (pool) {
     case kRace:
@@ -217,7 +221,6 @@ void setPriorityLevel(RuleContext& ctx, Pool pool, int level) {
   // points left agree. Nothing runs again, so nothing is asked twice.
   w.priorityLevel[pool] = levelBefore;
   w.priorityEcho[pool] = echoBefore;
-  w.levelShownOnly[pool] = shownOnlyBefore;
 }
 
 void applyBudgetRule(RuleContext& ctx) {
