@@ -53,8 +53,9 @@ int main(int argc, char** argv) {
   // The data files are read from the program's own folder, wherever it was started from.
   dk::ui::QtPrompter prompter;
   dk::ui::QtFileChooser files;
-  dk::ui::MainFrame frame(prompter, files,
-                          {QCoreApplication::applicationDirPath().toStdString()});
+  dk::ui::FramePlaces places;
+  places.dataFolder = QCoreApplication::applicationDirPath().toStdString();
+  dk::ui::MainFrame frame(prompter, files, places);
   prompter.setParent(&frame);
   frame.show();
   // After the splash, once: warriors a crashed session left.

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QUrl>
+#include <QCloseEvent>
 #include <QDropEvent>
 #include <QScreen>
 #include <QSettings>
@@ -104,9 +105,9 @@ void MainFrame::buildMenus() {
   connect(action(file, "mnuNew", "&New", QKeySequence("Ctrl+N")), &QAction::triggered, this,
           &MainFrame::newWarrior);
   connect(action(file, "mnuOpen", "&Open...", QKeySequence("Ctrl+O")), &QAction::triggered, this,
-          [this] { openWarrior(false, this); });
+          [this] { openWarrior(this); });
   recent_->attach(file->addMenu("Recent &Files"), [this](const QString& path) {
-    openWarriorPath(path.toStdString(), false);
+    openWarriorPath(path.toStdString());
   });
   auto* reopen = action(file, "mnuReopenClosed", "Reopen &Closed Warrior", QKeySequence("Ctrl+Shift+T"));
   connect(reopen, &QAction::triggered, this, &MainFrame::reopenClosedWarrior);
@@ -189,7 +190,7 @@ WarriorWindow* MainFrame::addWarriorWindow(const SlotGrant& grant, Warrior warri
 
   connect(window, &WarriorWindow::newRequested, this, &MainFrame::newWarrior);
   connect(window, &WarriorWindow::openRequested, this,
-          [this, window] { openWarrior(true, window); });
+          [this, window] { openWarrior(window); });
   connect(window, &WarriorWindow::exitRequested, this, &MainFrame::exitProgram);
   connect(window, &WarriorWindow::aboutRequested, this, &MainFrame::showAbout);
   // Close: at once, without a question; the slot stays taken.
@@ -204,7 +205,7 @@ WarriorWindow* MainFrame::addWarriorWindow(const SlotGrant& grant, Warrior warri
   });
   recovery_->watch(window);
   recent_->attach(window->recentMenu(), [this](const QString& path) {
-    openWarriorPath(path.toStdString(), true);
+    openWarriorPath(path.toStdString());
   });
   connect(window, &WarriorWindow::saved, this, [this](const QString& path) { recent_->add(path); });
   connect(window, &WarriorWindow::warriorChanged, this, &MainFrame::showModified);
@@ -224,11 +225,11 @@ WarriorWindow* MainFrame::addWarriorWindow(const SlotGrant& grant, Warrior warri
   return window;
 }
 
-WarriorWindow* MainFrame::openWarrior(bool fromWarriorWindow, QWidget* dialogParent) {
+WarriorWindow* MainFrame::openWarrior(QWidget* dialogParent) {
   const std::string path =
       files_.warriorFile(dialogParent ? dialogParent : this, false, {}).toStdString();
   if (path.empty()) return nullptr;
-  return openWarriorPath(path, fromWarriorWindow);
+  return openWarriorPath(path);
 }
 
 QList<WarriorWindow*> MainFrame::openWarriorFiles(const QStringList& paths) {
@@ -237,14 +238,13 @@ QList<WarriorWindow*> MainFrame::openWarriorFiles(const QStringList& paths) {
     if (path.isEmpty()) continue;
     // The file choosers then start in the folder of the file given, as after choosing it.
     files_.remember(path);
-    if (WarriorWindow* window = openWarriorPath(path.toStdString(), false)) opened << window;
+    if (WarriorWindow* window = openWarriorPath(path.toStdString())) opened << window;
   }
   return opened;
 }
 
-WarriorWindow* MainFrame::openWarriorPath(const std::string& path, bool fromWarriorWindow) {
-  auto opened = dk::openWarrior(
-      path, fromWarriorWindow ? OpenedFrom::WarriorWindow : OpenedFrom::MainFrame, app_, prompter_);
+WarriorWindow* MainFrame::openWarriorPath(const std::string& path) {
+  auto opened = dk::openWarrior(path, app_, prompter_);
   if (!opened) return nullptr;
   recent_->add(QString::fromStdString(path));
   return addWarriorWindow(opened->grant, std::move(opened->warrior));
@@ -260,7 +260,7 @@ WarriorWindow* MainFrame::addRecoveredWindow(const std::string& bytes, const Rec
   }
   const auto grant = takeWarriorSlot(app_, prompter_);
   if (!grant) return nullptr;
-  Warrior warrior = warriorFromFile(*outcome.opened, OpenedFrom::WarriorWindow, app_, prompter_);
+  Warrior warrior = warriorFromFile(*outcome.opened, app_, prompter_);
   WarriorWindow* window = addWarriorWindow(*grant, std::move(warrior));
   window->markUnsaved();
   return window;
@@ -352,12 +352,19 @@ void MainFrame::showReopenState() {
 }
 
 void MainFrame::exitProgram() {
-  if (!confirmQuit(prompter_)) return;
-  // Nothing is saved and nothing more is asked.
-  mdi_->closeAllSubWindows();
+  // The question is asked where every close of the frame ends up.
   close();
+}
+
+void MainFrame::closeEvent(QCloseEvent* event) {
+  // Exit, the close box, the window manager and the desktop's log-out all come here.
+  if (!quitting_ && !confirmQuit(prompter_)) return event->ignore();
+  // Nothing is saved and nothing more is asked; what has changes is kept for recovery.
+  quitting_ = true;
+  mdi_->closeAllSubWindows();
   emit quitRequested();
   QCoreApplication::quit();
+  QMainWindow::closeEvent(event);
 }
 
 PrintPreview* MainFrame::printPreview() const { return preview_; }

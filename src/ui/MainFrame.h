@@ -53,10 +53,10 @@ class MainFrame : public QMainWindow {
   // File > New: a fresh warrior in a new window; nullptr when no slot is left.
   WarriorWindow* newWarrior();
 
-  // Open: asks for a warrior file and opens it in a new window. From a warrior window the stored
-  // levels go through the priority rules; from the frame they are only shown. A file that
-  // cannot be read is reported and no window is created. nullptr when nothing was opened.
-  WarriorWindow* openWarrior(bool fromWarriorWindow, QWidget* dialogParent = nullptr);
+  // Open, from the frame or a warrior window alike: asks for a warrior file and opens it in a new
+  // window. A file that cannot be read is reported and no window is created. nullptr when
+  // nothing was opened.
+  WarriorWindow* openWarrior(QWidget* dialogParent = nullptr);
 
   // Files named on the command line (or handed over by the file manager): each is opened as the
   // frame's "&Open..." opens a chosen file, in order, one window each. A file that cannot be
@@ -85,11 +85,14 @@ class MainFrame : public QMainWindow {
  signals:
   void quitRequested();
 
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   MainFrame(std::unique_ptr<Prompter> ownPrompter, std::unique_ptr<FileChooser> ownFiles,
             QWidget* parent);
   WarriorWindow* addWarriorWindow(const SlotGrant& grant, Warrior warrior);
-  WarriorWindow* openWarriorPath(const std::string& path, bool fromWarriorWindow);
+  WarriorWindow* openWarriorPath(const std::string& path);
   void buildMenus();
   void showMenusFor(QMdiSubWindow* sub);
   void fillWarriorsMenu(QMenu* menu);
@@ -117,6 +120,7 @@ class MainFrame : public QMainWindow {
   QPointer<PrintPreview> preview_;
   RecoveryKeeper* recovery_ = nullptr;
   QLabel* modified_ = nullptr;
+  bool quitting_ = false;
   QList<QPointer<QAction>> reopenActions_;
 };
 

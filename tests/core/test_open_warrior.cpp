@@ -4,6 +4,7 @@
 #include "FakePrompter.h"
 #include "app/OpenWarrior.h"
 #include "budget/Priorities.h"
+#include "gear/Money.h"
 
 using namespace dk;
 
@@ -24,62 +25,62 @@ OpenedWarrior storedWarrior(std::array<std::int16_t, kPoolCount> levels) {
 }
 }  // namespace
 
-TEST(OpenWarrior, FromAWarriorWindowTheLevelsGoThroughThePriorityRules) {
+TEST(OpenWarrior, TheWarriorAgreesWithItselfAfterOpen) {
   AppState app;
   test::FakePrompter prompter;
-  const auto opened = storedWarrior({3, 2, 2, 1, 0});
-  const Warrior w = warriorFromFile(opened, OpenedFrom::WarriorWindow, app, prompter);
-  EXPECT_TRUE(prompter.log.empty());  // a new warrior has nothing to refuse or reset
+  auto opened = storedWarrior({3, 2, 2, 1, 0});
+  opened.warrior.skillsClan = {{"Gunnery/Battle Armor", "3", "5"}};
+  opened.warrior.raceModsRemovable = true;
+  opened.warrior.cBills = 2700;
+  opened.warrior.equipmentCBills = 0;
+  opened.warrior.cBillsText = "2700";
+  opened.warrior.equipmentCBillsText = "0";
+  const Warrior w = warriorFromFile(opened, app, prompter);
+  EXPECT_TRUE(prompter.log.empty());
   EXPECT_EQ(w.priorityLevel, (std::array<std::int16_t, 5>{3, 2, 2, 1, 0}));
   EXPECT_EQ(w.priorityEcho, (std::array<std::string, 5>{"3", "2", "2", "1", "0"}));
   // Eight points spent of ten: each bar can rise by two, never past 4.
   EXPECT_EQ(w.priorityBound, (std::array<std::int16_t, 5>{4, 4, 4, 3, 2}));
-  // The race came first, so the skills grant filled the clan pool.
-  EXPECT_EQ(w.skillPoolClan.size(), 16u);
-  EXPECT_TRUE(w.skillPoolIS.empty());
-  // Everything the file carries wins over what the rules wrote on the way.
+  EXPECT_FALSE(w.vehicleTypeEnabled);
+  // The clan pool holds the grant of 16 less the 6 points level 3 cost.
+  EXPECT_EQ(w.skillPoolClan.size(), 10u);
+  EXPECT_EQ(w.skillPoolIS.size(), 16u);
+  EXPECT_TRUE(w.cBillsTransferred);
+  EXPECT_EQ(gearPurseText(w), "2700");
+  EXPECT_TRUE(w.attributesTouched);
+  EXPECT_EQ(w.raceModsRace, "Clan Pilot");
+  // Everything else is the file's.
   EXPECT_EQ(w.pointsLeft, "2");
   EXPECT_EQ(w.priorityGrant[kRace], "Clan Pilot");
-  EXPECT_EQ(w.attributeScore[kBLD], "3");
   EXPECT_EQ(w.freeAttributePoints, "10");
-  EXPECT_EQ(w.advantagePoints, "0");
-  ASSERT_EQ(w.advantages.size(), 1u);
   EXPECT_EQ(w.name, "Kai");
   EXPECT_EQ(w.filePath, "/tmp/kai.war");
 }
 
-TEST(OpenWarrior, FromTheFrameOnlyTheLevelTextsShowTheStoredLevels) {
+TEST(OpenWarrior, ATrainingPackageCountsItsPriceNotItsLevels) {
   AppState app;
+  app.dataFolder = DRAKKENFOLD_DATA;
   test::FakePrompter prompter;
-  const Warrior w =
-      warriorFromFile(storedWarrior({3, 2, 2, 1, 4}), OpenedFrom::MainFrame, app, prompter);
-  EXPECT_EQ(w.priorityLevel, (std::array<std::int16_t, 5>{0, 0, 0, 0, 0}));
-  EXPECT_EQ(w.priorityEcho, (std::array<std::string, 5>{"3", "2", "2", "1", "4"}));
-  EXPECT_EQ(w.priorityBound, (std::array<std::int16_t, 5>{4, 4, 4, 4, 4}));
-  EXPECT_TRUE(w.skillPoolIS.empty() && w.skillPoolClan.empty());
-  EXPECT_EQ(w.pointsLeft, "2");
-  EXPECT_TRUE(prompter.log.empty());
+  auto opened = storedWarrior({0, 2, 2, 1, 0});
+  Warrior& stored = opened.warrior;
+  stored.isClan = false;
+  stored.priorityGrant[kRace] = "Human";
+  // Street Survivor costs 6; Streetwise was raised from its 2 to 3 for 3 more points.
+  stored.packageIndex = 1;
+  stored.skillsIS = {{"Streetwise", "3", ""},    {"Sleight of Hand", "1", ""},
+                     {"Lockpicking", "1", ""},   {"Fast Talk", "1", ""},
+                     {"Escape Artist", "1", ""}};
+  EXPECT_EQ(warriorFromFile(opened, app, prompter).skillPoolIS.size(), 16u - 9u);
+  // Without the package file the levels count one by one: never a point too many.
+  app.dataFolder = "/nonexistent";
+  EXPECT_EQ(warriorFromFile(opened, app, prompter).skillPoolIS.size(), 16u - 10u);
 }
 
-TEST(OpenWarrior, LevelsOpenedFromTheFrameAreNotLostBySaving) {
-  AppState app;
-  test::FakePrompter prompter;
-  Warrior w = warriorFromFile(storedWarrior({3, 2, 2, 1, 4}), OpenedFrom::MainFrame, app, prompter);
-  EXPECT_EQ(w.savedLevel(kRace), 3);
-  EXPECT_EQ(w.savedLevel(kBattleMech), 4);
-  // Once a bar is moved, its own level counts.
-  RuleContext ctx{w, app, prompter};
-  setPriorityLevel(ctx, kBattleMech, 1);
-  EXPECT_EQ(w.savedLevel(kBattleMech), 1);
-  EXPECT_EQ(w.savedLevel(kRace), 3);
-}
-
-TEST(OpenWarrior, TheSharedMaximumDecidesThePointsLeftOnTheWay) {
+TEST(OpenWarrior, TheSharedMaximumDecidesTheBounds) {
   AppState app;
   app.priorityMaximum = 20;
   test::FakePrompter prompter;
-  const Warrior w =
-      warriorFromFile(storedWarrior({4, 4, 4, 4, 4}), OpenedFrom::WarriorWindow, app, prompter);
+  const Warrior w = warriorFromFile(storedWarrior({4, 4, 4, 4, 4}), app, prompter);
   EXPECT_EQ(w.priorityBound, (std::array<std::int16_t, 5>{4, 4, 4, 4, 4}));
   EXPECT_EQ(w.priorityLevel, (std::array<std::int16_t, 5>{4, 4, 4, 4, 4}));
 }
@@ -99,13 +100,13 @@ TEST(OpenWarrior, AFileThatCannotBeOpenedIsReportedAndTakesNoSlot) {
   AppState app;
   test::FakePrompter prompter;
   const std::string old = writeTemp("dk-old.war", "Version 1\r\nKai\r\n");
-  EXPECT_FALSE(openWarrior(old, OpenedFrom::MainFrame, app, prompter));
+  EXPECT_FALSE(openWarrior(old, app, prompter));
   EXPECT_EQ(prompter.texts(), std::vector<std::string>{kWrongVersionMessage});
   EXPECT_TRUE(app.firstWindowPending());
 
   prompter.clear();
   const std::string cut = writeTemp("dk-cut.war", "Version 2\r\nKai\r\nCaptain\r\n");
-  EXPECT_FALSE(openWarrior(cut, OpenedFrom::WarriorWindow, app, prompter));
+  EXPECT_FALSE(openWarrior(cut, app, prompter));
   ASSERT_EQ(prompter.log.size(), 1u);
   EXPECT_NE(prompter.log[0].text.find(cut), std::string::npos);
   EXPECT_NE(prompter.log[0].text.find("line 4"), std::string::npos) << prompter.log[0].text;
@@ -118,17 +119,16 @@ TEST(OpenWarrior, AGoodFileGetsTheNextSlotAndItsRecord) {
   AppState app;
   test::FakePrompter prompter;
   const std::string path = std::string(DRAKKENFOLD_FIXTURES) + "/full_warrior.war";
-  auto first = openWarrior(path, OpenedFrom::WarriorWindow, app, prompter);
+  auto first = openWarrior(path, app, prompter);
   ASSERT_TRUE(first);
   EXPECT_EQ(first->grant.slot, 1);
   EXPECT_TRUE(first->grant.firstWindow);
   EXPECT_EQ(first->warrior.name, "Kai, the Second");
   EXPECT_EQ(first->warrior.filePath, path);
   EXPECT_EQ(first->warrior.priorityLevel[kSkills], 4);
-  auto second = openWarrior(path, OpenedFrom::MainFrame, app, prompter);
+  auto second = openWarrior(path, app, prompter);
   ASSERT_TRUE(second);
   EXPECT_EQ(second->grant.slot, 2);
-  EXPECT_EQ(second->warrior.priorityLevel[kSkills], 0);
-  EXPECT_EQ(second->warrior.priorityEcho[kSkills], "4");
+  EXPECT_EQ(second->warrior, first->warrior);
   EXPECT_TRUE(prompter.log.empty());
 }

@@ -44,8 +44,8 @@ class CommandLineTest : public QObject {
     QCOMPARE(opened[0]->property("tag").toString(), QString("1"));
     QCOMPARE(opened[1]->property("tag").toString(), QString("2"));
     QCOMPARE(QString::fromStdString(opened[0]->warrior().filePath), kai);
-    // Opened as the frame's Open does: the bars stay at 0, the level texts show the file's.
-    QCOMPARE(opened[0]->findChild<QScrollBar*>("vsPAtt")->value(), 0);
+    // Opened as every Open opens: the bars stand on the stored levels.
+    QCOMPARE(opened[0]->findChild<QScrollBar*>("vsPAtt")->value(), 3);
     QVERIFY(s.prompter.log.empty());
     // The frame keeps its own caption; the warrior's name is the caption of its window.
     frame.mdiArea()->setActiveSubWindow(subWindowOf(opened[0]));

@@ -164,6 +164,20 @@ class ShellTest : public QObject {
     QCOMPARE(w->warrior().name, std::string("Aidan"));
   }
 
+  void theFramesCloseBoxAsksAsExitDoes() {
+    ScriptedFrame s;
+    ui::MainFrame& frame = s.frame;
+    frame.newWarrior();
+    s.prompter.yesNoAnswers = {false, true};
+    QVERIFY(!frame.close());  // a close event, as the close box and a log-out send
+    QCOMPARE(s.prompter.texts(), std::vector<std::string>{"Are you sure you wish to quit?"});
+    QVERIFY(frame.isVisible());
+    QCOMPARE(frame.warriorWindows().size(), 1);
+    frame.close();
+    QVERIFY(!frame.isVisible());
+    QVERIFY(frame.warriorWindows().isEmpty());
+  }
+
   void menusSwitchWithTheActiveWindow() {
     ScriptedFrame s;
     ui::MainFrame& frame = s.frame;

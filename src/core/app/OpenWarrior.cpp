@@ -1,37 +1,48 @@
 #include "app/OpenWarrior.h"
 
+#include <algorithm>
+
 #include "app/NewWarrior.h"
 #include "budget/Priorities.h"
+#include "files/PackageFile.h"
+#include "skills/SkillPackages.h"
+#include "skills/SkillPoints.h"
 #include "util/Numeric.h"
 
 namespace dk {
 
-Warrior warriorFromFile(const OpenedWarrior& opened, OpenedFrom from, AppState& app,
-                        Prompter& prompter) {
-  Warrior result = opened.warrior;
-  if (from == OpenedFrom::MainFrame) {
-    for (int p = 0; p < kPoolCount; ++p) {
-      result.priorityEcho[p] = toText(opened.levels[p]);
-      result.levelShownOnly[p] = true;
-    }
-    return result;
+Warrior warriorFromFile(const OpenedWarrior& opened, SharedState& shared, Prompter& prompter) {
+  Warrior w = opened.warrior;
+  for (int p = 0; p < kPoolCount; ++p) {
+    const int level = std::clamp<int>(opened.levels[p], kLowestPriorityLevel, kHighestPriorityLevel);
+    w.priorityLevel[p] = static_cast<std::int16_t>(level);
+    w.priorityEcho[p] = toText(level);
   }
-  // The priority rules run on the window's new warrior before the stored values are read in,
-  // so only what the file does not carry survives from them.
-  Warrior fresh;
-  RuleContext ctx{fresh, app, prompter};
-  for (int p = 0; p < kPoolCount; ++p)
-    setPriorityLevel(ctx, static_cast<Pool>(p), opened.levels[p]);
-  result.priorityLevel = fresh.priorityLevel;
-  result.priorityBound = fresh.priorityBound;
-  result.priorityEcho = fresh.priorityEcho;
-  result.skillPoolIS = fresh.skillPoolIS;
-  result.skillPoolClan = fresh.skillPoolClan;
-  result.vehicleTypeEnabled = fresh.vehicleTypeEnabled;
-  return result;
+  // The bounds come from the maximum every window shares; the points left are the file's.
+  RuleContext ctx{w, shared, prompter};
+  applyBudgetRule(ctx);
+  w.pointsLeft = opened.warrior.pointsLeft;
+  w.vehicleTypeEnabled = w.priorityLevel[kBattleMech] != 0;
+
+  // A warrior whose skills bar never moved and who bought nothing has no pools yet, as when new.
+  if (w.priorityLevel[kSkills] != 0 || w.skillsBought) {
+    std::vector<SkillPackage> packages;
+    if (packageTaken(w)) packages = loadPackages(shared.dataFile(kPackageFileName)).packages;
+    refillSkillPool(w, SkillArea::InnerSphere, packages);
+    refillSkillPool(w, SkillArea::Clan);
+  }
+
+  // Equipment money spent to nothing or moved over by Transfer: the pages show the C-Bills, as
+  // after Transfer.
+  w.cBillsTransferred = w.equipmentCBills == 0;
+  // Free points other than the whole grant mean the scores were bought.
+  w.attributesTouched = w.freeAttributePoints != w.priorityGrant[kAttributes];
+  // Racial modifiers on the scores belong to the race shown: a race change takes them off.
+  if (w.raceModsRemovable) w.raceModsRace = w.priorityGrant[kRace];
+  return w;
 }
 
-std::optional<WarriorToShow> openWarrior(const std::string& path, OpenedFrom from, AppState& app,
+std::optional<WarriorToShow> openWarrior(const std::string& path, AppState& app,
                                          Prompter& prompter) {
   const ReadOutcome outcome = openWarriorFile(path);
   if (outcome.status != ReadOutcome::Ok) {
@@ -40,7 +51,7 @@ std::optional<WarriorToShow> openWarrior(const std::string& path, OpenedFrom fro
   }
   const auto grant = takeWarriorSlot(app, prompter);
   if (!grant) return std::nullopt;
-  return WarriorToShow{*grant, warriorFromFile(*outcome.opened, from, app, prompter)};
+  return WarriorToShow{*grant, warriorFromFile(*outcome.opened, app, prompter)};
 }
 
 }  // namespace dk

@@ -11,17 +11,13 @@
 
 namespace dk {
 
-enum class OpenedFrom {
-  WarriorWindow,  // "Open..." of a warrior window: the levels go through the priority rules
-  MainFrame,      // "&Open..." of the main frame: the levels are only shown
-};
-
-// From a warrior window, the five stored levels are set one after another through the priority
-// rules on a new warrior, as if the user had moved the bars (that rebuilds the echoes, bounds and
-// the active skill pool); every value the file carries then takes its place. From the main frame,
-// only the level texts show the stored levels and the bars stay at 0.
-Warrior warriorFromFile(const OpenedWarrior& opened, OpenedFrom from, AppState& app,
-                        Prompter& prompter);
+// The stored warrior with what the file does not carry worked out from what it does, the same
+// for every way of opening: the bars stand on the stored levels and their texts say so, the
+// bounds follow from the shared maximum, each skill pool holds the skills grant less what its
+// area's skills cost (so no pool holds points the file's skills already spent), the
+// money the file holds is where the pages look for it, and the attribute points and racial
+// modifiers go on from where they were.
+Warrior warriorFromFile(const OpenedWarrior& opened, SharedState& shared, Prompter& prompter);
 
 struct WarriorToShow {
   SlotGrant grant;
@@ -31,7 +27,7 @@ struct WarriorToShow {
 // Open, once a file has been chosen: the whole file is read and checked before a slot is taken,
 // so a file that cannot be opened is reported in one message and leaves no window and no used
 // slot behind. nullopt when nothing is to be shown.
-std::optional<WarriorToShow> openWarrior(const std::string& path, OpenedFrom from, AppState& app,
+std::optional<WarriorToShow> openWarrior(const std::string& path, AppState& app,
                                          Prompter& prompter);
 
 }  // namespace dk

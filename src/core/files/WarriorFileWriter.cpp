@@ -192,7 +192,7 @@ void writeLine(FileWriter& out, const Warrior& w, const LayoutLine& line,
     case LineKind::Characteristic:
       return out.value(w.characteristic[i], line.caption);
     case LineKind::Level: {
-      const std::int16_t level = w.savedLevel(static_cast<Pool>(line.index));
+      const std::int16_t level = w.priorityLevel[i];
       if (level < kMinPriorityLevel || level > kMaxPriorityLevel) {
         out.refuse(std::string(line.caption) + " is " + toText(level) +
                    ", and a warrior file holds levels " + toText(kMinPriorityLevel) + " to " +

@@ -51,11 +51,6 @@ bool Warrior::haveAdv(const std::string& advantage) const {
   return false;
 }
 
-std::int16_t Warrior::savedLevel(Pool pool) const {
-  if (!levelShownOnly[pool]) return priorityLevel[pool];
-  return static_cast<std::int16_t>(std::clamp<std::int64_t>(integerPart(priorityEcho[pool]), 0, 4));
-}
-
 std::int16_t scoreValue(const Warrior& w, Attribute a) {
   return clampToInt16(integerPart(w.attributeScore[a]));
 }

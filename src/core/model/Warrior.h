@@ -100,10 +100,6 @@ struct Warrior {
   std::array<std::string, kPoolCount> priorityEcho{"0", "0", "0", "0", "0"};
   std::array<std::string, kPoolCount> priorityGrant{"Human", "18", "8", "0", "Dispossessed"};
   std::string pointsLeft = "10";
-  // A warrior opened from the main frame shows its stored levels only as level texts while the
-  // bars stay at 0. Until a bar is moved, its pool's stored level is what the warrior has, and
-  // what saving writes back.
-  std::array<bool, kPoolCount> levelShownOnly{false, false, false, false, false};
 
   // --- Attributes and characteristics
   std::array<std::string, kAttributeCount> attributeScore{"1", "1", "1", "1", "1"};
@@ -208,9 +204,6 @@ struct Warrior {
   // show, save and go on from them alike.
   bool operator==(const Warrior&) const = default;
 
-  // The level a pool is saved with: the bar's level, or the shown stored level while the bar
-  // has not been moved since the warrior was opened from the main frame.
-  std::int16_t savedLevel(Pool pool) const;
 };
 
 // A score as the 16-bit number the rules compute with: the integer part of its text, a text
