@@ -256,6 +256,37 @@ class SpecialitiesTest : public QObject {
     QCOMPARE(rowTexts(&w, "lvSkillsIS", "Stealth"), (QStringList{"Stealth", "2", "14"}));
     QVERIFY(enabled(&w, "cmdChangeMOS"));
   }
+
+  void theChoiceListOnScreenIsTheRecordsAfterEveryStep() {
+    // What the screen holds is compared with a fresh drawing of each list, so a row left over
+    // from before a step, or a row never drawn, shows.
+    ScriptedFrame scripted;
+    auto* w = innerSphereWarrior(scripted.frame);
+    scripted.prompter.specialityAnswers = {SpecialityChoice{
+        "Field Medic", 1, "", 0, "Basic Academy Package", {"Medicine/Surgery"},
+        {"Investigation", "Swimming", "Instruction", "Driving/Ground Vehicle", "Tracking"}}};
+    click(w, "cmdPickMOSFOS");
+    const auto onScreenAsDrawn = [w] {
+      QTest::qWait(50);  // the screen is read first: drawing the list afresh would mend it
+      for (const char* name : {"lvSkillLstIS", "lvSkillsIS", "lstPointsIS"}) {
+        QWidget* port = child<QAbstractItemView>(w, name)->viewport();
+        const QPoint at = port->mapTo(port->window(), QPoint());
+        const QImage shown = port->screen()
+                                 ->grabWindow(port->window()->winId(), at.x(), at.y(),
+                                              port->width(), port->height())
+                                 .toImage();
+        if (shown.convertToFormat(QImage::Format_RGB32) !=
+            port->grab().toImage().convertToFormat(QImage::Format_RGB32))
+          return false;
+      }
+      return true;
+    };
+    QVERIFY(onScreenAsDrawn());
+    for (const char* skill : {"Medicine/Surgery", "Medtech", "Small Arms", "Investigation"}) {
+      give(w, 0, skill);
+      QVERIFY2(onScreenAsDrawn(), skill);
+    }
+  }
 };
 
 QTEST_MAIN(SpecialitiesTest)

@@ -56,6 +56,7 @@ void fillPool(QListWidget* list, const std::vector<std::int16_t>& pool) {
   const QSignalBlocker block(list);
   list->clear();
   for (auto entry : pool) list->addItem(QString::number(entry));
+  list->viewport()->update();  // every entry is new, not only those the list thinks moved
 }
 
 }  // namespace dk::ui

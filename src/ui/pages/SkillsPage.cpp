@@ -42,6 +42,8 @@ void showRows(QTreeWidget* view, const QList<QStringList>& rows, const std::stri
       items << item;
     }
     view->addTopLevelItems(items);
+    // The view repaints only the rows it thinks moved; the whole list is new, so is its picture.
+    view->viewport()->update();
   }
   const QString name = QString::fromStdString(selected);
   QTreeWidgetItem* current = nullptr;
