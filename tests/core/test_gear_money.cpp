@@ -7,7 +7,7 @@
 using namespace dk;
 using dk::test::FakePrompter;
 
-TEST(ModifyCBills, AcceptedAnswersShowAsTypedAndCountRoundedHalfToEven) {
+TEST(ModifyCBills, AcceptedAnswersCountAndShowRoundedHalfToEven) {
   struct Case {
     const char* answer;
     std::int32_t cBills;
@@ -23,7 +23,7 @@ TEST(ModifyCBills, AcceptedAnswersShowAsTypedAndCountRoundedHalfToEven) {
     prompter.textAnswers.push_back(c.answer);
     modifyCBills(ctx);
     EXPECT_EQ(w.cBills, c.cBills) << c.answer;
-    EXPECT_EQ(w.cBillsText, c.answer);
+    EXPECT_EQ(w.cBillsText, std::to_string(c.cBills)) << c.answer;
     EXPECT_EQ(prompter.texts(), std::vector<std::string>{kModifyCBillsPrompt});
     EXPECT_EQ(w.equipmentCBills, 500);  // only the C-Bills change
   }

@@ -95,10 +95,10 @@ class AdvantagesTest : public QObject {
 
     click(w, "cmdTransMoney");
     modify->trigger();
-    QCOMPARE(field(w, "txtCBills"), QString("12.5"));  // shown as typed, counted as 12
+    QCOMPARE(field(w, "txtCBills"), QString("12"));  // shown, counted and saved as 12
     QCOMPARE(w->warrior().cBills, 12);
     for (auto* label : w->findChildren<QLabel*>("lblCBLeft"))
-      QCOMPARE(label->text(), QString("12.5"));
+      QCOMPARE(label->text(), QString("12"));
   }
 
   void thePlanetListFillsTheHomePlanet() {

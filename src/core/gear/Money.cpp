@@ -41,7 +41,8 @@ void modifyCBills(RuleContext& ctx) {
     return;
   }
   ctx.warrior.cBills = *whole;
-  ctx.warrior.cBillsText = *answer;
+  // What is shown (and saved) is the whole amount that counts, not the typed text.
+  ctx.warrior.cBillsText = toText(*whole);
 }
 
 }  // namespace dk
