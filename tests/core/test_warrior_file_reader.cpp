@@ -102,14 +102,23 @@ TEST(WarriorFileReader, TheSlotLineIsCheckedButNeverHandedOn) {
             fixtureBytes("full_warrior.war"));
 }
 
-TEST(WarriorFileReader, AnyOtherFirstLineIsAnEarlierVersion) {
+TEST(WarriorFileReader, TheFirstLineTellsAnotherVersionFromNoWarriorFile) {
   const std::string rest = fixtureBytes("new_warrior.war").substr(9);
-  for (const std::string first : {"Version 1", "version 2", "Version 2.0", "", "\x89PNG"}) {
+  for (const std::string first : {"Version 1", "version 2", "Version 2.0", "VERSION\t3 "}) {
     const ReadOutcome r = parseWarriorFile(first + rest, "w.war");
     EXPECT_EQ(r.status, ReadOutcome::WrongVersion) << first;
     EXPECT_EQ(openFailedMessage(r, "w.war"), kWrongVersionMessage);
   }
-  EXPECT_EQ(parseWarriorFile("", "w.war").status, ReadOutcome::WrongVersion);
+  for (const std::string first : {"", "\x89PNG", "Kai", "Versions 2", "Version two", "Version"}) {
+    const ReadOutcome r = parseWarriorFile(first + rest, "w.war");
+    EXPECT_EQ(r.status, ReadOutcome::NotWarriorFile) << first;
+    EXPECT_EQ(openFailedMessage(r, "/home/k/w.war"),
+              "The file \"/home/k/w.war\" is not a warrior file.");
+  }
+  EXPECT_EQ(parseWarriorFile("", "w.war").status, ReadOutcome::NotWarriorFile);
+  // Past the most a warrior file holds, a file that is none is still told so.
+  EXPECT_EQ(parseWarriorFile(std::string(kMaxWarriorFileBytes + 1, 'x'), "w.war").status,
+            ReadOutcome::NotWarriorFile);
   EXPECT_EQ(parseWarriorFile(" Version 2\t" + rest, "w.war").status, ReadOutcome::Ok);
 }
 

@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the warrior file reader. Whatever the bytes, it must answer Ok,
-// WrongVersion or Damaged without a crash, and a warrior it accepts must save and reopen to the
-// same bytes.
+// WrongVersion, NotWarriorFile or Damaged without a crash, and a warrior it accepts must save
+// and reopen to the same bytes.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>

@@ -175,18 +175,25 @@ class FilesTest : public QObject {
     }
   }
 
-  void aFileOfAnotherVersionIsRefusedWithoutAWindow() {
-    QFile old(path("old.war"));
-    QVERIFY(old.open(QIODevice::WriteOnly));
-    old.write("Version 1\r\nKai\r\n");
-    old.close();
+  void aFileOfAnotherVersionOrNoWarriorFileIsRefusedWithoutAWindow() {
+    const auto write = [this](const char* name, const QByteArray& bytes) {
+      QFile file(path(name));
+      if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+      return path(name);
+    };
     ScriptedFrame s;
     ui::MainFrame& frame = s.frame;
-    s.files.answers << path("old.war");
-    frame.findChild<QAction*>("mnuOpen", Qt::FindDirectChildrenOnly)->trigger();
-    QCOMPARE(s.prompter.texts(), Texts{"Sorry, this was made in an earlier version of the "
-                                       "Character Generator, you cannot open this file."});
-    QCOMPARE(s.prompter.log[0].icon, MessageIcon::Information);
+    const QString notes = write("notes.txt", "Shopping: rope, rations\n");
+    const QString empty = write("empty.war", "");
+    s.files.answers << write("old.war", "Version 1\r\nKai\r\n") << notes << empty;
+    for (int i = 0; i < 3; ++i)
+      frame.findChild<QAction*>("mnuOpen", Qt::FindDirectChildrenOnly)->trigger();
+    QCOMPARE(s.prompter.texts(),
+             (Texts{"Sorry, this was made in an earlier version of the Character Generator, you "
+                    "cannot open this file.",
+                    "The file \"" + notes.toStdString() + "\" is not a warrior file.",
+                    "The file \"" + empty.toStdString() + "\" is not a warrior file."}));
+    QCOMPARE(s.prompter.log[1].icon, MessageIcon::Information);
     QVERIFY(frame.warriorWindows().isEmpty());
     // No slot was used up: the next window is the first.
     QCOMPARE(frame.newWarrior()->property("tag").toString(), QString("1"));

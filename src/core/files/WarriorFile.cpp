@@ -35,8 +35,13 @@ std::string unreadableFileMessage(const std::string& path, const std::string& re
   return "The warrior file \"" + path + "\" cannot be opened: " + reason + ".";
 }
 
+std::string notAWarriorFileMessage(const std::string& path) {
+  return "The file \"" + path + "\" is not a warrior file.";
+}
+
 std::string openFailedMessage(const ReadOutcome& outcome, const std::string& path) {
   if (outcome.status == ReadOutcome::WrongVersion) return kWrongVersionMessage;
+  if (outcome.status == ReadOutcome::NotWarriorFile) return notAWarriorFileMessage(path);
   if (outcome.line == 0) return unreadableFileMessage(path, outcome.readError);
   return damagedFileMessage(path, outcome.line, outcome.expected);
 }

@@ -47,7 +47,7 @@ struct OpenedWarrior {
 };
 
 struct ReadOutcome {
-  enum Status { Ok, WrongVersion, Damaged } status = Damaged;
+  enum Status { Ok, WrongVersion, NotWarriorFile, Damaged } status = Damaged;
   std::optional<OpenedWarrior> opened;  // only when Ok
   int line = 0;                         // Damaged: the line at fault (1 = first line)
   std::string expected;                 // Damaged: what belongs on that line
@@ -63,6 +63,9 @@ ReadOutcome openWarriorFile(const std::string& path);
 // "The warrior file "<path>" cannot be opened because it is damaged: line <line> should hold
 // <expected>."
 std::string damagedFileMessage(const std::string& path, int line, const std::string& expected);
+
+// "The file "<path>" is not a warrior file." for a file whose first line is no version line.
+std::string notAWarriorFileMessage(const std::string& path);
 
 // "The warrior file "<path>" cannot be opened: <reason>."
 std::string unreadableFileMessage(const std::string& path, const std::string& reason);

@@ -1,6 +1,7 @@
 // The warrior file's reader: the table of files/WarriorLayout walked line by line, a damaged
 // file refused as a whole at the first line that does not hold what belongs there.
 #include <algorithm>
+#include <cctype>
 #include <deque>
 #include <unordered_set>
 #include <vector>
@@ -338,10 +339,39 @@ int lineOfOffset(std::string_view text, std::size_t offset) {
                  text.begin() + static_cast<std::ptrdiff_t>(std::min(offset, text.size())), '\n'));
 }
 
+// What the first line says the file is: a warrior file of this program, one of another version
+// of it ("Version 1", "version 3.5"), or no warrior file at all.
+ReadOutcome::Status firstLineStatus(std::string_view bytes) {
+  // The version line is short; a first line longer than this is no version line.
+  const std::string head = decodeFileText(bytes.substr(0, std::min<std::size_t>(bytes.size(), 256)));
+  std::string_view line = std::string_view(head).substr(0, head.find('\n'));
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+  while (!line.empty() && blank(line.front())) line.remove_prefix(1);
+  while (!line.empty() && blank(line.back())) line.remove_suffix(1);
+  if (line == kVersionLine) return ReadOutcome::Ok;
+  constexpr std::string_view word = "version";
+  if (line.size() <= word.size() + 1 ||
+      !std::equal(word.begin(), word.end(), line.begin(),
+                  [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); }))
+    return ReadOutcome::NotWarriorFile;
+  line.remove_prefix(word.size());
+  if (!blank(line.front())) return ReadOutcome::NotWarriorFile;
+  while (!line.empty() && blank(line.front())) line.remove_prefix(1);
+  const bool number =
+      !line.empty() && std::isdigit(static_cast<unsigned char>(line.front())) &&
+      std::all_of(line.begin(), line.end(),
+                  [](char c) { return std::isdigit(static_cast<unsigned char>(c)) || c == '.'; });
+  return number ? ReadOutcome::WrongVersion : ReadOutcome::NotWarriorFile;
+}
+
 }  // namespace
 
 ReadOutcome parseWarriorFile(std::string_view bytes, const std::string& path) {
   ReadOutcome outcome;
+  if (const auto status = firstLineStatus(bytes); status != ReadOutcome::Ok) {
+    outcome.status = status;
+    return outcome;
+  }
   if (bytes.size() > kMaxWarriorFileBytes) {
     outcome.status = ReadOutcome::Damaged;
     outcome.line = lineOfOffset(bytes, kMaxWarriorFileBytes);
@@ -351,15 +381,7 @@ ReadOutcome parseWarriorFile(std::string_view bytes, const std::string& path) {
   }
   const std::string text = decodeFileText(bytes);
   LineReader in(text);
-  try {
-    if (in.value(quoted(kVersionLine)) != kVersionLine) {
-      outcome.status = ReadOutcome::WrongVersion;
-      return outcome;
-    }
-  } catch (const DamagedAt&) {
-    outcome.status = ReadOutcome::WrongVersion;  // an empty file is no warrior file of ours
-    return outcome;
-  }
+  in.raw(quoted(kVersionLine));  // read above
   if (const std::size_t nul = text.find('\0'); nul != std::string::npos) {
     outcome.status = ReadOutcome::Damaged;
     outcome.line = lineOfOffset(text, nul);
