@@ -2,17 +2,19 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QUrl>
-#include <QCloseEvent>
-#include <QDropEvent>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
+#include <QStyleOptionTitleBar>
 #include <QTimer>
+#include <QUrl>
+#include <algorithm>
 
 #include "app/NewWarrior.h"
 #include "app/OpenWarrior.h"
@@ -185,8 +187,11 @@ WarriorWindow* MainFrame::addWarriorWindow(const SlotGrant& grant, Warrior warri
   QMdiSubWindow* sub = mdi_->addSubWindow(window);
   sub->setAttribute(Qt::WA_DeleteOnClose);
   sub->setWindowIcon(windowIcon());
+  // The size of the rules, but never below the one at which every page lays out whole.
   const TwipSize size = warriorWindowSize(grant.firstWindow);
-  sub->resize(twips(this, size.width), twips(this, size.height));
+  sub->setMinimumSize(sub->minimumSizeHint());
+  sub->resize(sub->minimumSize().expandedTo(QSize(twips(this, size.width), twips(this, size.height))));
+  placeNewWindow(sub);
 
   connect(window, &WarriorWindow::newRequested, this, &MainFrame::newWarrior);
   connect(window, &WarriorWindow::openRequested, this,
@@ -223,6 +228,25 @@ WarriorWindow* MainFrame::addWarriorWindow(const SlotGrant& grant, Warrior warri
   mdi_->setActiveSubWindow(sub);
   showMenusFor(sub);
   return window;
+}
+
+void MainFrame::placeNewWindow(QMdiSubWindow* sub) {
+  // The window opened last, if any is still open, that the new one steps on from.
+  QMdiSubWindow* previous = nullptr;
+  for (QMdiSubWindow* other : mdi_->subWindowList(QMdiArea::CreationOrder))
+    if (other != sub && other->isVisible()) previous = other;
+  if (!previous) return;
+  // The steps QMdiArea's cascade takes: ten pixels across, about a title bar down.
+  QStyleOptionTitleBar options;
+  options.initFrom(sub);
+  const int titleBar = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, &options, sub);
+  const int fontHeight = QFontMetrics(QApplication::font("QMdiSubWindowTitleBar")).height();
+  const int stepY = std::max(titleBar - (titleBar - fontHeight) / 2, 1);
+  const QSize area = mdi_->viewport()->size();
+  const PixelPoint at =
+      nextCascadePosition({previous->x(), previous->y()}, sub->width(), sub->height(),
+                          area.width(), area.height(), 10, stepY);
+  sub->move(at.x, at.y);
 }
 
 WarriorWindow* MainFrame::openWarrior(QWidget* dialogParent) {

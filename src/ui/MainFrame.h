@@ -93,6 +93,8 @@ class MainFrame : public QMainWindow {
             QWidget* parent);
   WarriorWindow* addWarriorWindow(const SlotGrant& grant, Warrior warrior);
   WarriorWindow* openWarriorPath(const std::string& path);
+  // A new window steps on from the one opened before it, as a cascade does.
+  void placeNewWindow(QMdiSubWindow* sub);
   void buildMenus();
   void showMenusFor(QMdiSubWindow* sub);
   void fillWarriorsMenu(QMenu* menu);

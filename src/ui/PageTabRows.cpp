@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
-#include <QStyleOptionFocusRect>
 #include <QStyleOptionTab>
 #include <QStylePainter>
 #include <QTabBar>
@@ -268,6 +267,8 @@ void PageTabRows::paintEvent(QPaintEvent*) {
     if (!tabs_->isTabEnabled(i)) opt.state &= ~QStyle::State_Enabled;
     if (i == hovered_ && isEnabled()) opt.state |= QStyle::State_MouseOver;
     if (i == current) opt.state |= QStyle::State_Selected;
+    // The style draws the focus frame inside the chosen tab, as on a tab bar of its own.
+    if (i == current && hasFocus()) opt.state |= QStyle::State_HasFocus;
     const int row = int(std::upper_bound(starts.begin(), starts.end(), i) - starts.begin()) - 1;
     const int first = starts[row];
     const int last = starts[row + 1] - 1;
@@ -284,14 +285,7 @@ void PageTabRows::paintEvent(QPaintEvent*) {
   for (int i = 0; i < rects.size(); ++i)
     if (i != current) painter.drawControl(QStyle::CE_TabBarTab, optionFor(i));
   if (current >= 0 && current < rects.size()) {
-    const QStyleOptionTab opt = optionFor(current);
-    painter.drawControl(QStyle::CE_TabBarTab, opt);
-    if (hasFocus()) {
-      QStyleOptionFocusRect focus;
-      focus.initFrom(this);
-      focus.rect = style()->subElementRect(QStyle::SE_TabBarTabText, &opt, this);
-      painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
-    }
+    painter.drawControl(QStyle::CE_TabBarTab, optionFor(current));
   }
 }
 

@@ -1,6 +1,7 @@
 #include "ui/WarriorWindow.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeySequence>
@@ -63,6 +64,7 @@ WarriorWindow::WarriorWindow(AppState& app, Prompter& prompter, FileChooser& fil
   // that would hide some of them behind scroll arrows.
   auto* tabRows = new PageTabRows(tabs_, this);
   tabRows->setObjectName("tabWarriorRows");
+  tabRows_ = tabRows;
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(2, 2, 2, 2);
@@ -87,6 +89,18 @@ WarriorWindow::WarriorWindow(AppState& app, Prompter& prompter, FileChooser& fil
   });
   buildMenus();
   refresh();
+}
+
+QSize WarriorWindow::minimumSizeHint() const {
+  // The tab widget's own hint counts its hidden one-row tab bar; the pages and the panel's
+  // frame around them are what stand below the tab rows.
+  QSize pages;
+  for (int i = 0; i < tabs_->count(); ++i) pages = pages.expandedTo(tabs_->widget(i)->minimumSizeHint());
+  const int frame = tabs_->minimumSizeHint().width() - pages.width();  // as much on every side
+  const int width = std::max(pages.width() + frame, tabRows_->minimumSizeHint().width());
+  const QMargins margins = layout()->contentsMargins();
+  return {width + margins.left() + margins.right(),
+          tabRows_->heightForWidth(width) + pages.height() + frame + margins.top() + margins.bottom()};
 }
 
 void WarriorWindow::setSlot(int slot) {

@@ -58,6 +58,10 @@ class WarriorWindow : public QWidget, public PageHost {
 
   QTabWidget* tabs() const { return tabs_; }
 
+  // The smallest size at which every page lays out whole: the widest page's least width, and at
+  // that width the page tab rows above the tallest page's least height.
+  QSize minimumSizeHint() const override;
+
   // The weapon or equipment catalogue this window was created with.
   const GearCatalogue& catalogue(GearKind kind) const override {
     return kind == GearKind::Weapons ? *weaponCatalogue_ : *equipmentCatalogue_;
@@ -101,6 +105,7 @@ class WarriorWindow : public QWidget, public PageHost {
   std::shared_ptr<const GearCatalogue> equipmentCatalogue_;
   int slot_ = 0;
   QTabWidget* tabs_ = nullptr;
+  QWidget* tabRows_ = nullptr;
   std::vector<WarriorPage*> pages_;
   QList<QMenu*> menus_;
   QMenu* warriorsMenu_ = nullptr;

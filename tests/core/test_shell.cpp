@@ -143,6 +143,15 @@ TEST(CenterWindow, TwipsConvertAtTheLogicalResolution) {
   EXPECT_EQ(pixelsToTwips(96, 96), 1440);
 }
 
+TEST(CascadeWindow, EachNewWindowStepsOnAndWrapsAtTheEdges) {
+  // A 500 x 400 window in a 760 x 600 area, steps of 10 across and 20 down.
+  const auto next = [](PixelPoint from) { return nextCascadePosition(from, 500, 400, 760, 600, 10, 20); };
+  EXPECT_EQ(next({0, 0}), (PixelPoint{10, 20}));
+  EXPECT_EQ(next({100, 190}), (PixelPoint{110, 0}));  // the bottom: back to the top
+  EXPECT_EQ(next({255, 50}), (PixelPoint{0, 70}));    // the right: back to the left
+  EXPECT_EQ(nextCascadePosition({0, 0}, 900, 700, 760, 600, 10, 20), (PixelPoint{0, 0}));
+}
+
 #include "app/SystemInfo.h"
 
 TEST(SystemInfo, FindsTheFirstKnownViewerOnThePath) {

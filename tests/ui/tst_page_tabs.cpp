@@ -53,6 +53,27 @@ class PageTabsTest : public QObject {
     QCOMPARE(rows->rowCount(rows->width()), 2);
   }
 
+  void theFocusFrameStaysInsideTheChosenTab() {
+    ScriptedFrame s;
+    s.frame.newWarrior();
+    auto* w = s.frame.newWarrior();
+    auto* rows = child<ui::PageTabRows>(w, "tabWarriorRows");
+    QVERIFY(QTest::qWaitForWindowExposed(&s.frame));
+    w->findChild<QLineEdit*>("txtName")->setFocus();
+    const QImage before = rows->grab().toImage();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);  // from the page's first field
+    QVERIFY(rows->hasFocus());
+    QImage after = rows->grab().toImage();
+    QVERIFY(after != before);  // the frame is drawn
+    // Outside the chosen tab nothing changes.
+    const QRect chosen = rows->tabRect(w->tabs()->currentIndex());
+    const qreal ratio = after.devicePixelRatio();
+    for (int y = 0; y < after.height(); ++y)
+      for (int x = 0; x < after.width(); ++x)
+        if (!chosen.contains(QPoint(x, y) / ratio) && after.pixel(x, y) != before.pixel(x, y))
+          QFAIL(qPrintable(QString("the focus frame reaches %1,%2 outside the tab").arg(x).arg(y)));
+  }
+
   void rowsFollowTheWidth() {
     ScriptedFrame s;
     ui::MainFrame& frame = s.frame;

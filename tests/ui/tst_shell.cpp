@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QTabWidget>
@@ -79,7 +80,9 @@ class ShellTest : public QObject {
     QCOMPARE(frame.warriorWindows().size(), 2);
     auto* second = frame.warriorWindows()[1];
     QCOMPARE(second->property("tag").toString(), QString("2"));
-    QCOMPARE(subWindowOf(second)->height(), twipsToPixels(5520, dpi));
+    // Later windows are shorter, but never below the height at which every page lays out.
+    QCOMPARE(subWindowOf(second)->height(),
+             std::max(twipsToPixels(5520, dpi), subWindowOf(second)->minimumHeight()));
 
     // A fresh warrior shows its starting values.
     QCOMPARE(child<QLineEdit>(second, "txtCBills")->text(), QString("200"));
@@ -107,6 +110,39 @@ class ShellTest : public QObject {
     for (int i = 0; i < tabs->count(); ++i) captions << tabs->tabText(i);
     QCOMPARE(captions, (QStringList{"Warrior Info", "Priorities", "Stats", "Skills", "Advantages",
                                     "Weapons", "Equipment", "Notes", "Personal Information"}));
+  }
+
+  void laterWindowsLayOutWholeStepOnAndKeepTheirSizeWhenDragged() {
+    ScriptedFrame s;
+    QList<QMdiSubWindow*> subs;
+    for (int i = 0; i < 3; ++i) subs << subWindowOf(s.newWarrior());
+    // Each new window one cascade step on from the one before.
+    const QPoint step = subs[1]->pos() - subs[0]->pos();
+    QCOMPARE(step.x(), 10);
+    QVERIFY(step.y() > 10);
+    QCOMPARE(subs[2]->pos() - subs[1]->pos(), step);
+
+    // Every page of a later window gives its buttons their whole height.
+    auto* w = qobject_cast<ui::WarriorWindow*>(subs[1]->widget());
+    for (int page = 0; page < w->tabs()->count(); ++page) {
+      w->tabs()->setCurrentIndex(page);
+      QApplication::processEvents();
+      for (auto* button : w->tabs()->widget(page)->findChildren<QPushButton*>()) {
+        if (button->isVisible())
+          QVERIFY2(button->height() >= std::min(button->sizeHint().height(), button->maximumHeight()),
+                   qPrintable(w->tabs()->tabText(page) + " " + button->objectName()));
+      }
+    }
+
+    // Dragged by its title, the window moves and keeps its size.
+    const QSize size = subs[2]->size();
+    QWindow* screen = s.frame.windowHandle();
+    const QPoint title = subs[2]->mapTo(&s.frame, QPoint(subs[2]->width() / 2, 8));
+    QTest::mousePress(screen, Qt::LeftButton, {}, title);
+    for (int i = 1; i <= 4; ++i) QTest::mouseMove(screen, title + QPoint(10, 8) * i);
+    QTest::mouseRelease(screen, Qt::LeftButton, {}, title + QPoint(40, 32));
+    QCOMPARE(subs[2]->pos(), subs[1]->pos() + step + QPoint(40, 32));
+    QCOMPARE(subs[2]->size(), size);
   }
 
   void closingKeepsTheSlotTaken() {

@@ -48,6 +48,14 @@ std::optional<TwipPoint> centerWindow(int windowWidth, int windowHeight, const C
   return TwipPoint{clampToInt16(x), clampToInt16(y)};
 }
 
+PixelPoint nextCascadePosition(PixelPoint previous, int windowWidth, int windowHeight,
+                               int areaWidth, int areaHeight, int stepX, int stepY) {
+  PixelPoint next{previous.x + stepX, previous.y + stepY};
+  if (next.y + windowHeight > areaHeight) next.y = 0;
+  if (next.x + windowWidth > areaWidth) next.x = 0;
+  return next;
+}
+
 int twipsToPixels(int twips, double dotsPerInch) {
   return static_cast<int>(std::lround(twips * dotsPerInch / 1440.0));
 }

@@ -59,6 +59,19 @@ std::optional<TwipPoint> centerWindow(int windowWidth, int windowHeight,
                                       const CenterReference& reference, double offsetX = 0.0,
                                       double offsetY = 0.0);
 
+// Where a new warrior window goes in the frame's client area (all in pixels): one cascade step
+// (right by stepX, down by stepY) from the window opened before it, so that a new window never
+// hides the last one exactly. A window that would leave the area at the bottom goes back to
+// the top edge, one step further right than the window before; one that would leave it at the
+// right goes back to the left edge. The first window stays where the frame puts it.
+struct PixelPoint {
+  int x = 0;
+  int y = 0;
+  bool operator==(const PixelPoint&) const = default;
+};
+PixelPoint nextCascadePosition(PixelPoint previous, int windowWidth, int windowHeight,
+                               int areaWidth, int areaHeight, int stepX, int stepY);
+
 // Twips to device pixels and back at a logical resolution (1440 twips per inch).
 int twipsToPixels(int twips, double dotsPerInch);
 int pixelsToTwips(int pixels, double dotsPerInch);

@@ -72,7 +72,7 @@ PrioritiesPage::PrioritiesPage(PageHost& owner) : WarriorPage(owner, "tabPriorit
   box->setObjectName("fraPriorities");
   auto* grid = new QGridLayout(box);
   grid->setContentsMargins(8, 8, 8, 8);
-  grid->setHorizontalSpacing(10);
+  grid->setHorizontalSpacing(6);
   grid->setVerticalSpacing(4);
   for (int p = 0; p < kPoolCount; ++p) {
     auto* title = new QLabel(names[p].title, box);

@@ -100,7 +100,7 @@ WarriorInfoPage::WarriorInfoPage(PageHost& owner)
 
   // Money and thresholds hold short numbers: keep their boxes narrow.
   for (auto* box : {money, misc, thresholds})
-    for (auto* edit : box->findChildren<QLineEdit*>()) edit->setMinimumWidth(36);
+    for (auto* edit : box->findChildren<QLineEdit*>()) edit->setMinimumWidth(32);
 
   auto* lower = new QHBoxLayout;
   lower->setSpacing(6);
