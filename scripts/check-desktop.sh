@@ -2,8 +2,9 @@
 # Checks the program as installed, from outside: installs the normal build into a temporary
 # prefix, validates the desktop entry, the AppStream metainfo and the warrior file type, starts
 # the installed launcher from another folder on a virtual screen with a saved warrior on its
-# command line and checks, by saving it with Ctrl+S, that a warrior window holds it; then builds the
-# Debian package and checks what it holds. Run after the normal build (scripts/test.sh does).
+# command line and checks, by saving it with Ctrl+S, that a warrior window holds it; under openbox
+# closes the frame as its close box does and answers the quit question No, then Yes; then builds
+# the Debian package and checks what it holds. Run after the normal build (scripts/test.sh does).
 #   scripts/check-desktop.sh [build folder]          (default build/default)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -96,6 +97,48 @@ exit "$status"
 LOOK
 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$work/look.sh" "$prefix" "$title" \
   || fail "the installed program did not open the warrior"
+cat >"$work/close.sh" <<'CLOSE'
+#!/usr/bin/env bash
+# Under a real window manager: the frame's close (Alt+F4 to openbox, as its close box does) asks
+# the quit question as Exit does; No keeps the program running, Yes ends it with status 0.
+set -u
+unset QT_QPA_PLATFORM
+prefix="$1" title="$2"
+openbox >/dev/null 2>&1 &
+wm=$!
+trap 'kill "$wm" 2>/dev/null' EXIT
+"$prefix/bin/drakkenfold" --new-instance kai.war &
+pid=$!
+windows() { xdotool search --onlyvisible --name "^$title\$" 2>/dev/null; }
+waitFor() {  # a count of visible windows of the title, within $2 quarter seconds
+  for _ in $(seq 1 "${2:-40}"); do [ "$(windows | wc -l)" -eq "$1" ] && return 0; sleep 0.25; done
+  return 1
+}
+waitFor 1 120 || { echo "no main frame appeared" >&2; exit 1; }  # the splash stays 5 s
+sleep 1
+frame="$(windows | head -n 1)"
+closeFrame() { xdotool windowactivate --sync "$frame" 2>/dev/null; xdotool key --clearmodifiers alt+F4; }
+closeFrame
+waitFor 2 || { echo "closing the frame asked nothing" >&2; exit 1; }
+xdotool key --clearmodifiers Escape  # No
+waitFor 1 && sleep 1
+kill -0 "$pid" 2>/dev/null || { echo "No to the quit question ended the program" >&2; exit 1; }
+closeFrame
+waitFor 2 || { echo "the second close asked nothing" >&2; exit 1; }
+xdotool key --clearmodifiers Return  # Yes
+for _ in $(seq 1 20); do kill -0 "$pid" 2>/dev/null || break; sleep 0.25; done
+if kill -0 "$pid" 2>/dev/null; then echo "Yes did not end the program" >&2; kill "$pid"; exit 1; fi
+wait "$pid"
+status=$?
+[ "$status" -eq 0 ] && echo "the frame's close asked the quit question; No kept it, Yes ended it" \
+  || echo "the program ended with status $status" >&2
+exit "$status"
+CLOSE
+echo "--- the frame's close under a window manager asks as Exit does"
+cd "$work/elsewhere"
+XDG_STATE_HOME="$work/state" XDG_CONFIG_HOME="$work/config" \
+  xvfb-run -a -s "-screen 0 1280x1024x24" bash "$work/close.sh" "$prefix" "$title" \
+  || fail "the frame's close did not ask the quit question"
 cd "$source_dir"
 
 echo "--- the Debian package"
