@@ -1,33 +1,44 @@
 // A warrior read from a file, brought into its new window from a warrior window or the frame.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
+
 #include "FakePrompter.h"
 #include "app/OpenWarrior.h"
 #include "budget/Priorities.h"
 #include "gear/Money.h"
 
+// The stored warrior is a designated initializer: the fields left out keep their defaults, which
+// is what GCC warns of.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+
 using namespace dk;
 
 namespace {
-OpenedWarrior storedWarrior(std::array<std::int16_t, kPoolCount> levels) {
-  OpenedWarrior o;
-  o.levels = levels;
-  o.warrior.name = "Kai";
-  o.warrior.pointsLeft = "2";
-  o.warrior.priorityGrant = {"Clan Pilot", "24", "16", "1", "Assault"};
-  o.warrior.attributeScore = {"3", "4", "2", "2", "1"};
-  o.warrior.freeAttributePoints = "10";
-  o.warrior.advantagePoints = "0";
-  o.warrior.advantages = {{"Title", "1"}};
-  o.warrior.isClan = true;
-  o.warrior.filePath = "/tmp/kai.war";
-  return o;
-}
-}  // namespace
+using Levels = std::array<std::int16_t, kPoolCount>;
 
-TEST(OpenWarrior, TheWarriorAgreesWithItselfAfterOpen) {
+OpenedWarrior storedWarrior(Levels levels) {
+  return {{.name = "Kai", .priorityGrant = {"Clan Pilot", "24", "16", "1", "Assault"},
+           .pointsLeft = "2", .attributeScore = {"3", "4", "2", "2", "1"},
+           .freeAttributePoints = "10", .isClan = true, .advantagePoints = "0",
+           .advantages = {{"Title", "1"}}, .filePath = "/tmp/kai.war"},
+          levels};
+}
+
+std::string writeTemp(const std::string& name, const std::string& bytes) {
+  const std::string path = ::testing::TempDir() + name;
+  std::ofstream(path, std::ios::binary) << bytes;
+  return path;
+}
+
+struct OpenWarrior : ::testing::Test {
   AppState app;
   test::FakePrompter prompter;
+};
+}  // namespace
+
+TEST_F(OpenWarrior, TheWarriorAgreesWithItselfAfterOpen) {
   auto opened = storedWarrior({3, 2, 2, 1, 0});
   opened.warrior.skillsClan = {{"Gunnery/Battle Armor", "3", "5"}};
   opened.warrior.raceModsRemovable = true;
@@ -37,10 +48,10 @@ TEST(OpenWarrior, TheWarriorAgreesWithItselfAfterOpen) {
   opened.warrior.equipmentCBillsText = "0";
   const Warrior w = warriorFromFile(opened, app, prompter);
   EXPECT_TRUE(prompter.log.empty());
-  EXPECT_EQ(w.priorityLevel, (std::array<std::int16_t, 5>{3, 2, 2, 1, 0}));
+  EXPECT_EQ(w.priorityLevel, (Levels{3, 2, 2, 1, 0}));
   EXPECT_EQ(w.priorityEcho, (std::array<std::string, 5>{"3", "2", "2", "1", "0"}));
   // Eight points spent of ten: each bar can rise by two, never past 4.
-  EXPECT_EQ(w.priorityBound, (std::array<std::int16_t, 5>{4, 4, 4, 3, 2}));
+  EXPECT_EQ(w.priorityBound, (Levels{4, 4, 4, 3, 2}));
   EXPECT_FALSE(w.vehicleTypeEnabled);
   // The clan pool holds the grant of 16 less the 6 points level 3 cost.
   EXPECT_EQ(w.skillPoolClan.size(), 10u);
@@ -57,10 +68,8 @@ TEST(OpenWarrior, TheWarriorAgreesWithItselfAfterOpen) {
   EXPECT_EQ(w.filePath, "/tmp/kai.war");
 }
 
-TEST(OpenWarrior, ATrainingPackageCountsItsPriceNotItsLevels) {
-  AppState app;
+TEST_F(OpenWarrior, ATrainingPackageCountsItsPriceNotItsLevels) {
   app.dataFolder = DRAKKENFOLD_DATA;
-  test::FakePrompter prompter;
   auto opened = storedWarrior({0, 2, 2, 1, 0});
   Warrior& stored = opened.warrior;
   stored.isClan = false;
@@ -76,29 +85,14 @@ TEST(OpenWarrior, ATrainingPackageCountsItsPriceNotItsLevels) {
   EXPECT_EQ(warriorFromFile(opened, app, prompter).skillPoolIS.size(), 16u - 10u);
 }
 
-TEST(OpenWarrior, TheSharedMaximumDecidesTheBounds) {
-  AppState app;
+TEST_F(OpenWarrior, TheSharedMaximumDecidesTheBounds) {
   app.priorityMaximum = 20;
-  test::FakePrompter prompter;
   const Warrior w = warriorFromFile(storedWarrior({4, 4, 4, 4, 4}), app, prompter);
-  EXPECT_EQ(w.priorityBound, (std::array<std::int16_t, 5>{4, 4, 4, 4, 4}));
-  EXPECT_EQ(w.priorityLevel, (std::array<std::int16_t, 5>{4, 4, 4, 4, 4}));
+  EXPECT_EQ(w.priorityBound, (Levels{4, 4, 4, 4, 4}));
+  EXPECT_EQ(w.priorityLevel, (Levels{4, 4, 4, 4, 4}));
 }
 
-#include <cstdio>
-#include <fstream>
-
-namespace {
-std::string writeTemp(const std::string& name, const std::string& bytes) {
-  const std::string path = ::testing::TempDir() + name;
-  std::ofstream(path, std::ios::binary) << bytes;
-  return path;
-}
-}  // namespace
-
-TEST(OpenWarrior, AFileThatCannotBeOpenedIsReportedAndTakesNoSlot) {
-  AppState app;
-  test::FakePrompter prompter;
+TEST_F(OpenWarrior, AFileThatCannotBeOpenedIsReportedAndTakesNoSlot) {
   const std::string old = writeTemp("dk-old.war", "Version 1\r\nKai\r\n");
   EXPECT_FALSE(openWarrior(old, app, prompter));
   EXPECT_EQ(prompter.texts(), std::vector<std::string>{kWrongVersionMessage});
@@ -115,9 +109,7 @@ TEST(OpenWarrior, AFileThatCannotBeOpenedIsReportedAndTakesNoSlot) {
   std::remove(cut.c_str());
 }
 
-TEST(OpenWarrior, AGoodFileGetsTheNextSlotAndItsRecord) {
-  AppState app;
-  test::FakePrompter prompter;
+TEST_F(OpenWarrior, AGoodFileGetsTheNextSlotAndItsRecord) {
   const std::string path = std::string(DRAKKENFOLD_FIXTURES) + "/full_warrior.war";
   auto first = openWarrior(path, app, prompter);
   ASSERT_TRUE(first);

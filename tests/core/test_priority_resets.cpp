@@ -40,14 +40,16 @@ const SpecialityChoice kMechWarrior{"MechWarrior", 1, "", 0, "Basic Academy Pack
                                     {"Gunnery/BattleMech", "Tactics"}, {"Tech/BattleMech"}};
 std::vector<std::int16_t> points(int n) { return std::vector<std::int16_t>(n, 1); }
 
-struct Budget {
+// A warrior with the whole skill catalogue loaded, and a player to answer for it.
+template <class Player>
+struct Playing {
   Warrior w;
   SharedState app;
-  test::FakePrompter prompter;
+  Player prompter;
   RuleContext ctx{w, app, prompter};
   std::vector<CatalogueRow> wholeCatalogue;
 
-  Budget() {
+  Playing() {
     app.dataFolder = DRAKKENFOLD_DATA;
     loadSkills(ctx);
     wholeCatalogue = w.skillListIS;
@@ -69,6 +71,7 @@ struct Budget {
     addSkillPointIS(ctx);
   }
 };
+using Budget = Playing<test::FakePrompter>;
 
 // The bar's own fields after a change that went through.
 void moved(Warrior& e, Pool pool, int level, const std::string& grant, const std::string& left) {
@@ -107,13 +110,13 @@ struct ResetCase {
 const ResetCase kResetCases[] = {
     {"BoughtLevelsStayPaidForUnderALowerGrant",
      [](Budget& b) { b.level(kSkills, 2), b.buy("Blade"); }, kSkills, 1, {}, {},
-     [](Warrior& e, const Budget&) { moved(e, kSkills, 1, "12", "9"), e.skillPoolIS = points(11); }},
+     [](Warrior& e, auto&) { moved(e, kSkills, 1, "12", "9"), e.skillPoolIS = points(11); }},
     {"BoughtLevelsStayPaidForUnderAHigherGrant",
      [](Budget& b) { b.level(kSkills, 2), b.buy("Blade"), b.buy("Blade"); }, kSkills, 3, {}, {},
-     [](Warrior& e, const Budget&) { moved(e, kSkills, 3, "20", "7"), e.skillPoolIS = points(17); }},
+     [](Warrior& e, auto&) { moved(e, kSkills, 3, "20", "7"), e.skillPoolIS = points(17); }},
     {"NothingBoughtFillsThePoolFromTheNewGrant", [](Budget& b) { b.level(kSkills, 2); }, kSkills,
      0, {}, {},
-     [](Warrior& e, const Budget&) { moved(e, kSkills, 0, "8", "10"), e.skillPoolIS = points(8); }},
+     [](Warrior& e, auto&) { moved(e, kSkills, 0, "8", "10"), e.skillPoolIS = points(8); }},
     {"TooFewPointsPutsTheLevelBackUp",
      [](Budget& b) {
        b.level(kSkills, 1);
@@ -148,15 +151,16 @@ const ResetCase kResetCases[] = {
        addClanPackage(b.ctx);
      },
      kSkills, 3, {false}, {kClanPackageResetQuestion}, nullptr},
-    {"AdvantagesAndNoChangesNothing", [](Budget& b) { b.level(kAdvantages, 2), b.advantage("Title"); },
-     kAdvantages, 3, {false}, {kAdvantagesResetQuestion}, nullptr},
+    {"AdvantagesAndNoChangesNothing",
+     [](Budget& b) { b.level(kAdvantages, 2), b.advantage("Title"); }, kAdvantages, 3, {false},
+     {kAdvantagesResetQuestion}, nullptr},
     {"AdvantagesGoWithTheirMoneyAndEdge",
      [](Budget& b) {
        b.level(kAdvantages, 3);
        for (const char* name : {"Wealth", "Extra Edge", "Well-Equipped"}) b.advantage(name);
      },
      kAdvantages, 1, {true}, {kAdvantagesResetQuestion},
-     [](Warrior& e, const Budget&) {
+     [](Warrior& e, auto&) {
        moved(e, kAdvantages, 1, "1", "9");
        e.advantages.clear();
        e.advantagePoints = "1";
@@ -170,7 +174,7 @@ const ResetCase kResetCases[] = {
        for (int i = 0; i < 6; ++i) raiseAttribute(b.ctx, kCHA);
      },
      kAdvantages, 1, {true}, {kAdvantagesResetQuestion},
-     [](Warrior& e, const Budget&) {
+     [](Warrior& e, auto&) {
        moved(e, kAdvantages, 1, "1", "5");
        e.advantages.clear();
        e.advantagePoints = "1";
@@ -178,7 +182,7 @@ const ResetCase kResetCases[] = {
        updateTotalPts(e), updateCharacteristics(e);
      }},
     {"NothingToLoseAsksNothing", [](Budget& b) { b.level(kAdvantages, 2); }, kAdvantages, 1, {},
-     {}, [](Warrior& e, const Budget&) { moved(e, kAdvantages, 1, "1", "9"), e.advantagePoints = "1"; }},
+     {}, [](Warrior& e, auto&) { moved(e, kAdvantages, 1, "1", "9"), e.advantagePoints = "1"; }},
 };
 
 void PrintTo(const ResetCase& c, std::ostream* os) { *os << c.name; }
@@ -207,25 +211,24 @@ namespace {
 // A player who answers at random, and whose pickers take only what the dialogs would allow.
 class RandomPlayer : public test::FakePrompter {
  public:
-  explicit RandomPlayer(unsigned seed) : random(seed) {}
   std::mt19937 random;
   int below(int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); }
+  template <class List>
+  const auto& any(const List& list) { return list[below(list.size())]; }
 
   bool askYesNo(const std::string&, MessageIcon) override { return below(2) == 0; }
   std::optional<std::string> pickSkill(const std::vector<std::string>& names) override {
-    return names.empty() ? std::nullopt : std::optional(names[below(names.size())]);
+    return names.empty() ? std::nullopt : std::optional(any(names));
   }
   std::optional<SpecialityChoice> pickSpeciality(const std::vector<Speciality>&,
                                                  int pool) override {
     SpecialityChoice choice = kMechWarrior;
-    choice.packageName = std::string(packageTypes()[below(packageTypes().size())].name);
-    if (findPackageType(choice.packageName)->cost > pool) return std::nullopt;
-    return choice;
+    choice.packageName = std::string(any(packageTypes()).name);
+    return findPackageType(choice.packageName)->cost > pool ? std::nullopt : std::optional(choice);
   }
   std::optional<int> pickPackage(const std::vector<SkillPackage>& packages, int pool) override {
     const int row = below(packages.size());
-    if (packages[row].cost > pool) return std::nullopt;
-    return row + 1;
+    return packages[row].cost > pool ? std::nullopt : std::optional(row + 1);
   }
 };
 
@@ -259,31 +262,28 @@ std::int64_t moneyGiven(const Warrior& w) {
 // bought one.
 TEST(PriorityBudgetProperty, NoSequenceSpendsMoreThanThePrioritiesGrant) {
   const std::vector<SkillPackage> packages = loadPackages(DRAKKENFOLD_DATA "/ispack.dat").packages;
+  const std::vector<std::string>& advantages = advantageCatalogue();
   for (unsigned seed = 1; seed <= 150; ++seed) {
-    Warrior w;
-    SharedState app;
-    RandomPlayer player(seed);
-    RuleContext ctx{w, app, player};
-    app.dataFolder = DRAKKENFOLD_DATA;
-    loadSkills(ctx);
-    const std::vector<CatalogueRow> catalogue = w.skillListIS;
-    const std::vector<std::string> advantages = advantageCatalogue();
+    Playing<RandomPlayer> b;
+    RandomPlayer& player = b.prompter;
+    player.random.seed(seed);
+    Warrior& w = b.w;
+    RuleContext& ctx = b.ctx;
     std::string steps;
     for (int step = 0; step < 60; ++step) {
       const int op = player.below(12);
       steps += std::to_string(op) + ' ';
-      const bool training = specialityTaken(w) || packageTaken(w);
       switch (op) {
         case 0: case 1: case 2:
-          setPriorityLevel(ctx, static_cast<Pool>(1 + player.below(4)), player.below(5));
+          b.level(static_cast<Pool>(1 + player.below(4)), player.below(5));
           break;
         case 3:
           clickSkillPoolIS(w, player.below(8));
-          clickSkillList(w, SkillArea::InnerSphere, catalogue[player.below(catalogue.size())].name);
+          clickSkillList(w, SkillArea::InnerSphere, player.any(b.wholeCatalogue).name);
           addSkillPointIS(ctx);
           break;
         case 4:
-          if (!w.skillsIS.empty() && !training) {
+          if (!w.skillsIS.empty() && !specialityTaken(w) && !packageTaken(w)) {
             clickOwnedSkill(w, SkillArea::InnerSphere, w.skillsIS[0].name);
             removeSkillPoint(ctx, SkillArea::InnerSphere);
           }
@@ -295,10 +295,7 @@ TEST(PriorityBudgetProperty, NoSequenceSpendsMoreThanThePrioritiesGrant) {
           if (w.skillButtons[kChangeMOS]) removeMOS(ctx);
           if (w.skillButtons[kDelPackage]) removePackage(ctx);
           break;
-        case 8:
-          w.selectedAdvantage = advantages[player.below(advantages.size())];
-          buyAdvantage(ctx);
-          break;
+        case 8: b.advantage(player.any(advantages)); break;
         case 9: resetAdvantages(ctx); break;
         case 10: raiseAttribute(ctx, static_cast<Attribute>(player.below(5))); break;
         case 11: transferEquipmentCBills(ctx); break;
@@ -310,9 +307,7 @@ TEST(PriorityBudgetProperty, NoSequenceSpendsMoreThanThePrioritiesGrant) {
       ASSERT_LE(std::int64_t{w.cBills} + w.equipmentCBills + w.assetWorth, moneyGiven(w)) << where;
       ASSERT_LE(integerPart(w.edge), 1 + w.getAdvLvl("Extra Edge")) << where;
       if (!w.haveAdv(kExceptionalAttribute)) {
-        for (const auto& score : w.attributeScore) {
-          ASSERT_LE(integerPart(score), 6) << where;
-        }
+        for (const auto& score : w.attributeScore) ASSERT_LE(integerPart(score), 6) << where;
       }
       const std::int64_t pool = skillPoolTotal(w.isClan ? w.skillPoolClan : w.skillPoolIS);
       if (w.skillStage == kSkillStagePickingMos) {

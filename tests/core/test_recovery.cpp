@@ -44,9 +44,10 @@ TEST(RecoveryEntry, WritesAndReadsItsFourLinesAndNothingElse) {
   const RecoveryEntry entry{"/home/ada/kai.war", "Warrior: Kai", 1765000000};
   EXPECT_EQ(parseRecoveryEntry(formatRecoveryEntry(entry)), entry);
   EXPECT_EQ(parseRecoveryEntry(formatRecoveryEntry({"a\nb", "c", 0}))->originalPath, "a b");
-  for (const char* bad : {"", "Drakkenfold recovery 1\n/p\nc\n", "Drakkenfold recovery 2\n/p\nc\n1\n",
-                          "Drakkenfold recovery 1\n/p\nc\n-1\n", "Drakkenfold recovery 1\n/p\nc\n1",
-                          "Drakkenfold recovery 1\n/p\nc\n1\nmore\n"})
+  for (const char* bad :
+       {"", "Drakkenfold recovery 1\n/p\nc\n", "Drakkenfold recovery 2\n/p\nc\n1\n",
+        "Drakkenfold recovery 1\n/p\nc\n-1\n", "Drakkenfold recovery 1\n/p\nc\n1",
+        "Drakkenfold recovery 1\n/p\nc\n1\nmore\n"})
     EXPECT_EQ(parseRecoveryEntry(bad), std::nullopt) << bad;
 }
 

@@ -7,10 +7,20 @@
 #include "app/Version.h"
 #include "app/WindowPlacement.h"
 
+// References are written as designated initializers: the fields left out keep their defaults,
+// which is what GCC warns of.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+
 using namespace dk;
 
-TEST(Slots, FirstWindowGetsSlotOneAndLaterOnesCountUp) {
+namespace {
+struct Slots : ::testing::Test {
   AppState app;
+  test::FakePrompter prompter;
+};
+}  // namespace
+
+TEST_F(Slots, FirstWindowGetsSlotOneAndLaterOnesCountUp) {
   EXPECT_TRUE(app.firstWindowPending());
   auto first = app.takeSlot();
   ASSERT_TRUE(first);
@@ -23,8 +33,7 @@ TEST(Slots, FirstWindowGetsSlotOneAndLaterOnesCountUp) {
   EXPECT_FALSE(second->firstWindow);
 }
 
-TEST(Slots, ClosingAWindowKeepsItsSlotSoTheNextWindowGetsANewOne) {
-  AppState app;
+TEST_F(Slots, ClosingAWindowKeepsItsSlotSoTheNextWindowGetsANewOne) {
   app.takeSlot();
   app.takeSlot();
   // Closing window 1 does not free its slot.
@@ -32,8 +41,7 @@ TEST(Slots, ClosingAWindowKeepsItsSlotSoTheNextWindowGetsANewOne) {
   EXPECT_EQ(app.takeSlot()->slot, 3);
 }
 
-TEST(Slots, AReleasedSlotIsTakenAgain) {
-  AppState app;
+TEST_F(Slots, AReleasedSlotIsTakenAgain) {
   app.takeSlot();
   app.takeSlot();
   app.releaseSlot(2);
@@ -45,9 +53,7 @@ TEST(Slots, AReleasedSlotIsTakenAgain) {
   EXPECT_EQ(app.upperBound(), 2);
 }
 
-TEST(Slots, TheSlotAfter32767IsRefusedWithAMessageAndNothingWraps) {
-  AppState app;
-  test::FakePrompter prompter;
+TEST_F(Slots, TheSlotAfter32767IsRefusedWithAMessageAndNothingWraps) {
   for (int i = 1; i <= kMaxSlots; ++i) {
     auto g = startNewWarrior(app, prompter);
     ASSERT_TRUE(g);
@@ -65,9 +71,7 @@ TEST(Slots, TheSlotAfter32767IsRefusedWithAMessageAndNothingWraps) {
   EXPECT_EQ(startNewWarrior(app, prompter)->slot, 100);
 }
 
-TEST(Slots, NewSetsThePriorityMaximumBackToTen) {
-  AppState app;
-  test::FakePrompter prompter;
+TEST_F(Slots, NewSetsThePriorityMaximumBackToTen) {
   EXPECT_EQ(app.priorityMaximum, 10);  // from start-up, before any New
   app.priorityMaximum = 15;
   startNewWarrior(app, prompter);
@@ -78,10 +82,7 @@ TEST(Version, TextHasThreeNumbers) { EXPECT_EQ(versionText(), "Version 1.3.0"); 
 
 namespace {
 CenterReference screen(int w, int h) {
-  CenterReference r;
-  r.kind = ReferenceKind::Screen;
-  r.outer = {0, 0, w, h};
-  return r;
+  return {.kind = ReferenceKind::Screen, .outer = {0, 0, w, h}};
 }
 }  // namespace
 
@@ -100,20 +101,15 @@ TEST(CenterWindow, OffsetsAreRoundedDown) {
 }
 
 TEST(CenterWindow, OverAFrameOrAnotherWindow) {
-  CenterReference frame;
-  frame.kind = ReferenceKind::Frame;
-  frame.outer = {1000, 500, 8000, 6000};
-  frame.innerWidth = 7800;
-  frame.innerHeight = 5000;
+  CenterReference frame{.kind = ReferenceKind::Frame, .outer = {1000, 500, 8000, 6000},
+                        .innerWidth = 7800, .innerHeight = 5000};
   // An ordinary window over the frame: screen coordinates.
   EXPECT_EQ(centerWindow(4000, 3000, frame), (TwipPoint{3000, 2000}));
   // One of its children: client coordinates.
   frame.windowIsChildOfFrame = true;
   EXPECT_EQ(centerWindow(4000, 3000, frame), (TwipPoint{1900, 1000}));
 
-  CenterReference window;
-  window.kind = ReferenceKind::Window;
-  window.outer = {200, 300, 6000, 5000};
+  CenterReference window{.kind = ReferenceKind::Window, .outer = {200, 300, 6000, 5000}};
   EXPECT_EQ(centerWindow(4000, 3000, window), (TwipPoint{1200, 1300}));
   // A child window as reference: moved by the first frame's border and top.
   window.referenceIsChildWindow = true;
@@ -124,9 +120,7 @@ TEST(CenterWindow, OverAFrameOrAnotherWindow) {
 }
 
 TEST(CenterWindow, AnyOtherReferenceLeavesTheWindowAlone) {
-  CenterReference other;
-  other.kind = ReferenceKind::Other;
-  EXPECT_FALSE(centerWindow(4000, 3000, other));
+  EXPECT_FALSE(centerWindow(4000, 3000, {.kind = ReferenceKind::Other}));
 }
 
 TEST(CenterWindow, PositionsOutsideSixteenBitsAreHeldAtTheEnds) {
@@ -136,16 +130,15 @@ TEST(CenterWindow, PositionsOutsideSixteenBitsAreHeldAtTheEnds) {
 }
 
 TEST(CenterWindow, TwipsConvertAtTheLogicalResolution) {
-  EXPECT_EQ(twipsToPixels(7575, 96), 505);
-  EXPECT_EQ(twipsToPixels(6465, 96), 431);
-  EXPECT_EQ(twipsToPixels(5520, 96), 368);
-  EXPECT_EQ(twipsToPixels(1440, 120), 120);
+  for (const auto& [twips, dpi, pixels] :
+       {std::tuple{7575, 96, 505}, {6465, 96, 431}, {5520, 96, 368}, {1440, 120, 120}})
+    EXPECT_EQ(twipsToPixels(twips, dpi), pixels) << twips << " at " << dpi;
   EXPECT_EQ(pixelsToTwips(96, 96), 1440);
 }
 
 TEST(CascadeWindow, EachNewWindowStepsOnAndWrapsAtTheEdges) {
   // A 500 x 400 window in a 760 x 600 area, steps of 10 across and 20 down.
-  const auto next = [](PixelPoint from) { return nextCascadePosition(from, 500, 400, 760, 600, 10, 20); };
+  const auto next = [](PixelPoint p) { return nextCascadePosition(p, 500, 400, 760, 600, 10, 20); };
   EXPECT_EQ(next({0, 0}), (PixelPoint{10, 20}));
   EXPECT_EQ(next({100, 190}), (PixelPoint{110, 0}));  // the bottom: back to the top
   EXPECT_EQ(next({255, 50}), (PixelPoint{0, 70}));    // the right: back to the left

@@ -18,6 +18,7 @@ using Texts = std::vector<std::string>;
 using Names = std::vector<std::string>;
 using Levels = std::vector<std::int16_t>;
 using Buttons = std::array<bool, kSkillButtonCount>;
+using Skills = std::vector<SkillEntry>;
 
 // Each test writes its own data folder: ctest runs the tests side by side.
 std::string testFolder() {
@@ -67,6 +68,8 @@ struct PickingTest : ::testing::Test {
 
 const SpecialityChoice kMechWarrior{"MechWarrior", 1, "", 0, "Basic Academy Package",
                                     {"Gunnery/BattleMech", "Small Arms"}, {"Tactics", "Blade"}};
+// The skills of its required phase: its own two and one of the common choices.
+const char* const kRequiredPicks[] = {"Gunnery/BattleMech", "Small Arms", "Medtech"};
 }  // namespace
 
 TEST_F(PickingTest, AWholeSpecialityFromRequiredSkillsToFreePoints) {
@@ -97,9 +100,8 @@ TEST_F(PickingTest, AWholeSpecialityFromRequiredSkillsToFreePoints) {
   give(0, "Gunnery/BattleMech");
   give(0, "Small Arms");
   give(3, "Medtech");  // a 1
-  EXPECT_EQ(w.skillsIS, (std::vector<SkillEntry>{{"Gunnery/BattleMech", "2", "14"},
-                                                 {"Small Arms", "2", "14"},
-                                                 {"Medtech", "1", "15"}}));
+  EXPECT_EQ(w.skillsIS, (Skills{{"Gunnery/BattleMech", "2", "14"}, {"Small Arms", "2", "14"},
+                                {"Medtech", "1", "15"}}));
   EXPECT_EQ(w.skillPoolIS, (Levels{2, 1, 1}));
   EXPECT_TRUE(w.electivesAnnounced);
   EXPECT_EQ(w.currentActivity, "Picking electives for MechWarrior");
@@ -136,7 +138,7 @@ TEST_F(PickingTest, TheLastElectiveTurnsUnusedChoicesIntoSinglePoints) {
   EXPECT_EQ(w.skillPoolIS, Levels(2 + 7, 1));
   EXPECT_EQ(w.skillStage, kSkillStageFree);
   EXPECT_EQ(w.currentActivity, kPickingAdditionalSkills);
-  EXPECT_EQ(w.skillsIS, (std::vector<SkillEntry>{{"Survival", "1", "15"}}));
+  EXPECT_EQ(w.skillsIS, (Skills{{"Survival", "1", "15"}}));
 }
 
 TEST_F(PickingTest, TwoSpecialitiesAreNamedTogetherAndTheirSkillsOfferedOnce) {
@@ -159,9 +161,7 @@ TEST_F(PickingTest, TwoSpecialitiesAreNamedTogetherAndTheirSkillsOfferedOnce) {
 
 TEST_F(PickingTest, DeleteMOSAsksThenStartsOverAndANewPickGoesThroughBothPhases) {
   pick(kMechWarrior);
-  give(0, "Gunnery/BattleMech");
-  give(0, "Small Arms");
-  give(0, "Medtech");
+  for (const char* skill : kRequiredPicks) give(0, skill);
   ASSERT_TRUE(w.electivesAnnounced);
 
   prompter.clear();
@@ -185,9 +185,7 @@ TEST_F(PickingTest, DeleteMOSAsksThenStartsOverAndANewPickGoesThroughBothPhases)
 
   pick(kMechWarrior);
   EXPECT_EQ(w.currentActivity, "Picking required skills for MechWarrior");
-  give(0, "Gunnery/BattleMech");
-  give(0, "Small Arms");
-  give(0, "Medtech");
+  for (const char* skill : kRequiredPicks) give(0, skill);
   EXPECT_EQ(w.currentActivity, "Picking electives for MechWarrior");
 }
 
@@ -201,7 +199,7 @@ TEST_F(PickingTest, ACancelledOrUnreadableChoiceLeavesTheWarriorAsItWas) {
   EXPECT_EQ(prompter.log[0].text.rfind("The data file \"ismosfos.dat\" could not be read", 0), 0u);
   EXPECT_EQ(prompter.log[1].text, "Pick Skill Packages");
   EXPECT_TRUE(prompter.specialityTables.at(0).empty());  // nothing offered
-  EXPECT_EQ(w.skillsIS, (std::vector<SkillEntry>{{"Blade", "1", "15"}}));
+  EXPECT_EQ(w.skillsIS, (Skills{{"Blade", "1", "15"}}));
   EXPECT_EQ(w.skillStage, kSkillStageFree);
   EXPECT_EQ(w.skillPoolIS, Levels(16, 1));
   EXPECT_EQ(w.skillListIS.size(), 8u);
@@ -224,18 +222,16 @@ TEST_F(PickingTest, AWarriorOpenedWhilePickingGoesOnInFreePurchase) {
 }
 
 TEST_F(PickingTest, APackageCosting12LeavesFourOf16AndGoesAgainWithItsExtraLevels) {
-  const std::string path = writeFile(
-      "ispack.dat",
-      "Start Dockhand,9,Small Arms,1,End\n"
-      "Start Bodyguard,12,Blade,2,Small Arms,2,\"Leadership\",1,End\n");
+  writeFile("ispack.dat",
+            "Start Dockhand,9,Small Arms,1,End\n"
+            "Start Bodyguard,12,Blade,2,Small Arms,2,\"Leadership\",1,End\n");
   prompter.packageAnswers = {2};
   addPackage(ctx);
   EXPECT_EQ(prompter.pickerPoints, std::vector<int>{16});
   EXPECT_EQ(prompter.packageTables.at(0).size(), 2u);
   EXPECT_EQ(w.skillPoolIS, Levels(4, 1));
-  EXPECT_EQ(w.skillsIS, (std::vector<SkillEntry>{{"Blade", "2", "14"},
-                                                 {"Small Arms", "2", "14"},
-                                                 {"Leadership", "1", "15"}}));
+  EXPECT_EQ(w.skillsIS, (Skills{{"Blade", "2", "14"}, {"Small Arms", "2", "14"},
+                                {"Leadership", "1", "15"}}));
   EXPECT_EQ(w.packageIndex, 2);
   EXPECT_EQ(w.skillStage, kSkillStagePackageApplied);
   EXPECT_EQ(w.skillButtons, (Buttons{true, false, false, true, true, true}));
@@ -261,7 +257,7 @@ TEST_F(PickingTest, APackageCosting12LeavesFourOf16AndGoesAgainWithItsExtraLevel
 }
 
 TEST_F(PickingTest, ACancelledPackageDialogPutsTheStageBack) {
-  const std::string path = writeFile("ispack.dat", "Start Bodyguard,12,Blade,2,Blade,1,End\n");
+  writeFile("ispack.dat", "Start Bodyguard,12,Blade,2,Blade,1,End\n");
   w.skillStage = kSkillStageFree;
   prompter.packageAnswers = {std::nullopt};
   addPackage(ctx);
