@@ -30,8 +30,9 @@ std::size_t snapshotBytes(const dk::Warrior& w) {
     n += list.capacity() * sizeof(list[0]);
     for (const auto& row : list) each(row);
   };
-  rows(w.skillListIS, [&](const dk::CatalogueRow& r) { n += heapBytes(r.name) + heapBytes(r.shown); });
-  rows(w.skillListClan, [&](const dk::CatalogueRow& r) { n += heapBytes(r.name) + heapBytes(r.shown); });
+  const auto listed = [&](const auto& r) { n += heapBytes(r.name) + heapBytes(r.shown); };
+  rows(w.skillListIS, listed);
+  rows(w.skillListClan, listed);
   rows(w.skillsIS, [&](const dk::SkillEntry& s) { n += heapBytes(s.name); });
   rows(w.equipment, [&](const dk::GearEntry& g) { n += heapBytes(g.name); });
   return n + heapBytes(w.notes);

@@ -3,10 +3,9 @@
 // times both in one loop, turn about, so that a busy machine slows both alike.
 #include <benchmark/benchmark.h>
 
-#include <chrono>
-
 #include <fcntl.h>
 #include <unistd.h>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -57,7 +56,6 @@ std::string plainRead(const std::string& path) {
 }
 
 std::string warriorPath() { return benchFolder() + "/large.war"; }
-
 std::string plainPath() { return benchFolder() + "/plain.war"; }
 
 const std::string& theBytes() {
@@ -71,9 +69,8 @@ void BM_FormatWarrior(benchmark::State& state) {
 }
 
 void BM_SaveWarrior(benchmark::State& state) {
-  for (auto _ : state) {
+  for (auto _ : state)
     if (!dk::saveWarrior(theWarrior(), warriorPath()).ok) state.SkipWithError("save failed");
-  }
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(theBytes().size()));
 }
 
@@ -118,7 +115,6 @@ void BM_PlainRead(benchmark::State& state) {
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(theBytes().size()));
 }
 
-
 // Opening a warrior and a plain read of the same file, side by side: the two times per
 // iteration and their ratio.
 void BM_OpenBesidePlainRead(benchmark::State& state) {
@@ -137,7 +133,8 @@ void BM_OpenBesidePlainRead(benchmark::State& state) {
     plain += t2 - t1;
   }
   const auto us = [&](Clock::duration d) {
-    return std::chrono::duration<double, std::micro>(d).count() / static_cast<double>(state.iterations());
+    const double iterations = static_cast<double>(state.iterations());
+    return std::chrono::duration<double, std::micro>(d).count() / iterations;
   };
   state.counters["open_us"] = us(open);
   state.counters["plain_read_us"] = us(plain);
