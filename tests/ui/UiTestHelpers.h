@@ -14,6 +14,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -209,6 +210,13 @@ struct ScriptedFrame {
   ui::MainFrame frame{prompter, files, own.places(QStringLiteral(DRAKKENFOLD_DATA))};
   ScriptedFrame() { frame.show(); }
   ui::WarriorWindow* newWarrior() { return frame.newWarrior(); }
+  // A new warrior with skills priority 2 (16 points) and its Skills page in front.
+  ui::WarriorWindow* skillsWarrior() {
+    ui::WarriorWindow* w = frame.newWarrior();
+    w->findChild<QScrollBar*>("vsPSkl")->setValue(2);
+    w->tabs()->setCurrentIndex(3);
+    return w;
+  }
 };
 
 // The frame with the real message boxes and file dialogs, reading the data files of a folder

@@ -156,9 +156,7 @@ class BudgetTest : public QObject {
 
   void noToTheRaceSkillResetPutsTheBarBack() {
     ScriptedFrame s;
-    auto* w = s.newWarrior();
-    child<QScrollBar>(w, "vsPSkl")->setValue(2);
-    w->tabs()->setCurrentIndex(3);
+    auto* w = s.skillsWarrior();
     clickRow(w, "lvSkillLstIS", "Blade");
     click(w, "cmdAddPtIS");
     auto* race = child<QScrollBar>(w, "vsPRace");
@@ -293,9 +291,7 @@ class BudgetTest : public QObject {
 
   void boughtLevelsStayPaidForWhenTheSkillsPriorityChanges() {
     ScriptedFrame s;
-    auto* w = s.newWarrior();
-    child<QScrollBar>(w, "vsPSkl")->setValue(2);
-    w->tabs()->setCurrentIndex(3);
+    auto* w = s.skillsWarrior();
     clickRow(w, "lvSkillLstIS", "Blade");
     click(w, "cmdAddPtIS");
     QCOMPARE(pool(w), 15);
@@ -306,9 +302,7 @@ class BudgetTest : public QObject {
 
   void aPackageMakesTheSkillsPriorityAskAndYesStartsOver() {
     ScriptedFrame s;
-    auto* w = s.newWarrior();
-    child<QScrollBar>(w, "vsPSkl")->setValue(2);
-    w->tabs()->setCurrentIndex(3);
+    auto* w = s.skillsWarrior();
     s.prompter.packageAnswers = {1};
     click(w, "cmdAddPackage");
     QVERIFY(child<QTreeWidget>(w, "lvSkillsIS")->topLevelItemCount() > 0);

@@ -18,9 +18,7 @@ class UndoTest : public QObject {
  private slots:
   void aPriorityResetThatWipedTheSkillsIsUndoneAndRedone() {
     ScriptedFrame s;
-    auto* w = s.newWarrior();
-    child<QScrollBar>(w, "vsPSkl")->setValue(2);
-    w->tabs()->setCurrentIndex(3);
+    auto* w = s.skillsWarrior();
     s.prompter.packageAnswers = {1};
     click(w, "cmdAddPackage");
     const Warrior trained = w->warrior();
