@@ -266,19 +266,35 @@ class SpecialitiesTest : public QObject {
         "Field Medic", 1, "", 0, "Basic Academy Package", {"Medicine/Surgery"},
         {"Investigation", "Swimming", "Instruction", "Driving/Ground Vehicle", "Tracking"}}};
     click(w, "cmdPickMOSFOS");
+    QVERIFY(QTest::qWaitForWindowExposed(&scripted.frame));
     const auto onScreenAsDrawn = [w] {
-      QTest::qWait(50);  // the screen is read first: drawing the list afresh would mend it
-      for (const char* name : {"lvSkillLstIS", "lvSkillsIS", "lstPointsIS"}) {
-        QWidget* port = child<QAbstractItemView>(w, name)->viewport();
-        const QPoint at = port->mapTo(port->window(), QPoint());
-        const QImage shown = port->screen()
-                                 ->grabWindow(port->window()->winId(), at.x(), at.y(),
-                                              port->width(), port->height())
-                                 .toImage();
-        if (shown.convertToFormat(QImage::Format_RGB32) !=
-            port->grab().toImage().convertToFormat(QImage::Format_RGB32))
+      const QList<QWidget*> ports{child<QAbstractItemView>(w, "lvSkillLstIS")->viewport(),
+                                  child<QAbstractItemView>(w, "lvSkillsIS")->viewport(),
+                                  child<QAbstractItemView>(w, "lstPointsIS")->viewport()};
+      const auto screen = [&ports] {
+        QList<QImage> shown;
+        for (QWidget* port : ports) {
+          const QPoint at = port->mapTo(port->window(), QPoint());
+          shown << port->screen()
+                       ->grabWindow(port->window()->winId(), at.x(), at.y(), port->width(),
+                                    port->height())
+                       .toImage()
+                       .convertToFormat(QImage::Format_RGB32);
+        }
+        return shown;
+      };
+      // The screen is read until it settles, before the lists are drawn afresh (which would
+      // mend what is on screen).
+      QList<QImage> shown = screen(), before;
+      QElapsedTimer clock;
+      clock.start();
+      do {
+        QTest::qWait(50);
+        before = std::exchange(shown, screen());
+      } while ((shown != before || clock.elapsed() < 200) && clock.elapsed() < 3000);
+      for (int i = 0; i < ports.size(); ++i)
+        if (shown[i] != ports[i]->grab().toImage().convertToFormat(QImage::Format_RGB32))
           return false;
-      }
       return true;
     };
     QVERIFY(onScreenAsDrawn());
