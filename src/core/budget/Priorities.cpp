@@ -49,8 +49,7 @@ bool raceLevelChanged(RuleContext& ctx, int level) {
   w.isClan = w.priorityGrant[kRace] != kHuman;
   // The area that comes to the front gets its pool from the skills grant, less what its skills
   // have cost.
-  if (w.isClan != wasClan)
-    refillSkillPool(w, w.isClan ? SkillArea::Clan : SkillArea::InnerSphere);
+  if (w.isClan != wasClan) refillSkillPool(w, activeSkillArea(w));
   return true;
 }
 
@@ -125,8 +124,7 @@ bool skillsLevelChanged(RuleContext& ctx, int level) {
   applyBudgetRule(ctx);
   w.priorityGrant[kSkills] = skillGrant(level);
   // What is bought stays bought: the pool holds what the new grant leaves after it.
-  const std::int64_t left = std::max<std::int64_t>(0, skillPointsGranted(w) - spent);
-  activeSkillPool(w).assign(static_cast<std::size_t>(left), 1);
+  refillSkillPool(w, activeSkillArea(w));
   return true;
 }
 

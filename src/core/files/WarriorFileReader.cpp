@@ -340,28 +340,27 @@ int lineOfOffset(std::string_view text, std::size_t offset) {
 }
 
 // What the first line says the file is: a warrior file of this program, one of another version
-// of it ("Version 1", "version 3.5"), or no warrior file at all.
+// of it ("Version 1", "version 3.5"), or no warrior file at all. The line is read as the reader
+// reads a value: without its line end and its leading and trailing blanks.
 ReadOutcome::Status firstLineStatus(std::string_view bytes) {
   // The version line is short; a first line longer than this is no version line.
   const std::string head = decodeFileText(bytes.substr(0, std::min<std::size_t>(bytes.size(), 256)));
   std::string_view line = std::string_view(head).substr(0, head.find('\n'));
-  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
-  while (!line.empty() && blank(line.front())) line.remove_prefix(1);
-  while (!line.empty() && blank(line.back())) line.remove_suffix(1);
-  if (line == kVersionLine) return ReadOutcome::Ok;
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  std::string first = trimBlanks(line);
+  if (first == kVersionLine) return ReadOutcome::Ok;
+  // "Version" in any case, blanks, then a number such as 1 or 3.5.
+  std::transform(first.begin(), first.end(), first.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   constexpr std::string_view word = "version";
-  if (line.size() <= word.size() + 1 ||
-      !std::equal(word.begin(), word.end(), line.begin(),
-                  [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); }))
-    return ReadOutcome::NotWarriorFile;
-  line.remove_prefix(word.size());
-  if (!blank(line.front())) return ReadOutcome::NotWarriorFile;
-  while (!line.empty() && blank(line.front())) line.remove_prefix(1);
-  const bool number =
-      !line.empty() && std::isdigit(static_cast<unsigned char>(line.front())) &&
-      std::all_of(line.begin(), line.end(),
-                  [](char c) { return std::isdigit(static_cast<unsigned char>(c)) || c == '.'; });
-  return number ? ReadOutcome::WrongVersion : ReadOutcome::NotWarriorFile;
+  const std::string_view rest = std::string_view(first).substr(std::min(first.size(), word.size()));
+  const std::string number = trimBlanks(rest);
+  const auto digit = [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; };
+  const bool otherVersion =
+      first.starts_with(word) && !number.empty() && number.size() < rest.size() &&
+      digit(number.front()) &&
+      std::all_of(number.begin(), number.end(), [&](char c) { return digit(c) || c == '.'; });
+  return otherVersion ? ReadOutcome::WrongVersion : ReadOutcome::NotWarriorFile;
 }
 
 }  // namespace

@@ -62,6 +62,9 @@ std::int64_t skillPoolTotal(const std::vector<std::int16_t>& pool);
 
 // --- The area in front
 // The skill area in front: clan skills for a clan race, else Inner Sphere skills.
+inline SkillArea activeSkillArea(const Warrior& w) {
+  return w.isClan ? SkillArea::Clan : SkillArea::InnerSphere;
+}
 std::vector<SkillEntry>& activeSkills(Warrior& w);
 std::vector<std::int16_t>& activeSkillPool(Warrior& w);
 
