@@ -29,8 +29,8 @@ if [ "$#" -gt 0 ]; then chosen=("$@"); else mapfile -t chosen < <(printf '%s\n' 
 each=$(( total / ${#chosen[@]} ))
 [ "$each" -ge 1 ] || each=1
 
-flock "$lock" cmake --preset fuzz >/dev/null
-flock "$lock" cmake --build build/fuzz --target "${chosen[@]}" -j2
+flock -w 900 "$lock" cmake --preset fuzz >/dev/null
+flock -w 900 "$lock" cmake --build build/fuzz --target "${chosen[@]}" -j2
 
 mkdir -p build/fuzz/crashes
 for target in "${chosen[@]}"; do

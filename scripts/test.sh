@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the normal build, the build with
 # AddressSanitizer and UndefinedBehaviorSanitizer, the installed program with its desktop files
-# and Debian package, and a short bounded fuzz run of the reader.
+# and Debian package, the benchmarks, and a short bounded fuzz run of every file reader. Every
+# step has a time limit: a step that hangs fails the run, named, well inside CI's own limit.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -9,24 +10,36 @@ bash scripts/install-deps.sh
 export QT_QPA_PLATFORM=offscreen
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
+# step SECONDS NAME COMMAND...: runs the command with its own time limit.
+step() {
+  local limit="$1" name="$2" status=0
+  shift 2
+  echo "=== $name ==="
+  timeout --kill-after=15 "$limit" "$@" || status=$?
+  if [ "$status" -eq 124 ] || [ "$status" -eq 137 ]; then
+    echo "test.sh: the step \"$name\" did not end within $limit s and was stopped" >&2
+  elif [ "$status" -ne 0 ]; then
+    echo "test.sh: the step \"$name\" failed (status $status)" >&2
+  fi
+  return "$status"
+}
+
 for preset in default sanitize; do
-  echo "=== $preset build ==="
-  cmake --preset "$preset"
-  cmake --build --preset "$preset"
-  ctest --preset "$preset" -j2
+  step 1500 "$preset build" bash -c "cmake --preset $preset >/dev/null && cmake --build --preset $preset"
+  # Every test has its own limit as well (tests/CMakeLists.txt).
+  step 600 "$preset tests" ctest --preset "$preset" -j2 --timeout 300
 done
 
-echo "=== installed program, desktop integration and Debian package ==="
-bash scripts/check-desktop.sh build/default
+step 300 "installed program, desktop integration and Debian package" \
+  bash scripts/check-desktop.sh build/default
 
-echo "=== warrior file benchmark (saving and opening beside plain file I/O) ==="
-./build/default/tests/core_bench --benchmark_min_time=0.05
+step 120 "warrior file benchmark (saving and opening beside plain file I/O)" \
+  ./build/default/tests/core_bench --benchmark_min_time=0.05
 
-echo "=== window benchmarks (offscreen): a New with its catalogues (aim: under 15 ms), the sheet into a PDF (aim: under 50 ms) ==="
-./build/default/tests/ui_bench --benchmark_min_time=0.2
+step 180 "window benchmarks (offscreen): a New with its catalogues (aim: under 15 ms), the sheet into a PDF (aim: under 50 ms)" \
+  ./build/default/tests/ui_bench --benchmark_min_time=0.2
 
-echo "=== start-up: the first visible window beside a bare Qt 6 QMainWindow program (aim: at most 1.1x) ==="
-bash scripts/bench-startup.sh build/default
+step 120 "start-up: the first visible window beside a bare Qt 6 QMainWindow program (aim: at most 1.1x)" \
+  bash scripts/bench-startup.sh build/default
 
-echo "=== fuzzing every file reader ==="
-bash scripts/run-fuzz.sh 180
+step 400 "fuzzing every file reader" bash scripts/run-fuzz.sh 180

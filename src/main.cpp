@@ -8,9 +8,11 @@
 #include <QDir>
 #include <QTimer>
 #include <cstdio>
+#include <optional>
 
 #include "app/Version.h"
 #include "ui/CommandLine.h"
+#include "ui/DisplayCheck.h"
 #include "ui/FileChooser.h"
 #include "ui/MainFrame.h"
 #include "ui/QtPrompter.h"
@@ -27,7 +29,14 @@ int main(int argc, char** argv) {
     return command.exitCode;
   }
 
+  // No window can open without a display: say so in one line, before any window code runs.
+  if (const auto missing = dk::ui::missingDisplayMessage(arguments)) {
+    std::fprintf(stderr, "%s\n", missing->toLocal8Bit().constData());
+    return 1;
+  }
+  std::optional<dk::ui::DisplayGuard> guard(std::in_place, arguments);
   QApplication app(argc, argv);
+  guard.reset();
   // A program of this user's runs on this display already: it takes the files and comes to
   // the front, and this start ends here, showing nothing.
   const QString socket = dk::ui::instanceSocketPath();

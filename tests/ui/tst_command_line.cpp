@@ -1,6 +1,7 @@
 // Warrior files named on the command line (this is how a double-click in the file manager
 // reaches the program), and the command line itself.
 #include <QFile>
+#include <QProcess>
 #include <QScrollBar>
 #include <QTemporaryDir>
 
@@ -144,6 +145,28 @@ class CommandLineTest : public QObject {
     QCOMPARE(line.files,
              (QStringList{"/home/u/start/kai.war", "/home/u/other/zoe.war", "/abs/olaf.war",
                           "/home/u/My Warriors/ana.war", "/home/u/start/-dash.war"}));
+  }
+
+  void aStartWithoutAUsableDisplaySaysSoInOneLine() {
+    struct Case {
+      QString display;  // empty: none set
+      QString said;
+    } cases[] = {
+        {{}, "drakkenfold: cannot open a window: no display is set (DISPLAY, WAYLAND_DISPLAY).\n"},
+        {":4917", "drakkenfold: cannot open a window on display \":4917\".\n"},
+    };
+    for (const Case& c : cases) {
+      QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+      for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
+      if (!c.display.isEmpty()) env.insert("DISPLAY", c.display);
+      QProcess program;
+      program.setProcessEnvironment(env);
+      program.start(DRAKKENFOLD_PROGRAM, {"--new-instance"});
+      QVERIFY(program.waitForFinished(20000));
+      QCOMPARE(program.exitStatus(), QProcess::NormalExit);  // no abort, no core dump
+      QCOMPARE(program.exitCode(), 1);
+      QCOMPARE(QString::fromLocal8Bit(program.readAllStandardError()), c.said);
+    }
   }
 };
 
