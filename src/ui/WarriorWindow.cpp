@@ -38,7 +38,6 @@ WarriorWindow::WarriorWindow(AppState& app, Prompter& prompter, FileChooser& fil
   // weapons, then the equipment. A file that cannot be read is told once; the window opens.
   RuleContext ctx = context();
   loadWindowCatalogues(ctx);
-  settleOpenedSkillStage(warrior_);
   weaponCatalogue_ = app_.weaponCatalogue;
   equipmentCatalogue_ = app_.equipmentCatalogue;
 

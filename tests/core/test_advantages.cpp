@@ -149,15 +149,17 @@ TEST_F(AdvantageTest, WealthAndWellEquippedAndTheirReset) {
   EXPECT_EQ(w.advantagePoints, "4");
 
   // After the transfer Well-Equipped pays into the C-Bills and the reset takes it from there.
+  // Wealth adds what its steps are worth, so the money moved over stays and the reset takes
+  // back exactly what the two advantages gave.
   transferEquipmentCBills(ctx);
   points(5);
   buy("Well-Equipped", 3);
   EXPECT_EQ(w.cBillsText, "25200");
   EXPECT_EQ(w.equipmentCBillsText, "0");
   buy("Wealth", 2);
-  EXPECT_EQ(w.cBillsText, "50000");
+  EXPECT_EQ(w.cBillsText, "75000");
   reset(true);
-  EXPECT_EQ(w.cBills, 50000 - 49800 - 24500);
+  EXPECT_EQ(w.cBills, 700);
   EXPECT_EQ(w.equipmentCBills, 0);
 }
 

@@ -89,6 +89,7 @@ void restarted(Warrior& e, const Budget& before, int pool) {
   e.packageIndex = 0;
   e.skillButtons[kPickMOSFOS] = e.skillButtons[kAddPackage] = true;
   e.skillsIS.clear();
+  e.trainingIS = {};
   e.selectedSkillIS.clear();
   e.skillsBought = false;
   e.skillPoolIS = points(pool);

@@ -27,6 +27,7 @@ struct ClanPackageTest : ::testing::Test {
     w = Warrior{};
     w.priorityGrant[kRace] = race;
     w.isClan = true;
+    w.priorityGrant[kSkills] = std::to_string(points);
     w.skillPoolClan.assign(static_cast<std::size_t>(points), 1);
     prompter.clear();
     prompter.yesNoAnswers = std::move(answers);

@@ -131,6 +131,7 @@ TEST_F(PickingTest, AWholeSpecialityFromRequiredSkillsToFreePoints) {
 TEST_F(PickingTest, TheLastElectiveTurnsUnusedChoicesIntoSinglePoints) {
   w.skillStage = kSkillStagePickingMos;
   w.packageName = "Basic Academy Package";
+  w.trainingIS.price = 9;
   w.electivesAnnounced = true;
   w.skillListIS = {{"Survival", "Mental"}};
   w.skillPoolIS = {2, 1};

@@ -10,7 +10,6 @@ using namespace dk::test;
 namespace {
 
 using Lines = std::vector<std::string>;
-const std::array<bool, 6> kAllOpen{true, true, true, true, true, true};
 
 OpenedWarrior openOk(const std::string& bytes, const std::string& path = "w.war") {
   const ReadOutcome r = parseWarriorFile(bytes, path);
@@ -43,11 +42,13 @@ TEST(WarriorFileReader, TheGoldenFilesOpenWithEveryField) {
             fixtureBytes("full_warrior.war"));
   EXPECT_EQ(full.warrior.notes, fullWarrior().notes);
   EXPECT_EQ(full.levels, (std::array<std::int16_t, 5>{2, 3, 4, 1, 0}));
-  // The levels are the caller's to apply; the path is the one opened, not the one stored;
-  // all six skill buttons are open whatever the file says.
+  // The levels are the caller's to apply; the path is the one opened, not the one stored; the
+  // training buttons are as saved.
   EXPECT_EQ(full.warrior.priorityLevel, Warrior{}.priorityLevel);
   EXPECT_EQ(full.warrior.filePath, "/mine/kai.war");
-  EXPECT_EQ(full.warrior.skillButtons, kAllOpen);
+  auto buttons = fullWarrior().skillButtons;
+  buttons[kAddPtIS] = buttons[kRemPtIS] = true;  // the point buttons always open
+  EXPECT_EQ(full.warrior.skillButtons, buttons);
 
   const OpenedWarrior fresh = openOk(fixtureBytes("new_warrior.war"));
   EXPECT_EQ(resaved(fresh, kNewWarriorPath, Warrior{}.skillButtons),

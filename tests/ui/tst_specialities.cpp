@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 
 #include "UiTestHelpers.h"
+#include "app/OpenWarrior.h"
 #include "ui/QtPrompter.h"
 #include "ui/dialogs/PackageDialog.h"
 #include "ui/dialogs/RequiredSkillDialog.h"
@@ -249,7 +250,7 @@ class SpecialitiesTest : public QObject {
     saved.mosName1 = "Scout";
     saved.packageName = "Basic Academy Package";
     saved.skillsIS = {{"Stealth", "2", "14"}};
-    ui::WarriorWindow w(app, prompter, files, saved);
+    ui::WarriorWindow w(app, prompter, files, warriorFromFile({saved, {}}, app, prompter));
     QCOMPARE(w.warrior().skillStage, std::int16_t{1});
     QCOMPARE(labelText(&w, "lblCurr"), QString("Picking any additional skills"));
     QVERIFY(child<QTreeWidget>(&w, "lvSkillLstIS")->topLevelItemCount() > 60);

@@ -4,9 +4,12 @@
 
 #include "app/NewWarrior.h"
 #include "budget/Priorities.h"
+#include "character/Attributes.h"
 #include "files/PackageFile.h"
 #include "skills/SkillPackages.h"
 #include "skills/SkillPoints.h"
+#include "skills/SpecialityPicking.h"
+#include "skills/TrainingReading.h"
 #include "util/Numeric.h"
 
 namespace dk {
@@ -24,21 +27,35 @@ Warrior warriorFromFile(const OpenedWarrior& opened, SharedState& shared, Prompt
   w.pointsLeft = opened.warrior.pointsLeft;
   w.vehicleTypeEnabled = w.priorityLevel[kBattleMech] != 0;
 
+  // The training buttons stand as they were saved, but never offer a second training on top of
+  // the skills of the first; the clan buttons follow from the clan list.
+  if (!w.skillsIS.empty() && (specialityTaken(w) || packageTaken(w))) {
+    w.skillButtons[kPickMOSFOS] = false;
+    w.skillButtons[kAddPackage] = false;
+  }
+  w.clanAddPackageEnabled = w.skillsClan.empty();
+  w.clanDelPackageEnabled = w.clanPackageTaken;
+  // What each area's training handed out, read from the package or the speciality the file names.
+  std::vector<SkillPackage> packages;
+  if (packageTaken(w)) packages = loadPackages(shared.dataFile(kPackageFileName)).packages;
+  w.trainingIS = readTraining(w, SkillArea::InnerSphere, packages).training;
+  w.trainingClan = readTraining(w, SkillArea::Clan, packages).training;
+  settleOpenedSkillStage(w);
   // A warrior whose skills bar never moved and who bought nothing has no pools yet, as when new.
   if (w.priorityLevel[kSkills] != 0 || w.skillsBought) {
-    std::vector<SkillPackage> packages;
-    if (packageTaken(w)) packages = loadPackages(shared.dataFile(kPackageFileName)).packages;
-    refillSkillPool(w, SkillArea::InnerSphere, packages);
+    refillSkillPool(w, SkillArea::InnerSphere);
     refillSkillPool(w, SkillArea::Clan);
   }
 
   // Equipment money spent to nothing or moved over by Transfer: the pages show the C-Bills, as
   // after Transfer.
   w.cBillsTransferred = w.equipmentCBills == 0;
-  // Free points other than the whole grant mean the scores were bought.
-  w.attributesTouched = w.freeAttributePoints != w.priorityGrant[kAttributes];
   // Racial modifiers on the scores belong to the race shown: a race change takes them off.
   if (w.raceModsRemovable) w.raceModsRace = w.priorityGrant[kRace];
+  // Free points other than the whole grant mean the scores were bought; they are what the grant
+  // leaves after the bought scores, the modifiers counted neither way.
+  w.attributesTouched = w.freeAttributePoints != w.priorityGrant[kAttributes];
+  if (w.attributesTouched) updateTotalPts(w);
   return w;
 }
 

@@ -30,7 +30,7 @@ bool raceLevelChanged(RuleContext& ctx, int level) {
     // The other race buys its skills in the other area, so what was bought here goes.
     if (!ctx.prompter.askYesNo(kSkillResetQuestion, MessageIcon::Question)) return false;
     resetActiveSkillArea(w);
-    refillActiveSkillPool(w);
+    refillSkillPool(w, activeSkillArea(w));
   }
   echoLevel(w, kRace, level);
   applyBudgetRule(ctx);
@@ -47,6 +47,8 @@ bool raceLevelChanged(RuleContext& ctx, int level) {
   // The one place that decides whether the warrior is of a clan: every clan caste is.
   const bool wasClan = w.isClan;
   w.isClan = w.priorityGrant[kRace] != kHuman;
+  // Only a clan warrior may hold the clan-only advantages: they go, with their points.
+  if (wasClan && !w.isClan) takeBackClanOnlyAdvantages(w);
   // The area that comes to the front gets its pool from the skills grant, less what its skills
   // have cost.
   if (w.isClan != wasClan) refillSkillPool(w, activeSkillArea(w));
@@ -79,11 +81,9 @@ bool attributesLevelChanged(RuleContext& ctx, int level) {
   return true;
 }
 
-// An Inner Sphere speciality or package in the area in front: its skills were paid for out of
-// the grant of the level it was taken at.
-bool innerSphereTrainingInFront(const Warrior& w) {
-  return !w.isClan && (specialityTaken(w) || packageTaken(w));
-}
+// An Inner Sphere speciality or package: its skills were paid for out of the grant of the level
+// it was taken at, whichever area is in front.
+bool innerSphereTrainingHeld(const Warrior& w) { return specialityTaken(w) || packageTaken(w); }
 
 // The training goes as "Delete MOS" and "Del Package" take it away; the catalogue list comes
 // back from the shared table, as the last read of the skills file left it.
@@ -101,18 +101,15 @@ void takeBackInnerSphereTraining(RuleContext& ctx) {
 bool skillsLevelChanged(RuleContext& ctx, int level) {
   Warrior& w = ctx.warrior;
   echoLevel(w, kSkills, level);
-  const bool training = innerSphereTrainingInFront(w);
-  if (w.clanPackageTaken || training) {
+  const bool innerSphere = innerSphereTrainingHeld(w);
+  if (w.clanPackageTaken || innerSphere) {
     // Training can be neither shrunk to a smaller grant nor kept under a larger one for free;
-    // the only way is to start over.
+    // the only way is to start over, in either area.
     if (!ctx.prompter.askYesNo(kClanPackageResetQuestion, MessageIcon::Question)) return false;
-    if (training) {
-      takeBackInnerSphereTraining(ctx);
-    } else {
-      resetActiveSkillArea(w);
-    }
+    if (innerSphere) takeBackInnerSphereTraining(ctx);
+    if (w.clanPackageTaken) resetSkillArea(w, SkillArea::Clan);
   }
-  const std::int64_t spent = w.skillsBought ? skillPointsSpent(activeSkills(w)) : 0;
+  const std::int64_t spent = skillPointsCommitted(w, activeSkillArea(w));
   if (spent > skillPoints(level)) {
     if (level < kHighestPriorityLevel) {
       ctx.prompter.showMessage(kSkillsNotCovered, MessageIcon::Information);

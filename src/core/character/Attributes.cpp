@@ -1,6 +1,7 @@
 #include "character/Attributes.h"
 
 #include "character/Characteristics.h"
+#include "character/Race.h"
 #include "util/Numeric.h"
 
 namespace dk {
@@ -10,15 +11,23 @@ namespace {
 int raiseCost(Attribute a) { return a == kINT ? 2 : 1; }
 }  // namespace
 
+std::int64_t boughtScore(const Warrior& w, Attribute a) {
+  return std::int64_t{scoreValue(w, a)} - appliedRaceModifiers(w).delta[a];
+}
+
 std::int64_t weightedAttributeSum(const Warrior& w) {
-  return std::int64_t{scoreValue(w, kBLD)} + scoreValue(w, kREF) +
-         2 * std::int64_t{scoreValue(w, kINT)} + scoreValue(w, kLRN) + scoreValue(w, kCHA);
+  return boughtScore(w, kBLD) + boughtScore(w, kREF) + 2 * boughtScore(w, kINT) +
+         boughtScore(w, kLRN) + boughtScore(w, kCHA);
+}
+
+std::int64_t attributePointsLeft(const Warrior& w) {
+  return integerPart(w.priorityGrant[kAttributes]) - weightedAttributeSum(w);
 }
 
 void raiseAttribute(RuleContext& ctx, Attribute a) {
   Warrior& w = ctx.warrior;
   const std::int64_t s = scoreValue(w, a);
-  const bool pointsSuffice = integerPart(w.freeAttributePoints) >= raiseCost(a);
+  const bool pointsSuffice = attributePointsLeft(w) >= raiseCost(a);
   if (!pointsSuffice) return;
 
   if (w.priorityGrant[kRace] == "Human" && s == kNormalAttributeMaximum) {
@@ -50,9 +59,6 @@ void lowerAttribute(RuleContext& ctx, Attribute a) {
   scoresChanged(w, ctx.shared.skillCatalogue, a == kBLD);
 }
 
-void updateTotalPts(Warrior& w) {
-  w.freeAttributePoints =
-      toText(integerPart(w.priorityGrant[kAttributes]) - weightedAttributeSum(w));
-}
+void updateTotalPts(Warrior& w) { w.freeAttributePoints = toText(attributePointsLeft(w)); }
 
 }  // namespace dk

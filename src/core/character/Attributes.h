@@ -20,11 +20,19 @@ inline constexpr char kExceptionalAttributeUnaffordable[] =
 inline constexpr char kExceptionalAttributeQuestion[] =
     "You will have to add exceptional attribute to do so, are you sure?";
 
-// BLD + REF + 2 x INT + LRN + CHA: the attribute points the scores use.
+// A score as bought: the score less the racial modifiers applied to it. The modifiers neither
+// make nor take attribute points.
+std::int64_t boughtScore(const Warrior& w, Attribute a);
+
+// BLD + REF + 2 x INT + LRN + CHA of the bought scores: the attribute points the scores use.
 std::int64_t weightedAttributeSum(const Warrior& w);
 
+// What the attributes grant leaves after the scores: the free points, also before the first
+// raise, when the display still shows the whole grant.
+std::int64_t attributePointsLeft(const Warrior& w);
+
 // "->": one point up, or to 7 through the exceptional attribute for a human at 6. A raise
-// that is not allowed is ignored silently.
+// that is not allowed (too few free points, a score at its maximum) is ignored silently.
 void raiseAttribute(RuleContext& ctx, Attribute a);
 
 // "<-": one point down, never below 1. Gives back no advantage points.

@@ -48,6 +48,11 @@ RaceModifiers raceModifiers(const std::string& race) {
   return m;
 }
 
+RaceModifiers appliedRaceModifiers(const Warrior& w) {
+  if (!w.raceModsRemovable) return {};
+  return raceModifiers(w.raceModsRace.empty() ? w.priorityGrant[kRace] : w.raceModsRace);
+}
+
 bool hasRaceModifiers(const std::string& race) {
   const RaceModifiers m = raceModifiers(race);
   for (int d : m.delta) {

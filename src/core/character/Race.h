@@ -31,6 +31,10 @@ struct RaceModifiers {
 // The modifiers "Add Race Mods" puts on; none for "Human" and for a name it does not know.
 RaceModifiers raceModifiers(const std::string& race);
 
+// The modifiers on the scores now: those of the race they were put on for (the race shown for a
+// warrior opened with them on), none while they are off.
+RaceModifiers appliedRaceModifiers(const Warrior& w);
+
 // Whether the race has modifiers at all ("Human" and unknown names have none).
 bool hasRaceModifiers(const std::string& race);
 

@@ -275,9 +275,8 @@ void readLine(LineReader& in, OpenedWarrior& opened, const LayoutLine& line) {
       w.*line.flag = in.flag(line.caption);
       return;
     case LineKind::SkillButton:
-      // The stored button states are checked but not used: an opened warrior has all six open.
-      in.flag(line.caption);
-      w.skillButtons[i] = true;
+      // The training buttons open as they were saved; "Add Pt" and "Rem Pt" always open.
+      w.skillButtons[i] = in.flag(line.caption) || line.index == kAddPtIS || line.index == kRemPtIS;
       return;
     case LineKind::DamageColumn: {
       const auto rows = damageColumn(in, line.index + 1);

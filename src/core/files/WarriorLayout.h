@@ -27,7 +27,7 @@ enum class LineKind {
   Int16,           // a 16-bit number line
   Int32,           // a 32-bit number line
   Flag,            // "True" or "False"
-  SkillButton,     // skillButtons[index]: written as kept, checked when read, opened all open
+  SkillButton,     // skillButtons[index]: the training buttons as kept, the point buttons open
   DamageColumn,    // damage column `index`: five numbers 0 or 1, one per wound factor
   SkillsIS,        // START IS SKILLS, rows of name, level and roll, STOP IS SKILLS
   SkillsClan,      // the same for the clan skills

@@ -44,8 +44,10 @@ constexpr std::array<Advantage, 16> kCatalogue{{
 }};
 
 constexpr int kHighestStep = 3;
-// Wealth sets the C-Bills to these; Well-Equipped adds these, one per step.
-constexpr std::array<std::int32_t, kHighestStep> kWealth{5000, 50000, 500000};
+// Wealth brings a warrior of the starting 200 C-Bills to 5000, 50000 and 500000: it adds what
+// each step is worth above the one before, so money spent or moved in between is neither lost
+// nor, after a reset, given twice. Well-Equipped adds these, one per step.
+constexpr std::array<std::int32_t, kHighestStep> kWealth{4800, 45000, 450000};
 constexpr std::array<std::int32_t, kHighestStep> kWellEquipped{500, 4000, 20000};
 // What a reset takes back at level 1, 2, 3: Wealth above the starting 200, Well-Equipped in all.
 constexpr std::array<std::int32_t, kHighestStep> kWealthBack{4800, 49800, 499800};
@@ -76,12 +78,16 @@ void buyStep(RuleContext& ctx, const Advantage& a, std::int64_t points) {
   const std::string name = a.name;
 
   // Work out every effect before changing anything, so a refusal leaves the warrior as it was.
-  std::optional<std::int32_t> wellEquipped;
-  if (name == "Well-Equipped" && stepHasAmount) {
-    const std::int64_t sum =
-        std::int64_t{wellEquippedPurse(w)} + kWellEquipped[static_cast<std::size_t>(step - 1)];
+  const bool wealth = name == "Wealth" && stepHasAmount;
+  const bool equipped = name == "Well-Equipped" && stepHasAmount;
+  std::int32_t& purse = wealth ? w.cBills : wellEquippedPurse(w);
+  std::string& purseText = wealth ? w.cBillsText : wellEquippedPurseText(w);
+  std::optional<std::int32_t> money;
+  if (wealth || equipped) {
+    const auto& amounts = wealth ? kWealth : kWellEquipped;
+    const std::int64_t sum = std::int64_t{purse} + amounts[static_cast<std::size_t>(step - 1)];
     if (!fitsInt32(sum)) return refuse(ctx, kAmountOutOfRange);
-    wellEquipped = static_cast<std::int32_t>(sum);
+    money = static_cast<std::int32_t>(sum);
   }
   if (name == "Extra Edge" && w.extraEdgeBought == INT16_MAX) return refuse(ctx, kAmountOutOfRange);
 
@@ -90,12 +96,9 @@ void buyStep(RuleContext& ctx, const Advantage& a, std::int64_t points) {
   if (name == "Extra Edge") {
     w.edge = toText(integerPart(w.edge) + 1);
     ++w.extraEdgeBought;
-  } else if (name == "Wealth" && stepHasAmount) {
-    w.cBills = kWealth[static_cast<std::size_t>(step - 1)];
-    w.cBillsText = toText(w.cBills);
-  } else if (wellEquipped) {
-    wellEquippedPurse(w) = *wellEquipped;
-    wellEquippedPurseText(w) = toText(*wellEquipped);
+  } else if (money) {
+    purse = *money;
+    purseText = toText(*money);
   }
 }
 
@@ -115,14 +118,12 @@ void buyAptitude(RuleContext& ctx, std::int64_t points) {
 // Exceptional Attribute let a human go past the normal maximum; without it every score comes
 // back to that maximum. The racial modifiers on a score are not part of what it bought.
 void lowerExceptionalScores(Warrior& w, const SkillCatalogue& catalogue) {
-  const std::string race = w.raceModsRace.empty() ? w.priorityGrant[kRace] : w.raceModsRace;
-  const RaceModifiers mods = w.raceModsRemovable ? raceModifiers(race) : RaceModifiers{};
+  const RaceModifiers mods = appliedRaceModifiers(w);
   bool changed = false;
   bool buildChanged = false;
   for (int a = 0; a < kAttributeCount; ++a) {
     const auto attribute = static_cast<Attribute>(a);
-    const std::int64_t bought = std::int64_t{scoreValue(w, attribute)} - mods.delta[a];
-    if (bought <= kNormalAttributeMaximum) continue;
+    if (boughtScore(w, attribute) <= kNormalAttributeMaximum) continue;
     w.attributeScore[a] = toText(kNormalAttributeMaximum + mods.delta[a]);
     changed = true;
     buildChanged = buildChanged || attribute == kBLD;
@@ -221,6 +222,40 @@ bool takeBackAdvantages(Warrior& w, const SkillCatalogue& catalogue) {
   if (w.haveAdv(kExceptionalAttribute)) lowerExceptionalScores(w, catalogue);
   w.advantages.clear();
   return true;
+}
+
+void takeBackClanOnlyAdvantages(Warrior& w) {
+  for (const Advantage& a : kCatalogue) {
+    if (a.kind != Kind::ClanOnly || !w.haveAdv(a.name)) continue;
+    w.advantagePoints = toText(integerPart(w.advantagePoints) + w.getAdvLvl(a.name));
+    w.removeAdv(a.name);
+  }
+}
+
+const AdvantageRule* advantageRule(const std::string& rowName) {
+  static const std::vector<AdvantageRule> rules = [] {
+    std::vector<AdvantageRule> out;
+    for (const Advantage& a : kCatalogue) {
+      const bool stepped = a.kind == Kind::Stepped;
+      out.push_back({a.name, a.price, stepped ? kHighestStep : a.price, stepped,
+                     a.kind == Kind::ClanOnly});
+    }
+    out.push_back({kExceptionalAttribute, kExceptionalAttributeCost, kExceptionalAttributeCost,
+                   false, false});
+    return out;
+  }();
+  const std::string aptitude = std::string(kNaturalAptitude) + " (";
+  const std::string name = rowName.rfind(aptitude, 0) == 0 ? kNaturalAptitude : rowName;
+  for (const AdvantageRule& rule : rules)
+    if (name == rule.name) return &rule;
+  return nullptr;
+}
+
+std::int64_t advantagePointsSpent(const Warrior& w) {
+  std::int64_t spent = 0;
+  for (const AdvantageEntry& row : w.advantages) spent += integerPart(row.level);
+  if (appliedRaceModifiers(w).toughness && w.haveAdv(kToughness)) spent -= kRacialToughnessLevel;
+  return spent;
 }
 
 void resetAdvantages(RuleContext& ctx) {

@@ -39,4 +39,25 @@ bool takeBackAdvantages(Warrior& w, const SkillCatalogue& catalogue);
 // "Reset": after "Are you sure?", takes the advantages back and gives back every granted point.
 void resetAdvantages(RuleContext& ctx);
 
+// A warrior who is no longer of a clan keeps no clan-only advantage: each goes and its price
+// comes back to the advantage points.
+void takeBackClanOnlyAdvantages(Warrior& w);
+
+// What the rules know of an advantage row: its price (of one step for a stepped one), the
+// highest level it may reach, and who may buy it. Exceptional Attribute (bought through a score)
+// and a "Natural Aptitude (<skill>)" row are known too; nullptr for a name the game does not have.
+struct AdvantageRule {
+  const char* name;
+  int price;
+  int highestLevel;
+  bool stepped;
+  bool clanOnly;
+};
+const AdvantageRule* advantageRule(const std::string& rowName);
+
+// The advantage points the rows have cost: each row's level is what it cost (the steps of a
+// stepped one, the price of the others), but the racial Toughness that the Elemental modifiers
+// bring, which is free.
+std::int64_t advantagePointsSpent(const Warrior& w);
+
 }  // namespace dk

@@ -52,6 +52,24 @@ struct CatalogueRow {
   bool operator==(const CatalogueRow&) const = default;
 };
 
+// What training handed out to one skill of an area: the levels a speciality's choices or a
+// package gave it. They were paid for with the training's price, so taking one of them off
+// refunds nothing and putting it back costs nothing; levels above them are bought one by one.
+struct TrainedSkill {
+  std::string name;
+  std::int16_t levels = 0;
+  bool operator==(const TrainedSkill&) const = default;
+};
+
+// The training of a skill area: its price in skill points and the levels it handed out. Empty
+// with price 0 while the area holds no training. Not stored: Open reads it from what the file
+// holds (files give the speciality, the package and the skills).
+struct SkillTraining {
+  std::int32_t price = 0;
+  std::vector<TrainedSkill> skills;
+  bool operator==(const SkillTraining&) const = default;
+};
+
 struct AdvantageEntry {
   std::string name;
   std::string level;  // integer text, shown under "Points"
@@ -138,6 +156,9 @@ struct Warrior {
   // Skill point pools: one entry per unspent point during free purchase (not stored).
   std::vector<std::int16_t> skillPoolIS;
   std::vector<std::int16_t> skillPoolClan;
+  // What the training of each area handed out and cost (not stored).
+  SkillTraining trainingIS;
+  SkillTraining trainingClan;
   // The catalogue lists of this window (the Inner Sphere one may lose rows while a speciality
   // is picked), the name of the row last clicked in each of the four skill lists (empty when
   // none), the column the clan owned list is sorted by (-1: purchase order) and the status line

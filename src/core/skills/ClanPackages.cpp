@@ -4,16 +4,18 @@
 
 #include "character/Race.h"
 #include "skills/SkillAreas.h"
+#include "skills/SkillPoints.h"
 #include "util/Numeric.h"
 
 namespace dk {
 
 namespace {
 
+// The package goes onto the empty clan list and takes the place of a package whose skills were
+// all taken off: the area's points are the whole grant.
 void grantPackage(RuleContext& ctx, const ClanPackage& package) {
   Warrior& w = ctx.warrior;
-  const std::int64_t total = skillPoolTotal(w.skillPoolClan);
-  if (total < package.cost) {
+  if (skillPointsGranted(w) < package.cost) {
     ctx.prompter.showMessage(clanPackageTooDearMessage(package.cost), MessageIcon::None);
     return;
   }
@@ -21,10 +23,12 @@ void grantPackage(RuleContext& ctx, const ClanPackage& package) {
   w.clanAddPackageEnabled = false;
   w.skillsBought = true;
   w.clanPackageTaken = true;
-  for (const PackageSkill& skill : package.skills)
+  w.trainingClan = SkillTraining{package.cost, {}};
+  for (const PackageSkill& skill : package.skills) {
     w.skillsClan.push_back({skill.name, toText(skill.level), ""});
-  w.skillPoolClan.assign(
-      static_cast<std::size_t>(std::min<std::int64_t>(total - package.cost, kMaxPoolEntries)), 1);
+    w.trainingClan.skills.push_back({skill.name, skill.level});
+  }
+  refillSkillPool(w, SkillArea::Clan);
   updateSkillRolls(ctx);
 }
 
@@ -119,6 +123,7 @@ void removeClanPackage(RuleContext& ctx) {
   if (!ctx.prompter.askYesNo(kDeleteClanPackageQuestion, MessageIcon::Question)) return;
   w.skillsClan.clear();
   w.selectedSkillClan.clear();
+  forgetTraining(w, SkillArea::Clan);
   w.skillPoolClan.assign(static_cast<std::size_t>(skillPointsGranted(w)), 1);
   // An empty clan list with the package still marked taken would make the next skills priority
   // change ask to reset nothing and leave the pool unfilled; start the area over instead.

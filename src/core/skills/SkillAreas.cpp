@@ -48,6 +48,35 @@ std::string& skillListSelection(Warrior& w, SkillArea area) {
 std::string& ownedSkillSelection(Warrior& w, SkillArea area) {
   return isInnerSphere(area) ? w.selectedSkillIS : w.selectedSkillClan;
 }
+SkillTraining& skillTraining(Warrior& w, SkillArea area) {
+  return isInnerSphere(area) ? w.trainingIS : w.trainingClan;
+}
+const SkillTraining& skillTraining(const Warrior& w, SkillArea area) {
+  return isInnerSphere(area) ? w.trainingIS : w.trainingClan;
+}
+
+std::int16_t trainedLevels(const SkillTraining& training, const std::string& name) {
+  for (const TrainedSkill& s : training.skills)
+    if (s.name == name) return s.levels;
+  return 0;
+}
+
+std::int64_t levelPrice(const SkillTraining& training, const std::string& name,
+                        std::int64_t level) {
+  return level > trainedLevels(training, name) ? std::max<std::int64_t>(level, 0) : 0;
+}
+
+void forgetTraining(Warrior& w, SkillArea area) { skillTraining(w, area) = SkillTraining{}; }
+
+void forgetInnerSphereTraining(Warrior& w) {
+  forgetTraining(w, SkillArea::InnerSphere);
+  w.mosName1.clear();
+  w.mosName2.clear();
+  w.mosIndex1 = 0;
+  w.mosIndex2 = 0;
+  w.packageIndex = 0;
+  w.electivesAnnounced = false;
+}
 
 SkillEntry* findOwnedSkill(std::vector<SkillEntry>& skills, const std::string& name) {
   const auto it = std::find_if(skills.begin(), skills.end(),
@@ -56,13 +85,19 @@ SkillEntry* findOwnedSkill(std::vector<SkillEntry>& skills, const std::string& n
 }
 
 
-std::int64_t skillPointsSpent(const std::vector<SkillEntry>& skills) {
-  std::int64_t spent = 0;
-  for (const auto& s : skills) {
-    const std::int64_t level = clampToInt16(integerPart(s.level));
-    spent += level * (level + 1) / 2;
+std::int64_t boughtSkillPoints(const std::vector<SkillEntry>& skills,
+                               const SkillTraining& training) {
+  std::int64_t bought = 0;
+  for (const SkillEntry& s : skills) {
+    const std::int64_t level = std::max<std::int64_t>(skillLevel(s), 0);
+    const std::int64_t trained = std::min<std::int64_t>(trainedLevels(training, s.name), level);
+    bought += level * (level + 1) / 2 - trained * (trained + 1) / 2;
   }
-  return spent;
+  return bought;
+}
+
+std::int64_t skillPointsSpent(const std::vector<SkillEntry>& skills) {
+  return boughtSkillPoints(skills, SkillTraining{});
 }
 
 void chargeSkillPoints(std::vector<std::int16_t>& pool, std::int64_t cost) {
@@ -119,18 +154,28 @@ void addSkill(RuleContext& ctx, const std::string& name, int levels, SkillArea a
               Charge charge) {
   Warrior& w = ctx.warrior;
   auto& skills = ownedSkills(w, area);
-  std::int64_t cost = 1;
+  SkillTraining& training = skillTraining(w, area);
+  std::int64_t level = clampToInt16(levels);
   SkillEntry* skill = findOwnedSkill(skills, name);
   if (skill) {
-    const std::int16_t level = clampToInt16(std::int64_t{skillLevel(*skill)} + levels);
+    level = clampToInt16(std::int64_t{skillLevel(*skill)} + levels);
     skill->level = toText(level);
-    cost = level;
   } else {
-    skills.push_back({name, toText(clampToInt16(levels)), ""});
+    skills.push_back({name, toText(level), ""});
     skill = &skills.back();
   }
   updateSkillRoll(*skill, w, ctx.shared.skillCatalogue);
-  if (charge == Charge::Pool) chargeSkillPoints(skillPool(w, area), cost);
+  if (charge == Charge::Pool) {
+    chargeSkillPoints(skillPool(w, area), levelPrice(training, name, level));
+    return;
+  }
+  const auto trained = std::find_if(training.skills.begin(), training.skills.end(),
+                                    [&](const TrainedSkill& s) { return s.name == name; });
+  if (trained == training.skills.end()) {
+    training.skills.push_back({name, clampToInt16(levels)});
+  } else {
+    trained->levels = clampToInt16(std::int64_t{trained->levels} + levels);
+  }
 }
 
 void removeSkill(RuleContext& ctx, const std::string& name, SkillArea area) {
@@ -138,7 +183,7 @@ void removeSkill(RuleContext& ctx, const std::string& name, SkillArea area) {
   auto& skills = ownedSkills(w, area);
   if (SkillEntry* skill = findOwnedSkill(skills, name)) {
     const std::int16_t level = skillLevel(*skill);
-    refundSkillPoints(skillPool(w, area), level);
+    refundSkillPoints(skillPool(w, area), levelPrice(skillTraining(w, area), name, level));
     // A level of 0 or below (only an edited file has one) goes at once instead of counting
     // further down for ever.
     if (level <= 1) {
@@ -168,7 +213,8 @@ void addSkillPoint(RuleContext& ctx, SkillArea area) {
   }
   auto& pool = skillPool(w, area);
   const SkillEntry* owned = findOwnedSkill(ownedSkills(w, area), name);
-  const std::int64_t needed = (owned ? std::int64_t{skillLevel(*owned)} : 0) + 1;
+  const std::int64_t needed = levelPrice(skillTraining(w, area), name,
+                                         (owned ? std::int64_t{skillLevel(*owned)} : 0) + 1);
   if (static_cast<std::int64_t>(pool.size()) < needed) {
     // The Inner Sphere area shows a plain box unless the pool is empty.
     const bool plain = innerSphere && !pool.empty();
@@ -241,12 +287,21 @@ std::vector<std::int16_t>& activeSkillPool(Warrior& w) {
   return w.isClan ? w.skillPoolClan : w.skillPoolIS;
 }
 
-void resetActiveSkillArea(Warrior& w) {
-  activeSkills(w).clear();
-  (w.isClan ? w.selectedSkillClan : w.selectedSkillIS).clear();
-  if (w.isClan) {
+void resetActiveSkillArea(Warrior& w) { resetSkillArea(w, activeSkillArea(w)); }
+
+void resetSkillArea(Warrior& w, SkillArea area) {
+  ownedSkills(w, area).clear();
+  ownedSkillSelection(w, area).clear();
+  if (isInnerSphere(area)) {
+    forgetInnerSphereTraining(w);
+  } else {
+    forgetTraining(w, area);
+  }
+  if (!isInnerSphere(area)) {
     w.clanAddPackageEnabled = true;
     w.clanDelPackageEnabled = false;
+    // The package went with its skills: nothing is left to ask about at the next change.
+    w.clanPackageTaken = false;
   } else {
     w.skillButtons[kAddPackage] = true;
     w.skillButtons[kDelPackage] = false;
@@ -256,10 +311,6 @@ void resetActiveSkillArea(Warrior& w) {
 
 std::int16_t skillPointsGranted(const Warrior& w) {
   return std::max<std::int16_t>(0, clampToInt16(integerPart(w.priorityGrant[kSkills])));
-}
-
-void refillActiveSkillPool(Warrior& w) {
-  activeSkillPool(w).assign(static_cast<std::size_t>(skillPointsGranted(w)), 1);
 }
 
 }  // namespace dk

@@ -4,7 +4,9 @@
 // skill lists. Each area has its own catalogue list, owned list and point pool.
 //
 // Cost: a new skill costs 1 point at level 1; raising level L to L + 1 costs L + 1; removing a
-// level from L refunds L. The rolls of the owned skills are in character/SkillRolls.
+// level from L refunds L. A level that the area's training handed out was paid with the
+// training's price: taking it off refunds nothing and putting it back costs nothing. The rolls of
+// the owned skills are in character/SkillRolls.
 
 #include <cstdint>
 #include <optional>
@@ -40,11 +42,26 @@ std::vector<std::int16_t>& skillPool(Warrior& w, SkillArea area);
 std::vector<CatalogueRow>& skillList(Warrior& w, SkillArea area);
 std::string& skillListSelection(Warrior& w, SkillArea area);
 std::string& ownedSkillSelection(Warrior& w, SkillArea area);
+SkillTraining& skillTraining(Warrior& w, SkillArea area);
+const SkillTraining& skillTraining(const Warrior& w, SkillArea area);
+
+// The levels of a skill that the area's training handed out (0 for none).
+std::int16_t trainedLevels(const SkillTraining& training, const std::string& name);
+// What level `level` of a skill costs when bought, and refunds when taken off: its number, or
+// nothing for a level the training handed out.
+std::int64_t levelPrice(const SkillTraining& training, const std::string& name, std::int64_t level);
+// Forgets the area's training: no price, no trained levels.
+void forgetTraining(Warrior& w, SkillArea area);
+// The same for the Inner Sphere area, with what names its training in the record: the
+// specialities and the package row.
+void forgetInnerSphereTraining(Warrior& w);
 
 // The owned row of that exact name, or nullptr.
 SkillEntry* findOwnedSkill(std::vector<SkillEntry>& skills, const std::string& name);
 
-
+// The levels of a list bought above what the training handed out, each at its number.
+std::int64_t boughtSkillPoints(const std::vector<SkillEntry>& skills,
+                               const SkillTraining& training);
 // The sum of L(L+1)/2 over the skills of a list: buying level L of a skill costs L points.
 std::int64_t skillPointsSpent(const std::vector<SkillEntry>& skills);
 
@@ -68,15 +85,14 @@ inline SkillArea activeSkillArea(const Warrior& w) {
 std::vector<SkillEntry>& activeSkills(Warrior& w);
 std::vector<std::int16_t>& activeSkillPool(Warrior& w);
 
-// Empties the owned skills of the active area, opens its "Add Package", closes its
-// "Del Package" and clears skillsBought.
+// Empties the owned skills of the active area and forgets its training (a clan package among
+// it), opens its "Add Package", closes its "Del Package" and clears skillsBought.
 void resetActiveSkillArea(Warrior& w);
+void resetSkillArea(Warrior& w, SkillArea area);
 
 // The skill points the skills priority grants, as a number (never below 0).
 std::int16_t skillPointsGranted(const Warrior& w);
 
-// Refills the active area's point pool with one entry 1 per skill point the skills grant names.
-void refillActiveSkillPool(Warrior& w);
 
 
 // --- The catalogue of a window (loadskills): reads the skills file of the data folder, rewrites
@@ -91,13 +107,13 @@ void showSkillCatalogue(Warrior& w, SkillArea area, const SkillCatalogue& catalo
 
 // --- The purchase operations the areas and the packages build on
 // Adds levels to an owned skill, or appends it at that level, and computes the row's roll. A
-// purchase charges the pool the new level (1 for a new skill); a level choice handed out while
-// a speciality is picked charges nothing.
-enum class Charge { Pool, Nothing };
+// purchase charges the pool the price of the new level (1 for a new skill); a level choice
+// handed out while a speciality is picked charges nothing and joins the area's training.
+enum class Charge { Pool, Trained };
 void addSkill(RuleContext& ctx, const std::string& name, int levels, SkillArea area,
               Charge charge = Charge::Pool);
-// Takes one level off an owned skill, refunding its level; the row goes at level 0. A name that
-// is not owned gives the internal-error box. Recomputes every roll.
+// Takes one level off an owned skill, refunding that level's price; the row goes at level 0. A
+// name that is not owned gives the internal-error box. Recomputes every roll.
 void removeSkill(RuleContext& ctx, const std::string& name, SkillArea area);
 
 // --- Commands of the areas

@@ -4,6 +4,7 @@
 
 #include "files/PackageFile.h"
 #include "skills/SkillAreas.h"
+#include "skills/SkillPoints.h"
 #include "util/Numeric.h"
 
 namespace dk {
@@ -16,23 +17,28 @@ void addPackage(RuleContext& ctx) {
   w.skillStage = kSkillStagePackageDialog;
   const PackageTable table = loadPackages(ctx.shared.dataFile(kPackageFileName));
   if (!table.problem.empty()) ctx.prompter.showMessage(table.problem, MessageIcon::Information);
-  const int points = static_cast<int>(std::min(w.skillPoolIS.size(), kMaxPoolEntries));
-  const std::optional<int> row = ctx.prompter.pickPackage(table.packages, points);
+  // The package takes the whole grant: the area starts over with it.
+  const std::optional<int> row = ctx.prompter.pickPackage(table.packages, skillPointsGranted(w));
   if (!row || *row < 1 || static_cast<std::size_t>(*row) > table.packages.size()) {
     w.skillStage = stageBefore;
     return;
   }
   const SkillPackage& package = table.packages[static_cast<std::size_t>(*row - 1)];
+  // A speciality whose skills were all taken off goes back as "Delete MOS" takes it.
+  forgetInnerSphereTraining(w);
   w.skillsIS.clear();
   w.selectedSkillIS.clear();
-  chargeSkillPoints(w.skillPoolIS, package.cost);
-  for (const SkillPackageEntry& skill : package.skills)
+  w.trainingIS.price = package.cost;
+  for (const SkillPackageEntry& skill : package.skills) {
     w.skillsIS.push_back({skill.name, skill.level, ""});
+    w.trainingIS.skills.push_back({skill.name, clampToInt16(integerPart(skill.level))});
+  }
   w.packageIndex = static_cast<std::int16_t>(*row);
   w.skillButtons[kPickMOSFOS] = false;
   w.skillButtons[kAddPackage] = false;
   w.skillButtons[kDelPackage] = true;
   w.skillStage = kSkillStagePackageApplied;
+  refillSkillPool(w, SkillArea::InnerSphere);
   updateSkillRolls(ctx);
 }
 
@@ -45,7 +51,7 @@ bool packageTaken(const Warrior& w) { return w.packageIndex != 0; }
 
 void takeBackPackage(Warrior& w) {
   w.skillStage = kSkillStageNone;
-  w.packageIndex = 0;
+  forgetInnerSphereTraining(w);
   w.skillButtons[kPickMOSFOS] = true;
   w.skillButtons[kAddPackage] = true;
   w.skillButtons[kDelPackage] = false;

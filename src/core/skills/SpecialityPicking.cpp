@@ -5,6 +5,7 @@
 #include "catalogue/PackageTypes.h"
 #include "files/SpecialityFile.h"
 #include "skills/SkillAreas.h"
+#include "skills/SkillPoints.h"
 #include "util/Numeric.h"
 
 namespace dk {
@@ -52,20 +53,17 @@ void store(std::array<std::string, N>& slots, const std::vector<std::string>& na
   std::copy_n(names.begin(), std::min(names.size(), N), slots.begin());
 }
 
-// The points of the skills priority beyond the cost of the chosen package type: what the
-// player may still spend freely once the level choices are handed out.
-std::int64_t pointsBeyondPackage(const Warrior& w) {
-  const PackageType* type = findPackageType(w.packageName);
-  if (!type) return 0;
-  return std::max<std::int64_t>(0, skillPointsGranted(w) - type->cost);
-}
-
+// The picking is over: the level choices not handed out count by their value, as single points
+// (the training cost that much less), and the pool holds what the skills grant leaves.
 void freePurchase(RuleContext& ctx) {
   Warrior& w = ctx.warrior;
+  w.trainingIS.price = static_cast<std::int32_t>(
+      std::max<std::int64_t>(0, w.trainingIS.price - skillPoolTotal(w.skillPoolIS)));
   loadSkills(ctx, false);
   w.currentActivity = kPickingAdditionalSkills;
   w.skillStage = kSkillStageFree;
   w.selectedLevelChoiceIS = -1;
+  refillSkillPool(w, SkillArea::InnerSphere);
 }
 
 }  // namespace
@@ -75,11 +73,15 @@ void pickMOS(RuleContext& ctx) {
   const SpecialityTable table = loadSpecialities(ctx.shared.dataFile(kSpecialityFileName));
   if (!table.problem.empty()) ctx.prompter.showMessage(table.problem, MessageIcon::Information);
   const auto choice = ctx.prompter.pickSpeciality(
-      table.specialities, static_cast<int>(std::min(w.skillPoolIS.size(), kMaxPoolEntries)));
+      // The speciality takes the whole grant: the area starts over with it.
+      table.specialities, static_cast<int>(skillPointsGranted(w)));
   if (!choice) return;
   const PackageType* type = findPackageType(choice->packageName);
   if (!type) return;
 
+  // A package whose skills were all taken off goes back as "Del Package" takes it.
+  forgetInnerSphereTraining(w);
+  w.trainingIS.price = type->cost;
   w.mosName1 = choice->name1;
   w.mosIndex1 = choice->index1;
   w.mosName2 = choice->name2;
@@ -125,7 +127,7 @@ void addSkillPointIS(RuleContext& ctx) {
     return;
   }
   addSkill(ctx, choice->name, w.skillPoolIS[static_cast<std::size_t>(row)], SkillArea::InnerSphere,
-           Charge::Nothing);
+           Charge::Trained);
   w.skillPoolIS.erase(w.skillPoolIS.begin() + row);
   w.skillListIS.erase(choice);
   w.selectedSkillListIS.clear();
@@ -136,18 +138,10 @@ void addSkillPointIS(RuleContext& ctx) {
     w.currentActivity = "Picking electives for " + bothNames(w);
     w.electivesAnnounced = true;
   } else if (w.skillListIS.empty()) {
-    // Every elective has its level: the unused choices count by their value, as single points,
-    // and the points beyond the package's cost join them.
-    const std::int64_t unused = skillPoolTotal(w.skillPoolIS);
-    w.skillPoolIS.clear();
-    refundSkillPoints(w.skillPoolIS, unused + pointsBeyondPackage(w));
-    freePurchase(ctx);
+    freePurchase(ctx);  // every elective has its level
   }
-  if (w.skillPoolIS.empty() && w.skillStage == kSkillStagePickingMos) {
-    // The level choices ran out first: the rest of the choices go unused.
-    refundSkillPoints(w.skillPoolIS, pointsBeyondPackage(w));
-    freePurchase(ctx);
-  }
+  // The level choices ran out first: the rest of the choice list goes unused.
+  if (w.skillPoolIS.empty() && w.skillStage == kSkillStagePickingMos) freePurchase(ctx);
 }
 
 void doubleClickSkillListIS(RuleContext& ctx, const std::string& name) {
@@ -171,12 +165,7 @@ bool specialityTaken(const Warrior& w) { return !w.mosName1.empty() || !w.mosNam
 
 void takeBackSpeciality(Warrior& w) {
   w.skillStage = kSkillStageNone;
-  w.mosName1.clear();
-  w.mosName2.clear();
-  w.mosIndex1 = 0;
-  w.mosIndex2 = 0;
-  w.packageIndex = 0;
-  w.electivesAnnounced = false;
+  forgetInnerSphereTraining(w);
   w.skillButtons[kPickMOSFOS] = true;
   w.skillButtons[kAddPackage] = true;
   w.skillButtons[kChangeMOS] = false;
