@@ -6,6 +6,7 @@
 #include "budget/Priorities.h"
 #include "character/Attributes.h"
 #include "files/PackageFile.h"
+#include "gear/Advantages.h"
 #include "skills/SkillPackages.h"
 #include "skills/SkillPoints.h"
 #include "skills/SpecialityPicking.h"
@@ -41,8 +42,11 @@ Warrior warriorFromFile(const OpenedWarrior& opened, SharedState& shared, Prompt
   w.trainingIS = readTraining(w, SkillArea::InnerSphere, packages).training;
   w.trainingClan = readTraining(w, SkillArea::Clan, packages).training;
   settleOpenedSkillStage(w);
-  // A warrior whose skills bar never moved and who bought nothing has no pools yet, as when new.
-  if (w.priorityLevel[kSkills] != 0 || w.skillsBought) {
+  // A warrior whose skills bar never moved and who holds no skill has no pools yet, as when
+  // new. (Skills and training at level 0 were bought from a pool the bar once filled.)
+  const bool anySkills = !w.skillsIS.empty() || !w.skillsClan.empty() || specialityTaken(w) ||
+                         packageTaken(w) || w.clanPackageTaken;
+  if (w.priorityLevel[kSkills] != 0 || w.skillsBought || anySkills) {
     refillSkillPool(w, SkillArea::InnerSphere);
     refillSkillPool(w, SkillArea::Clan);
   }
@@ -50,6 +54,9 @@ Warrior warriorFromFile(const OpenedWarrior& opened, SharedState& shared, Prompt
   // Equipment money spent to nothing or moved over by Transfer: the pages show the C-Bills, as
   // after Transfer.
   w.cBillsTransferred = w.equipmentCBills == 0;
+  // The skill of a Natural Aptitude stands in its row's name.
+  for (const AdvantageEntry& row : w.advantages)
+    if (!aptitudeSkillOf(row.name).empty()) w.aptitudeSkill = aptitudeSkillOf(row.name);
   // Racial modifiers on the scores belong to the race shown: a race change takes them off.
   if (w.raceModsRemovable) w.raceModsRace = w.priorityGrant[kRace];
   // Free points other than the whole grant mean the scores were bought; they are what the grant

@@ -42,6 +42,7 @@ bool raceLevelChanged(RuleContext& ctx, int level) {
     } else {
       w.raceModsAddable = true;
       w.raceModsRemovable = false;
+      w.raceModsRace.clear();
     }
   }
   // The one place that decides whether the warrior is of a clan: every clan caste is.
@@ -216,6 +217,13 @@ void setPriorityLevel(RuleContext& ctx, Pool pool, int level) {
   // points left agree. Nothing runs again, so nothing is asked twice.
   w.priorityLevel[pool] = levelBefore;
   w.priorityEcho[pool] = echoBefore;
+}
+
+void movePriorityBar(RuleContext& ctx, Pool pool, int level) {
+  const Warrior& w = ctx.warrior;
+  const int held = w.priorityLevel[pool];
+  const int room = ctx.shared.priorityMaximum - (priorityPointsSpent(w) - held);
+  setPriorityLevel(ctx, pool, level > held ? std::max(held, std::min(level, room)) : level);
 }
 
 void applyBudgetRule(RuleContext& ctx) {

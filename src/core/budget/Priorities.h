@@ -54,6 +54,11 @@ int priorityPointsSpent(const Warrior& w);
 // otherwise the level is stored and the pool's change procedure runs.
 void setPriorityLevel(RuleContext& ctx, Pool pool, int level);
 
+// A move of a pool's bar by the user: as setPriorityLevel, but a raise goes no further than the
+// maximum every window shares allows now. (The bars' bounds are those of the last change, so
+// after the gamemaster lowered the maximum they may still offer more.)
+void movePriorityBar(RuleContext& ctx, Pool pool, int level);
+
 // Points left = priority maximum - levels spent; each bound = points left + level, at most 4.
 // A bound may fall below its level (or below 0) when the maximum is below the points spent.
 void applyBudgetRule(RuleContext& ctx);

@@ -27,10 +27,12 @@ std::int64_t attributePointsLeft(const Warrior& w) {
 void raiseAttribute(RuleContext& ctx, Attribute a) {
   Warrior& w = ctx.warrior;
   const std::int64_t s = scoreValue(w, a);
+  // The maximum holds for the score as bought, so that the modifiers put on first do not move it.
+  const std::int64_t bought = boughtScore(w, a);
   const bool pointsSuffice = attributePointsLeft(w) >= raiseCost(a);
   if (!pointsSuffice) return;
 
-  if (w.priorityGrant[kRace] == "Human" && s == kNormalAttributeMaximum) {
+  if (w.priorityGrant[kRace] == "Human" && bought == kNormalAttributeMaximum) {
     // Only a human may go past the normal maximum, and only by buying the advantage.
     if (integerPart(w.advantagePoints) < kExceptionalAttributeCost) {
       ctx.prompter.showMessage(kExceptionalAttributeUnaffordable, MessageIcon::Information);
@@ -40,7 +42,7 @@ void raiseAttribute(RuleContext& ctx, Attribute a) {
     w.addAdv(kExceptionalAttribute, kExceptionalAttributeCost);
     w.advantagePoints = toText(integerPart(w.advantagePoints) - kExceptionalAttributeCost);
     w.attributeScore[a] = toText(kExceptionalAttributeScore);
-  } else if (s < kNormalAttributeMaximum) {
+  } else if (bought < kNormalAttributeMaximum) {
     w.attributeScore[a] = toText(s + 1);
   } else {
     return;
@@ -53,7 +55,8 @@ void raiseAttribute(RuleContext& ctx, Attribute a) {
 void lowerAttribute(RuleContext& ctx, Attribute a) {
   Warrior& w = ctx.warrior;
   const std::int64_t s = scoreValue(w, a);
-  if (s < 2) return;
+  // Never below the 1 bought: the racial modifiers on top are not the player's to sell.
+  if (boughtScore(w, a) < 2) return;
   w.attributeScore[a] = toText(s - 1);
   updateTotalPts(w);
   scoresChanged(w, ctx.shared.skillCatalogue, a == kBLD);

@@ -35,7 +35,7 @@ std::int64_t attributePointsLeft(const Warrior& w);
 // that is not allowed (too few free points, a score at its maximum) is ignored silently.
 void raiseAttribute(RuleContext& ctx, Attribute a);
 
-// "<-": one point down, never below 1. Gives back no advantage points.
+// "<-": one point down, never below a bought score of 1. Gives back no advantage points.
 void lowerAttribute(RuleContext& ctx, Attribute a);
 
 // Free attribute points = attributes grant - weighted attribute sum.

@@ -67,6 +67,7 @@ void takeOffRaceMods(Warrior& w, const SkillCatalogue& catalogue, const std::str
   if (m.toughness) w.removeAdv(kToughness);
   w.raceModsAddable = true;
   w.raceModsRemovable = false;
+  w.raceModsRace.clear();
   scoresChanged(w, catalogue, true);
 }
 

@@ -49,7 +49,8 @@ constexpr int kHighestStep = 3;
 // nor, after a reset, given twice. Well-Equipped adds these, one per step.
 constexpr std::array<std::int32_t, kHighestStep> kWealth{4800, 45000, 450000};
 constexpr std::array<std::int32_t, kHighestStep> kWellEquipped{500, 4000, 20000};
-// What a reset takes back at level 1, 2, 3: Wealth above the starting 200, Well-Equipped in all.
+// What the two have given at level 1, 2, 3, and a reset takes back: Wealth above the starting
+// 200, Well-Equipped in all.
 constexpr std::array<std::int32_t, kHighestStep> kWealthBack{4800, 49800, 499800};
 constexpr std::array<std::int32_t, kHighestStep> kWellEquippedBack{500, 4500, 24500};
 
@@ -109,9 +110,9 @@ void buyAptitude(RuleContext& ctx, std::int64_t points) {
   const auto skill = askWhichSkill(ctx);
   // Closed without a choice: nothing is bought for a skill nobody named.
   if (!skill) return;
-  w.aptitudeSkill = *skill;
   const int price = isCombatSkill(*skill) ? 3 : 2;
   if (points < price) return refuse(ctx, kNotEnoughPoints);
+  w.aptitudeSkill = *skill;
   w.addAdv(kNaturalAptitude, static_cast<std::int16_t>(price));
   spend(w, points, price);
 }
@@ -185,26 +186,31 @@ void doubleClickAdvantage(RuleContext& ctx, const std::string& advantage) {
   buyAdvantage(ctx);
 }
 
+std::int64_t moneyGiven(const std::string& advantage, std::int64_t level) {
+  if (level < 1 || level > kHighestStep) return 0;  // other levels gave nothing
+  const auto step = static_cast<std::size_t>(level - 1);
+  if (advantage == "Wealth") return kWealthBack[step];
+  if (advantage == "Well-Equipped") return kWellEquippedBack[step];
+  return 0;
+}
+
 bool takeBackAdvantages(Warrior& w, const SkillCatalogue& catalogue) {
   std::int64_t cBills = w.cBills;
   std::int64_t equipment = w.equipmentCBills;
   bool cBillsChanged = false;
   bool equipmentChanged = false;
   for (const auto& row : w.advantages) {
-    const std::int64_t level = integerPart(row.level);
-    if (level < 1 || level > kHighestStep) continue;  // other levels take nothing back
-    const auto step = static_cast<std::size_t>(level - 1);
+    const std::int64_t given = moneyGiven(row.name, integerPart(row.level));
+    if (given == 0) continue;
     if (row.name == "Wealth") {
-      cBills -= kWealthBack[step];
+      cBills -= given;
       cBillsChanged = true;
-    } else if (row.name == "Well-Equipped") {
-      if (w.cBillsTransferred) {
-        cBills -= kWellEquippedBack[step];
-        cBillsChanged = true;
-      } else {
-        equipment -= kWellEquippedBack[step];
-        equipmentChanged = true;
-      }
+    } else if (w.cBillsTransferred) {
+      cBills -= given;
+      cBillsChanged = true;
+    } else {
+      equipment -= given;
+      equipmentChanged = true;
     }
     // Nothing changes when the money would wrap (a gamemaster's amount close to the limit, or
     // many rows from a damaged file).
@@ -221,6 +227,7 @@ bool takeBackAdvantages(Warrior& w, const SkillCatalogue& catalogue) {
   }
   if (w.haveAdv(kExceptionalAttribute)) lowerExceptionalScores(w, catalogue);
   w.advantages.clear();
+  w.aptitudeSkill.clear();
   return true;
 }
 
@@ -249,6 +256,12 @@ const AdvantageRule* advantageRule(const std::string& rowName) {
   for (const AdvantageRule& rule : rules)
     if (name == rule.name) return &rule;
   return nullptr;
+}
+
+std::string aptitudeSkillOf(const std::string& row) {
+  const std::string prefix = std::string(kNaturalAptitude) + " (";
+  if (row.rfind(prefix, 0) != 0 || row.size() <= prefix.size() || row.back() != ')') return {};
+  return row.substr(prefix.size(), row.size() - prefix.size() - 1);
 }
 
 std::int64_t advantagePointsSpent(const Warrior& w) {

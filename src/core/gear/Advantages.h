@@ -36,6 +36,10 @@ void doubleClickAdvantage(RuleContext& ctx, const std::string& advantage);
 // caller's. False, with nothing changed, when the money would leave the 32-bit range.
 bool takeBackAdvantages(Warrior& w, const SkillCatalogue& catalogue);
 
+// The C-Bills that "Wealth" (above the starting 200) or "Well-Equipped" has given at that level;
+// 0 for any other advantage or level.
+std::int64_t moneyGiven(const std::string& advantage, std::int64_t level);
+
 // "Reset": after "Are you sure?", takes the advantages back and gives back every granted point.
 void resetAdvantages(RuleContext& ctx);
 
@@ -54,6 +58,9 @@ struct AdvantageRule {
   bool clanOnly;
 };
 const AdvantageRule* advantageRule(const std::string& rowName);
+
+// The skill of a "Natural Aptitude (<skill>)" row; empty for any other row.
+std::string aptitudeSkillOf(const std::string& row);
 
 // The advantage points the rows have cost: each row's level is what it cost (the steps of a
 // stepped one, the price of the others), but the racial Toughness that the Elemental modifiers

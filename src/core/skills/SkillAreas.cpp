@@ -233,7 +233,8 @@ void addSkillPoint(RuleContext& ctx, SkillArea area) {
     w.skillStage = kSkillStageFree;
   } else {
     w.clanAddPackageEnabled = false;
-    w.clanDelPackageEnabled = false;
+    // A package still held (its skills were taken off and are put back) can still go.
+    w.clanDelPackageEnabled = w.clanPackageTaken;
   }
 }
 

@@ -15,6 +15,19 @@ void addSkillPointIn(RuleContext& ctx, SkillArea area) {
   }
 }
 
+void removeSkillPointIn(RuleContext& ctx, SkillArea area) {
+  if (area == SkillArea::InnerSphere) {
+    removeSkillPointIS(ctx);
+  } else {
+    removeSkillPoint(ctx, area);
+  }
+}
+
+void doubleClickOwnedSkillIn(RuleContext& ctx, SkillArea area, const std::string& name) {
+  clickOwnedSkill(ctx.warrior, area, name);
+  if (area == SkillArea::InnerSphere) removeSkillPointIS(ctx);
+}
+
 void doubleClickCatalogueSkill(RuleContext& ctx, SkillArea area, const std::string& name) {
   if (area == SkillArea::InnerSphere) {
     doubleClickSkillListIS(ctx, name);

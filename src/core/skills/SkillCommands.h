@@ -14,6 +14,11 @@ namespace dk {
 // picked and buys a level otherwise; in the clan area it buys a level.
 void addSkillPointIn(RuleContext& ctx, SkillArea area);
 
+// "<-- Rem Pt", and a double click on an owned row (the Inner Sphere area selects it and takes a
+// level off; the clan area only selects it).
+void removeSkillPointIn(RuleContext& ctx, SkillArea area);
+void doubleClickOwnedSkillIn(RuleContext& ctx, SkillArea area, const std::string& name);
+
 // A double click on a catalogue row: the Inner Sphere area selects it and runs "Add Pt -->"; the
 // clan area only selects it.
 void doubleClickCatalogueSkill(RuleContext& ctx, SkillArea area, const std::string& name);

@@ -144,6 +144,20 @@ void addSkillPointIS(RuleContext& ctx) {
   if (w.skillPoolIS.empty() && w.skillStage == kSkillStagePickingMos) freePurchase(ctx);
 }
 
+void removeSkillPointIS(RuleContext& ctx) {
+  Warrior& w = ctx.warrior;
+  const bool picking = w.skillStage == kSkillStagePickingMos;
+  removeSkillPoint(ctx, SkillArea::InnerSphere);
+  if (!picking || w.skillStage == kSkillStagePickingMos) return;
+  // The list ran empty while the choices were given, which starts the area over: the choices
+  // not given go (as when a warrior saved while picking is opened), the speciality's price stays
+  // paid until "Delete MOS" or a new "Pick MOS".
+  w.skillPoolIS.clear();
+  freePurchase(ctx);
+  w.skillStage = kSkillStageNone;
+  w.currentActivity.clear();
+}
+
 void doubleClickSkillListIS(RuleContext& ctx, const std::string& name) {
   clickSkillList(ctx.warrior, SkillArea::InnerSphere, name);
   addSkillPointIS(ctx);

@@ -35,6 +35,10 @@ void pickMOS(RuleContext& ctx);
 // otherwise buys one level (free purchase).
 void addSkillPointIS(RuleContext& ctx);
 
+// "<-- Rem Pt" of the Inner Sphere area; a list emptied while the choices are given ends the
+// picking (the choices not given go) and starts the area over.
+void removeSkillPointIS(RuleContext& ctx);
+
 // A double click on a row of the Inner Sphere catalogue: selects it, then "Add Pt -->".
 void doubleClickSkillListIS(RuleContext& ctx, const std::string& name);
 

@@ -35,10 +35,11 @@ struct Reading {
   std::int64_t bought = 0;
 };
 
+// A package's reading. Of two packages the list could hold (the secondary clan package lies
+// inside the primary), the dearer is taken whatever was taken off since: one of them is the
+// truth, so the dearer never leaves the pool more than the truth would.
 Reading readingOf(const std::vector<SkillEntry>& rows, SkillTraining training) {
   Reading r{std::move(training), 0, 0};
-  for (const TrainedSkill& t : r.training.skills)
-    r.removed += std::max<std::int64_t>(0, t.levels - levelOn(rows, t.name));
   r.bought = boughtSkillPoints(rows, r.training);
   return r;
 }
@@ -47,8 +48,9 @@ Reading readingOf(const std::vector<SkillEntry>& rows, SkillTraining training) {
 // off, then the dearest (of two the grant cannot pay, the cheaper).
 bool preferred(const Reading& a, const Reading& b, std::int64_t grant) {
   const auto key = [grant](const Reading& r) {
-    const bool payable = r.training.price + r.bought <= grant;
-    return std::make_tuple(!payable, r.removed, payable ? -r.bought : r.bought);
+    const std::int64_t committed = r.training.price + r.bought;
+    const bool payable = committed <= grant;
+    return std::make_tuple(!payable, r.removed, payable ? -committed : committed);
   };
   return key(a) < key(b);
 }

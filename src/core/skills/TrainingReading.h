@@ -5,10 +5,11 @@
 // skills and levels), or, for a speciality, from which skills its lists offered and which level
 // choices its package type gives.
 //
-// Where the file allows more than one reading, Open takes the one that needs the fewest trained
-// levels to have been taken off and, of those, the dearest that the skills grant could have
-// paid: so a warrior saved with every level still on its list opens as it was, and no reading
-// gives a point that the levels on the list could not have cost.
+// Where the file allows more than one reading, Open takes the dearest that the skills grant
+// could have paid, so that no reading leaves a pool more points than the warrior had. Of a
+// speciality's readings only those that need the fewest of its levels to have been taken off
+// count: which skills its choices went to is in no file, and a warrior saved with every level
+// still on its list then opens as it was.
 
 #include <cstdint>
 #include <vector>

@@ -108,7 +108,7 @@ PrioritiesPage::PrioritiesPage(PageHost& owner) : WarriorPage(owner, "tabPriorit
       // on to the end of its range behind the box.
       bar->stopRepeating();
       owner_.applyRule(std::string(names[p].title) + " Priority",
-                       [&](RuleContext& ctx) { setPriorityLevel(ctx, static_cast<Pool>(p), level); });
+                       [&](RuleContext& ctx) { movePriorityBar(ctx, static_cast<Pool>(p), level); });
     });
   }
   grid->setRowStretch(2, 1);

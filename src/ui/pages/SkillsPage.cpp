@@ -217,7 +217,7 @@ void SkillsPage::connectArea(Area& area, SkillArea which) {
           [this, which, name](QTreeWidgetItem* item) {
             const std::string skill = name(item);
             owner_.applyRule("Remove " + skill,
-                             [&](RuleContext& ctx) { doubleClickOwnedSkill(ctx, which, skill); });
+                             [&](RuleContext& ctx) { doubleClickOwnedSkillIn(ctx, which, skill); });
           });
   if (which == SkillArea::InnerSphere) {
     // While a speciality is picked the Inner Sphere pool holds level choices: the entry
@@ -241,7 +241,7 @@ void SkillsPage::connectArea(Area& area, SkillArea which) {
   });
   connect(area.removePoint, &QPushButton::clicked, this, [this, which] {
     owner_.applyRule("Remove " + ownedSkillSelection(warrior(), which),
-                     [&](RuleContext& ctx) { removeSkillPoint(ctx, which); });
+                     [&](RuleContext& ctx) { removeSkillPointIn(ctx, which); });
   });
 }
 

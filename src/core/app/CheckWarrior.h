@@ -1,0 +1,46 @@
+#pragma once
+// Check Warrior: every way a warrior breaks the budget, each with its numbers, for a gamemaster
+// who receives warriors from the players. It reads what a warrior file holds (the stored texts
+// and numbers), so a warrior checks the same in its window and as a file. A warrior made only
+// through the program's commands never breaks a rule; what the gamemaster's own commands can
+// explain (Modify C-Bills, Modify Priority Points) is told as a question, not as a breach.
+
+#include <string>
+#include <vector>
+
+#include "catalogue/GearCatalogue.h"
+#include "catalogue/SkillPackage.h"
+#include "model/Warrior.h"
+
+namespace dk {
+
+inline constexpr char kWarriorKeepsEveryRule[] = "This warrior keeps every rule.";
+inline constexpr char kSetByTheGamemaster[] = " (set by the gamemaster?)";
+
+struct Finding {
+  std::string area;  // "priorities", "attributes", "skills", "advantages", "money"
+  std::string text;
+  bool breach = true;  // false: the gamemaster's commands may explain it, or it cannot be told
+  bool operator==(const Finding&) const = default;
+};
+
+// What the check compares with: the package rows (for an Inner Sphere package) and the gear
+// catalogues (for the worth of what the warrior owns); a missing catalogue leaves its part
+// unchecked.
+struct CheckCatalogues {
+  std::vector<SkillPackage> packages;
+  const GearCatalogue* weapons = nullptr;
+  const GearCatalogue* equipment = nullptr;
+};
+
+// The warrior as a file gives it, its priority levels set.
+std::vector<Finding> checkWarrior(const Warrior& w, const CheckCatalogues& catalogues);
+
+// Whether the findings leave the warrior legal: none of them is a breach.
+bool keepsEveryRule(const std::vector<Finding>& findings);
+
+// The box of "Check Warrior": "This warrior keeps every rule." when nothing breaks one (the
+// questions after it), else one line per finding as "area: finding".
+std::string checkReport(const std::vector<Finding>& findings);
+
+}  // namespace dk
