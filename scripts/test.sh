@@ -33,8 +33,11 @@ done
 step 300 "installed program, desktop integration and Debian package" \
   bash scripts/check-desktop.sh build/default
 
-step 120 "warrior file benchmark (saving and opening beside plain file I/O)" \
+step 120 "warrior file benchmark (opening at most 2x a plain read, saving at most 2.5x a synced write)" \
   ./build/default/tests/core_bench --benchmark_min_time=0.05
+
+step 120 "Check Warrior: --check over 1,000 warrior files beside cat of the same files (aim: at most 5x)" \
+  bash scripts/bench-check.sh build/default
 
 step 180 "window benchmarks (offscreen): a New with its catalogues (aim: under 15 ms), the sheet into a PDF (aim: under 50 ms)" \
   ./build/default/tests/ui_bench --benchmark_min_time=0.2

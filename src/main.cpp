@@ -18,6 +18,7 @@
 #include "ui/QtPrompter.h"
 #include "ui/SingleInstance.h"
 #include "ui/SplashScreen.h"
+#include "ui/Tools.h"
 
 int main(int argc, char** argv) {
   QStringList arguments;
@@ -28,6 +29,9 @@ int main(int argc, char** argv) {
     std::fputs(command.err.toLocal8Bit().constData(), stderr);
     return command.exitCode;
   }
+  // Answers that need no window, and no display.
+  if (command.check)
+    return dk::ui::checkWarriorFiles(command.files, command.named, dk::ui::programFolder());
 
   // No window can open without a display: say so in one line, before any window code runs.
   if (const auto missing = dk::ui::missingDisplayMessage(arguments)) {

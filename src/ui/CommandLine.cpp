@@ -50,9 +50,15 @@ CommandLine readCommandLine(const QStringList& arguments, const QString& working
   const QCommandLineOption version({"v", "version"}, "Show the version number and end.");
   const QCommandLineOption newInstance(
       "new-instance", "Start a program of its own, even when one is running already.");
+  const QCommandLineOption check(
+      "check",
+      "Check each warrior file against the rules and print \"FILE: legal\" or one line per "
+      "finding; open no window. Exit status 0 when every file is legal, 1 when one is not, 2 "
+      "when one cannot be read.");
   parser.addOption(help);
   parser.addOption(version);
   parser.addOption(newInstance);
+  parser.addOption(check);
   for (const char* name : kQtOptionsWithValue) {
     QCommandLineOption option(QString::fromLatin1(name), QString(), "value");
     option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -89,7 +95,14 @@ CommandLine readCommandLine(const QStringList& arguments, const QString& working
   }
   for (const QString& file : parser.positionalArguments())
     result.files << absolutePath(file, workingFolder);
+  result.named = parser.positionalArguments();
   result.newInstance = parser.isSet(newInstance);
+  result.check = parser.isSet(check);
+  if (result.check && result.files.isEmpty()) {
+    result.run = false;
+    result.exitCode = 2;
+    result.err = QString("%1: --check needs at least one warrior file.\n%2").arg(kProgramName, usage);
+  }
   return result;
 }
 

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "app/CheckWarrior.h"
 #include "app/SaveWarrior.h"
 #include "app/WindowLoad.h"
 #include "gear/Money.h"
@@ -252,6 +253,16 @@ void WarriorWindow::buildMenus() {
             applyRule("Modify Priority Points",
                       [](RuleContext& ctx) { modifyPriorityPoints(ctx); });
           });
+
+  gm->addSeparator();
+  connect(action(gm, "mnuCheckWarrior", "Check &Warrior"), &QAction::triggered, this, [this] {
+    settleTyping();
+    CheckCatalogues catalogues = readCheckCatalogues(app_.dataFolder);
+    catalogues.weapons = weaponCatalogue_;
+    catalogues.equipment = equipmentCatalogue_;
+    prompter_.showMessage(checkReport(checkWarrior(warrior_, catalogues)),
+                          MessageIcon::Information);
+  });
 
   warriorsMenu_ = new QMenu("&Warriors", this);
   warriorsMenu_->setObjectName("mnuWarriors");

@@ -121,7 +121,7 @@ class Table {
     loadWindowCatalogues(ctx);
     skills = w.skillListIS;
     catalogues = {loadPackages(shared.dataFile(kPackageFileName)).packages,
-                  shared.weaponCatalogue.get(), shared.equipmentCatalogue.get()};
+                  shared.weaponCatalogue, shared.equipmentCatalogue};
   }
 
   // The warrior a save and an Open of this one give.

@@ -11,6 +11,7 @@
 #include <QTreeWidget>
 
 #include "UiTestHelpers.h"
+#include "app/CheckWarrior.h"
 #include "budget/Priorities.h"
 
 using namespace dk;
@@ -333,6 +334,29 @@ class BudgetTest : public QObject {
     QCOMPARE(labelText(w, "lblPL"), QString("9"));
     QCOMPARE(field(w, "txtCBills"), QString("200"));
     QCOMPARE(child<QTreeWidget>(w, "lvAdv")->topLevelItemCount(), 0);
+  }
+
+  void racialModifiersNeitherMakeNorTakeAttributePoints() {
+    ScriptedFrame s;
+    auto* w = s.newWarrior();
+    child<QScrollBar>(w, "vsPRace")->setValue(2);  // Clan Drakkenfold: REF +1, INT +1
+    const auto freePoints = [w] { return labelText(w, "lblFAtt").toInt(); };
+    click(w, "cmdAddRacialMods");
+    for (const char* up : {"cmdBldUp", "cmdChaUp"})
+      for (int i = 0; i < 5; ++i) click(w, up);
+    click(w, "cmdLrnUp");
+    QCOMPARE(freePoints(), 1);
+    click(w, "cmdRemRacialMods");
+    QCOMPARE(freePoints(), 1);
+    click(w, "cmdRefUp");  // the last free point, not three
+    QCOMPARE(freePoints(), 0);
+    click(w, "cmdAddRacialMods");
+    click(w, "cmdLrnUp");  // nothing is left to raise it with
+    QCOMPARE(freePoints(), 0);
+    QCOMPARE(labelText(w, "lblValLrn"), QString("2"));
+    s.prompter.log.clear();
+    w->findChild<QAction*>("mnuCheckWarrior")->trigger();
+    QCOMPARE(QString::fromStdString(s.prompter.log.at(0).text), QString(kWarriorKeepsEveryRule));
   }
 
   void battleMechLevelZeroEmptiesTheVehicleType() {

@@ -147,6 +147,34 @@ class CommandLineTest : public QObject {
                           "/home/u/My Warriors/ana.war", "/home/u/start/-dash.war"}));
   }
 
+  void checkSaysWhichFilesKeepTheRulesWithoutADisplay() {
+    struct Case {
+      QStringList arguments;
+      int status;
+      QString out, err;
+    } cases[] = {
+        {{"new_warrior.war"}, 0, "new_warrior.war: legal\n", {}},
+        {{"new_warrior.war", "full_warrior.war"}, 1,
+         "full_warrior.war: advantages: Edge is 2, more than the 1 every warrior has\n", {}},
+        {{"nowhere.war", "new_warrior.war"}, 2, "new_warrior.war: legal\n",
+         "The warrior file \"nowhere.war\" cannot be opened"},
+        {{}, 2, {}, "--check needs at least one warrior file."},
+    };
+    for (const Case& c : cases) {
+      QProcess program;
+      QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+      for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
+      program.setProcessEnvironment(env);
+      program.setWorkingDirectory(DRAKKENFOLD_FIXTURES);
+      program.start(DRAKKENFOLD_PROGRAM, QStringList{"--check"} + c.arguments);
+      QVERIFY(program.waitForFinished(20000));
+      const QString what = c.arguments.join(' ');
+      QVERIFY2(program.exitCode() == c.status, qPrintable(what));
+      QVERIFY2(QString::fromLocal8Bit(program.readAllStandardOutput()).contains(c.out), qPrintable(what));
+      QVERIFY2(QString::fromLocal8Bit(program.readAllStandardError()).contains(c.err), qPrintable(what));
+    }
+  }
+
   void aStartWithoutAUsableDisplaySaysSoInOneLine() {
     struct Case {
       QString display;  // empty: none set

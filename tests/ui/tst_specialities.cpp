@@ -1,6 +1,7 @@
 // Training through specialities and skill packages, driven through the real warrior window and
 // the real "Pick Skill Packages", "Pick Skills" and "Pick Package" dialogs.
 #include <QAbstractButton>
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -256,6 +257,63 @@ class SpecialitiesTest : public QObject {
     QVERIFY(child<QTreeWidget>(&w, "lvSkillLstIS")->topLevelItemCount() > 60);
     QCOMPARE(rowTexts(&w, "lvSkillsIS", "Stealth"), (QStringList{"Stealth", "2", "14"}));
     QVERIFY(enabled(&w, "cmdChangeMOS"));
+  }
+
+  void trainedLevelsComeOffForNothingBeforeAndAfterSaveAndOpen() {
+    struct Training {
+      const char* what;
+      std::function<void(ScriptedFrame&, ui::WarriorWindow*)> take;
+      const char *owned, *pool, *remove;
+      int left;  // the pool once the training is taken: the grant less its price
+    };
+    const Training trainings[] = {
+        {"speciality",
+         [](ScriptedFrame& s, ui::WarriorWindow* w) {
+           s.prompter.specialityAnswers = {SpecialityChoice{
+               "MechWarrior", 1, "", 0, "Basic Academy Package",
+               {"Gunnery/BattleMech", "Piloting/BattleMech", "Tactics"}, {"Tech/BattleMech"}}};
+           click(w, "cmdPickMOSFOS");
+           for (const char* skill : {"Gunnery/BattleMech", "Piloting/BattleMech", "Tactics",
+                                     "Medtech", "Small Arms", "Tech/BattleMech"})
+             give(w, 0, skill);  // 2, 2, 2, 1, 1, 1: worth 12 bought, for 9
+         },
+         "lvSkillsIS", "lstPointsIS", "cmdRemPtIS", 16 - 9},
+        {"package",  // Street Survivor: worth 7 bought, for 6
+         [](ScriptedFrame& s, ui::WarriorWindow* w) {
+           s.prompter.packageAnswers = {1};
+           click(w, "cmdAddPackage");
+         },
+         "lvSkillsIS", "lstPointsIS", "cmdRemPtIS", 16 - 6},
+        {"clan package",  // the primary, worth 32 bought, for all 20 points
+         [](ScriptedFrame& s, ui::WarriorWindow* w) {
+           child<QScrollBar>(w, "vsPRace")->setValue(2);
+           child<QScrollBar>(w, "vsPSkl")->setValue(3);
+           s.prompter.yesNoAnswers = {true};
+           click(w, "Command1");
+         },
+         "lvSkills", "lstPoints", "cmdRemPt", 0},
+    };
+    for (const Training& t : trainings) {
+      ScriptedFrame s;
+      ui::WarriorWindow* w = innerSphereWarrior(s.frame);
+      t.take(s, w);
+      const auto takeOff = [&](ui::WarriorWindow* window, int levels) {
+        for (int i = 0; i < levels; ++i) {
+          auto* owned = child<QTreeWidget>(window, t.owned);
+          clickRow(owned, owned->topLevelItem(0)->text(0));
+          click(window, t.remove);
+          QVERIFY2(child<QListWidget>(window, t.pool)->count() == t.left, t.what);
+        }
+      };
+      takeOff(w, 3);
+      const QString path = s.own.folder.filePath("trained.war");
+      s.files.answers << path;
+      w->findChild<QAction*>("mnuSave")->trigger();
+      ui::WarriorWindow* again = s.frame.openWarriorFiles({path}).value(0);
+      QVERIFY2(again && child<QListWidget>(again, t.pool)->count() == t.left, t.what);
+      again->tabs()->setCurrentIndex(3);
+      takeOff(again, child<QTreeWidget>(again, t.owned)->topLevelItemCount());
+    }
   }
 
   void theChoiceListOnScreenIsTheRecordsAfterEveryStep() {

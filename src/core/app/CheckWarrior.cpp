@@ -4,6 +4,10 @@
 #include <cmath>
 
 #include "budget/Priorities.h"
+#include "context/SharedState.h"
+#include "files/GearFiles.h"
+#include "files/PackageFile.h"
+#include "files/WarriorFile.h"
 #include "character/Attributes.h"
 #include "character/Race.h"
 #include "gear/Advantages.h"
@@ -188,8 +192,8 @@ void checkMoney(const Warrior& w, const CheckCatalogues& catalogues, Findings& f
       f.breach("money", std::string(p.what) + " read " + q(p.text) + " where the amount is " +
                             n(p.amount));
   GearWorth gear;
-  addWorth(w.weapons, catalogues.weapons, gear);
-  addWorth(w.equipment, catalogues.equipment, gear);
+  addWorth(w.weapons, catalogues.weapons.get(), gear);
+  addWorth(w.equipment, catalogues.equipment.get(), gear);
   if (!gear.unknown.empty()) {
     std::string names;
     for (const std::string& name : gear.unknown) names += (names.empty() ? "" : ", ") + q(name);
@@ -230,6 +234,37 @@ std::vector<Finding> checkWarrior(const Warrior& w, const CheckCatalogues& catal
   checkAdvantages(w, f);
   checkMoney(w, catalogues, f);
   return std::move(f.out);
+}
+
+CheckCatalogues readCheckCatalogues(const std::string& dataFolder) {
+  SharedState shared;
+  shared.dataFolder = dataFolder;
+  CheckCatalogues out;
+  out.packages = loadPackages(shared.dataFile(kPackageFileName)).packages;
+  for (GearKind kind : {GearKind::Weapons, GearKind::Equipment}) {
+    GearFileRead read = readGearFile(kind, shared.dataFile(gearFileName(kind)));
+    (kind == GearKind::Weapons ? out.weapons : out.equipment) =
+        std::make_shared<const GearCatalogue>(std::move(read.catalogue));
+  }
+  return out;
+}
+
+FileCheck checkWarriorFile(const std::string& path, const std::string& shownName,
+                           const CheckCatalogues& catalogues) {
+  FileCheck out;
+  const ReadOutcome read = openWarriorFile(path);
+  if (read.status != ReadOutcome::Ok) {
+    out.problem = openFailedMessage(read, shownName);
+    return out;
+  }
+  Warrior w = read.opened->warrior;
+  w.priorityLevel = read.opened->levels;
+  const std::vector<Finding> findings = checkWarrior(w, catalogues);
+  out.readable = true;
+  out.legal = keepsEveryRule(findings);
+  if (out.legal) out.lines.push_back(shownName + ": legal");
+  for (const Finding& f : findings) out.lines.push_back(shownName + ": " + f.area + ": " + f.text);
+  return out;
 }
 
 bool keepsEveryRule(const std::vector<Finding>& findings) {

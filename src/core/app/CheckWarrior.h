@@ -5,6 +5,7 @@
 // through the program's commands never breaks a rule; what the gamemaster's own commands can
 // explain (Modify C-Bills, Modify Priority Points) is told as a question, not as a breach.
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -29,9 +30,13 @@ struct Finding {
 // unchecked.
 struct CheckCatalogues {
   std::vector<SkillPackage> packages;
-  const GearCatalogue* weapons = nullptr;
-  const GearCatalogue* equipment = nullptr;
+  std::shared_ptr<const GearCatalogue> weapons;
+  std::shared_ptr<const GearCatalogue> equipment;
 };
+
+// The catalogues of a data folder (empty: the working folder), read as a warrior window reads
+// them; a file that cannot be read leaves its part unchecked.
+CheckCatalogues readCheckCatalogues(const std::string& dataFolder);
 
 // The warrior as a file gives it, its priority levels set.
 std::vector<Finding> checkWarrior(const Warrior& w, const CheckCatalogues& catalogues);
@@ -42,5 +47,17 @@ bool keepsEveryRule(const std::vector<Finding>& findings);
 // The box of "Check Warrior": "This warrior keeps every rule." when nothing breaks one (the
 // questions after it), else one line per finding as "area: finding".
 std::string checkReport(const std::vector<Finding>& findings);
+
+// `drakkenfold --check FILE...` for one file, named as given: "FILE: legal" (and the questions
+// after it as "FILE: area: finding"), or one such line per finding. A file that cannot be read
+// gives no lines and the reason.
+struct FileCheck {
+  bool readable = false;
+  bool legal = false;
+  std::vector<std::string> lines;
+  std::string problem;  // when not readable: the message Open would show
+};
+FileCheck checkWarriorFile(const std::string& path, const std::string& shownName,
+                           const CheckCatalogues& catalogues);
 
 }  // namespace dk

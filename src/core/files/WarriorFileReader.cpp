@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <cctype>
 #include <deque>
-#include <unordered_set>
 #include <vector>
 
 #include "files/FileWording.h"
 #include "files/WarriorFile.h"
 #include "files/WarriorLayout.h"
 #include "util/Numeric.h"
+#include "util/Text.h"
 #include "util/TextEncoding.h"
 
 namespace dk {
@@ -39,7 +39,17 @@ void untilMarker(std::string_view marker, Read read) {
 
 class LineReader {
  public:
-  explicit LineReader(std::string_view text) : text_(text) {}
+  // The bytes of the file, and whether they are Windows-1252 rather than UTF-8: a value is then
+  // decoded as it is taken, so that the file is never copied whole.
+  LineReader(std::string_view text, bool windows1252) : text_(text), windows1252_(windows1252) {}
+
+  // A value of the file as the record keeps it: UTF-8.
+  std::string owned(std::string_view bytes) const {
+    return windows1252_ && !isAscii(bytes) ? windows1252ToUtf8(bytes) : std::string(bytes);
+  }
+  std::string owned(std::string&& bytes) const {
+    return windows1252_ && !isAscii(bytes) ? windows1252ToUtf8(bytes) : std::move(bytes);
+  }
 
   // The next line without its line end (CR LF, or a lone LF from a file edited elsewhere), as
   // it stands; the file ending before it is damage, reported with what belonged there.
@@ -48,19 +58,12 @@ class LineReader {
     if (pos_ >= text_.size()) {
       throw DamagedAt{line_ + 1, describe(what) + " (the file ends before it)", true};
     }
-    std::size_t end = text_.find('\n', pos_);
-    std::size_t next;
-    if (end == std::string_view::npos) {
-      end = text_.size();
-      next = end;
-    } else {
-      next = end + 1;
-    }
+    const std::size_t end = std::min(text_.find('\n', pos_), text_.size());
     std::string_view line = text_.substr(pos_, end - pos_);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    pos_ = next;
+    pos_ = std::min(end + 1, text_.size());
     ++line_;
-    if (limitLines_ && line.size() > kMaxLineChars && fileCharacterCount(line) > kMaxLineChars) {
+    if (line.size() > kMaxLineChars && fileCharacterCount(line) > kMaxLineChars) {
       throw DamagedAt{line_, describe(what) + " in at most " + toText(std::int64_t{kMaxLineChars}) +
                                  " characters"};
     }
@@ -86,7 +89,7 @@ class LineReader {
 
   template <typename What>
   std::string text(const What& what) {
-    return std::string(value(what));
+    return owned(value(what));
   }
 
   template <typename What>
@@ -123,12 +126,11 @@ class LineReader {
   }
 
   bool atEnd() const { return pos_ >= text_.size(); }
+  // What is left of the text after the lines read.
+  std::string_view rest() const { return text_.substr(std::min(pos_, text_.size())); }
   // Whether the last line read is held in a scratch buffer (valid until the next read) rather
   // than in the text itself.
   bool lastLineRewritten() const { return rewritten_; }
-  std::size_t bytesLeft() const { return text_.size() - std::min(pos_, text_.size()); }
-  // The notes are the one value that may be longer than a line.
-  void stopLimitingLines() { limitLines_ = false; }
   int line() const { return line_; }
 
  private:
@@ -142,10 +144,10 @@ class LineReader {
   }
 
   std::string_view text_;
+  bool windows1252_;
   std::string scratch_;  // a line that had to be changed; valid until the next read
   std::size_t pos_ = 0;
   int line_ = 0;
-  bool limitLines_ = true;
   bool rewritten_ = false;
 };
 
@@ -180,30 +182,59 @@ void readSection(LineReader& in, std::vector<Row>& rows, std::string_view stop,
                  const std::string& kind, ReadRest readRest) {
   in.skip([&] { return quoted("START") + " opening the " + kind + " list"; });
   const auto what = [&] { return withArticle(kind) + " name or " + quoted(stop); };
-  // The names seen, as views into the file's text (or into `rewritten` for the rare line the
-  // reader had to change), so that no name is copied twice.
-  std::unordered_set<std::string_view> seen;
+  // The names with their lines, as views into the file's text (or into `rewritten` for the
+  // rare line the reader had to change), looked at once the list is read: the first name already
+  // in the list is the damage, even where the list goes wrong further on.
+  struct Name {
+    std::size_t hash;
+    int line;
+    std::string_view text;
+  };
+  std::vector<Name> names;
+  names.reserve(32);
   std::deque<std::string> rewritten;
-  untilMarker(stop, [&] {
-    for (;;) {
-      std::string_view name = in.value(what);
-      if (name == stop) return;
-      if (rows.size() == kMaxListRows) {
-        throw DamagedAt{in.line(), quoted(stop) + " (a warrior file holds at most " +
-                                       toText(static_cast<std::int64_t>(kMaxListRows)) + " " +
-                                       kind + " rows)"};
+  // The line of the first name that an earlier row has: sorted by hash, then line, a repeated
+  // name stands right after its first.
+  const auto firstRepeat = [&] {
+    std::sort(names.begin(), names.end(), [](const Name& a, const Name& b) {
+      return a.hash != b.hash ? a.hash < b.hash : a.line < b.line;
+    });
+    int line = 0;
+    for (std::size_t i = 1; i < names.size(); ++i) {
+      for (std::size_t j = i; j-- > 0 && names[j].hash == names[i].hash;) {
+        if (names[j].text != names[i].text) continue;
+        if (line == 0 || names[i].line < line) line = names[i].line;
+        break;
       }
-      if (in.lastLineRewritten()) name = rewritten.emplace_back(name);
-      if (!seen.insert(name).second) {
-        throw DamagedAt{in.line(),
-                        withArticle(kind) + " name not already in the list, or " + quoted(stop)};
-      }
-      Row row;
-      row.name = std::string(name);
-      readRest(row);
-      rows.push_back(std::move(row));
     }
-  });
+    return line;
+  };
+  const auto repeated = [&](int line) {
+    return DamagedAt{line, withArticle(kind) + " name not already in the list, or " + quoted(stop)};
+  };
+  try {
+    untilMarker(stop, [&] {
+      for (;;) {
+        std::string_view name = in.value(what);
+        if (name == stop) return;
+        if (rows.size() == kMaxListRows) {
+          throw DamagedAt{in.line(), quoted(stop) + " (a warrior file holds at most " +
+                                         toText(static_cast<std::int64_t>(kMaxListRows)) + " " +
+                                         kind + " rows)"};
+        }
+        if (in.lastLineRewritten()) name = rewritten.emplace_back(name);
+        names.push_back({std::hash<std::string_view>{}(name), in.line(), name});
+        Row row;
+        row.name = in.owned(name);
+        readRest(row);
+        rows.push_back(std::move(row));
+      }
+    });
+  } catch (DamagedAt&) {
+    if (const int line = firstRepeat()) throw repeated(line);
+    throw;
+  }
+  if (const int line = firstRepeat()) throw repeated(line);
 }
 
 // The required or elective skill names up to the end marker: at most 51, none empty (the lists
@@ -248,7 +279,7 @@ void readLine(LineReader& in, OpenedWarrior& opened, const LayoutLine& line) {
       w.*line.text = in.text(line.caption);
       return;
     case LineKind::AsIs:
-      w.*line.text = std::string(in.raw(line.caption));
+      w.*line.text = in.owned(in.raw(line.caption));
       return;
     case LineKind::Grant:
       w.priorityGrant[i] = in.text(line.caption);
@@ -321,15 +352,26 @@ void readLine(LineReader& in, OpenedWarrior& opened, const LayoutLine& line) {
 
 void readWarrior(LineReader& in, OpenedWarrior& opened) {
   for (const LayoutLine& line : warriorLayout()) readLine(in, opened, line);
-  // Everything after the spouse line is the notes, joined with "\n" (none after the last).
-  in.stopLimitingLines();
+  // Everything after the spouse line is the notes, its lines joined with "\n" (none after the
+  // last): CR LF and LF end a line, a CR inside a line reads as the space a save writes there.
+  const std::string_view rest = in.rest();
   std::string notes;
-  notes.reserve(in.bytesLeft());
-  for (bool first = true; !in.atEnd(); first = false) {
-    if (!first) notes += '\n';
-    notes += in.raw("the notes");
+  notes.reserve(rest.size());
+  std::size_t i = 0;
+  while (i < rest.size()) {
+    const std::size_t br = std::min(findBreakOrNul(rest, i), rest.size());
+    notes.append(rest.substr(i, br - i));
+    if (br == rest.size()) break;
+    const char c = rest[br];
+    i = br + 1;
+    if (c == '\n' || (c == '\r' && (i == rest.size() || rest[i] == '\n'))) {
+      if (c == '\r' && i < rest.size()) ++i;
+      if (i < rest.size()) notes += '\n';  // the last line end ends the file, not a line
+    } else {
+      notes += c == '\r' ? ' ' : c;  // a CR inside a line (a NUL never gets this far)
+    }
   }
-  opened.warrior.notes = std::move(notes);
+  opened.warrior.notes = in.owned(std::move(notes));
 }
 
 int lineOfOffset(std::string_view text, std::size_t offset) {
@@ -377,8 +419,12 @@ ReadOutcome parseWarriorFile(std::string_view bytes, const std::string& path) {
         "its line end before the file grows past 16 MiB, the most a warrior file holds";
     return outcome;
   }
-  const std::string text = decodeFileText(bytes);
-  LineReader in(text);
+  // The file is read where it lies, as UTF-8 when it is valid UTF-8 (without the byte-order
+  // mark some editors put first), else as Windows-1252.
+  const bool utf8 = isValidUtf8(bytes);
+  const std::string_view text =
+      utf8 && bytes.starts_with("\xEF\xBB\xBF") ? bytes.substr(3) : bytes;
+  LineReader in(text, !utf8);
   in.raw(quoted(kVersionLine));  // read above
   if (const std::size_t nul = text.find('\0'); nul != std::string::npos) {
     outcome.status = ReadOutcome::Damaged;

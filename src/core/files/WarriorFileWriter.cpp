@@ -1,5 +1,6 @@
 // The warrior file's writer: the table of files/WarriorLayout walked line by line.
 #include <algorithm>
+#include <deque>
 #include <unordered_set>
 #include <vector>
 
@@ -24,7 +25,7 @@ class FileWriter {
 
   // A one-line value, never carrying a line break or a NUL into the file.
   void text(std::string_view value) {
-    if (value.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos) {
+    if (findBreakOrNul(value) == std::string_view::npos) {
       out_ += value;
     } else {
       out_ += toOneLine(value);
@@ -63,7 +64,7 @@ class FileWriter {
   void value(std::string_view v, const What& what) {
     const bool clean =
         v.empty() || (!isBlank(v.front()) && !isBlank(v.back()) &&
-                      v.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos);
+                      findBreakOrNul(v) == std::string_view::npos);
     if (clean) {
       line(v, what);
     } else {
@@ -82,10 +83,9 @@ class FileWriter {
   // The notes run to the end of the file. Whatever form their line breaks take, each is
   // written as CR LF; the last line gets its line end like every other line.
   void notes(std::string_view value) {
-    constexpr std::string_view kBreakOrNul("\r\n\0", 3);
     std::size_t i = 0;
     while (i < value.size()) {
-      const std::size_t stop = std::min(value.find_first_of(kBreakOrNul, i), value.size());
+      const std::size_t stop = std::min(findBreakOrNul(value, i), value.size());
       out_.append(value.substr(i, stop - i));
       if (stop == value.size()) break;
       const char c = value[stop];
@@ -107,8 +107,13 @@ class FileWriter {
   std::string refusal_;
 };
 
-// A name as the reader will see it: on one line, without blanks at either end.
-std::string readBackName(std::string_view name) { return trimBlanks(toOneLine(name)); }
+// A name as the reader will see it: on one line, without blanks at either end. Nearly every
+// name is that already and is not copied; `storage` keeps one that had to change.
+std::string_view readBackName(std::string_view name, std::deque<std::string>& storage) {
+  const bool clean = name.empty() || (!isBlank(name.front()) && !isBlank(name.back()) &&
+                                      findBreakOrNul(name) == std::string_view::npos);
+  return clean ? name : std::string_view(storage.emplace_back(trimBlanks(toOneLine(name))));
+}
 
 // One list with its markers. Every row name must come back as itself: not the stop marker, not
 // a name the list already has once the reader has trimmed it.
@@ -121,9 +126,10 @@ void writeSection(FileWriter& out, const std::vector<Row>& rows, std::string_vie
                " rows, and a warrior file holds at most " +
                toText(static_cast<std::int64_t>(kMaxListRows)));
   }
-  std::unordered_set<std::string> seen;
+  std::deque<std::string> changed;
+  std::unordered_set<std::string_view> seen(rows.size() * 2);
   for (const Row& row : rows) {
-    std::string name = readBackName(row.name);
+    const std::string_view name = readBackName(row.name, changed);
     if (name == stop) {
       out.refuse(withArticle(kind) + " cannot be named " + quoted(stop) +
                  " in a warrior file, where that line ends the list");
@@ -140,8 +146,9 @@ void writeSection(FileWriter& out, const std::vector<Row>& rows, std::string_vie
 void writeMosSkills(FileWriter& out, const std::array<std::string, kMosSkillSlots>& names,
                     std::string_view start, std::string_view end, const std::string& kind) {
   out.text(start);
+  std::deque<std::string> changed;
   for (const std::string& entry : names) {
-    const std::string name = readBackName(entry);
+    const std::string_view name = readBackName(entry, changed);
     if (name.empty()) break;
     if (name == end) {
       out.refuse(withArticle(kind) + " skill cannot be named " + quoted(end) +
@@ -170,7 +177,7 @@ void writeList(FileWriter& out, const std::vector<Row>& rows, LineKind list, Wri
 
 void writeSkills(FileWriter& out, const std::vector<SkillEntry>& skills, LineKind list) {
   const std::string kind = listMarkers(list).kind;
-  writeList(out, skills, list, [&](const SkillEntry& s, const std::string& name) {
+  writeList(out, skills, list, [&](const SkillEntry& s, std::string_view name) {
     out.value(s.level, [&] { return "the level of " + kind + " " + shortQuoted(name); });
     out.value(s.roll, [&] { return "the roll of " + kind + " " + shortQuoted(name); });
   });
@@ -219,7 +226,7 @@ void writeLine(FileWriter& out, const Warrior& w, const LayoutLine& line,
       return writeSkills(out, w.skillsClan, line.kind);
     case LineKind::Advantages:
       return writeList(out, w.advantages, line.kind,
-                       [&out](const AdvantageEntry& a, const std::string& name) {
+                       [&out](const AdvantageEntry& a, std::string_view name) {
                          out.value(a.level, [&] {
                            return "the points of advantage " + shortQuoted(name);
                          });
@@ -228,7 +235,7 @@ void writeLine(FileWriter& out, const Warrior& w, const LayoutLine& line,
     case LineKind::Equipment: {
       const bool weapons = line.kind == LineKind::Weapons;
       return writeList(out, weapons ? w.weapons : w.equipment, line.kind,
-                       [&out, weapons](const GearEntry& g, const std::string& name) {
+                       [&out, weapons](const GearEntry& g, std::string_view name) {
                          out.value(g.quantity, [&] {
                            return std::string("the quantity of ") +
                                   (weapons ? "weapon " : "equipment ") + shortQuoted(name);

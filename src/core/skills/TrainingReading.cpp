@@ -114,17 +114,22 @@ SpecialityReadings readSpeciality(const Warrior& w, const PackageType& type,
   }
 
   // Dynamic programme over the slots: the choices still to give (a count per value), the levels
-  // taken off and the points bought so far; each entry remembers how it was reached.
+  // taken off and the points bought so far; each entry remembers how it was reached and the
+  // least bought of the ways there. Points bought past what the grant could pay are all one to
+  // the choice, which keeps the programme small however large the levels of a file.
+  const std::int64_t cap = std::max<std::int64_t>(0, grant - type.cost);
+  const auto capped = [cap](std::int64_t bought) { return std::min(bought, cap + 1); };
   using Counts = std::vector<int>;
   using Key = std::tuple<Counts, std::int64_t, std::int64_t>;
   struct Step {
     const Key* from;
-    int levels;  // what the slot got
+    int levels;           // what the slot got
+    std::int64_t least;   // the least bought of the ways to this entry, not capped
   };
   std::vector<std::map<Key, Step>> layers(slots.size() + 1);
   Counts all;
   for (const auto& k : kinds) all.push_back(k.second);
-  layers[0].emplace(Key{all, 0, boughtElsewhere}, Step{nullptr, 0});
+  layers[0].emplace(Key{all, 0, capped(boughtElsewhere)}, Step{nullptr, 0, boughtElsewhere});
   for (std::size_t i = 0; i < slots.size(); ++i) {
     const Slot& slot = slots[i];
     for (const auto& [key, step] : layers[i]) {
@@ -149,8 +154,11 @@ SpecialityReadings readSpeciality(const Warrior& w, const PackageType& type,
           const std::int64_t got = (a >= 0 ? kinds[static_cast<std::size_t>(a)].first : 0) +
                                    (b >= 0 ? kinds[static_cast<std::size_t>(b)].first : 0);
           const std::int64_t kept = std::min(slot.level, got);
-          Key next{afterB, removed + got - kept, bought + value(slot.level) - value(kept)};
-          layers[i + 1].emplace(std::move(next), Step{&key, static_cast<int>(got)});
+          const std::int64_t more = value(slot.level) - value(kept);
+          Key next{afterB, removed + got - kept, capped(bought + more)};
+          const auto [at, added] =
+              layers[i + 1].emplace(std::move(next), Step{&key, static_cast<int>(got), 0});
+          if (added || step.least + more < at->second.least) at->second.least = step.least + more;
         }
       }
     }
@@ -169,7 +177,7 @@ SpecialityReadings readSpeciality(const Warrior& w, const PackageType& type,
       best = r;
       bestKey = &key;
     }
-    out.leastBought = std::min(out.leastBought, bought);
+    out.leastBought = std::min(out.leastBought, step.least);
     if (type.cost + bought <= grant) out.mostPayableBought = std::max(out.mostPayableBought, bought);
   }
   if (!best) {  // no way to give the choices: a list the file cannot have come from
@@ -229,8 +237,10 @@ TrainingReading readTraining(const Warrior& w, SkillArea area,
     const std::int64_t committed = r.training.price + r.bought;
     add(std::move(r), committed, committed <= grant ? committed : -1);
   };
+  const auto& rows = area == SkillArea::Clan ? w.skillsClan : w.skillsIS;
+  const TrainingReading none{{}, skillPointsSpent(rows), true};  // every level bought
   if (area == SkillArea::Clan) {
-    if (!w.clanPackageTaken) return {};
+    if (!w.clanPackageTaken) return none;
     for (const ClanPackage* p : clanPackagesOf(w.priorityGrant[kRace]))
       addFixed(readingOf(w.skillsClan, {p->cost, packageSkills(*p)}));
   } else {
@@ -266,7 +276,7 @@ TrainingReading readTraining(const Warrior& w, SkillArea area,
       }
     }
   }
-  if (readings.empty()) return {};
+  if (readings.empty()) return none;
   const Reading* chosen = &readings.front();
   for (const Reading& r : readings)
     if (preferred(r, *chosen, grant)) chosen = &r;

@@ -1,5 +1,8 @@
 #include "util/Text.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace dk {
 
 std::string toOneLine(std::string_view value) {
@@ -11,6 +14,25 @@ std::string toOneLine(std::string_view value) {
     out += (c == '\r' || c == '\n' || c == '\0') ? ' ' : c;
   }
   return out;
+}
+
+std::size_t findBreakOrNul(std::string_view text, std::size_t from) {
+  // Eight bytes at a time past those that cannot be one (every byte from 14 up): the bytes
+  // below 14 of a word show in its high bits.
+  constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+  constexpr std::uint64_t kHighs = 0x8080808080808080ull;
+  std::size_t i = from;
+  while (i + 8 <= text.size()) {
+    std::uint64_t word;
+    std::memcpy(&word, text.data() + i, 8);
+    if (((word - kOnes * 14) & ~word & kHighs) != 0) break;
+    i += 8;
+  }
+  for (; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c <= '\r' && (c == '\r' || c == '\n' || c == '\0')) return i;
+  }
+  return std::string_view::npos;
 }
 
 }  // namespace dk

@@ -9,4 +9,7 @@ namespace dk {
 // unreadable. Each becomes a space, CR LF counting as one break.
 std::string toOneLine(std::string_view value);
 
+// Where the first line break (CR or LF) or NUL of a text stands from `from` on; npos for none.
+std::size_t findBreakOrNul(std::string_view text, std::size_t from = 0);
+
 }  // namespace dk

@@ -69,8 +69,6 @@ int windows1252Byte(char32_t cp) {
   return -1;
 }
 
-bool isAscii(std::string_view bytes) { return endOfAscii(bytes, 0) == bytes.size(); }
-
 // The text with every byte that is not part of a valid sequence replaced by U+FFFD.
 std::string repairedUtf8(std::string_view bytes) {
   std::string out;
@@ -109,6 +107,8 @@ void appendUtf8(std::string& out, char32_t cp) {
   }
 }
 
+bool isAscii(std::string_view bytes) { return endOfAscii(bytes, 0) == bytes.size(); }
+
 bool isValidUtf8(std::string_view bytes) {
   char32_t cp;
   for (std::size_t i = endOfAscii(bytes, 0); i < bytes.size(); i = endOfAscii(bytes, i)) {
@@ -128,6 +128,7 @@ std::string windows1252ToUtf8(std::string_view bytes) {
     }
     return table;
   }();
+  if (isAscii(bytes)) return std::string(bytes);  // nearly every value
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 8);
   for (std::size_t i = 0; i < bytes.size();) {

@@ -10,6 +10,9 @@
 
 namespace dk {
 
+// Only bytes below 0x80: the same text in both encodings.
+bool isAscii(std::string_view bytes);
+
 // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF, no cut-off sequences.
 bool isValidUtf8(std::string_view bytes);
 

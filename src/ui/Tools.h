@@ -1,0 +1,19 @@
+#pragma once
+// What the program does from the command line without opening a window (no display needed):
+// checking warrior files against the rules.
+
+#include <QString>
+#include <QStringList>
+
+namespace dk::ui {
+
+// The folder the program lives in, found without an application object.
+QString programFolder();
+
+// `--check`: prints "FILE: legal" or one line per finding for each file, and a file that cannot
+// be read on standard error. 0 when every file is legal, 1 when one is not, 2 when one cannot
+// be read.
+int checkWarriorFiles(const QStringList& paths, const QStringList& named,
+                      const QString& dataFolder);
+
+}  // namespace dk::ui
