@@ -41,7 +41,7 @@ dk::Warrior sheetWarrior(int skills, int gear, std::size_t noteBytes) {
   w.name = "Kai, the Second";
   w.attributeScore = {"6", "5", "4", "5", "3"};
   for (int i = 0; i < skills; ++i)
-    w.skillsIS.push_back({"Skill number " + std::to_string(i), "3", "7"});
+    w.innerSphere().skills.push_back({"Skill number " + std::to_string(i), "3", "7"});
   for (int i = 0; i < 8; ++i) w.advantages.push_back({"Advantage " + std::to_string(i), "2"});
   for (int i = 0; i < gear; ++i) {
     w.weapons.push_back({"Weapon model " + std::to_string(i), "1"});

@@ -15,7 +15,7 @@ dk::Warrior windowWarrior() {
   const auto read = dk::readSkillCatalogue(DRAKKENFOLD_DATA "/skills.dat");
   dk::showSkillCatalogue(w, dk::SkillArea::InnerSphere, read.catalogue);
   dk::showSkillCatalogue(w, dk::SkillArea::Clan, read.catalogue);
-  for (int i = 0; i < 20; ++i) w.skillsIS.push_back({read.catalogue.skills[i].name, "2", "12"});
+  for (int i = 0; i < 20; ++i) w.innerSphere().skills.push_back({read.catalogue.skills[i].name, "2", "12"});
   for (int i = 0; i < 10; ++i) w.equipment.push_back({"Equipment item " + std::to_string(i), "1"});
   w.notes = std::string(600, 'n');
   return w;
@@ -31,9 +31,9 @@ std::size_t snapshotBytes(const dk::Warrior& w) {
     for (const auto& row : list) each(row);
   };
   const auto listed = [&](const auto& r) { n += heapBytes(r.name) + heapBytes(r.shown); };
-  rows(w.skillListIS, listed);
-  rows(w.skillListClan, listed);
-  rows(w.skillsIS, [&](const dk::SkillEntry& s) { n += heapBytes(s.name); });
+  rows(w.innerSphere().list, listed);
+  rows(w.clan().list, listed);
+  rows(w.innerSphere().skills, [&](const dk::SkillEntry& s) { n += heapBytes(s.name); });
   rows(w.equipment, [&](const dk::GearEntry& g) { n += heapBytes(g.name); });
   return n + heapBytes(w.notes);
 }

@@ -24,7 +24,7 @@ dk::Warrior largeWarrior() {
   w.name = "Kai, the Second";
   w.homePlanet = "Zo\u00eb's Reach";
   for (int i = 0; i < 200; ++i) {
-    auto& list = i % 2 ? w.skillsClan : w.skillsIS;
+    auto& list = i % 2 ? w.clan().skills : w.innerSphere().skills;
     list.push_back({"Skill number " + std::to_string(i), std::to_string(i % 10), "7"});
   }
   for (int i = 0; i < 16; ++i) w.advantages.push_back({"Advantage " + std::to_string(i), "2"});

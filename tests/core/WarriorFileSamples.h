@@ -57,8 +57,8 @@ inline Warrior fullWarrior() {
   w.damageBoxes[0][0] = w.damageBoxes[1][0] = w.damageBoxes[0][1] = w.damageBoxes[2][11] = 1;
   for (int r = 0; r < kDamageRows; ++r) w.damageBoxes[r][7] = 1;
   w.skillButtons = {false, false, true, false, true, true};
-  w.skillsIS = {{"Gunnery", "3", "7"}, {"Piloting", "2", "8"}, {"Blade", "1", "9"}};
-  w.skillsClan = {{"Survival", "1", "10"}};
+  w.innerSphere().skills = {{"Gunnery", "3", "7"}, {"Piloting", "2", "8"}, {"Blade", "1", "9"}};
+  w.clan().skills = {{"Survival", "1", "10"}};
   w.advantages = {{"Toughness", "2"}, {"Natural Aptitude (Gunnery)", "3"}};
   w.weapons = {{"Laser Pistol", "2"}, {"Knife", "1"}};
   w.equipment = {{"Flak Vest", "1"}, {"Medkit", "3"}};

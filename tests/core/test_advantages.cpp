@@ -18,7 +18,7 @@ struct AdvantageTest : ::testing::Test {
   RuleContext ctx{w, app, prompter};
 
   void buy(const std::string& name, int times = 1) {
-    w.selectedAdvantage = name;
+    w.selections.advantage = name;
     for (int i = 0; i < times; ++i) buyAdvantage(ctx);
   }
   void points(int n) {

@@ -83,10 +83,10 @@ class Player : public test::FakePrompter {
 // pool of the area behind (filled when it comes to the front).
 bool sameWarrior(Warrior a, const Warrior& b) {
   if (b.equipmentCBills == 0) a.cBillsTransferred = b.cBillsTransferred;
-  a.skillListIS = b.skillListIS, a.skillListClan = b.skillListClan;
+  a.innerSphere().list = b.innerSphere().list, a.clan().list = b.clan().list;
   a.currentActivity = b.currentActivity;  // the status line
   a.vehicleTypeEnabled = b.vehicleTypeEnabled, a.priorityBound = b.priorityBound;
-  (b.isClan ? a.skillPoolIS : a.skillPoolClan) = b.isClan ? b.skillPoolIS : b.skillPoolClan;
+  (b.isClan ? a.innerSphere().pool : a.clan().pool) = b.isClan ? b.innerSphere().pool : b.clan().pool;
   return !differsBeyondSelections(a, b);
 }
 std::vector<TrainedSkill> sorted(std::vector<TrainedSkill> v) {
@@ -102,8 +102,8 @@ std::size_t untold(const Warrior& w, SkillArea area) {
   if (area != SkillArea::InnerSphere || !specialityTaken(w) || !type) return 0;
   std::int64_t off = 0;
   for (std::int16_t v : type->levels) off += v;
-  for (const SkillEntry& s : w.skillsIS)
-    off -= std::min<std::int64_t>(skillLevel(s), trainedLevels(w.trainingIS, s.name));
+  for (const SkillEntry& s : w.innerSphere().skills)
+    off -= std::min<std::int64_t>(skillLevel(s), trainedLevels(w.innerSphere().training, s.name));
   return static_cast<std::size_t>(std::max<std::int64_t>(off, 0) * (off + 1) / 2);
 }
 
@@ -119,7 +119,7 @@ class Table {
     shared.dataFolder = DRAKKENFOLD_DATA;
     RuleContext ctx{w, shared, player};
     loadWindowCatalogues(ctx);
-    skills = w.skillListIS;
+    skills = w.innerSphere().list;
     catalogues = {loadPackages(shared.dataFile(kPackageFileName)).packages,
                   shared.weaponCatalogue, shared.equipmentCatalogue};
   }
@@ -138,7 +138,7 @@ class Table {
     RuleContext ctx{w, shared, player};
     const SkillArea area = activeSkillArea(w);  // the window shows the area in front only
     const auto gear = s.b % 2 ? GearKind::Weapons : GearKind::Equipment;
-    auto& owned = ownedSkills(w, area);
+    auto& owned = w.area(area).skills;
     switch (s.op) {
       case 0: case 1: case 2: {  // as far as the bar goes
         const auto pool = static_cast<Pool>(s.a % kPoolCount);
@@ -146,8 +146,8 @@ class Table {
       }
       case 3: case 4:
         clickSkillPoolIS(w, s.a % 8);
-        clickSkillList(w, area, (area == SkillArea::InnerSphere && !w.skillListIS.empty()
-                                     ? w.skillListIS[static_cast<std::size_t>(s.a) % w.skillListIS.size()]
+        clickSkillList(w, area, (area == SkillArea::InnerSphere && !w.innerSphere().list.empty()
+                                     ? w.innerSphere().list[static_cast<std::size_t>(s.a) % w.innerSphere().list.size()]
                                      : skills[static_cast<std::size_t>(s.a) % skills.size()]).name);
         return area == SkillArea::InnerSphere ? addSkillPointIS(ctx) : addSkillPoint(ctx, area);
       case 5: case 6:
@@ -164,7 +164,7 @@ class Table {
       case 10: if (w.isClan && clanPackageAvailable(w)) addClanPackage(ctx); return;
       case 11: if (w.isClan && w.clanDelPackageEnabled) removeClanPackage(ctx); return;
       case 12:
-        w.selectedAdvantage = advantageCatalogue()[static_cast<std::size_t>(s.a) % 16];
+        w.selections.advantage = advantageCatalogue()[static_cast<std::size_t>(s.a) % 16];
         return buyAdvantage(ctx);
       case 13: return resetAdvantages(ctx);
       case 14: return raiseAttribute(ctx, static_cast<Attribute>(s.a % kAttributeCount));
@@ -210,20 +210,20 @@ std::string play(const std::vector<Step>& steps) {
           t.w.skillStage != kSkillStagePickingMos)
         return fail("the reopened warrior saves other bytes");
       const SkillArea front = activeSkillArea(t.w);
-      if (skillPool(again, front).size() > skillPool(t.w, front).size() + untold(t.w, front) &&
+      if (again.area(front).pool.size() > t.w.area(front).pool.size() + untold(t.w, front) &&
           !(front == SkillArea::InnerSphere && t.w.skillStage == kSkillStagePickingMos))
         return fail("Open gave the skill pool more points");
       // Where the file tells the training exactly, the reopened warrior is the saved one, and
       // the next step does the same to both. (Whether the skills bar of a warrior at 0 who holds
       // no skill ever moved, the file does not tell: Open gives it no pools, as a new warrior.)
-      const bool poolsAsNew = again.priorityLevel[kSkills] == 0 && again.skillPoolIS.empty() &&
-                              again.skillPoolClan.empty();
-      if (!poolsAsNew && sorted(again.trainingIS.skills) == sorted(t.w.trainingIS.skills) &&
-          sorted(again.trainingClan.skills) == sorted(t.w.trainingClan.skills) &&
-          again.trainingIS.price == t.w.trainingIS.price &&
-          again.trainingClan.price == t.w.trainingClan.price &&
+      const bool poolsAsNew = again.priorityLevel[kSkills] == 0 && again.innerSphere().pool.empty() &&
+                              again.clan().pool.empty();
+      if (!poolsAsNew && sorted(again.innerSphere().training.skills) == sorted(t.w.innerSphere().training.skills) &&
+          sorted(again.clan().training.skills) == sorted(t.w.clan().training.skills) &&
+          again.innerSphere().training.price == t.w.innerSphere().training.price &&
+          again.clan().training.price == t.w.clan().training.price &&
           t.w.skillStage != kSkillStagePickingMos) {
-        again.trainingIS = t.w.trainingIS, again.trainingClan = t.w.trainingClan;
+        again.innerSphere().training = t.w.innerSphere().training, again.clan().training = t.w.clan().training;
         if (!sameWarrior(again, t.w)) return fail("the reopened warrior is not the saved one");
         // (A bar whose bounds the last Modify Priority Points left behind offers other levels.)
         if (i + 1 < steps.size() && steps[i + 1].op < kCommands &&
@@ -256,7 +256,7 @@ std::string play(const std::vector<Step>& steps) {
     if (!keepsEveryRule(findings)) return fail("Check Warrior found: " + checkReport(findings));
     for (SkillArea area : {SkillArea::InnerSphere, SkillArea::Clan}) {
       if (area == SkillArea::InnerSphere && w.skillStage == kSkillStagePickingMos) continue;
-      const std::int64_t pool = skillPoolTotal(skillPool(t.w, area));
+      const std::int64_t pool = skillPoolTotal(t.w.area(area).pool);
       if (pool + skillPointsCommitted(w, area) > skillPointsGranted(w) && area == activeSkillArea(w))
         return fail("the pool and what the area paid pass the skills grant");
     }

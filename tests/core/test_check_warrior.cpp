@@ -32,7 +32,7 @@ Warrior commandMade(SharedState& shared) {
   raiseAttribute(ctx, kBLD), raiseAttribute(ctx, kBLD);
   clickSkillList(w, SkillArea::InnerSphere, "Blade");
   addSkillPoint(ctx, SkillArea::InnerSphere);
-  w.selectedAdvantage = "Title";
+  w.selections.advantage = "Title";
   buyAdvantage(ctx);
   doubleClickCatalogueGear(ctx, GearKind::Weapons, *shared.weaponCatalogue,
                            shared.weaponCatalogue->rows.front().name);
@@ -78,7 +78,7 @@ TEST(CheckWarrior, EachHandEditIsFoundOnceWithItsNumbers) {
        {"attributes", "Charisma is 7 bought, above 6 without Exceptional Attribute"}},
       {[](Warrior& w) { w.characteristic[kMental] = "3"; },
        {"attributes", "Mental reads \"3\" where the scores give 16"}},
-      {[](Warrior& w) { w.skillsIS.push_back({"Tactics", "6", "10"}); },
+      {[](Warrior& w) { w.innerSphere().skills.push_back({"Tactics", "6", "10"}); },
        {"skills", "the Inner Sphere skills cost 22 skill points, 6 more than the 16 the skills "
                   "priority grants"}},
       {[](Warrior& w) { w.advantages.push_back({"Contact", "3"}); },

@@ -25,11 +25,11 @@ struct Shop {
                                            {"Junk", "cheap", "", "Archaic"}});
 
   void buy(const std::string& row) {
-    w.selectedWeaponRow = row;
+    w.selections.weaponRow = row;
     buyGear(ctx, GearKind::Weapons, weapons);
   }
   void remove(const std::string& row) {
-    w.selectedWeapon = row;
+    w.selections.weapon = row;
     removeGear(ctx, GearKind::Weapons, weapons);
   }
   void expectMoney(const char* cBills, const char* equipment, const char* worth) {
@@ -55,7 +55,7 @@ TEST_F(GearTest, TwiceBoughtThenReturnedTwiceLeavesNothingSelected) {
   expectMoney("320", "260", "120");
   removeGear(ctx, GearKind::Weapons, weapons);
   EXPECT_TRUE(w.weapons.empty());
-  EXPECT_EQ(w.selectedWeapon, "");
+  EXPECT_EQ(w.selections.weapon, "");
   expectMoney("440", "260", "0");
   EXPECT_TRUE(prompter.log.empty());
   // An empty list: nothing at all happens. With a row but no selection: the message.
@@ -139,17 +139,17 @@ TEST(GearRefusals, ChangeNothing) {
 
 TEST_F(GearTest, GearTheCatalogueDoesNotKnowGoesWithoutARefund) {
   w.equipment = {{"Relic Lantern", "2"}, {"Rope", "0"}};
-  w.selectedEquipment = "Relic Lantern";
+  w.selections.equipment = "Relic Lantern";
   removeGear(ctx, GearKind::Equipment, GearCatalogue{});
   EXPECT_EQ(w.equipment, (std::vector<GearEntry>{{"Relic Lantern", "1"}, {"Rope", "0"}}));
   expectMoney("200", "500", "0");
   // A quantity below 1 from a damaged file goes at once instead of counting down forever.
-  w.selectedEquipment = "Rope";
+  w.selections.equipment = "Rope";
   removeGear(ctx, GearKind::Equipment, GearCatalogue{});
   EXPECT_EQ(w.equipment, (std::vector<GearEntry>{{"Relic Lantern", "1"}}));
   EXPECT_TRUE(prompter.log.empty());
   // Equipment asks for its own selection.
-  w.selectedEquipmentRow.clear();
+  w.selections.equipmentRow.clear();
   buyGear(ctx, GearKind::Equipment, GearCatalogue{});
   EXPECT_EQ(prompter.texts(), std::vector<std::string>{kSelectEquipmentToAdd});
 }

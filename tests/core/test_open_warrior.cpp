@@ -40,7 +40,7 @@ struct OpenWarrior : ::testing::Test {
 
 TEST_F(OpenWarrior, TheWarriorAgreesWithItselfAfterOpen) {
   auto opened = storedWarrior({3, 2, 2, 1, 0});
-  opened.warrior.skillsClan = {{"Gunnery/Battle Armor", "3", "5"}};
+  opened.warrior.clan().skills = {{"Gunnery/Battle Armor", "3", "5"}};
   opened.warrior.raceModsRemovable = true;
   opened.warrior.cBills = 2700;
   opened.warrior.equipmentCBills = 0;
@@ -54,8 +54,8 @@ TEST_F(OpenWarrior, TheWarriorAgreesWithItselfAfterOpen) {
   EXPECT_EQ(w.priorityBound, (Levels{4, 4, 4, 3, 2}));
   EXPECT_FALSE(w.vehicleTypeEnabled);
   // The clan pool holds the grant of 16 less the 6 points level 3 cost.
-  EXPECT_EQ(w.skillPoolClan.size(), 10u);
-  EXPECT_EQ(w.skillPoolIS.size(), 16u);
+  EXPECT_EQ(w.clan().pool.size(), 10u);
+  EXPECT_EQ(w.innerSphere().pool.size(), 16u);
   EXPECT_TRUE(w.cBillsTransferred);
   EXPECT_EQ(gearPurseText(w), "2700");
   EXPECT_TRUE(w.attributesTouched);
@@ -78,14 +78,14 @@ TEST_F(OpenWarrior, ATrainingPackageCountsItsPriceNotItsLevels) {
   stored.priorityGrant[kRace] = "Human";
   // Street Survivor costs 6; Streetwise was raised from its 2 to 3 for 3 more points.
   stored.packageIndex = 1;
-  stored.skillsIS = {{"Streetwise", "3", ""},    {"Sleight of Hand", "1", ""},
+  stored.innerSphere().skills = {{"Streetwise", "3", ""},    {"Sleight of Hand", "1", ""},
                      {"Lockpicking", "1", ""},   {"Fast Talk", "1", ""},
                      {"Escape Artist", "1", ""}};
-  EXPECT_EQ(warriorFromFile(opened, app, prompter).skillPoolIS.size(), 16u - 9u);
+  EXPECT_EQ(warriorFromFile(opened, app, prompter).innerSphere().pool.size(), 16u - 9u);
   // Without the package file its price cannot be told: nothing is left to spend and every level
   // counts as trained, so no removal refunds a point the package may have cost.
   app.dataFolder = "/nonexistent";
-  EXPECT_TRUE(warriorFromFile(opened, app, prompter).skillPoolIS.empty());
+  EXPECT_TRUE(warriorFromFile(opened, app, prompter).innerSphere().pool.empty());
 }
 
 TEST_F(OpenWarrior, TheSharedMaximumDecidesTheBounds) {

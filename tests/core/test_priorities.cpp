@@ -97,25 +97,25 @@ TEST_F(PriorityTest, TooFewAttributePointsMovesTheLevelBackStepByStep) {
 TEST_F(PriorityTest, SkillPoolIsRefilledWhileNothingIsBought) {
   setPriorityLevel(ctx, kSkills, 1);
   setPriorityLevel(ctx, kSkills, 0);
-  EXPECT_EQ(w.skillPoolIS, std::vector<std::int16_t>(8, 1));
+  EXPECT_EQ(w.innerSphere().pool, std::vector<std::int16_t>(8, 1));
   w.isClan = true;
   setPriorityLevel(ctx, kSkills, 1);
-  EXPECT_EQ(w.skillPoolClan.size(), 12u);
-  EXPECT_EQ(w.skillPoolIS.size(), 8u);
+  EXPECT_EQ(w.clan().pool.size(), 12u);
+  EXPECT_EQ(w.innerSphere().pool.size(), 8u);
 }
 
 TEST_F(PriorityTest, TooFewSkillPointsMovesTheLevelBack) {
   levels(0, 1, 0);
-  w.skillsIS = {{"Blade", "4", ""}};  // 10 points
+  w.innerSphere().skills = {{"Blade", "4", ""}};  // 10 points
   w.skillsBought = true;
-  w.skillPoolIS = {1, 1};
+  w.innerSphere().pool = {1, 1};
   setPriorityLevel(ctx, kSkills, 0);
   EXPECT_EQ(prompter.texts(), Texts{kSkillsNotCovered});
   EXPECT_EQ(w.priorityLevel[kSkills], 1);
   EXPECT_EQ(w.priorityGrant[kSkills], "12");
-  EXPECT_EQ(w.skillPoolIS.size(), 2u);  // bought skills keep their pool
+  EXPECT_EQ(w.innerSphere().pool.size(), 2u);  // bought skills keep their pool
 
-  w.skillsIS = {{"Blade", "7", ""}};  // 28 points: even level 4 is too little
+  w.innerSphere().skills = {{"Blade", "7", ""}};  // 28 points: even level 4 is too little
   prompter.clear();
   setPriorityLevel(ctx, kSkills, 2);
   EXPECT_EQ(prompter.texts(),

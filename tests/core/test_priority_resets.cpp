@@ -25,8 +25,8 @@ void PrintTo(const Warrior& w, std::ostream* os) {
   *os << "levels";
   for (int p = 0; p < kPoolCount; ++p) *os << ' ' << w.priorityLevel[p] << '/' << w.priorityEcho[p];
   *os << " skills grant " << w.priorityGrant[kSkills] << ", points left " << w.pointsLeft
-      << ", pools " << w.skillPoolIS.size() << '/' << w.skillPoolClan.size() << ", skills "
-      << w.skillsIS.size() << '/' << w.skillsClan.size() << ", stage " << w.skillStage
+      << ", pools " << w.innerSphere().pool.size() << '/' << w.clan().pool.size() << ", skills "
+      << w.innerSphere().skills.size() << '/' << w.clan().skills.size() << ", stage " << w.skillStage
       << ", advantages " << w.advantages.size() << " (" << w.advantagePoints << "), C-Bills "
       << w.cBills << '/' << w.equipmentCBills << ", Edge " << w.edge;
 }
@@ -51,7 +51,7 @@ struct Playing {
   Playing() {
     app.dataFolder = DRAKKENFOLD_DATA;
     loadSkills(ctx);
-    wholeCatalogue = w.skillListIS;
+    wholeCatalogue = w.innerSphere().list;
   }
   void level(Pool pool, int level) { setPriorityLevel(ctx, pool, level); }
   void buy(const std::string& skill, SkillArea area = SkillArea::InnerSphere) {
@@ -59,7 +59,7 @@ struct Playing {
     addSkillPoint(ctx, area);
   }
   void advantage(const std::string& name) {
-    w.selectedAdvantage = name;
+    w.selections.advantage = name;
     buyAdvantage(ctx);
   }
   void speciality() {
@@ -87,13 +87,13 @@ void restarted(Warrior& e, const Budget& before, int pool) {
   e.mosIndex1 = 0;
   e.packageIndex = 0;
   e.skillButtons[kPickMOSFOS] = e.skillButtons[kAddPackage] = true;
-  e.skillsIS.clear();
-  e.trainingIS = {};
-  e.selectedSkillIS.clear();
+  e.innerSphere().skills.clear();
+  e.innerSphere().training = {};
+  e.selections.owned(SkillArea::InnerSphere).clear();
   e.skillsBought = false;
-  e.skillPoolIS = points(pool);
-  e.selectedLevelChoiceIS = -1;
-  e.skillListIS = before.wholeCatalogue;
+  e.innerSphere().pool = points(pool);
+  e.selections.levelChoice = -1;
+  e.innerSphere().list = before.wholeCatalogue;
 }
 
 struct ResetCase {
@@ -110,13 +110,13 @@ struct ResetCase {
 const ResetCase kResetCases[] = {
     {"BoughtLevelsStayPaidForUnderALowerGrant",
      [](Budget& b) { b.level(kSkills, 2), b.buy("Blade"); }, kSkills, 1, {}, {},
-     [](Warrior& e, auto&) { moved(e, kSkills, 1, "12", "9"), e.skillPoolIS = points(11); }},
+     [](Warrior& e, auto&) { moved(e, kSkills, 1, "12", "9"), e.innerSphere().pool = points(11); }},
     {"BoughtLevelsStayPaidForUnderAHigherGrant",
      [](Budget& b) { b.level(kSkills, 2), b.buy("Blade"), b.buy("Blade"); }, kSkills, 3, {}, {},
-     [](Warrior& e, auto&) { moved(e, kSkills, 3, "20", "7"), e.skillPoolIS = points(17); }},
+     [](Warrior& e, auto&) { moved(e, kSkills, 3, "20", "7"), e.innerSphere().pool = points(17); }},
     {"NothingBoughtFillsThePoolFromTheNewGrant", [](Budget& b) { b.level(kSkills, 2); }, kSkills,
      0, {}, {},
-     [](Warrior& e, auto&) { moved(e, kSkills, 0, "8", "10"), e.skillPoolIS = points(8); }},
+     [](Warrior& e, auto&) { moved(e, kSkills, 0, "8", "10"), e.innerSphere().pool = points(8); }},
     {"TooFewPointsPutsTheLevelBackUp",
      [](Budget& b) {
        b.level(kSkills, 1);

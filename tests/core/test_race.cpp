@@ -76,8 +76,8 @@ TEST_F(RaceTest, RaceChangeTakesOffTheModifiersOfTheOldRace) {
 
 TEST_F(RaceTest, BoughtSkillsAreResetOnlyWithConsent) {
   setPriorityLevel(ctx, kSkills, 1);
-  w.skillsIS = {{"Blade", "2", ""}};
-  w.skillPoolIS.assign(9, 1);
+  w.innerSphere().skills = {{"Blade", "2", ""}};
+  w.innerSphere().pool.assign(9, 1);
   w.skillsBought = true;
   w.skillButtons[kAddPackage] = false;
   w.skillButtons[kDelPackage] = true;
@@ -88,13 +88,13 @@ TEST_F(RaceTest, BoughtSkillsAreResetOnlyWithConsent) {
   EXPECT_EQ(w.priorityEcho[kRace], "0");
   EXPECT_EQ(w.priorityGrant[kRace], "Human");
   EXPECT_EQ(w.pointsLeft, "9");
-  EXPECT_EQ(w.skillsIS.size(), 1u);
+  EXPECT_EQ(w.innerSphere().skills.size(), 1u);
 
   setPriorityLevel(ctx, kRace, 3);
-  EXPECT_TRUE(w.skillsIS.empty());
-  EXPECT_EQ(w.skillPoolIS, std::vector<std::int16_t>(12, 1));
+  EXPECT_TRUE(w.innerSphere().skills.empty());
+  EXPECT_EQ(w.innerSphere().pool, std::vector<std::int16_t>(12, 1));
   // The clan area comes to the front with the whole skills grant.
-  EXPECT_EQ(w.skillPoolClan, std::vector<std::int16_t>(12, 1));
+  EXPECT_EQ(w.clan().pool, std::vector<std::int16_t>(12, 1));
   EXPECT_TRUE(w.skillButtons[kAddPackage]);
   EXPECT_FALSE(w.skillButtons[kDelPackage]);
   EXPECT_FALSE(w.skillsBought);

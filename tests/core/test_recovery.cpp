@@ -15,7 +15,7 @@ namespace fs = std::filesystem;
 TEST(UndoHistory, StepsSelectionsTheLimitAndTheSavedState) {
   Warrior w;
   UndoHistory history(w, 3);
-  w.selectedSkillIS = "Blade";
+  w.selections.owned(SkillArea::InnerSphere) = "Blade";
   EXPECT_FALSE(history.record("Select", w));  // a selection is no step
   for (const char* score : {"2", "3", "4", "5"}) {
     w.attributeScore[kBLD] = score;

@@ -36,9 +36,9 @@ Warrior fullWarrior() {
           .edge = "2", .edgeUsed = "1", .apTotal = "12", .spTotal = "140",
           .thresholdHead = "10", .thresholdTorso = "30", .thresholdArm = "15", .thresholdLeg = "15",
           .attributeScore = {"5", "4", "3", "6", "2"}, .characteristic = {"9", "11", "9", "13"},
-          .skillsIS = {{"Gunnery/Mech", "3", "6"}, {"Piloting/Mech", "2", "7"},
-                       {"Leadership", "10", "11"}},
-          .skillsClan = {{"Blade", "1", "9"}},
+          .areas = {{{.skills = {{"Gunnery/Mech", "3", "6"}, {"Piloting/Mech", "2", "7"},
+                                 {"Leadership", "10", "11"}}},
+                     {.skills = {{"Blade", "1", "9"}}}}},
           .advantages = {{"Extra Edge", "1"}, {"Natural Aptitude (Gunnery/Mech)", "2"}},
           .weapons = {{"Laser Pistol", "2"}},
           .equipment = {{"Field Kit", "1"}, {"Coolant Vest", "12"}},
@@ -191,7 +191,7 @@ TEST(CharacterSheet, NoTwoTextsOverlapWithTheLongestNamesOfEveryCatalogue) {
   for (const auto& r :
        readGearFile(GearKind::Equipment, DRAKKENFOLD_DATA "/equipt.dat").catalogue.rows)
     equipment.push_back(r.name);
-  w.skillsIS.push_back({longest(skills), "12", "-3"});
+  w.innerSphere().skills.push_back({longest(skills), "12", "-3"});
   w.advantages.push_back({"Natural Aptitude (" + longest(skills) + ")", "3"});
   w.advantages.push_back({longest(advantageCatalogue()), "3"});
   w.weapons.push_back({longest(weapons), "12"});
@@ -236,7 +236,7 @@ TEST(CharacterSheet, NoTwoTextsOverlapWithTheLongestNamesOfEveryCatalogue) {
     std::erase_if(t, [](char c) { return c == ' ' || c == '\n'; });
     return t;
   };
-  for (const std::string& name : {w.skillsIS.back().name, w.advantages[2].name,
+  for (const std::string& name : {w.innerSphere().skills.back().name, w.advantages[2].name,
                                   w.advantages[3].name, w.weapons.back().name,
                                   w.equipment.back().name, w.edge, w.nationality, w.notes})
     EXPECT_NE(squeezed(printed).find(squeezed(name)), std::string::npos) << name;
@@ -271,7 +271,7 @@ Warrior listsOf(int advantages, int skills, int equipment, int weapons, int note
   Warrior w;
   w.name = "Mara";
   for (const auto& n : numbered("Adv ", advantages)) w.advantages.push_back({n, "1"});
-  for (const auto& n : numbered("Skill ", skills)) w.skillsIS.push_back({n, "1", "8"});
+  for (const auto& n : numbered("Skill ", skills)) w.innerSphere().skills.push_back({n, "1", "8"});
   for (const auto& n : numbered("Kit ", equipment)) w.equipment.push_back({n, "1"});
   for (const auto& n : numbered("Gun ", weapons)) w.weapons.push_back({n, "1"});
   for (const auto& n : numbered("note line ", noteLines)) w.notes += n + "\n";

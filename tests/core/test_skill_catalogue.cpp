@@ -97,15 +97,15 @@ TEST(SkillCatalogue, WindowsLoadTheirListsAndOneTableAndKeepStoredRolls) {
   app.dataFolder = good.path;
   FakePrompter prompter;
   Warrior first, opened;
-  opened.skillsIS = {{"Small Arms", "2", "9"}};  // the roll as an opened file stored it
+  opened.innerSphere().skills = {{"Small Arms", "2", "9"}};  // the roll as an opened file stored it
   RuleContext a{first, app, prompter}, b{opened, app, prompter};
   EXPECT_TRUE(loadSkills(a));
   EXPECT_TRUE(loadSkills(b));
   const std::vector<CatalogueRow> rows{{"Small Arms", "Physical"}, {"Odd", "q"}};
-  EXPECT_EQ(first.skillListIS, rows);
-  EXPECT_EQ(opened.skillListClan, rows);
+  EXPECT_EQ(first.innerSphere().list, rows);
+  EXPECT_EQ(opened.clan().list, rows);
   EXPECT_EQ(app.skillCatalogue.skills.size(), 2u);
-  EXPECT_EQ(opened.skillsIS[0].roll, "9");
+  EXPECT_EQ(opened.innerSphere().skills[0].roll, "9");
   EXPECT_TRUE(prompter.log.empty());
 
   // A missing or damaged file: one message, empty lists, and the table an earlier sound read
@@ -119,7 +119,7 @@ TEST(SkillCatalogue, WindowsLoadTheirListsAndOneTableAndKeepStoredRolls) {
     EXPECT_FALSE(loadSkills(ctx));
     ASSERT_EQ(prompter.log.size(), 1u);
     EXPECT_EQ(prompter.log[0].icon, MessageIcon::Information);
-    EXPECT_TRUE(fresh.skillListIS.empty() && fresh.skillListClan.empty());
+    EXPECT_TRUE(fresh.innerSphere().list.empty() && fresh.clan().list.empty());
     EXPECT_EQ(getSkillCharacteristic(app.skillCatalogue, "Small Arms"), "Physical");
   }
   EXPECT_EQ(prompter.log[0].text,

@@ -25,11 +25,11 @@ struct SkillTest : ::testing::Test {
     app.skillCatalogue =
         parseSkillCatalogue(splitDataItems("Blade,A\nSmall Arms,P\nTactics,M\nOdd,x\n")).catalogue;
     for (const auto& s : app.skillCatalogue.skills) {
-      w.skillListIS.push_back({s.name, shownCharacteristic(s)});
-      w.skillListClan.push_back({s.name, shownCharacteristic(s)});
+      w.innerSphere().list.push_back({s.name, shownCharacteristic(s)});
+      w.clan().list.push_back({s.name, shownCharacteristic(s)});
     }
   }
-  void points(SkillArea area, int n) { skillPool(w, area).assign(static_cast<std::size_t>(n), 1); }
+  void points(SkillArea area, int n) { w.area(area).pool.assign(static_cast<std::size_t>(n), 1); }
   void buy(SkillArea area, const std::string& name, int times = 1) {
     clickSkillList(w, area, name);
     for (int i = 0; i < times; ++i) addSkillPoint(ctx, area);
@@ -46,8 +46,8 @@ TEST_F(SkillTest, EightPointsBuyThreeLevelsAndRefuseTheFourth) {
     points(area, 8);
     prompter.clear();
     buy(area, "Blade", 4);
-    EXPECT_EQ(ownedSkills(w, area), (std::vector<SkillEntry>{{"Blade", "3", "13"}}));
-    EXPECT_EQ(skillPool(w, area).size(), 2u);
+    EXPECT_EQ(w.area(area).skills, (std::vector<SkillEntry>{{"Blade", "3", "13"}}));
+    EXPECT_EQ(w.area(area).pool.size(), 2u);
     ASSERT_EQ(prompter.texts(), Texts{kNotEnoughSkillPoints});
     // The Inner Sphere box is plain while points are left; the clan box always informs.
     EXPECT_EQ(prompter.log[0].icon,
@@ -65,11 +65,11 @@ TEST_F(SkillTest, RemovingALevelRefundsItAndTheLastLevelTakesRowAndSelection) {
     buy(area, "Blade", 3);
     buy(area, "Tactics");
     remove(area, "Blade");
-    EXPECT_EQ(skillPool(w, area).size(), 8u);  // 12 - 6 - 1 + 3
-    EXPECT_EQ(ownedSkills(w, area)[0], (SkillEntry{"Blade", "2", "14"}));
+    EXPECT_EQ(w.area(area).pool.size(), 8u);  // 12 - 6 - 1 + 3
+    EXPECT_EQ(w.area(area).skills[0], (SkillEntry{"Blade", "2", "14"}));
     remove(area, "Tactics");
-    EXPECT_EQ(skillPool(w, area).size(), 9u);
-    EXPECT_EQ(ownedSkills(w, area).size(), 1u);
+    EXPECT_EQ(w.area(area).pool.size(), 9u);
+    EXPECT_EQ(w.area(area).skills.size(), 1u);
     prompter.clear();
     removeSkillPoint(ctx, area);  // Blade remains, but the selection went with Tactics
     EXPECT_EQ(prompter.texts(), Texts{kSelectSkillToRemove});
@@ -119,17 +119,17 @@ TEST_F(SkillTest, RefusalsLeaveEverythingAsItWas) {
   for (std::int16_t stage : {kSkillStagePackageDialog, kSkillStagePickingMos}) {
     w.skillStage = stage;
     buy(SkillArea::InnerSphere, "Blade");
-    EXPECT_TRUE(w.skillsIS.empty());
-    EXPECT_EQ(w.skillPoolIS.size(), 8u);
+    EXPECT_TRUE(w.innerSphere().skills.empty());
+    EXPECT_EQ(w.innerSphere().pool.size(), 8u);
   }
   EXPECT_EQ(prompter.log.size(), 1u);
 
-  w.skillsIS = {{"Blade", "1", "old"}};
+  w.innerSphere().skills = {{"Blade", "1", "old"}};
   removeSkill(ctx, "Tactics", SkillArea::InnerSphere);
   ASSERT_EQ(prompter.log.size(), 2u);
   EXPECT_EQ(prompter.log[1].kind, Exchange::Error);
   EXPECT_EQ(prompter.log[1].text, kSkillNotOwnedError);
-  EXPECT_EQ(w.skillsIS[0], (SkillEntry{"Blade", "1", "15"}));  // the rolls are recomputed anyway
+  EXPECT_EQ(w.innerSphere().skills[0], (SkillEntry{"Blade", "1", "15"}));  // the rolls are recomputed anyway
 }
 
 TEST_F(SkillTest, RollsFollowTheCharacteristicOfTheirOwnClass) {
@@ -137,15 +137,15 @@ TEST_F(SkillTest, RollsFollowTheCharacteristicOfTheirOwnClass) {
   w.freeAttributePoints = "20";
   w.attributeScore = {"1", "3", "3", "1", "1"};
   updateCharacteristics(w);  // Physical 12, Mental 14
-  w.skillsIS = {{"small arms", "2", ""},
+  w.innerSphere().skills = {{"small arms", "2", ""},
                 {"Tactics", "2", ""},
                 {"Odd", "1", "5"},
                 {"Basket Weaving", "3", "7"}};
-  w.skillsClan = {{"Small Arms", "1", ""}};
+  w.clan().skills = {{"Small Arms", "1", ""}};
   updateSkillRolls(ctx);
   const auto rolls = [&] {
-    return Texts{w.skillsIS[0].roll, w.skillsIS[1].roll, w.skillsIS[2].roll, w.skillsIS[3].roll,
-                 w.skillsClan[0].roll};
+    return Texts{w.innerSphere().skills[0].roll, w.innerSphere().skills[1].roll, w.innerSphere().skills[2].roll, w.innerSphere().skills[3].roll,
+                 w.clan().skills[0].roll};
   };
   // The class look-up ignores case; a skill without a known class keeps its roll.
   EXPECT_EQ(rolls(), (Texts{"10", "12", "5", "7", "11"}));
@@ -156,20 +156,20 @@ TEST_F(SkillTest, RollsFollowTheCharacteristicOfTheirOwnClass) {
 }
 
 TEST_F(SkillTest, LevelsAndPoolsStayWithinSixteenBits) {
-  w.skillsIS = {{"Blade", "32767", ""}, {"Tactics", "0", ""}, {"Small Arms", "-4", ""}};
+  w.innerSphere().skills = {{"Blade", "32767", ""}, {"Tactics", "0", ""}, {"Small Arms", "-4", ""}};
   points(SkillArea::InnerSphere, 32000);
   buy(SkillArea::InnerSphere, "Blade");  // level 32768 would cost more than any pool holds
-  EXPECT_EQ(w.skillsIS[0].level, "32767");
+  EXPECT_EQ(w.innerSphere().skills[0].level, "32767");
   remove(SkillArea::InnerSphere, "Blade");
-  EXPECT_EQ(w.skillsIS[0].level, "32766");
-  EXPECT_EQ(w.skillPoolIS.size(), kMaxPoolEntries);  // the refund stops at the pool's limit
+  EXPECT_EQ(w.innerSphere().skills[0].level, "32766");
+  EXPECT_EQ(w.innerSphere().pool.size(), kMaxPoolEntries);  // the refund stops at the pool's limit
   // Rows at level 0 or below go with their next removal and refund nothing.
   remove(SkillArea::InnerSphere, "Tactics");
   remove(SkillArea::InnerSphere, "Small Arms");
-  EXPECT_EQ(w.skillsIS.size(), 1u);
+  EXPECT_EQ(w.innerSphere().skills.size(), 1u);
   addSkill(ctx, "Blade", 30000, SkillArea::InnerSphere);
-  EXPECT_EQ(w.skillsIS[0].level, "32767");
-  EXPECT_TRUE(w.skillPoolIS.empty());
+  EXPECT_EQ(w.innerSphere().skills[0].level, "32767");
+  EXPECT_TRUE(w.innerSphere().pool.empty());
 }
 
 TEST_F(SkillTest, ListEventsRememberTheirOwnSelection) {
@@ -177,19 +177,19 @@ TEST_F(SkillTest, ListEventsRememberTheirOwnSelection) {
   points(SkillArea::Clan, 8);
   clickSkillList(w, SkillArea::InnerSphere, "Blade");
   clickSkillList(w, SkillArea::Clan, "Not Listed");  // only rows of the list can be selected
-  EXPECT_EQ(w.selectedSkillListClan, "");
+  EXPECT_EQ(w.selections.skillList(SkillArea::Clan), "");
   clickSkillPool(w, SkillArea::InnerSphere);
-  EXPECT_EQ(w.selectedSkillListIS, "");
+  EXPECT_EQ(w.selections.skillList(SkillArea::InnerSphere), "");
   // Double clicks buy and remove in the Inner Sphere area; in the clan area they only select.
   doubleClickSkillList(ctx, SkillArea::InnerSphere, "Tactics");
-  EXPECT_EQ(w.skillsIS, (std::vector<SkillEntry>{{"Tactics", "1", "15"}}));
+  EXPECT_EQ(w.innerSphere().skills, (std::vector<SkillEntry>{{"Tactics", "1", "15"}}));
   doubleClickOwnedSkill(ctx, SkillArea::InnerSphere, "Tactics");
-  EXPECT_TRUE(w.skillsIS.empty());
+  EXPECT_TRUE(w.innerSphere().skills.empty());
   doubleClickSkillList(ctx, SkillArea::Clan, "Blade");
-  EXPECT_TRUE(w.skillsClan.empty());
-  EXPECT_EQ(w.selectedSkillListClan, "Blade");
+  EXPECT_TRUE(w.clan().skills.empty());
+  EXPECT_EQ(w.selections.skillList(SkillArea::Clan), "Blade");
   clickClanSkillsHeading(w, 2);
-  EXPECT_EQ(w.skillsClanSortColumn, 2);
+  EXPECT_EQ(w.selections.clanSortColumn, 2);
 
   prompter.skillPicks = {std::string("Tactics"), std::nullopt};
   EXPECT_EQ(askWhichSkill(ctx), std::optional<std::string>("Tactics"));

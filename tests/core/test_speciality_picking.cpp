@@ -46,12 +46,12 @@ struct PickingTest : ::testing::Test {
     app.dataFolder = testFolder();
     loadSkills(ctx);
     w.priorityGrant[kSkills] = "16";
-    w.skillPoolIS.assign(16, 1);
+    w.innerSphere().pool.assign(16, 1);
   }
 
   Names choices() const {
     Names names;
-    for (const CatalogueRow& row : w.skillListIS) names.push_back(row.name);
+    for (const CatalogueRow& row : w.innerSphere().list) names.push_back(row.name);
     return names;
   }
   // The player clicks a level choice first, then the skill.
@@ -73,7 +73,7 @@ const char* const kRequiredPicks[] = {"Gunnery/BattleMech", "Small Arms", "Medte
 }  // namespace
 
 TEST_F(PickingTest, AWholeSpecialityFromRequiredSkillsToFreePoints) {
-  w.skillsIS = {{"Blade", "1", "15"}};  // thrown away by the choice
+  w.innerSphere().skills = {{"Blade", "1", "15"}};  // thrown away by the choice
   pick(kMechWarrior);
   EXPECT_EQ(prompter.pickerPoints, std::vector<int>{16});
   EXPECT_EQ(w.skillStage, kSkillStagePickingMos);
@@ -81,12 +81,12 @@ TEST_F(PickingTest, AWholeSpecialityFromRequiredSkillsToFreePoints) {
   EXPECT_EQ(w.requiredSkills[1], "Small Arms");
   EXPECT_EQ(w.requiredSkills[2], "");
   EXPECT_EQ(w.skillButtons, (Buttons{true, false, false, true, true, false}));
-  EXPECT_TRUE(w.skillsIS.empty());
+  EXPECT_TRUE(w.innerSphere().skills.empty());
   EXPECT_EQ(w.currentActivity, "Picking required skills for MechWarrior");
   // "Small Arms" is offered once; every choice shows its class.
   EXPECT_EQ(choices(), (Names{"Gunnery/BattleMech", "Small Arms", "Medtech"}));
-  EXPECT_EQ(w.skillListIS[2].shown, "Mental");
-  EXPECT_EQ(w.skillPoolIS, (Levels{2, 2, 2, 1, 1, 1}));
+  EXPECT_EQ(w.innerSphere().list[2].shown, "Mental");
+  EXPECT_EQ(w.innerSphere().pool, (Levels{2, 2, 2, 1, 1, 1}));
 
   // A level first, then a skill; a click on the pool forgets the skill.
   addSkillPointIS(ctx);
@@ -100,9 +100,9 @@ TEST_F(PickingTest, AWholeSpecialityFromRequiredSkillsToFreePoints) {
   give(0, "Gunnery/BattleMech");
   give(0, "Small Arms");
   give(3, "Medtech");  // a 1
-  EXPECT_EQ(w.skillsIS, (Skills{{"Gunnery/BattleMech", "2", "14"}, {"Small Arms", "2", "14"},
+  EXPECT_EQ(w.innerSphere().skills, (Skills{{"Gunnery/BattleMech", "2", "14"}, {"Small Arms", "2", "14"},
                                 {"Medtech", "1", "15"}}));
-  EXPECT_EQ(w.skillPoolIS, (Levels{2, 1, 1}));
+  EXPECT_EQ(w.innerSphere().pool, (Levels{2, 1, 1}));
   EXPECT_TRUE(w.electivesAnnounced);
   EXPECT_EQ(w.currentActivity, "Picking electives for MechWarrior");
   EXPECT_EQ(choices(), (Names{"Tactics", "Blade", "Bureaucracy", "Leadership", "Support Weapons",
@@ -115,31 +115,31 @@ TEST_F(PickingTest, AWholeSpecialityFromRequiredSkillsToFreePoints) {
   give(0, "Survival");
   // The level choices ran out with electives left: 16 - 9 free points.
   EXPECT_EQ(w.skillStage, kSkillStageFree);
-  EXPECT_EQ(w.skillPoolIS, Levels(7, 1));
+  EXPECT_EQ(w.innerSphere().pool, Levels(7, 1));
   EXPECT_EQ(w.currentActivity, kPickingAdditionalSkills);
-  EXPECT_EQ(w.skillListIS.size(), 8u);  // the whole catalogue again
-  EXPECT_EQ(w.skillsIS.size(), 6u);
+  EXPECT_EQ(w.innerSphere().list.size(), 8u);  // the whole catalogue again
+  EXPECT_EQ(w.innerSphere().skills.size(), 6u);
   EXPECT_FALSE(w.skillsBought);
 
   // Free purchase from here on: raising Blade from 2 costs 3.
   clickSkillList(w, SkillArea::InnerSphere, "Blade");
   addSkillPointIS(ctx);
-  EXPECT_EQ(findOwnedSkill(w.skillsIS, "Blade")->level, "3");
-  EXPECT_EQ(w.skillPoolIS.size(), 4u);
+  EXPECT_EQ(findOwnedSkill(w.innerSphere().skills, "Blade")->level, "3");
+  EXPECT_EQ(w.innerSphere().pool.size(), 4u);
 }
 
 TEST_F(PickingTest, TheLastElectiveTurnsUnusedChoicesIntoSinglePoints) {
   w.skillStage = kSkillStagePickingMos;
   w.packageName = "Basic Academy Package";
-  w.trainingIS.price = 9;
+  w.innerSphere().training.price = 9;
   w.electivesAnnounced = true;
-  w.skillListIS = {{"Survival", "Mental"}};
-  w.skillPoolIS = {2, 1};
+  w.innerSphere().list = {{"Survival", "Mental"}};
+  w.innerSphere().pool = {2, 1};
   give(1, "Survival");
-  EXPECT_EQ(w.skillPoolIS, Levels(2 + 7, 1));
+  EXPECT_EQ(w.innerSphere().pool, Levels(2 + 7, 1));
   EXPECT_EQ(w.skillStage, kSkillStageFree);
   EXPECT_EQ(w.currentActivity, kPickingAdditionalSkills);
-  EXPECT_EQ(w.skillsIS, (Skills{{"Survival", "1", "15"}}));
+  EXPECT_EQ(w.innerSphere().skills, (Skills{{"Survival", "1", "15"}}));
 }
 
 TEST_F(PickingTest, TwoSpecialitiesAreNamedTogetherAndTheirSkillsOfferedOnce) {
@@ -149,15 +149,15 @@ TEST_F(PickingTest, TwoSpecialitiesAreNamedTogetherAndTheirSkillsOfferedOnce) {
   pick(both);
   EXPECT_EQ(w.currentActivity, "Picking required skills for MechWarrior and Scout");
   EXPECT_EQ(choices(), (Names{"Gunnery/BattleMech", "Medtech", "Tactics", "Small Arms"}));
-  EXPECT_EQ(w.skillPoolIS, (Levels{2, 2, 2, 2, 1, 1, 1, 1}));
+  EXPECT_EQ(w.innerSphere().pool, (Levels{2, 2, 2, 2, 1, 1, 1, 1}));
   for (const char* skill : {"Gunnery/BattleMech", "Medtech", "Tactics", "Small Arms"})
-    give(static_cast<int>(w.skillPoolIS.size()) - 1, skill);  // the 1s at the end
+    give(static_cast<int>(w.innerSphere().pool.size()) - 1, skill);  // the 1s at the end
   EXPECT_EQ(w.currentActivity, "Picking electives for MechWarrior and Scout");
   EXPECT_EQ(choices(), (Names{"Navigation/Planetary", "Tactics", "Blade", "Bureaucracy",
                               "Leadership", "Support Weapons", "Survival", "Unarmed Combat"}));
   // A skill given again in the elective phase gains the levels.
   give(0, "Tactics");
-  EXPECT_EQ(findOwnedSkill(w.skillsIS, "Tactics")->level, "3");
+  EXPECT_EQ(findOwnedSkill(w.innerSphere().skills, "Tactics")->level, "3");
 }
 
 TEST_F(PickingTest, DeleteMOSAsksThenStartsOverAndANewPickGoesThroughBothPhases) {
@@ -167,9 +167,9 @@ TEST_F(PickingTest, DeleteMOSAsksThenStartsOverAndANewPickGoesThroughBothPhases)
 
   prompter.clear();
   prompter.yesNoAnswers = {false, true};
-  const auto before = w.skillsIS;
+  const auto before = w.innerSphere().skills;
   removeMOS(ctx);
-  EXPECT_EQ(w.skillsIS, before);
+  EXPECT_EQ(w.innerSphere().skills, before);
   removeMOS(ctx);
   ASSERT_EQ(prompter.log.size(), 2u);
   EXPECT_EQ(prompter.log[0].text, kDeleteMOSQuestion);
@@ -178,9 +178,9 @@ TEST_F(PickingTest, DeleteMOSAsksThenStartsOverAndANewPickGoesThroughBothPhases)
   EXPECT_EQ(w.mosName1, "");
   EXPECT_EQ(w.mosIndex1, 0);
   EXPECT_FALSE(w.electivesAnnounced);
-  EXPECT_TRUE(w.skillsIS.empty());
-  EXPECT_EQ(w.skillPoolIS, Levels(16, 1));
-  EXPECT_EQ(w.skillListIS.size(), 8u);
+  EXPECT_TRUE(w.innerSphere().skills.empty());
+  EXPECT_EQ(w.innerSphere().pool, Levels(16, 1));
+  EXPECT_EQ(w.innerSphere().list.size(), 8u);
   EXPECT_EQ(w.skillButtons, (Buttons{true, true, true, true, false, false}));
   EXPECT_EQ(w.currentActivity, "");
 
@@ -191,7 +191,7 @@ TEST_F(PickingTest, DeleteMOSAsksThenStartsOverAndANewPickGoesThroughBothPhases)
 }
 
 TEST_F(PickingTest, ACancelledOrUnreadableChoiceLeavesTheWarriorAsItWas) {
-  w.skillsIS = {{"Blade", "1", "15"}};
+  w.innerSphere().skills = {{"Blade", "1", "15"}};
   w.skillStage = kSkillStageFree;
   std::filesystem::remove(specialities);
   prompter.specialityAnswers = {std::nullopt};
@@ -200,10 +200,10 @@ TEST_F(PickingTest, ACancelledOrUnreadableChoiceLeavesTheWarriorAsItWas) {
   EXPECT_EQ(prompter.log[0].text.rfind("The data file \"ismosfos.dat\" could not be read", 0), 0u);
   EXPECT_EQ(prompter.log[1].text, "Pick Skill Packages");
   EXPECT_TRUE(prompter.specialityTables.at(0).empty());  // nothing offered
-  EXPECT_EQ(w.skillsIS, (Skills{{"Blade", "1", "15"}}));
+  EXPECT_EQ(w.innerSphere().skills, (Skills{{"Blade", "1", "15"}}));
   EXPECT_EQ(w.skillStage, kSkillStageFree);
-  EXPECT_EQ(w.skillPoolIS, Levels(16, 1));
-  EXPECT_EQ(w.skillListIS.size(), 8u);
+  EXPECT_EQ(w.innerSphere().pool, Levels(16, 1));
+  EXPECT_EQ(w.innerSphere().list.size(), 8u);
   EXPECT_EQ(w.skillButtons, (Buttons{true, true, true, true, true, true}));
 }
 
@@ -230,8 +230,8 @@ TEST_F(PickingTest, APackageCosting12LeavesFourOf16AndGoesAgainWithItsExtraLevel
   addPackage(ctx);
   EXPECT_EQ(prompter.pickerPoints, std::vector<int>{16});
   EXPECT_EQ(prompter.packageTables.at(0).size(), 2u);
-  EXPECT_EQ(w.skillPoolIS, Levels(4, 1));
-  EXPECT_EQ(w.skillsIS, (Skills{{"Blade", "2", "14"}, {"Small Arms", "2", "14"},
+  EXPECT_EQ(w.innerSphere().pool, Levels(4, 1));
+  EXPECT_EQ(w.innerSphere().skills, (Skills{{"Blade", "2", "14"}, {"Small Arms", "2", "14"},
                                 {"Leadership", "1", "15"}}));
   EXPECT_EQ(w.packageIndex, 2);
   EXPECT_EQ(w.skillStage, kSkillStagePackageApplied);
@@ -239,17 +239,17 @@ TEST_F(PickingTest, APackageCosting12LeavesFourOf16AndGoesAgainWithItsExtraLevel
 
   clickSkillList(w, SkillArea::InnerSphere, "Blade");
   addSkillPointIS(ctx);  // level 3 for 3 points
-  EXPECT_EQ(findOwnedSkill(w.skillsIS, "Blade")->level, "3");
-  EXPECT_EQ(w.skillPoolIS, Levels(1, 1));
+  EXPECT_EQ(findOwnedSkill(w.innerSphere().skills, "Blade")->level, "3");
+  EXPECT_EQ(w.innerSphere().pool, Levels(1, 1));
 
   prompter.clear();
   prompter.yesNoAnswers = {false, true};
   removePackage(ctx);
-  EXPECT_EQ(w.skillsIS.size(), 3u);
+  EXPECT_EQ(w.innerSphere().skills.size(), 3u);
   removePackage(ctx);
   EXPECT_EQ(prompter.texts(), (Texts{kDeletePackageQuestion, kDeletePackageQuestion}));
-  EXPECT_TRUE(w.skillsIS.empty());
-  EXPECT_EQ(w.skillPoolIS, Levels(16, 1));
+  EXPECT_TRUE(w.innerSphere().skills.empty());
+  EXPECT_EQ(w.innerSphere().pool, Levels(16, 1));
   EXPECT_EQ(w.packageIndex, 0);
   EXPECT_EQ(w.skillStage, kSkillStageNone);
   EXPECT_FALSE(w.skillsBought);
@@ -269,9 +269,9 @@ TEST_F(PickingTest, ACancelledPackageDialogPutsTheStageBack) {
             "\"Blade\" twice.");
   EXPECT_TRUE(prompter.packageTables.at(0).empty());
   EXPECT_EQ(w.skillStage, kSkillStageFree);
-  EXPECT_EQ(w.skillPoolIS, Levels(16, 1));
+  EXPECT_EQ(w.innerSphere().pool, Levels(16, 1));
 
   clickSkillList(w, SkillArea::InnerSphere, "Blade");
   addSkillPointIS(ctx);  // not stuck at stage 2
-  EXPECT_EQ(w.skillsIS.size(), 1u);
+  EXPECT_EQ(w.innerSphere().skills.size(), 1u);
 }

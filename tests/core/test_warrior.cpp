@@ -25,9 +25,9 @@ TEST(WarriorRecord, ANewWarriorHasTheStartingValues) {
   EXPECT_EQ(w.cBillsText, "200");
   EXPECT_EQ(w.equipmentCBillsText, "500");
   EXPECT_EQ(w.assetWorthText, "0");
-  EXPECT_TRUE(w.skillsIS.empty() && w.skillsClan.empty() && w.advantages.empty());
+  EXPECT_TRUE(w.innerSphere().skills.empty() && w.clan().skills.empty() && w.advantages.empty());
   EXPECT_TRUE(w.weapons.empty() && w.equipment.empty());
-  EXPECT_TRUE(w.skillPoolIS.empty() && w.skillPoolClan.empty());
+  EXPECT_TRUE(w.innerSphere().pool.empty() && w.clan().pool.empty());
   EXPECT_FALSE(w.reservedFlag);
   EXPECT_TRUE(w.raceModsAddable);
   EXPECT_FALSE(w.raceModsRemovable);

@@ -61,7 +61,7 @@ TEST(WarriorFileFormat, NothingInAValueCanShiftTheLinesAfterIt) {
   // make the file impossible to open again.
   Warrior w;
   w.name = "Kai\nthe\r\nSecond\r";
-  w.skillsIS = {{"Gun\nnery", "1", std::string("7\0", 2)}};
+  w.innerSphere().skills = {{"Gun\nnery", "1", std::string("7\0", 2)}};
   w.spouse = "Mara\nJones";
   w.notes = std::string("a\0b", 3);
   const auto lines = splitLines(formatWarriorFile(w, "/a\nb.war"));

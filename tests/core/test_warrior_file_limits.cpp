@@ -66,7 +66,7 @@ TEST(WarriorFileLimits, AWarriorEitherOpensAgainOrIsRefusedSayingWhy) {
        "the husband or wife is longer than 32767 characters"},
       {"a long skill roll",
        [line](Warrior& w) {
-         w.skillsIS = {{"Blade", "1", repeated("9", line + 1)}};
+         w.innerSphere().skills = {{"Blade", "1", repeated("9", line + 1)}};
        },
        "the roll of Inner Sphere skill \"Blade\" is longer than 32767 characters"},
       {"as many rows as a list may hold", [](Warrior& w) { w.weapons = gearRows(kMaxListRows); },
@@ -75,7 +75,7 @@ TEST(WarriorFileLimits, AWarriorEitherOpensAgainOrIsRefusedSayingWhy) {
        "the equipment list has 1001 rows, and a warrior file holds at most 1000"},
       {"a row named like the line that ends its list",
        [](Warrior& w) {
-         w.skillsClan = {{" STOP CLAN SKILLS", "1", "8"}};
+         w.clan().skills = {{" STOP CLAN SKILLS", "1", "8"}};
        },
        "a clan skill cannot be named \"STOP CLAN SKILLS\" in a warrior file"},
       {"a row named like the end of another list is fine",

@@ -76,7 +76,7 @@ TEST(WarriorFileReader, LinesAreReadTheLenientWay) {
   EXPECT_TRUE(w.raceModsRemovable);
   EXPECT_FALSE(w.raceModsAddable);
   EXPECT_EQ(w.damageBoxes[1][0], 1);
-  EXPECT_EQ(w.skillsIS[0].name, "Gunnery");
+  EXPECT_EQ(w.innerSphere().skills[0].name, "Gunnery");
   EXPECT_EQ(w.age, "  27 ");
   EXPECT_TRUE(w.notes.ends_with("\n  Trusts nobody.\t"));
 }

@@ -92,10 +92,10 @@ class WarriorGenerator {
     for (auto& b : w.skillButtons) b = flag();
     std::set<std::string> used;
     for (int i = between(0, 12); i > 0; --i)
-      w.skillsIS.push_back({uniqueName(used), value(), value()});
+      w.innerSphere().skills.push_back({uniqueName(used), value(), value()});
     used.clear();
     for (int i = between(0, 6); i > 0; --i)
-      w.skillsClan.push_back({uniqueName(used), value(), value()});
+      w.clan().skills.push_back({uniqueName(used), value(), value()});
     used.clear();
     for (int i = between(0, 6); i > 0; --i) w.advantages.push_back({uniqueName(used), value()});
     used.clear();
@@ -172,14 +172,14 @@ TEST(WarriorFileRoundTrip, SaveOpenSaveGivesTheSameBytes) {
 TEST(WarriorFileRoundTrip, BlanksAroundTrimmedValuesAreDroppedOnce) {
   Warrior w;
   w.name = "  Kai \t";
-  w.skillsIS = {{" Blade", "1 ", "\t9"}};
+  w.innerSphere().skills = {{" Blade", "1 ", "\t9"}};
   w.requiredSkills[0] = " Blade ";
   w.age = " 27 ";
   const std::string first = formatWarriorFile(w, "p");
   const ReadOutcome r = parseWarriorFile(first, "p");
   ASSERT_EQ(r.status, ReadOutcome::Ok);
   EXPECT_EQ(r.opened->warrior.name, "Kai");
-  EXPECT_EQ(r.opened->warrior.skillsIS[0], (SkillEntry{"Blade", "1", "9"}));
+  EXPECT_EQ(r.opened->warrior.innerSphere().skills[0], (SkillEntry{"Blade", "1", "9"}));
   EXPECT_EQ(r.opened->warrior.requiredSkills[0], "Blade");
   EXPECT_EQ(r.opened->warrior.age, " 27 ");  // personal lines keep their blanks
   // From then on the file is stable.

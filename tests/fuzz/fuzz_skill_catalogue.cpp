@@ -28,9 +28,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   // Rolls of skills named as in the file, at levels taken from the codes.
   dk::Warrior w;
-  for (const auto& skill : skills) w.skillsIS.push_back({skill.name, skill.code, ""});
+  for (const auto& skill : skills) w.innerSphere().skills.push_back({skill.name, skill.code, ""});
   dk::updateSkillRolls(w, read.catalogue);
-  for (const auto& skill : w.skillsIS) {
+  for (const auto& skill : w.innerSphere().skills) {
     if (skill.roll.find_first_not_of("-0123456789") != std::string::npos) std::abort();
   }
   return 0;

@@ -177,9 +177,9 @@ Warrior buildWarrior(Builder& b) {
     for (auto& box : row) box = b.flag() ? b.integer<std::int16_t>() : 0;
   for (auto& button : w.skillButtons) button = b.flag();
   for (std::size_t i = 0, n = b.rows(); i < n; ++i)
-    w.skillsIS.push_back({b.rowName(i), b.text(), b.text()});
+    w.innerSphere().skills.push_back({b.rowName(i), b.text(), b.text()});
   for (std::size_t i = 0, n = b.rows(); i < n; ++i)
-    w.skillsClan.push_back({b.rowName(i), b.text(), b.text()});
+    w.clan().skills.push_back({b.rowName(i), b.text(), b.text()});
   for (std::size_t i = 0, n = b.rows(); i < n; ++i)
     w.advantages.push_back({b.rowName(i), b.text()});
   for (std::size_t i = 0, n = b.rows(); i < n; ++i) w.weapons.push_back({b.rowName(i), b.text()});
@@ -276,7 +276,7 @@ Warrior expectedBack(const Warrior& w, const std::string& path) {
   for (auto& row : e.damageBoxes)
     for (auto& box : row) box = box != 0 ? 1 : 0;
   e.skillButtons.fill(true);
-  for (auto* list : {&e.skillsIS, &e.skillsClan})
+  for (auto* list : {&e.innerSphere().skills, &e.clan().skills})
     for (auto& s : *list) s = {trimmed(s.name), trimmed(s.level), trimmed(s.roll)};
   for (auto& a : e.advantages) a = {trimmed(a.name), trimmed(a.level)};
   for (auto* list : {&e.weapons, &e.equipment})
@@ -305,7 +305,7 @@ auto stored(const Warrior& w) {
                   w.thresholdTorso, w.thresholdArm, w.thresholdLeg, w.priorityLevel,
                   w.priorityGrant, w.pointsLeft, w.attributeScore, w.freeAttributePoints,
                   w.raceModsRemovable, w.raceModsAddable, w.characteristic, w.damageBoxes,
-                  w.skillsIS, w.skillsClan, w.skillButtons, w.skillsBought, w.clanPackageTaken,
+                  w.innerSphere().skills, w.clan().skills, w.skillButtons, w.skillsBought, w.clanPackageTaken,
                   w.isClan, w.skillStage, w.mosName1, w.mosName2, w.mosIndex1, w.mosIndex2,
                   w.mosConfirmed, w.packageName, w.packageIndex, w.requiredSkills, w.electiveSkills,
                   w.advantagePoints, w.advantages, w.extraEdgeBought, w.weapons, w.equipment, w.age,

@@ -55,7 +55,7 @@ class GearTest : public QObject {
     clickRow(owned, "Halloran Service Pistol", true);
     QCOMPARE(owned->topLevelItemCount(), 0);
     QCOMPARE(field(w, "txtCBills"), QString("320"));
-    QCOMPARE(w->warrior().selectedWeapon, std::string());
+    QCOMPARE(w->warrior().selections.weapon, std::string());
   }
 
   void refusalsSpeakThroughTheMessageBox() {

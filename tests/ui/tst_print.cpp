@@ -170,7 +170,7 @@ class PrintTest : public QObject {
     RealFrame real;
     ui::MainFrame& frame = real.frame;
     auto* w = named(frame, "Ada Varga");
-    w->warrior().skillsIS = {{"Gunnery/Mech", "3", "6"}};
+    w->warrior().innerSphere().skills = {{"Gunnery/Mech", "3", "6"}};
     w->warrior().equipment = {{"Field Kit", "1"}};
     w->warrior().notes = "Quiet";
     print(w);

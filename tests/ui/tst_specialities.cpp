@@ -250,7 +250,7 @@ class SpecialitiesTest : public QObject {
     saved.skillStage = 3;
     saved.mosName1 = "Scout";
     saved.packageName = "Basic Academy Package";
-    saved.skillsIS = {{"Stealth", "2", "14"}};
+    saved.innerSphere().skills = {{"Stealth", "2", "14"}};
     ui::WarriorWindow w(app, prompter, files, warriorFromFile({saved, {}}, app, prompter));
     QCOMPARE(w.warrior().skillStage, std::int16_t{1});
     QCOMPARE(labelText(&w, "lblCurr"), QString("Picking any additional skills"));

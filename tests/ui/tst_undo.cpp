@@ -22,11 +22,11 @@ class UndoTest : public QObject {
     s.prompter.packageAnswers = {1};
     click(w, "cmdAddPackage");
     const Warrior trained = w->warrior();
-    QVERIFY(!trained.skillsIS.empty());
+    QVERIFY(!trained.innerSphere().skills.empty());
 
     s.prompter.yesNoAnswers = {true};
     child<QScrollBar>(w, "vsPSkl")->setValue(3);
-    QVERIFY(w->warrior().skillsIS.empty());
+    QVERIFY(w->warrior().innerSphere().skills.empty());
     QCOMPARE(undoText(w), QString("&Undo Skills Priority"));
     QVERIFY(!action(w, "mnuRedo")->isEnabled());
 
@@ -34,13 +34,13 @@ class UndoTest : public QObject {
     action(w, "mnuUndo")->trigger();
     QVERIFY(w->warrior() == trained);  // skills, levels, rolls, pool, bar: all of it
     QCOMPARE(child<QTreeWidget>(w, "lvSkillsIS")->topLevelItemCount(),
-             static_cast<int>(trained.skillsIS.size()));
+             static_cast<int>(trained.innerSphere().skills.size()));
     QCOMPARE(child<QScrollBar>(w, "vsPSkl")->value(), 2);
     QCOMPARE(s.prompter.log.size(), said);  // nothing asked again
     QCOMPARE(action(w, "mnuRedo")->text(), QString("&Redo Skills Priority"));
 
     action(w, "mnuRedo")->trigger();
-    QVERIFY(w->warrior().skillsIS.empty());
+    QVERIFY(w->warrior().innerSphere().skills.empty());
     QCOMPARE(child<QListWidget>(w, "lstPointsIS")->count(), 20);
   }
 

@@ -108,7 +108,7 @@ void checkSkills(const Warrior& w, const CheckCatalogues& catalogues, Findings& 
   const std::int64_t grant = integerPart(skillGrant(w.priorityLevel[kSkills]));
   for (SkillArea area : {SkillArea::InnerSphere, SkillArea::Clan}) {
     const bool innerSphere = area == SkillArea::InnerSphere;
-    const auto& skills = innerSphere ? w.skillsIS : w.skillsClan;
+    const auto& skills = w.area(area).skills;
     const std::string what = innerSphere ? "the Inner Sphere skills" : "the clan skills";
     for (const SkillEntry& s : skills)
       if (skillLevel(s) < 1) f.breach("skills", q(s.name) + " is at level " + q(s.level));

@@ -30,21 +30,21 @@ Warrior warriorFromFile(const OpenedWarrior& opened, SharedState& shared, Prompt
 
   // The training buttons stand as they were saved, but never offer a second training on top of
   // the skills of the first; the clan buttons follow from the clan list.
-  if (!w.skillsIS.empty() && (specialityTaken(w) || packageTaken(w))) {
+  if (!w.innerSphere().skills.empty() && (specialityTaken(w) || packageTaken(w))) {
     w.skillButtons[kPickMOSFOS] = false;
     w.skillButtons[kAddPackage] = false;
   }
-  w.clanAddPackageEnabled = w.skillsClan.empty();
+  w.clanAddPackageEnabled = w.clan().skills.empty();
   w.clanDelPackageEnabled = w.clanPackageTaken;
   // What each area's training handed out, read from the package or the speciality the file names.
   std::vector<SkillPackage> packages;
   if (packageTaken(w)) packages = loadPackages(shared.dataFile(kPackageFileName)).packages;
-  w.trainingIS = readTraining(w, SkillArea::InnerSphere, packages).training;
-  w.trainingClan = readTraining(w, SkillArea::Clan, packages).training;
+  w.innerSphere().training = readTraining(w, SkillArea::InnerSphere, packages).training;
+  w.clan().training = readTraining(w, SkillArea::Clan, packages).training;
   settleOpenedSkillStage(w);
   // A warrior whose skills bar never moved and who holds no skill has no pools yet, as when
   // new. (Skills and training at level 0 were bought from a pool the bar once filled.)
-  const bool anySkills = !w.skillsIS.empty() || !w.skillsClan.empty() || specialityTaken(w) ||
+  const bool anySkills = !w.innerSphere().skills.empty() || !w.clan().skills.empty() || specialityTaken(w) ||
                          packageTaken(w) || w.clanPackageTaken;
   if (w.priorityLevel[kSkills] != 0 || w.skillsBought || anySkills) {
     refillSkillPool(w, SkillArea::InnerSphere);

@@ -8,17 +8,7 @@ namespace {
 // The list selections and the clan list's sort column (what the player looks at, not what the
 // warrior is) and the file path.
 void takeSelectionsOf(Warrior& w, const Warrior& from) {
-  w.selectedSkillListIS = from.selectedSkillListIS;
-  w.selectedSkillListClan = from.selectedSkillListClan;
-  w.selectedSkillIS = from.selectedSkillIS;
-  w.selectedSkillClan = from.selectedSkillClan;
-  w.selectedLevelChoiceIS = from.selectedLevelChoiceIS;
-  w.skillsClanSortColumn = from.skillsClanSortColumn;
-  w.selectedAdvantage = from.selectedAdvantage;
-  w.selectedWeaponRow = from.selectedWeaponRow;
-  w.selectedWeapon = from.selectedWeapon;
-  w.selectedEquipmentRow = from.selectedEquipmentRow;
-  w.selectedEquipment = from.selectedEquipment;
+  w.selections = from.selections;
   w.filePath = from.filePath;
 }
 

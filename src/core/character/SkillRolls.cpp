@@ -27,8 +27,8 @@ void updateSkillRoll(SkillEntry& skill, const Warrior& w, const SkillCatalogue& 
 }
 
 void updateSkillRolls(Warrior& w, const SkillCatalogue& catalogue) {
-  for (SkillEntry& skill : w.skillsClan) updateSkillRoll(skill, w, catalogue);
-  for (SkillEntry& skill : w.skillsIS) updateSkillRoll(skill, w, catalogue);
+  for (SkillEntry& skill : w.clan().skills) updateSkillRoll(skill, w, catalogue);
+  for (SkillEntry& skill : w.innerSphere().skills) updateSkillRoll(skill, w, catalogue);
 }
 
 void updateSkillRolls(RuleContext& ctx) { updateSkillRolls(ctx.warrior, ctx.shared.skillCatalogue); }

@@ -316,9 +316,9 @@ void readLine(LineReader& in, OpenedWarrior& opened, const LayoutLine& line) {
       return;
     }
     case LineKind::SkillsIS:
-      return readSkills(in, w.skillsIS, line.kind);
+      return readSkills(in, w.innerSphere().skills, line.kind);
     case LineKind::SkillsClan:
-      return readSkills(in, w.skillsClan, line.kind);
+      return readSkills(in, w.clan().skills, line.kind);
     case LineKind::Advantages:
       return readList(in, w.advantages, line.kind, [&in](AdvantageEntry& row) {
         row.level = in.text([&] { return "the points of advantage " + quoted(row.name); });

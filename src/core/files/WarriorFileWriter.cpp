@@ -161,8 +161,8 @@ void writeMosSkills(FileWriter& out, const std::array<std::string, kMosSkillSlot
 
 std::size_t sizeHint(const Warrior& w) {
   std::size_t n = 2048 + w.notes.size();
-  for (const auto& s : w.skillsIS) n += s.name.size() + 16;
-  for (const auto& s : w.skillsClan) n += s.name.size() + 16;
+  for (const auto& s : w.innerSphere().skills) n += s.name.size() + 16;
+  for (const auto& s : w.clan().skills) n += s.name.size() + 16;
   for (const auto& a : w.advantages) n += a.name.size() + 8;
   for (const auto& g : w.weapons) n += g.name.size() + 8;
   for (const auto& g : w.equipment) n += g.name.size() + 8;
@@ -221,9 +221,9 @@ void writeLine(FileWriter& out, const Warrior& w, const LayoutLine& line,
         out.numberPart(w.damageBoxes[static_cast<std::size_t>(r)][i] != 0 ? 1 : 0);
       return out.text("");
     case LineKind::SkillsIS:
-      return writeSkills(out, w.skillsIS, line.kind);
+      return writeSkills(out, w.innerSphere().skills, line.kind);
     case LineKind::SkillsClan:
-      return writeSkills(out, w.skillsClan, line.kind);
+      return writeSkills(out, w.clan().skills, line.kind);
     case LineKind::Advantages:
       return writeList(out, w.advantages, line.kind,
                        [&out](const AdvantageEntry& a, std::string_view name) {

@@ -161,7 +161,7 @@ bool isCombatSkill(const std::string& skill) {
 void buyAdvantage(RuleContext& ctx) {
   Warrior& w = ctx.warrior;
   const auto it = std::find_if(kCatalogue.begin(), kCatalogue.end(),
-                               [&](const Advantage& a) { return w.selectedAdvantage == a.name; });
+                               [&](const Advantage& a) { return w.selections.advantage == a.name; });
   if (it == kCatalogue.end()) return;  // nothing selected: nothing happens
   const Advantage& a = *it;
   const std::int64_t points = integerPart(w.advantagePoints);
@@ -182,7 +182,7 @@ void buyAdvantage(RuleContext& ctx) {
 }
 
 void doubleClickAdvantage(RuleContext& ctx, const std::string& advantage) {
-  ctx.warrior.selectedAdvantage = advantage;
+  ctx.warrior.selections.advantage = advantage;
   buyAdvantage(ctx);
 }
 

@@ -53,11 +53,11 @@ std::vector<GearEntry>& gearList(Warrior& w, GearKind kind) {
 }
 
 std::string& selectedCatalogueRow(Warrior& w, GearKind kind) {
-  return weapons(kind) ? w.selectedWeaponRow : w.selectedEquipmentRow;
+  return weapons(kind) ? w.selections.weaponRow : w.selections.equipmentRow;
 }
 
 std::string& selectedGear(Warrior& w, GearKind kind) {
-  return weapons(kind) ? w.selectedWeapon : w.selectedEquipment;
+  return weapons(kind) ? w.selections.weapon : w.selections.equipment;
 }
 
 void buyGear(RuleContext& ctx, GearKind kind, const GearCatalogue& catalogue) {

@@ -70,6 +70,43 @@ struct SkillTraining {
   bool operator==(const SkillTraining&) const = default;
 };
 
+// The two skill areas of a warrior, in this order: "Inner Sphere Skills" and "Clan Skills".
+enum class SkillArea { InnerSphere = 0, Clan = 1 };
+inline constexpr int kSkillAreaCount = 2;
+
+// One skill area: the warrior's own skills in order of purchase, the pool of unspent points (one
+// entry per point during free purchase; while a speciality is picked, the level choices), the
+// catalogue list the area shows (the Inner Sphere one is the choice list while picking) and what
+// its training handed out. Only the skills are stored.
+struct SkillAreaRecord {
+  std::vector<SkillEntry> skills;
+  std::vector<std::int16_t> pool;
+  std::vector<CatalogueRow> list;
+  SkillTraining training;
+  bool operator==(const SkillAreaRecord&) const = default;
+};
+
+// What the screen selects, apart from what the warrior is: the row last clicked in each list
+// (empty for none), the Inner Sphere pool entry last clicked (the level choice to give next
+// while a speciality is picked; -1 for none) and the column the clan list is sorted by (-1:
+// purchase order). Rules read it ("the row last clicked"); undo never takes a click back.
+struct ListSelections {
+  std::array<std::string, kSkillAreaCount> skillRow;    // each area's catalogue list
+  std::array<std::string, kSkillAreaCount> ownedSkill;  // each area's own skills
+  int levelChoice = -1;
+  int clanSortColumn = -1;
+  std::string advantage;  // lstAdv
+  std::string weaponRow;     // lstWeapList
+  std::string weapon;        // lvWeap
+  std::string equipmentRow;  // lstEqptList
+  std::string equipment;     // lvEqpt
+  std::string& skillList(SkillArea a) { return skillRow[static_cast<std::size_t>(a)]; }
+  const std::string& skillList(SkillArea a) const { return skillRow[static_cast<std::size_t>(a)]; }
+  std::string& owned(SkillArea a) { return ownedSkill[static_cast<std::size_t>(a)]; }
+  const std::string& owned(SkillArea a) const { return ownedSkill[static_cast<std::size_t>(a)]; }
+  bool operator==(const ListSelections&) const = default;
+};
+
 struct AdvantageEntry {
   std::string name;
   std::string level;  // integer text, shown under "Points"
@@ -132,9 +169,14 @@ struct Warrior {
   // from BLD (damagePairsInUse); hidden columns keep their ticks.
   std::array<std::array<std::int16_t, kDamageColumns>, kDamageRows> damageBoxes{};
 
-  // --- Skills
-  std::vector<SkillEntry> skillsIS;
-  std::vector<SkillEntry> skillsClan;
+  // --- Skills: the two areas, and the state of their buttons and training
+  std::array<SkillAreaRecord, kSkillAreaCount> areas;
+  SkillAreaRecord& area(SkillArea a) { return areas[static_cast<std::size_t>(a)]; }
+  const SkillAreaRecord& area(SkillArea a) const { return areas[static_cast<std::size_t>(a)]; }
+  SkillAreaRecord& innerSphere() { return area(SkillArea::InnerSphere); }
+  const SkillAreaRecord& innerSphere() const { return area(SkillArea::InnerSphere); }
+  SkillAreaRecord& clan() { return area(SkillArea::Clan); }
+  const SkillAreaRecord& clan() const { return area(SkillArea::Clan); }
   // Every skill button starts open, as an opened warrior has them.
   std::array<bool, kSkillButtonCount> skillButtons{true, true, true, true, true, true};
   bool clanAddPackageEnabled = true;   // clan "Add Package"
@@ -153,44 +195,18 @@ struct Warrior {
   std::array<std::string, kMosSkillSlots> requiredSkills{};
   std::array<std::string, kMosSkillSlots> electiveSkills{};
   bool electivesAnnounced = false;
-  // Skill point pools: one entry per unspent point during free purchase (not stored).
-  std::vector<std::int16_t> skillPoolIS;
-  std::vector<std::int16_t> skillPoolClan;
-  // What the training of each area handed out and cost (not stored).
-  SkillTraining trainingIS;
-  SkillTraining trainingClan;
-  // The catalogue lists of this window (the Inner Sphere one may lose rows while a speciality
-  // is picked), the name of the row last clicked in each of the four skill lists (empty when
-  // none), the column the clan owned list is sorted by (-1: purchase order) and the status line
-  // of the skills tab. None of it is stored.
-  std::vector<CatalogueRow> skillListIS;
-  std::vector<CatalogueRow> skillListClan;
-  std::string selectedSkillListIS;
-  std::string selectedSkillListClan;
-  std::string selectedSkillIS;
-  std::string selectedSkillClan;
-  int skillsClanSortColumn = -1;
+  // The status line of the skills tab (not stored).
   std::string currentActivity;
-  // The Inner Sphere pool entry last clicked (from 0; -1 for none): while a speciality is
-  // picked, the level choice to hand out next. Not stored.
-  int selectedLevelChoiceIS = -1;
 
   // --- Advantages
   std::string advantagePoints = "0";
   std::vector<AdvantageEntry> advantages;
   std::int16_t extraEdgeBought = 0;
   std::string aptitudeSkill;
-  std::string selectedAdvantage;  // the catalogue row (lstAdv) last clicked; not stored
 
   // --- Gear
   std::vector<GearEntry> weapons;
   std::vector<GearEntry> equipment;
-  // The row last clicked in each gear list, empty until one is clicked (not stored). A warrior
-  // list's selection is cleared when its row disappears.
-  std::string selectedWeaponRow;     // lstWeapList
-  std::string selectedWeapon;        // lvWeap
-  std::string selectedEquipmentRow;  // lstEqptList
-  std::string selectedEquipment;     // lvEqpt
 
   // --- Personal information and notes
   std::string age;
@@ -210,6 +226,10 @@ struct Warrior {
   std::string filePath;
   bool reservedFlag = false;
 
+  // --- What the screen selects (not stored; a warrior list's selection is cleared when its row
+  // disappears)
+  ListSelections selections;
+
   // --- Advantage list operations
   // Sets the level of the row of that name (the last match wins), or appends a row. A row for
   // "Natural Aptitude" is named "Natural Aptitude (<aptitudeSkill>)". Charges nothing.
@@ -226,6 +246,11 @@ struct Warrior {
   bool operator==(const Warrior&) const = default;
 
 };
+
+// The skill area in front: clan skills for a clan race, else Inner Sphere skills.
+inline SkillArea activeSkillArea(const Warrior& w) {
+  return w.isClan ? SkillArea::Clan : SkillArea::InnerSphere;
+}
 
 // A score as the 16-bit number the rules compute with: the integer part of its text, a text
 // beyond the 16-bit range counting as the nearest 16-bit value.

@@ -221,9 +221,8 @@ void drawLists(SheetWriter& out, const Warrior& w) {
 
   // One skill area only: the clan list for a clan race level, else the Inner Sphere list.
   out.at(3825, 1675, "Skill                   LVL      Roll");
-  const bool clan = w.isClan;
   rows.clear();
-  for (const SkillEntry& s : clan ? w.skillsClan : w.skillsIS)
+  for (const SkillEntry& s : w.area(activeSkillArea(w)).skills)
     rows.push_back(columnRow("", s.name, 25, s.level + "       (" + padLeft(s.roll, 3) + "+)",
                              kSkillColumns));
   out.rows(3825, 2075, kSkillsEnd, rows, "Skills (continued)");

@@ -23,10 +23,10 @@ void grantPackage(RuleContext& ctx, const ClanPackage& package) {
   w.clanAddPackageEnabled = false;
   w.skillsBought = true;
   w.clanPackageTaken = true;
-  w.trainingClan = SkillTraining{package.cost, {}};
+  w.clan().training = SkillTraining{package.cost, {}};
   for (const PackageSkill& skill : package.skills) {
-    w.skillsClan.push_back({skill.name, toText(skill.level), ""});
-    w.trainingClan.skills.push_back({skill.name, skill.level});
+    w.clan().skills.push_back({skill.name, toText(skill.level), ""});
+    w.clan().training.skills.push_back({skill.name, skill.level});
   }
   refillSkillPool(w, SkillArea::Clan);
   updateSkillRolls(ctx);
@@ -94,7 +94,7 @@ std::string clanPackageTooDearMessage(int cost) {
 }
 
 bool clanPackageAvailable(const Warrior& w) {
-  return w.clanAddPackageEnabled && w.skillsClan.empty();
+  return w.clanAddPackageEnabled && w.clan().skills.empty();
 }
 
 void addClanPackage(RuleContext& ctx) {
@@ -121,10 +121,10 @@ void addClanPackage(RuleContext& ctx) {
 void removeClanPackage(RuleContext& ctx) {
   Warrior& w = ctx.warrior;
   if (!ctx.prompter.askYesNo(kDeleteClanPackageQuestion, MessageIcon::Question)) return;
-  w.skillsClan.clear();
-  w.selectedSkillClan.clear();
+  w.clan().skills.clear();
+  w.selections.owned(SkillArea::Clan).clear();
   forgetTraining(w, SkillArea::Clan);
-  w.skillPoolClan.assign(static_cast<std::size_t>(skillPointsGranted(w)), 1);
+  w.clan().pool.assign(static_cast<std::size_t>(skillPointsGranted(w)), 1);
   // An empty clan list with the package still marked taken would make the next skills priority
   // change ask to reset nothing and leave the pool unfilled; start the area over instead.
   w.clanAddPackageEnabled = true;

@@ -18,42 +18,20 @@ bool skillListHas(const std::vector<CatalogueRow>& rows, const std::string& name
 
 // An emptied owned list opens the package choices of its area again.
 void reopenIfEmpty(Warrior& w, SkillArea area) {
-  if (!ownedSkills(w, area).empty()) return;
+  if (!w.area(area).skills.empty()) return;
   w.skillsBought = false;
   if (isInnerSphere(area)) {
     w.skillButtons[kAddPackage] = true;
     w.skillButtons[kPickMOSFOS] = true;
     w.skillButtons[kChangeMOS] = true;
     w.skillStage = kSkillStageNone;
-    w.selectedSkillIS.clear();
+    w.selections.owned(SkillArea::InnerSphere).clear();
   } else {
     w.clanAddPackageEnabled = true;
   }
 }
 
 }  // namespace
-
-std::vector<SkillEntry>& ownedSkills(Warrior& w, SkillArea area) {
-  return isInnerSphere(area) ? w.skillsIS : w.skillsClan;
-}
-std::vector<std::int16_t>& skillPool(Warrior& w, SkillArea area) {
-  return isInnerSphere(area) ? w.skillPoolIS : w.skillPoolClan;
-}
-std::vector<CatalogueRow>& skillList(Warrior& w, SkillArea area) {
-  return isInnerSphere(area) ? w.skillListIS : w.skillListClan;
-}
-std::string& skillListSelection(Warrior& w, SkillArea area) {
-  return isInnerSphere(area) ? w.selectedSkillListIS : w.selectedSkillListClan;
-}
-std::string& ownedSkillSelection(Warrior& w, SkillArea area) {
-  return isInnerSphere(area) ? w.selectedSkillIS : w.selectedSkillClan;
-}
-SkillTraining& skillTraining(Warrior& w, SkillArea area) {
-  return isInnerSphere(area) ? w.trainingIS : w.trainingClan;
-}
-const SkillTraining& skillTraining(const Warrior& w, SkillArea area) {
-  return isInnerSphere(area) ? w.trainingIS : w.trainingClan;
-}
 
 std::int16_t trainedLevels(const SkillTraining& training, const std::string& name) {
   for (const TrainedSkill& s : training.skills)
@@ -66,7 +44,7 @@ std::int64_t levelPrice(const SkillTraining& training, const std::string& name,
   return level > trainedLevels(training, name) ? std::max<std::int64_t>(level, 0) : 0;
 }
 
-void forgetTraining(Warrior& w, SkillArea area) { skillTraining(w, area) = SkillTraining{}; }
+void forgetTraining(Warrior& w, SkillArea area) { w.area(area).training = SkillTraining{}; }
 
 void forgetInnerSphereTraining(Warrior& w) {
   forgetTraining(w, SkillArea::InnerSphere);
@@ -114,12 +92,12 @@ void refundSkillPoints(std::vector<std::int16_t>& pool, std::int64_t points) {
 }
 
 void restartInnerSphereSkills(Warrior& w) {
-  w.skillsIS.clear();
-  w.selectedSkillIS.clear();
+  w.innerSphere().skills.clear();
+  w.selections.owned(SkillArea::InnerSphere).clear();
   w.skillsBought = false;
-  w.skillPoolIS.clear();
-  refundSkillPoints(w.skillPoolIS, skillPointsGranted(w));
-  w.selectedLevelChoiceIS = -1;
+  w.innerSphere().pool.clear();
+  refundSkillPoints(w.innerSphere().pool, skillPointsGranted(w));
+  w.selections.levelChoice = -1;
 }
 
 std::int64_t skillPoolTotal(const std::vector<std::int16_t>& pool) {
@@ -129,11 +107,11 @@ std::int64_t skillPoolTotal(const std::vector<std::int16_t>& pool) {
 }
 
 void showSkillCatalogue(Warrior& w, SkillArea area, const SkillCatalogue& catalogue) {
-  auto& rows = skillList(w, area);
+  auto& rows = w.area(area).list;
   rows.clear();
   for (const CatalogueSkill& skill : catalogue.skills)
     rows.push_back({skill.name, shownCharacteristic(skill)});
-  skillListSelection(w, area).clear();
+  w.selections.skillList(area).clear();
 }
 
 bool loadSkills(RuleContext& ctx, bool report) {
@@ -153,8 +131,8 @@ bool loadSkills(RuleContext& ctx, bool report) {
 void addSkill(RuleContext& ctx, const std::string& name, int levels, SkillArea area,
               Charge charge) {
   Warrior& w = ctx.warrior;
-  auto& skills = ownedSkills(w, area);
-  SkillTraining& training = skillTraining(w, area);
+  auto& skills = w.area(area).skills;
+  SkillTraining& training = w.area(area).training;
   std::int64_t level = clampToInt16(levels);
   SkillEntry* skill = findOwnedSkill(skills, name);
   if (skill) {
@@ -166,7 +144,7 @@ void addSkill(RuleContext& ctx, const std::string& name, int levels, SkillArea a
   }
   updateSkillRoll(*skill, w, ctx.shared.skillCatalogue);
   if (charge == Charge::Pool) {
-    chargeSkillPoints(skillPool(w, area), levelPrice(training, name, level));
+    chargeSkillPoints(w.area(area).pool, levelPrice(training, name, level));
     return;
   }
   const auto trained = std::find_if(training.skills.begin(), training.skills.end(),
@@ -180,15 +158,15 @@ void addSkill(RuleContext& ctx, const std::string& name, int levels, SkillArea a
 
 void removeSkill(RuleContext& ctx, const std::string& name, SkillArea area) {
   Warrior& w = ctx.warrior;
-  auto& skills = ownedSkills(w, area);
+  auto& skills = w.area(area).skills;
   if (SkillEntry* skill = findOwnedSkill(skills, name)) {
     const std::int16_t level = skillLevel(*skill);
-    refundSkillPoints(skillPool(w, area), levelPrice(skillTraining(w, area), name, level));
+    refundSkillPoints(w.area(area).pool, levelPrice(w.area(area).training, name, level));
     // A level of 0 or below (only an edited file has one) goes at once instead of counting
     // further down for ever.
     if (level <= 1) {
       skills.erase(skills.begin() + (skill - skills.data()));
-      if (ownedSkillSelection(w, area) == name) ownedSkillSelection(w, area).clear();
+      if (w.selections.owned(area) == name) w.selections.owned(area).clear();
     } else {
       skill->level = toText(level - 1);
     }
@@ -206,14 +184,14 @@ void addSkillPoint(RuleContext& ctx, SkillArea area) {
       w.skillStage != kSkillStagePackageApplied) {
     return;
   }
-  const std::string name = skillListSelection(w, area);
+  const std::string name = w.selections.skillList(area);
   if (name.empty()) {
     ctx.prompter.showMessage(kSelectSkillToAdd, MessageIcon::Information);
     return;
   }
-  auto& pool = skillPool(w, area);
-  const SkillEntry* owned = findOwnedSkill(ownedSkills(w, area), name);
-  const std::int64_t needed = levelPrice(skillTraining(w, area), name,
+  auto& pool = w.area(area).pool;
+  const SkillEntry* owned = findOwnedSkill(w.area(area).skills, name);
+  const std::int64_t needed = levelPrice(w.area(area).training, name,
                                          (owned ? std::int64_t{skillLevel(*owned)} : 0) + 1);
   if (static_cast<std::int64_t>(pool.size()) < needed) {
     // The Inner Sphere area shows a plain box unless the pool is empty.
@@ -241,9 +219,9 @@ void addSkillPoint(RuleContext& ctx, SkillArea area) {
 void removeSkillPoint(RuleContext& ctx, SkillArea area) {
   Warrior& w = ctx.warrior;
   reopenIfEmpty(w, area);
-  std::string& selected = ownedSkillSelection(w, area);
+  std::string& selected = w.selections.owned(area);
   // The selection names a row of the list; a row that went by a reset takes it along.
-  if (!findOwnedSkill(ownedSkills(w, area), selected)) selected.clear();
+  if (!findOwnedSkill(w.area(area).skills, selected)) selected.clear();
   if (selected.empty()) {
     ctx.prompter.showMessage(kSelectSkillToRemove, MessageIcon::Information);
   } else {
@@ -253,11 +231,11 @@ void removeSkillPoint(RuleContext& ctx, SkillArea area) {
 }
 
 void clickSkillList(Warrior& w, SkillArea area, const std::string& name) {
-  if (skillListHas(skillList(w, area), name)) skillListSelection(w, area) = name;
+  if (skillListHas(w.area(area).list, name)) w.selections.skillList(area) = name;
 }
 
 void clickOwnedSkill(Warrior& w, SkillArea area, const std::string& name) {
-  if (findOwnedSkill(ownedSkills(w, area), name)) ownedSkillSelection(w, area) = name;
+  if (findOwnedSkill(w.area(area).skills, name)) w.selections.owned(area) = name;
 }
 
 void doubleClickSkillList(RuleContext& ctx, SkillArea area, const std::string& name) {
@@ -271,28 +249,22 @@ void doubleClickOwnedSkill(RuleContext& ctx, SkillArea area, const std::string& 
 }
 
 void clickSkillPool(Warrior& w, SkillArea area) {
-  if (isInnerSphere(area)) w.selectedSkillListIS.clear();
+  if (isInnerSphere(area)) w.selections.skillList(SkillArea::InnerSphere).clear();
 }
 
 void clickClanSkillsHeading(Warrior& w, int column) {
-  if (column >= 0 && column <= 2) w.skillsClanSortColumn = column;
+  if (column >= 0 && column <= 2) w.selections.clanSortColumn = column;
 }
 
 std::optional<std::string> askWhichSkill(RuleContext& ctx) {
   return ctx.prompter.pickSkill(catalogueSkillNames(ctx.shared.skillCatalogue));
 }
 
-std::vector<SkillEntry>& activeSkills(Warrior& w) { return w.isClan ? w.skillsClan : w.skillsIS; }
-
-std::vector<std::int16_t>& activeSkillPool(Warrior& w) {
-  return w.isClan ? w.skillPoolClan : w.skillPoolIS;
-}
-
 void resetActiveSkillArea(Warrior& w) { resetSkillArea(w, activeSkillArea(w)); }
 
 void resetSkillArea(Warrior& w, SkillArea area) {
-  ownedSkills(w, area).clear();
-  ownedSkillSelection(w, area).clear();
+  w.area(area).skills.clear();
+  w.selections.owned(area).clear();
   if (isInnerSphere(area)) {
     forgetInnerSphereTraining(w);
   } else {

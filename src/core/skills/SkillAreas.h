@@ -20,7 +20,6 @@
 
 namespace dk {
 
-enum class SkillArea { InnerSphere, Clan };
 
 // How Inner Sphere skills are being bought (skillStage).
 inline constexpr std::int16_t kSkillStageNone = 0;
@@ -35,15 +34,6 @@ inline constexpr char kNotEnoughSkillPoints[] = "You don't have enough points!";
 inline constexpr char kSelectSkillToRemove[] = "You must select a skill in order to do this!";
 inline constexpr char kSkillNotOwnedError[] =
     "Error - Skill doesn't exits.  Please report this problem to the author.";
-
-// --- The parts of an area
-std::vector<SkillEntry>& ownedSkills(Warrior& w, SkillArea area);
-std::vector<std::int16_t>& skillPool(Warrior& w, SkillArea area);
-std::vector<CatalogueRow>& skillList(Warrior& w, SkillArea area);
-std::string& skillListSelection(Warrior& w, SkillArea area);
-std::string& ownedSkillSelection(Warrior& w, SkillArea area);
-SkillTraining& skillTraining(Warrior& w, SkillArea area);
-const SkillTraining& skillTraining(const Warrior& w, SkillArea area);
 
 // The levels of a skill that the area's training handed out (0 for none).
 std::int16_t trainedLevels(const SkillTraining& training, const std::string& name);
@@ -77,14 +67,7 @@ void restartInnerSphereSkills(Warrior& w);
 // The sum of a pool's entries (the clan packages count the pool this way).
 std::int64_t skillPoolTotal(const std::vector<std::int16_t>& pool);
 
-// --- The area in front
-// The skill area in front: clan skills for a clan race, else Inner Sphere skills.
-inline SkillArea activeSkillArea(const Warrior& w) {
-  return w.isClan ? SkillArea::Clan : SkillArea::InnerSphere;
-}
-std::vector<SkillEntry>& activeSkills(Warrior& w);
-std::vector<std::int16_t>& activeSkillPool(Warrior& w);
-
+// --- Resetting an area
 // Empties the owned skills of the active area and forgets its training (a clan package among
 // it), opens its "Add Package", closes its "Del Package" and clears skillsBought.
 void resetActiveSkillArea(Warrior& w);

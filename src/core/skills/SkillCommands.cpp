@@ -37,8 +37,8 @@ void doubleClickCatalogueSkill(RuleContext& ctx, SkillArea area, const std::stri
 }
 
 std::vector<SkillEntry> shownOwnedSkills(const Warrior& w, SkillArea area) {
-  std::vector<SkillEntry> rows = area == SkillArea::InnerSphere ? w.skillsIS : w.skillsClan;
-  const int column = area == SkillArea::Clan ? w.skillsClanSortColumn : -1;
+  std::vector<SkillEntry> rows = w.area(area).skills;
+  const int column = area == SkillArea::Clan ? w.selections.clanSortColumn : -1;
   if (column < 0) return rows;
   const auto cell = [column](const SkillEntry& s) -> const std::string& {
     return column == 0 ? s.name : column == 1 ? s.level : s.roll;

@@ -26,12 +26,12 @@ void addPackage(RuleContext& ctx) {
   const SkillPackage& package = table.packages[static_cast<std::size_t>(*row - 1)];
   // A speciality whose skills were all taken off goes back as "Delete MOS" takes it.
   forgetInnerSphereTraining(w);
-  w.skillsIS.clear();
-  w.selectedSkillIS.clear();
-  w.trainingIS.price = package.cost;
+  w.innerSphere().skills.clear();
+  w.selections.owned(SkillArea::InnerSphere).clear();
+  w.innerSphere().training.price = package.cost;
   for (const SkillPackageEntry& skill : package.skills) {
-    w.skillsIS.push_back({skill.name, skill.level, ""});
-    w.trainingIS.skills.push_back({skill.name, clampToInt16(integerPart(skill.level))});
+    w.innerSphere().skills.push_back({skill.name, skill.level, ""});
+    w.innerSphere().training.skills.push_back({skill.name, clampToInt16(integerPart(skill.level))});
   }
   w.packageIndex = static_cast<std::int16_t>(*row);
   w.skillButtons[kPickMOSFOS] = false;

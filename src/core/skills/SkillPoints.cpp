@@ -7,8 +7,8 @@
 namespace dk {
 
 std::int64_t skillPointsCommitted(const Warrior& w, SkillArea area) {
-  const SkillTraining& training = skillTraining(w, area);
-  const auto& skills = area == SkillArea::InnerSphere ? w.skillsIS : w.skillsClan;
+  const SkillTraining& training = w.area(area).training;
+  const auto& skills = w.area(area).skills;
   return training.price + boughtSkillPoints(skills, training);
 }
 
@@ -16,7 +16,7 @@ void refillSkillPool(Warrior& w, SkillArea area) {
   if (area == SkillArea::InnerSphere && w.skillStage == kSkillStagePickingMos) return;
   const std::int64_t left =
       std::max<std::int64_t>(0, skillPointsGranted(w) - skillPointsCommitted(w, area));
-  skillPool(w, area).assign(static_cast<std::size_t>(std::min<std::int64_t>(left, kMaxPoolEntries)),
+  w.area(area).pool.assign(static_cast<std::size_t>(std::min<std::int64_t>(left, kMaxPoolEntries)),
                             1);
 }
 

@@ -20,14 +20,14 @@ std::string bothNames(const Warrior& w) {
 // shared catalogue gives it.
 void offerChoices(RuleContext& ctx, const std::vector<std::string>& names) {
   Warrior& w = ctx.warrior;
-  w.skillListIS.clear();
-  w.selectedSkillListIS.clear();
+  w.innerSphere().list.clear();
+  w.selections.skillList(SkillArea::InnerSphere).clear();
   for (const std::string& name : names) {
     if (name.empty()) continue;
-    const bool offered = std::any_of(w.skillListIS.begin(), w.skillListIS.end(),
+    const bool offered = std::any_of(w.innerSphere().list.begin(), w.innerSphere().list.end(),
                                      [&](const CatalogueRow& row) { return row.name == name; });
     if (!offered)
-      w.skillListIS.push_back({name, getSkillCharacteristic(ctx.shared.skillCatalogue, name)});
+      w.innerSphere().list.push_back({name, getSkillCharacteristic(ctx.shared.skillCatalogue, name)});
   }
 }
 
@@ -57,12 +57,12 @@ void store(std::array<std::string, N>& slots, const std::vector<std::string>& na
 // (the training cost that much less), and the pool holds what the skills grant leaves.
 void freePurchase(RuleContext& ctx) {
   Warrior& w = ctx.warrior;
-  w.trainingIS.price = static_cast<std::int32_t>(
-      std::max<std::int64_t>(0, w.trainingIS.price - skillPoolTotal(w.skillPoolIS)));
+  w.innerSphere().training.price = static_cast<std::int32_t>(
+      std::max<std::int64_t>(0, w.innerSphere().training.price - skillPoolTotal(w.innerSphere().pool)));
   loadSkills(ctx, false);
   w.currentActivity = kPickingAdditionalSkills;
   w.skillStage = kSkillStageFree;
-  w.selectedLevelChoiceIS = -1;
+  w.selections.levelChoice = -1;
   refillSkillPool(w, SkillArea::InnerSphere);
 }
 
@@ -81,7 +81,7 @@ void pickMOS(RuleContext& ctx) {
 
   // A package whose skills were all taken off goes back as "Del Package" takes it.
   forgetInnerSphereTraining(w);
-  w.trainingIS.price = type->cost;
+  w.innerSphere().training.price = type->cost;
   w.mosName1 = choice->name1;
   w.mosIndex1 = choice->index1;
   w.mosName2 = choice->name2;
@@ -97,13 +97,13 @@ void pickMOS(RuleContext& ctx) {
   w.skillButtons[kAddPackage] = false;
   w.skillButtons[kDelPackage] = false;
   w.skillButtons[kChangeMOS] = true;
-  w.skillsIS.clear();
-  w.selectedSkillIS.clear();
+  w.innerSphere().skills.clear();
+  w.selections.owned(SkillArea::InnerSphere).clear();
   w.skillsBought = false;
   offerChoices(ctx, withCommon(filled(w.requiredSkills), kCommonRequiredSkills));
   w.currentActivity = "Picking required skills for " + bothNames(w);
-  w.skillPoolIS.assign(type->levels.begin(), type->levels.end());
-  w.selectedLevelChoiceIS = -1;
+  w.innerSphere().pool.assign(type->levels.begin(), type->levels.end());
+  w.selections.levelChoice = -1;
   updateSkillRolls(ctx);
 }
 
@@ -113,35 +113,35 @@ void addSkillPointIS(RuleContext& ctx) {
     addSkillPoint(ctx, SkillArea::InnerSphere);
     return;
   }
-  const int row = w.selectedLevelChoiceIS;
-  if (row < 0 || static_cast<std::size_t>(row) >= w.skillPoolIS.size()) {
+  const int row = w.selections.levelChoice;
+  if (row < 0 || static_cast<std::size_t>(row) >= w.innerSphere().pool.size()) {
     ctx.prompter.showMessage(kSelectLevelChoice, MessageIcon::Information);
     return;
   }
-  const auto choice = std::find_if(w.skillListIS.begin(), w.skillListIS.end(),
+  const auto choice = std::find_if(w.innerSphere().list.begin(), w.innerSphere().list.end(),
                                    [&](const CatalogueRow& r) {
-                                     return r.name == w.selectedSkillListIS;
+                                     return r.name == w.selections.skillList(SkillArea::InnerSphere);
                                    });
-  if (w.selectedSkillListIS.empty() || choice == w.skillListIS.end()) {
+  if (w.selections.skillList(SkillArea::InnerSphere).empty() || choice == w.innerSphere().list.end()) {
     ctx.prompter.showMessage(kSelectChoiceSkill, MessageIcon::Information);
     return;
   }
-  addSkill(ctx, choice->name, w.skillPoolIS[static_cast<std::size_t>(row)], SkillArea::InnerSphere,
+  addSkill(ctx, choice->name, w.innerSphere().pool[static_cast<std::size_t>(row)], SkillArea::InnerSphere,
            Charge::Trained);
-  w.skillPoolIS.erase(w.skillPoolIS.begin() + row);
-  w.skillListIS.erase(choice);
-  w.selectedSkillListIS.clear();
-  w.selectedLevelChoiceIS = -1;
+  w.innerSphere().pool.erase(w.innerSphere().pool.begin() + row);
+  w.innerSphere().list.erase(choice);
+  w.selections.skillList(SkillArea::InnerSphere).clear();
+  w.selections.levelChoice = -1;
 
-  if (w.skillListIS.empty() && !w.electivesAnnounced) {
+  if (w.innerSphere().list.empty() && !w.electivesAnnounced) {
     offerChoices(ctx, withCommon(filled(w.electiveSkills), kCommonElectives));
     w.currentActivity = "Picking electives for " + bothNames(w);
     w.electivesAnnounced = true;
-  } else if (w.skillListIS.empty()) {
+  } else if (w.innerSphere().list.empty()) {
     freePurchase(ctx);  // every elective has its level
   }
   // The level choices ran out first: the rest of the choice list goes unused.
-  if (w.skillPoolIS.empty() && w.skillStage == kSkillStagePickingMos) freePurchase(ctx);
+  if (w.innerSphere().pool.empty() && w.skillStage == kSkillStagePickingMos) freePurchase(ctx);
 }
 
 void removeSkillPointIS(RuleContext& ctx) {
@@ -152,7 +152,7 @@ void removeSkillPointIS(RuleContext& ctx) {
   // The list ran empty while the choices were given, which starts the area over: the choices
   // not given go (as when a warrior saved while picking is opened), the speciality's price stays
   // paid until "Delete MOS" or a new "Pick MOS".
-  w.skillPoolIS.clear();
+  w.innerSphere().pool.clear();
   freePurchase(ctx);
   w.skillStage = kSkillStageNone;
   w.currentActivity.clear();
@@ -164,8 +164,8 @@ void doubleClickSkillListIS(RuleContext& ctx, const std::string& name) {
 }
 
 void clickSkillPoolIS(Warrior& w, int row) {
-  w.selectedLevelChoiceIS =
-      row >= 0 && static_cast<std::size_t>(row) < w.skillPoolIS.size() ? row : -1;
+  w.selections.levelChoice =
+      row >= 0 && static_cast<std::size_t>(row) < w.innerSphere().pool.size() ? row : -1;
   clickSkillPool(w, SkillArea::InnerSphere);
 }
 
@@ -195,7 +195,7 @@ void settleOpenedSkillStage(Warrior& w) {
     w.skillStage = kSkillStageNone;
   }
   w.electivesAnnounced = false;
-  w.selectedLevelChoiceIS = -1;
+  w.selections.levelChoice = -1;
 }
 
 }  // namespace dk

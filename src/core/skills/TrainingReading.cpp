@@ -100,14 +100,14 @@ SpecialityReadings readSpeciality(const Warrior& w, const PackageType& type,
   };
   std::vector<Slot> slots;
   for (const std::string& name : required)
-    slots.push_back({name, levelOn(w.skillsIS, name), true,
+    slots.push_back({name, levelOn(w.innerSphere().skills, name), true,
                      std::find(electives.begin(), electives.end(), name) != electives.end()});
   for (const std::string& name : electives)
     if (std::find(required.begin(), required.end(), name) == required.end())
-      slots.push_back({name, levelOn(w.skillsIS, name), false, true});
+      slots.push_back({name, levelOn(w.innerSphere().skills, name), false, true});
   // Skills no list offered were bought whole.
   std::int64_t boughtElsewhere = 0;
-  for (const SkillEntry& s : w.skillsIS) {
+  for (const SkillEntry& s : w.innerSphere().skills) {
     const bool onList = std::any_of(slots.begin(), slots.end(),
                                     [&](const Slot& slot) { return slot.name == s.name; });
     if (!onList) boughtElsewhere += value(std::max<std::int64_t>(skillLevel(s), 0));
@@ -181,7 +181,7 @@ SpecialityReadings readSpeciality(const Warrior& w, const PackageType& type,
     if (type.cost + bought <= grant) out.mostPayableBought = std::max(out.mostPayableBought, bought);
   }
   if (!best) {  // no way to give the choices: a list the file cannot have come from
-    out.chosen = readingOf(w.skillsIS, {type.cost, {}});
+    out.chosen = readingOf(w.innerSphere().skills, {type.cost, {}});
     out.leastBought = out.chosen.bought;
     return out;
   }
@@ -237,29 +237,29 @@ TrainingReading readTraining(const Warrior& w, SkillArea area,
     const std::int64_t committed = r.training.price + r.bought;
     add(std::move(r), committed, committed <= grant ? committed : -1);
   };
-  const auto& rows = area == SkillArea::Clan ? w.skillsClan : w.skillsIS;
+  const auto& rows = w.area(area).skills;
   const TrainingReading none{{}, skillPointsSpent(rows), true};  // every level bought
   if (area == SkillArea::Clan) {
     if (!w.clanPackageTaken) return none;
     for (const ClanPackage* p : clanPackagesOf(w.priorityGrant[kRace]))
-      addFixed(readingOf(w.skillsClan, {p->cost, packageSkills(*p)}));
+      addFixed(readingOf(w.clan().skills, {p->cost, packageSkills(*p)}));
   } else {
     if (packageTaken(w)) {
       const auto row = static_cast<std::size_t>(w.packageIndex);
-      if (w.packageIndex < 0 || row > packages.size()) return unknownTraining(w.skillsIS, grant);
+      if (w.packageIndex < 0 || row > packages.size()) return unknownTraining(w.innerSphere().skills, grant);
       SkillTraining training{packages[row - 1].cost, {}};
       for (const SkillPackageEntry& s : packages[row - 1].skills)
         training.skills.push_back({s.name, clampToInt16(integerPart(s.level))});
-      addFixed(readingOf(w.skillsIS, std::move(training)));
+      addFixed(readingOf(w.innerSphere().skills, std::move(training)));
     }
     if (specialityTaken(w)) {
       const PackageType* type = findPackageType(w.packageName);
-      if (!type) return unknownTraining(w.skillsIS, grant);
+      if (!type) return unknownTraining(w.innerSphere().skills, grant);
       if (!w.skillsBought) {
         // Nothing was bought since the choices were given: every level on the list is one.
         Reading r{{type->cost, {}}, 0, 0};
         std::int64_t given = 0;
-        for (const SkillEntry& s : w.skillsIS) {
+        for (const SkillEntry& s : w.innerSphere().skills) {
           r.training.skills.push_back({s.name, skillLevel(s)});
           given += std::max<std::int64_t>(skillLevel(s), 0);
         }

@@ -54,7 +54,7 @@ AdvantagesPage::AdvantagesPage(PageHost& owner) : WarriorPage(owner, "tabAdvanta
 
   connect(catalogue_, &QListWidget::itemSelectionChanged, this, [this] {
     const auto items = catalogue_->selectedItems();
-    if (!items.isEmpty()) warrior().selectedAdvantage = items.first()->text().toStdString();
+    if (!items.isEmpty()) warrior().selections.advantage = items.first()->text().toStdString();
   });
   connect(catalogue_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
     const std::string advantage = item->text().toStdString();
@@ -69,7 +69,7 @@ AdvantagesPage::AdvantagesPage(PageHost& owner) : WarriorPage(owner, "tabAdvanta
 }
 
 void AdvantagesPage::buy() {
-  owner_.applyRule("Buy " + warrior().selectedAdvantage,
+  owner_.applyRule("Buy " + warrior().selections.advantage,
                    [](RuleContext& ctx) { buyAdvantage(ctx); });
 }
 

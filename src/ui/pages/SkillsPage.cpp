@@ -236,24 +236,24 @@ void SkillsPage::connectArea(Area& area, SkillArea which) {
             [this, which] { select([&] { clickSkillPool(warrior(), which); }); });
   }
   connect(area.addPoint, &QPushButton::clicked, this, [this, which] {
-    owner_.applyRule(addStepName(which, skillListSelection(warrior(), which)),
+    owner_.applyRule(addStepName(which, warrior().selections.skillList(which)),
                      [&](RuleContext& ctx) { addSkillPointIn(ctx, which); });
   });
   connect(area.removePoint, &QPushButton::clicked, this, [this, which] {
-    owner_.applyRule("Remove " + ownedSkillSelection(warrior(), which),
+    owner_.applyRule("Remove " + warrior().selections.owned(which),
                      [&](RuleContext& ctx) { removeSkillPointIn(ctx, which); });
   });
 }
 
 void SkillsPage::refreshArea(Area& area, SkillArea which) {
   Warrior& w = warrior();
-  showRows(area.catalogue, catalogueRows(skillList(w, which)), skillListSelection(w, which));
-  showRows(area.owned, ownedRows(shownOwnedSkills(w, which)), ownedSkillSelection(w, which));
-  fillPool(area.pool, skillPool(w, which));
+  showRows(area.catalogue, catalogueRows(w.area(which).list), w.selections.skillList(which));
+  showRows(area.owned, ownedRows(shownOwnedSkills(w, which)), w.selections.owned(which));
+  fillPool(area.pool, w.area(which).pool);
   if (which == SkillArea::InnerSphere) {
     const QSignalBlocker block(area.pool);
-    if (w.selectedLevelChoiceIS < 0) area.pool->clearSelection();
-    area.pool->setCurrentRow(w.selectedLevelChoiceIS);
+    if (w.selections.levelChoice < 0) area.pool->clearSelection();
+    area.pool->setCurrentRow(w.selections.levelChoice);
   }
 }
 
@@ -281,9 +281,9 @@ void SkillsPage::refresh() {
   refreshArea(clan_, SkillArea::Clan);
 
   QHeaderView* heading = clan_.owned->header();
-  if (w.skillsClanSortColumn >= 0)
-    heading->setSortIndicator(w.skillsClanSortColumn, Qt::AscendingOrder);
-  heading->setSortIndicatorShown(w.skillsClanSortColumn >= 0);
+  if (w.selections.clanSortColumn >= 0)
+    heading->setSortIndicator(w.selections.clanSortColumn, Qt::AscendingOrder);
+  heading->setSortIndicatorShown(w.selections.clanSortColumn >= 0);
 
   innerSphere_.addPoint->setEnabled(w.skillButtons[kAddPtIS]);
   pickMos_->setEnabled(w.skillButtons[kPickMOSFOS]);

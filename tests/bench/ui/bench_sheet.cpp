@@ -26,7 +26,7 @@ dk::Warrior fullSheet() {
   w.rank = "Captain";
   w.attributeScore = {"8", "5", "4", "5", "3"};
   for (int i = 0; i < 35; ++i)
-    w.skillsIS.push_back({"Skill number " + std::to_string(i), "3", "7"});
+    w.innerSphere().skills.push_back({"Skill number " + std::to_string(i), "3", "7"});
   for (int i = 0; i < 15; ++i) w.advantages.push_back({"Advantage " + std::to_string(i), "2"});
   for (int i = 0; i < 9; ++i) w.weapons.push_back({"Weapon model " + std::to_string(i), "1"});
   for (int i = 0; i < 31; ++i) w.equipment.push_back({"Equipment item " + std::to_string(i), "3"});
