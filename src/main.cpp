@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <optional>
 
-#include "app/Version.h"
+#include "core/app/Version.h"
 #include "ui/CommandLine.h"
 #include "ui/DisplayCheck.h"
 #include "ui/FileChooser.h"

@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/SystemInfo.h"
-#include "app/Version.h"
+#include "core/app/SystemInfo.h"
+#include "core/app/Version.h"
 #include "ui/Placement.h"
 #include "ui/SplashScreen.h"
 

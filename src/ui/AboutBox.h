@@ -1,7 +1,7 @@
 #pragma once
 #include <QDialog>
 
-#include "context/Prompter.h"
+#include "core/context/Prompter.h"
 
 namespace dk::ui {
 

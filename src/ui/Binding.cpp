@@ -5,8 +5,8 @@
 #include <QTextDocument>
 #include <algorithm>
 
-#include "files/FileLimits.h"
-#include "util/Text.h"
+#include "core/files/FileLimits.h"
+#include "core/util/Text.h"
 
 namespace dk::ui {
 

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "model/Warrior.h"
+#include "core/model/Warrior.h"
 
 namespace dk::ui {
 

@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QUrl>
 
-#include "app/Version.h"
+#include "core/app/Version.h"
 
 namespace dk::ui {
 

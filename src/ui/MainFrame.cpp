@@ -16,18 +16,18 @@
 #include <QUrl>
 #include <algorithm>
 
-#include "app/NewWarrior.h"
-#include "app/OpenWarrior.h"
-#include "app/Quit.h"
-#include "app/WindowPlacement.h"
-#include "app/Version.h"
-#include "files/ReadFile.h"
-#include "util/Numeric.h"
+#include "core/app/NewWarrior.h"
+#include "core/app/OpenWarrior.h"
+#include "core/app/Quit.h"
+#include "core/app/WindowPlacement.h"
+#include "core/app/Version.h"
+#include "core/files/ReadFile.h"
+#include "core/util/Numeric.h"
 #include "ui/AboutBox.h"
 #include "ui/FileChooser.h"
 #include "ui/Menus.h"
 #include "ui/Placement.h"
-#include "ui/RecentFiles.h"
+#include "ui/RecentFilesMenu.h"
 #include "ui/RecoveryKeeper.h"
 #include "ui/WarriorWindow.h"
 #include "ui/print/PrintPreview.h"
@@ -53,7 +53,7 @@ MainFrame::MainFrame(Prompter& prompter, FileChooser& files, FramePlaces places,
   settings_ = places.settingsFile.isEmpty()
                   ? std::make_unique<QSettings>()
                   : std::make_unique<QSettings>(places.settingsFile, QSettings::IniFormat);
-  recent_ = std::make_unique<RecentFiles>(*settings_, prompter_);
+  recent_ = std::make_unique<RecentFilesMenu>(*settings_, prompter_);
   printers_ = std::make_unique<PrinterChoice>(*settings_);
   recovery_ = new RecoveryKeeper(std::move(places.recoveryFolder), prompter_, this);
   recovery_->setInterval(

@@ -9,9 +9,9 @@
 #include <memory>
 #include <string>
 
-#include "app/AppState.h"
-#include "app/Recovery.h"
-#include "model/Warrior.h"
+#include "core/app/AppState.h"
+#include "core/app/Recovery.h"
+#include "core/model/Warrior.h"
 #include "ui/FileChooser.h"
 #include "ui/QtPrompter.h"
 #include "ui/print/PrinterChoice.h"
@@ -21,7 +21,7 @@ namespace dk::ui {
 class WarriorWindow;
 class PrintPreview;
 class RecoveryKeeper;
-class RecentFiles;
+class RecentFilesMenu;
 
 // Where a frame finds what lies outside it: the data files, the recovery folder and the file
 // its settings are kept in (empty: the user's own).
@@ -115,7 +115,7 @@ class MainFrame : public QMainWindow {
   FileChooser& files_;
   AppState app_;
   std::unique_ptr<QSettings> settings_;
-  std::unique_ptr<RecentFiles> recent_;
+  std::unique_ptr<RecentFilesMenu> recent_;
   QMdiArea* mdi_ = nullptr;
   QList<QMenu*> frameMenus_;
   std::unique_ptr<PrinterChoice> printers_;

@@ -3,7 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "app/WindowPlacement.h"
+#include "core/app/WindowPlacement.h"
 
 namespace dk::ui {
 

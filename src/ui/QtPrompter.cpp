@@ -4,7 +4,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
-#include "app/Version.h"
+#include "core/app/Version.h"
 #include "ui/dialogs/PackageDialog.h"
 #include "ui/dialogs/PlanetListDialog.h"
 #include "ui/dialogs/RequiredSkillDialog.h"

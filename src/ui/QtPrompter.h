@@ -2,7 +2,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "context/Prompter.h"
+#include "core/context/Prompter.h"
 
 namespace dk::ui {
 

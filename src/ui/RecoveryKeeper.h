@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "app/Recovery.h"
-#include "context/Prompter.h"
+#include "core/app/Recovery.h"
+#include "core/context/Prompter.h"
 
 namespace dk::ui {
 

@@ -9,8 +9,8 @@
 #include <QTimer>
 #include <memory>
 
-#include "app/OpenRequest.h"
-#include "files/ReadFile.h"
+#include "core/app/OpenRequest.h"
+#include "core/files/ReadFile.h"
 
 namespace dk::ui {
 

@@ -9,7 +9,7 @@
 #include <QPainterPath>
 #include <QVBoxLayout>
 
-#include "app/Version.h"
+#include "core/app/Version.h"
 #include "ui/Placement.h"
 
 namespace dk::ui {

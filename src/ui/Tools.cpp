@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/CheckWarrior.h"
+#include "core/app/CheckWarrior.h"
 
 namespace dk::ui {
 

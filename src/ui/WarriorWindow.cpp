@@ -8,13 +8,13 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "app/CheckWarrior.h"
-#include "app/SaveWarrior.h"
-#include "app/WindowLoad.h"
-#include "gear/Money.h"
-#include "budget/Priorities.h"
-#include "skills/SkillAreas.h"
-#include "skills/SpecialityPicking.h"
+#include "core/app/CheckWarrior.h"
+#include "core/app/SaveWarrior.h"
+#include "core/app/WindowLoad.h"
+#include "core/gear/Money.h"
+#include "core/budget/Priorities.h"
+#include "core/skills/SkillAreas.h"
+#include "core/skills/SpecialityPicking.h"
 #include "ui/FileChooser.h"
 #include "ui/Menus.h"
 #include "ui/PageTabRows.h"

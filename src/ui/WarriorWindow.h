@@ -6,8 +6,8 @@
 #include <memory>
 #include <vector>
 
-#include "app/AppState.h"
-#include "app/UndoHistory.h"
+#include "core/app/AppState.h"
+#include "core/app/UndoHistory.h"
 #include "ui/pages/WarriorPage.h"
 
 namespace dk::ui {

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "printing/CharacterSheet.h"
-#include "printing/TextWrap.h"
+#include "core/printing/CharacterSheet.h"
+#include "core/printing/TextWrap.h"
 
 namespace {
 

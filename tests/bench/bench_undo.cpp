@@ -2,10 +2,10 @@
 // comparison with the last) and its bytes, and the time to take 200 steps back.
 #include <benchmark/benchmark.h>
 
-#include "app/UndoHistory.h"
-#include "context/SharedState.h"
-#include "files/SkillFile.h"
-#include "skills/SkillAreas.h"
+#include "core/app/UndoHistory.h"
+#include "core/context/SharedState.h"
+#include "core/files/SkillFile.h"
+#include "core/skills/SkillAreas.h"
 
 namespace {
 

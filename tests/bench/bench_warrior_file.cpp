@@ -13,8 +13,8 @@
 #include <iterator>
 #include <string>
 
-#include "app/SaveWarrior.h"
-#include "files/WarriorFile.h"
+#include "core/app/SaveWarrior.h"
+#include "core/files/WarriorFile.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "printing/PrintSurface.h"
-#include "printing/TextWrap.h"
+#include "core/printing/PrintSurface.h"
+#include "core/printing/TextWrap.h"
 
 namespace dk::test {
 

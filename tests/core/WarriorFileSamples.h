@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "files/WarriorFile.h"
-#include "model/Warrior.h"
+#include "core/files/WarriorFile.h"
+#include "core/model/Warrior.h"
 
 namespace dk::test {
 

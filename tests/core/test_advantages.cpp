@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "FakePrompter.h"
-#include "gear/Advantages.h"
-#include "gear/Money.h"
+#include "core/gear/Advantages.h"
+#include "core/gear/Money.h"
 
 using namespace dk;
 using dk::test::FakePrompter;

@@ -7,15 +7,15 @@
 #include <functional>
 
 #include "FakePrompter.h"
-#include "app/CheckWarrior.h"
-#include "app/WindowLoad.h"
-#include "budget/Priorities.h"
-#include "character/Attributes.h"
-#include "files/WarriorFile.h"
-#include "gear/Advantages.h"
-#include "gear/Gear.h"
-#include "skills/SkillAreas.h"
-#include "util/Numeric.h"
+#include "core/app/CheckWarrior.h"
+#include "core/app/WindowLoad.h"
+#include "core/budget/Priorities.h"
+#include "core/character/Attributes.h"
+#include "core/files/WarriorFile.h"
+#include "core/gear/Advantages.h"
+#include "core/gear/Gear.h"
+#include "core/skills/SkillAreas.h"
+#include "core/util/Numeric.h"
 
 using namespace dk;
 

@@ -1,7 +1,7 @@
 // The damage track: columns in use follow Build, the row buttons reach hidden boxes too.
 #include <gtest/gtest.h>
 
-#include "model/DamageTrack.h"
+#include "core/model/DamageTrack.h"
 
 using namespace dk;
 

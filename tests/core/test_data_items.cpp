@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <fstream>
 
-#include "files/DataItems.h"
+#include "core/files/DataItems.h"
 
 namespace dk {
 namespace {

@@ -5,9 +5,9 @@
 #include <functional>
 
 #include "FakePrompter.h"
-#include "gear/Gear.h"
-#include "gear/Money.h"
-#include "util/Numeric.h"
+#include "core/gear/Gear.h"
+#include "core/gear/Money.h"
+#include "core/util/Numeric.h"
 
 using namespace dk;
 using dk::test::FakePrompter;

@@ -6,8 +6,8 @@
 #include <fstream>
 
 #include "FakePrompter.h"
-#include "app/WindowLoad.h"
-#include "files/GearFiles.h"
+#include "core/app/WindowLoad.h"
+#include "core/files/GearFiles.h"
 
 using namespace dk;
 using dk::test::FakePrompter;

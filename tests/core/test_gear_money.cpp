@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "FakePrompter.h"
-#include "gear/Money.h"
+#include "core/gear/Money.h"
 
 using namespace dk;
 using dk::test::FakePrompter;

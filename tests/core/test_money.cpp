@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "FakePrompter.h"
-#include "gear/Money.h"
+#include "core/gear/Money.h"
 
 using namespace dk;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "util/Numeric.h"
+#include "core/util/Numeric.h"
 
 using namespace dk;
 
@@ -53,7 +53,7 @@ TEST(Numeric, RangesHoldAtTheirEnds) {
   EXPECT_EQ(trimBlanks(" \t a b \t"), "a b");
 }
 
-#include "util/Text.h"
+#include "core/util/Text.h"
 
 TEST(Text, OneLineValuesTurnEveryLineBreakAndNulIntoOneSpace) {
   EXPECT_EQ(toOneLine("Star\r\nCaptain"), "Star Captain");

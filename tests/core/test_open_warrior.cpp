@@ -5,9 +5,9 @@
 #include <fstream>
 
 #include "FakePrompter.h"
-#include "app/OpenWarrior.h"
-#include "budget/Priorities.h"
-#include "gear/Money.h"
+#include "core/app/OpenWarrior.h"
+#include "core/budget/Priorities.h"
+#include "core/gear/Money.h"
 
 // The stored warrior is a designated initializer: the fields left out keep their defaults, which
 // is what GCC warns of.

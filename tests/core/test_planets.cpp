@@ -5,8 +5,8 @@
 #include <fstream>
 
 #include "FakePrompter.h"
-#include "files/PlanetFile.h"
-#include "gear/Planets.h"
+#include "core/files/PlanetFile.h"
+#include "core/gear/Planets.h"
 
 using namespace dk;
 using dk::test::FakePrompter;

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "FakePrompter.h"
-#include "budget/Priorities.h"
-#include "character/Attributes.h"
-#include "skills/SkillAreas.h"
+#include "core/budget/Priorities.h"
+#include "core/character/Attributes.h"
+#include "core/skills/SkillAreas.h"
 
 using namespace dk;
 using dk::test::FakePrompter;

@@ -6,18 +6,18 @@
 #include <functional>
 
 #include "FakePrompter.h"
-#include "gear/Advantages.h"
-#include "gear/Money.h"
-#include "character/Attributes.h"
-#include "character/Characteristics.h"
-#include "files/PackageFile.h"
-#include "budget/Priorities.h"
-#include "skills/ClanPackages.h"
-#include "catalogue/PackageTypes.h"
-#include "skills/SkillAreas.h"
-#include "skills/SkillPackages.h"
-#include "skills/SpecialityPicking.h"
-#include "util/Numeric.h"
+#include "core/gear/Advantages.h"
+#include "core/gear/Money.h"
+#include "core/character/Attributes.h"
+#include "core/character/Characteristics.h"
+#include "core/files/PackageFile.h"
+#include "core/budget/Priorities.h"
+#include "core/skills/ClanPackages.h"
+#include "core/catalogue/PackageTypes.h"
+#include "core/skills/SkillAreas.h"
+#include "core/skills/SkillPackages.h"
+#include "core/skills/SpecialityPicking.h"
+#include "core/util/Numeric.h"
 
 namespace dk {
 // Enough of a warrior to see what went wrong.

@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/Recovery.h"
-#include "app/UndoHistory.h"
-#include "files/RecoveryEntry.h"
+#include "core/app/Recovery.h"
+#include "core/app/UndoHistory.h"
+#include "core/files/RecoveryEntry.h"
 
 using namespace dk;
 namespace fs = std::filesystem;

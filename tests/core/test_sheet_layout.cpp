@@ -6,11 +6,11 @@
 #include <cstdio>
 
 #include "RecordingSurface.h"
-#include "files/GearFiles.h"
-#include "files/SkillFile.h"
-#include "gear/Advantages.h"
-#include "printing/CharacterSheet.h"
-#include "printing/TextWrap.h"
+#include "core/files/GearFiles.h"
+#include "core/files/SkillFile.h"
+#include "core/gear/Advantages.h"
+#include "core/printing/CharacterSheet.h"
+#include "core/printing/TextWrap.h"
 
 // Warriors are written as designated initializers: the fields left out keep their defaults, which
 // is what GCC warns of.

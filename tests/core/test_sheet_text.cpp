@@ -1,7 +1,7 @@
 // Fixed-pitch text helpers of the sheet: wrapping into a rectangle and filling with blanks.
 #include <gtest/gtest.h>
 
-#include "printing/TextWrap.h"
+#include "core/printing/TextWrap.h"
 
 using namespace dk;
 

@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "FakePrompter.h"
-#include "app/AppState.h"
-#include "app/NewWarrior.h"
-#include "app/Version.h"
-#include "app/WindowPlacement.h"
+#include "core/app/AppState.h"
+#include "core/app/NewWarrior.h"
+#include "core/app/Version.h"
+#include "core/app/WindowPlacement.h"
 
 // References are written as designated initializers: the fields left out keep their defaults,
 // which is what GCC warns of.
@@ -145,7 +145,7 @@ TEST(CascadeWindow, EachNewWindowStepsOnAndWrapsAtTheEdges) {
   EXPECT_EQ(nextCascadePosition({0, 0}, 900, 700, 760, 600, 10, 20), (PixelPoint{0, 0}));
 }
 
-#include "app/SystemInfo.h"
+#include "core/app/SystemInfo.h"
 
 TEST(SystemInfo, FindsTheFirstKnownViewerOnThePath) {
   const auto installed = [](const std::string& path) {

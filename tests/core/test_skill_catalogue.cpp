@@ -7,8 +7,8 @@
 #include <set>
 
 #include "FakePrompter.h"
-#include "files/SkillFile.h"
-#include "skills/SkillAreas.h"
+#include "core/files/SkillFile.h"
+#include "core/skills/SkillAreas.h"
 
 using namespace dk;
 using dk::test::FakePrompter;

@@ -2,11 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "FakePrompter.h"
-#include "budget/Priorities.h"
-#include "character/Race.h"
-#include "skills/ClanPackages.h"
-#include "files/SkillFile.h"
-#include "skills/SkillAreas.h"
+#include "core/budget/Priorities.h"
+#include "core/character/Race.h"
+#include "core/skills/ClanPackages.h"
+#include "core/files/SkillFile.h"
+#include "core/skills/SkillAreas.h"
 
 using namespace dk;
 using dk::test::FakePrompter;

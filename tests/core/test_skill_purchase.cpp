@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "FakePrompter.h"
-#include "character/Attributes.h"
-#include "character/Characteristics.h"
-#include "files/SkillFile.h"
-#include "skills/SkillAreas.h"
+#include "core/character/Attributes.h"
+#include "core/character/Characteristics.h"
+#include "core/files/SkillFile.h"
+#include "core/skills/SkillAreas.h"
 
 using namespace dk;
 using dk::test::Exchange;

@@ -6,9 +6,9 @@
 #include <fstream>
 
 #include "FakePrompter.h"
-#include "skills/SkillAreas.h"
-#include "skills/SkillPackages.h"
-#include "skills/SpecialityPicking.h"
+#include "core/skills/SkillAreas.h"
+#include "core/skills/SkillPackages.h"
+#include "core/skills/SpecialityPicking.h"
 
 using namespace dk;
 using dk::test::FakePrompter;

@@ -4,11 +4,11 @@
 #include <fstream>
 #include <set>
 
-#include "files/PackageFile.h"
-#include "files/SkillFile.h"
-#include "catalogue/SkillCatalogue.h"
-#include "files/SpecialityFile.h"
-#include "skills/SpecialityPicking.h"
+#include "core/files/PackageFile.h"
+#include "core/files/SkillFile.h"
+#include "core/catalogue/SkillCatalogue.h"
+#include "core/files/SpecialityFile.h"
+#include "core/skills/SpecialityPicking.h"
 
 namespace dk {
 namespace {

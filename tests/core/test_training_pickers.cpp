@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "FakePrompter.h"
-#include "skills/PackagePicker.h"
-#include "skills/SpecialityPicker.h"
+#include "core/skills/PackagePicker.h"
+#include "core/skills/SpecialityPicker.h"
 
 using namespace dk;
 using dk::test::FakePrompter;

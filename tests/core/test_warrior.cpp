@@ -1,7 +1,7 @@
 // The warrior record: starting values and the advantage list operations.
 #include <gtest/gtest.h>
 
-#include "model/Warrior.h"
+#include "core/model/Warrior.h"
 
 using namespace dk;
 

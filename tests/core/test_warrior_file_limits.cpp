@@ -10,9 +10,9 @@
 
 #include "FakePrompter.h"
 #include "WarriorFileSamples.h"
-#include "files/FileLimits.h"
-#include "app/SaveWarrior.h"
-#include "files/WarriorFile.h"
+#include "core/files/FileLimits.h"
+#include "core/app/SaveWarrior.h"
+#include "core/files/WarriorFile.h"
 
 using namespace dk;
 using namespace dk::test;

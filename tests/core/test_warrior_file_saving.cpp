@@ -10,11 +10,11 @@
 
 #include "FakePrompter.h"
 #include "WarriorFileSamples.h"
-#include "app/SaveWarrior.h"
-#include "files/ReadFile.h"
-#include "files/WarriorFile.h"
-#include "files/ReadFile.h"
-#include "files/WarriorFile.h"
+#include "core/app/SaveWarrior.h"
+#include "core/files/ReadFile.h"
+#include "core/files/WarriorFile.h"
+#include "core/files/ReadFile.h"
+#include "core/files/WarriorFile.h"
 
 using namespace dk;
 using namespace dk::test;

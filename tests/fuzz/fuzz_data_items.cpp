@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "files/DataItems.h"
-#include "util/TextEncoding.h"
+#include "core/files/DataItems.h"
+#include "core/util/TextEncoding.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text = dk::decodeFileText(std::string_view(reinterpret_cast<const char*>(data), size));

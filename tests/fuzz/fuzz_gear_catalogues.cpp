@@ -7,9 +7,9 @@
 #include <set>
 #include <string_view>
 
-#include "files/DataItems.h"
-#include "util/TextEncoding.h"
-#include "files/GearFiles.h"
+#include "core/files/DataItems.h"
+#include "core/util/TextEncoding.h"
+#include "core/files/GearFiles.h"
 
 namespace {
 void check(const dk::GearCatalogue& catalogue, std::size_t fields, std::size_t rowsPerEntry) {

@@ -7,10 +7,10 @@
 #include <set>
 #include <string_view>
 
-#include "files/DataItems.h"
-#include "util/TextEncoding.h"
-#include "files/PackageFile.h"
-#include "util/Numeric.h"
+#include "core/files/DataItems.h"
+#include "core/util/TextEncoding.h"
+#include "core/files/PackageFile.h"
+#include "core/util/Numeric.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text =

@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "files/RecoveryEntry.h"
-#include "util/Text.h"
-#include "util/TextEncoding.h"
+#include "core/files/RecoveryEntry.h"
+#include "core/util/Text.h"
+#include "core/util/TextEncoding.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);

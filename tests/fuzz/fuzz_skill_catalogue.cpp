@@ -7,11 +7,11 @@
 #include <set>
 #include <string_view>
 
-#include "context/SharedState.h"
-#include "files/DataItems.h"
-#include "util/TextEncoding.h"
-#include "skills/SkillAreas.h"
-#include "files/SkillFile.h"
+#include "core/context/SharedState.h"
+#include "core/files/DataItems.h"
+#include "core/util/TextEncoding.h"
+#include "core/skills/SkillAreas.h"
+#include "core/files/SkillFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text =

@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "files/DataItems.h"
-#include "util/TextEncoding.h"
-#include "files/SpecialityFile.h"
+#include "core/files/DataItems.h"
+#include "core/util/TextEncoding.h"
+#include "core/files/SpecialityFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text =

@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "app/CheckWarrior.h"
-#include "app/OpenWarrior.h"
-#include "files/WarriorFile.h"
+#include "core/app/CheckWarrior.h"
+#include "core/app/OpenWarrior.h"
+#include "core/files/WarriorFile.h"
 
 namespace {
 // A prompter nobody answers: opening a warrior asks nothing.

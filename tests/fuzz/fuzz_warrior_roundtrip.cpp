@@ -12,9 +12,9 @@
 #include <string>
 #include <tuple>
 
-#include "files/FileLimits.h"
-#include "util/TextEncoding.h"
-#include "files/WarriorFile.h"
+#include "core/files/FileLimits.h"
+#include "core/util/TextEncoding.h"
+#include "core/files/WarriorFile.h"
 
 namespace {
 

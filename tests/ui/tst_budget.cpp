@@ -11,8 +11,8 @@
 #include <QTreeWidget>
 
 #include "UiTestHelpers.h"
-#include "app/CheckWarrior.h"
-#include "budget/Priorities.h"
+#include "core/app/CheckWarrior.h"
+#include "core/budget/Priorities.h"
 
 using namespace dk;
 using namespace dk::test;

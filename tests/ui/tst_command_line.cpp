@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 
 #include "UiTestHelpers.h"
-#include "app/Version.h"
-#include "files/WarriorFile.h"
+#include "core/app/Version.h"
+#include "core/files/WarriorFile.h"
 #include "ui/CommandLine.h"
 
 using namespace dk;

@@ -6,7 +6,7 @@
 #include <QUrl>
 
 #include "UiTestHelpers.h"
-#include "app/RecentFiles.h"
+#include "core/app/RecentFiles.h"
 #include "ui/print/PrintPreview.h"
 
 using namespace dk;

@@ -15,7 +15,7 @@
 #include <QTemporaryDir>
 
 #include "UiTestHelpers.h"
-#include "printing/PrintMessages.h"
+#include "core/printing/PrintMessages.h"
 #include "ui/print/PrintPreview.h"
 
 using namespace dk;

@@ -6,7 +6,7 @@
 #include <QScrollBar>
 
 #include "UiTestHelpers.h"
-#include "files/WarriorFile.h"
+#include "core/files/WarriorFile.h"
 #include "ui/RecoveryKeeper.h"
 
 using namespace dk;

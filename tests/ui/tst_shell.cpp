@@ -12,7 +12,7 @@
 #include <QTabWidget>
 
 #include "UiTestHelpers.h"
-#include "app/WindowPlacement.h"
+#include "core/app/WindowPlacement.h"
 #include "ui/AboutBox.h"
 #include "ui/Placement.h"
 #include "ui/SplashScreen.h"

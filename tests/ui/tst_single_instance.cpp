@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/OpenRequest.h"
+#include "core/app/OpenRequest.h"
 
 namespace {
 QByteArray ask(const QString& socketPath, const QByteArray& request) {

@@ -11,8 +11,8 @@
 #include <QTreeWidget>
 
 #include "UiTestHelpers.h"
-#include "budget/Priorities.h"
-#include "skills/ClanPackages.h"
+#include "core/budget/Priorities.h"
+#include "core/skills/ClanPackages.h"
 #include "ui/QtPrompter.h"
 #include "ui/dialogs/SkillPickerDialog.h"
 

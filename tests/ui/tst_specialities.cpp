@@ -11,7 +11,7 @@
 #include <QTreeWidget>
 
 #include "UiTestHelpers.h"
-#include "app/OpenWarrior.h"
+#include "core/app/OpenWarrior.h"
 #include "ui/QtPrompter.h"
 #include "ui/dialogs/PackageDialog.h"
 #include "ui/dialogs/RequiredSkillDialog.h"

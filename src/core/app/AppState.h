@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "context/SharedState.h"
+#include "core/context/SharedState.h"
 
 namespace dk {
 

@@ -1,18 +1,18 @@
-#include "app/CheckWarrior.h"
+#include "core/app/CheckWarrior.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "budget/Priorities.h"
-#include "context/SharedState.h"
-#include "files/GearFiles.h"
-#include "files/PackageFile.h"
-#include "files/WarriorFile.h"
-#include "character/Attributes.h"
-#include "character/Race.h"
-#include "gear/Advantages.h"
-#include "skills/TrainingReading.h"
-#include "util/Numeric.h"
+#include "core/budget/Priorities.h"
+#include "core/context/SharedState.h"
+#include "core/files/GearFiles.h"
+#include "core/files/PackageFile.h"
+#include "core/files/WarriorFile.h"
+#include "core/character/Attributes.h"
+#include "core/character/Race.h"
+#include "core/gear/Advantages.h"
+#include "core/skills/TrainingReading.h"
+#include "core/util/Numeric.h"
 
 namespace dk {
 

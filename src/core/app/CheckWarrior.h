@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/GearCatalogue.h"
-#include "catalogue/SkillPackage.h"
-#include "model/Warrior.h"
+#include "core/catalogue/GearCatalogue.h"
+#include "core/catalogue/SkillPackage.h"
+#include "core/model/Warrior.h"
 
 namespace dk {
 

@@ -1,4 +1,4 @@
-#include "app/NewWarrior.h"
+#include "core/app/NewWarrior.h"
 
 namespace dk {
 

@@ -1,8 +1,8 @@
 #pragma once
 #include <optional>
 
-#include "app/AppState.h"
-#include "context/Prompter.h"
+#include "core/app/AppState.h"
+#include "core/context/Prompter.h"
 
 namespace dk {
 

@@ -1,9 +1,9 @@
-#include "app/OpenRequest.h"
+#include "core/app/OpenRequest.h"
 
 #include <algorithm>
 
-#include "util/Numeric.h"
-#include "util/TextEncoding.h"
+#include "core/util/Numeric.h"
+#include "core/util/TextEncoding.h"
 
 namespace dk {
 

@@ -1,17 +1,17 @@
-#include "app/OpenWarrior.h"
+#include "core/app/OpenWarrior.h"
 
 #include <algorithm>
 
-#include "app/NewWarrior.h"
-#include "budget/Priorities.h"
-#include "character/Attributes.h"
-#include "files/PackageFile.h"
-#include "gear/Advantages.h"
-#include "skills/SkillPackages.h"
-#include "skills/SkillPoints.h"
-#include "skills/SpecialityPicking.h"
-#include "skills/TrainingReading.h"
-#include "util/Numeric.h"
+#include "core/app/NewWarrior.h"
+#include "core/budget/Priorities.h"
+#include "core/character/Attributes.h"
+#include "core/files/PackageFile.h"
+#include "core/gear/Advantages.h"
+#include "core/skills/SkillPackages.h"
+#include "core/skills/SkillPoints.h"
+#include "core/skills/SpecialityPicking.h"
+#include "core/skills/TrainingReading.h"
+#include "core/util/Numeric.h"
 
 namespace dk {
 

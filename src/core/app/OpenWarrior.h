@@ -4,10 +4,10 @@
 #include <optional>
 #include <string>
 
-#include "app/AppState.h"
-#include "context/Prompter.h"
-#include "files/WarriorFile.h"
-#include "model/Warrior.h"
+#include "core/app/AppState.h"
+#include "core/context/Prompter.h"
+#include "core/files/WarriorFile.h"
+#include "core/model/Warrior.h"
 
 namespace dk {
 

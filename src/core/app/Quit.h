@@ -1,7 +1,7 @@
 #pragma once
 // Exit: the program ends only after the player says so; nothing is saved.
 
-#include "context/Prompter.h"
+#include "core/context/Prompter.h"
 
 namespace dk {
 

@@ -1,4 +1,4 @@
-#include "app/Recovery.h"
+#include "core/app/Recovery.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -11,10 +11,10 @@
 #include <filesystem>
 #include <system_error>
 
-#include "files/AtomicWrite.h"
-#include "files/ReadFile.h"
-#include "files/WarriorFile.h"
-#include "util/Numeric.h"
+#include "core/files/AtomicWrite.h"
+#include "core/files/ReadFile.h"
+#include "core/files/WarriorFile.h"
+#include "core/util/Numeric.h"
 
 namespace dk {
 

@@ -17,8 +17,8 @@
 #include <string>
 #include <vector>
 
-#include "files/RecoveryEntry.h"
-#include "model/Warrior.h"
+#include "core/files/RecoveryEntry.h"
+#include "core/model/Warrior.h"
 
 namespace dk {
 

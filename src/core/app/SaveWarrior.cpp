@@ -1,7 +1,7 @@
-#include "app/SaveWarrior.h"
+#include "core/app/SaveWarrior.h"
 
-#include "files/FileLimits.h"
-#include "files/WarriorFile.h"
+#include "core/files/FileLimits.h"
+#include "core/files/WarriorFile.h"
 
 namespace dk {
 

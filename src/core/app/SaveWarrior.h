@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "context/Prompter.h"
-#include "model/Warrior.h"
+#include "core/context/Prompter.h"
+#include "core/model/Warrior.h"
 
 namespace dk {
 

@@ -1,4 +1,4 @@
-#include "app/SystemInfo.h"
+#include "core/app/SystemInfo.h"
 
 namespace dk {
 

@@ -1,6 +1,6 @@
-#include "app/UndoHistory.h"
+#include "core/app/UndoHistory.h"
 
-#include "files/WarriorLayout.h"
+#include "core/files/WarriorLayout.h"
 
 namespace dk {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "model/Warrior.h"
+#include "core/model/Warrior.h"
 
 namespace dk {
 

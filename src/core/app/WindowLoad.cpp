@@ -1,9 +1,9 @@
-#include "app/WindowLoad.h"
+#include "core/app/WindowLoad.h"
 
 #include <memory>
 
-#include "files/GearFiles.h"
-#include "skills/SkillAreas.h"
+#include "core/files/GearFiles.h"
+#include "core/skills/SkillAreas.h"
 
 namespace dk {
 

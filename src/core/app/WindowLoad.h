@@ -3,7 +3,7 @@
 // order, the skills, then the weapons, then the equipment. A file that cannot be read is told
 // once; the window opens all the same.
 
-#include "context/RuleContext.h"
+#include "core/context/RuleContext.h"
 
 namespace dk {
 

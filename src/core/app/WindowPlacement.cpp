@@ -1,8 +1,8 @@
-#include "app/WindowPlacement.h"
+#include "core/app/WindowPlacement.h"
 
 #include <cmath>
 
-#include "util/Numeric.h"
+#include "core/util/Numeric.h"
 
 namespace dk {
 

@@ -1,17 +1,17 @@
-#include "budget/Priorities.h"
+#include "core/budget/Priorities.h"
 
 #include <algorithm>
 #include <array>
 
-#include "gear/Advantages.h"
-#include "gear/Money.h"
-#include "character/Attributes.h"
-#include "character/Race.h"
-#include "skills/SkillAreas.h"
-#include "skills/SkillPackages.h"
-#include "skills/SkillPoints.h"
-#include "skills/SpecialityPicking.h"
-#include "util/Numeric.h"
+#include "core/gear/Advantages.h"
+#include "core/gear/Money.h"
+#include "core/character/Attributes.h"
+#include "core/character/Race.h"
+#include "core/skills/SkillAreas.h"
+#include "core/skills/SkillPackages.h"
+#include "core/skills/SkillPoints.h"
+#include "core/skills/SpecialityPicking.h"
+#include "core/util/Numeric.h"
 
 namespace dk {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "context/RuleContext.h"
-#include "model/Warrior.h"
+#include "core/context/RuleContext.h"
+#include "core/model/Warrior.h"
 
 namespace dk {
 

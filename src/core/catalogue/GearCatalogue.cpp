@@ -1,8 +1,8 @@
-#include "catalogue/GearCatalogue.h"
+#include "core/catalogue/GearCatalogue.h"
 
 #include <set>
 
-#include "util/Numeric.h"
+#include "core/util/Numeric.h"
 
 namespace dk {
 

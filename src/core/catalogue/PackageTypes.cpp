@@ -1,4 +1,4 @@
-#include "catalogue/PackageTypes.h"
+#include "core/catalogue/PackageTypes.h"
 
 namespace dk {
 

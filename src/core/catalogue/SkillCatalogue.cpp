@@ -1,4 +1,4 @@
-#include "catalogue/SkillCatalogue.h"
+#include "core/catalogue/SkillCatalogue.h"
 
 #include <cstddef>
 

@@ -1,8 +1,8 @@
-#include "character/Attributes.h"
+#include "core/character/Attributes.h"
 
-#include "character/Characteristics.h"
-#include "character/Race.h"
-#include "util/Numeric.h"
+#include "core/character/Characteristics.h"
+#include "core/character/Race.h"
+#include "core/util/Numeric.h"
 
 namespace dk {
 

@@ -1,7 +1,7 @@
-#include "character/Characteristics.h"
+#include "core/character/Characteristics.h"
 
-#include "character/SkillRolls.h"
-#include "util/Numeric.h"
+#include "core/character/SkillRolls.h"
+#include "core/util/Numeric.h"
 
 namespace dk {
 

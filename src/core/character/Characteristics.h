@@ -2,8 +2,8 @@
 // What follows from the attribute scores: the four characteristics, the skill rolls taken from
 // them (SkillRolls) and the damage thresholds.
 
-#include "catalogue/SkillCatalogue.h"
-#include "model/Warrior.h"
+#include "core/catalogue/SkillCatalogue.h"
+#include "core/model/Warrior.h"
 
 namespace dk {
 

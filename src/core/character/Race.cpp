@@ -1,7 +1,7 @@
-#include "character/Race.h"
+#include "core/character/Race.h"
 
-#include "character/Characteristics.h"
-#include "util/Numeric.h"
+#include "core/character/Characteristics.h"
+#include "core/util/Numeric.h"
 
 namespace dk {
 

@@ -5,8 +5,8 @@
 #include <array>
 #include <string>
 
-#include "context/RuleContext.h"
-#include "model/Warrior.h"
+#include "core/context/RuleContext.h"
+#include "core/model/Warrior.h"
 
 namespace dk {
 

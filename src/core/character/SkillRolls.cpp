@@ -1,6 +1,6 @@
-#include "character/SkillRolls.h"
+#include "core/character/SkillRolls.h"
 
-#include "util/Numeric.h"
+#include "core/util/Numeric.h"
 
 namespace dk {
 

@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "catalogue/SkillCatalogue.h"
-#include "context/RuleContext.h"
-#include "model/Warrior.h"
+#include "core/catalogue/SkillCatalogue.h"
+#include "core/context/RuleContext.h"
+#include "core/model/Warrior.h"
 
 namespace dk {
 

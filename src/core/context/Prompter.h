@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/SkillPackage.h"
-#include "catalogue/Specialities.h"
+#include "core/catalogue/SkillPackage.h"
+#include "core/catalogue/Specialities.h"
 
 namespace dk {
 

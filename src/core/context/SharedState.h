@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "catalogue/GearCatalogue.h"
-#include "catalogue/SkillCatalogue.h"
+#include "core/catalogue/GearCatalogue.h"
+#include "core/catalogue/SkillCatalogue.h"
 
 namespace dk {
 

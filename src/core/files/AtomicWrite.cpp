@@ -1,4 +1,4 @@
-#include "files/AtomicWrite.h"
+#include "core/files/AtomicWrite.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,7 +1,7 @@
-#include "files/DataItems.h"
+#include "core/files/DataItems.h"
 
-#include "files/ReadFile.h"
-#include "util/TextEncoding.h"
+#include "core/files/ReadFile.h"
+#include "core/util/TextEncoding.h"
 
 namespace dk {
 

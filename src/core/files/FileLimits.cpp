@@ -1,13 +1,13 @@
-#include "files/FileLimits.h"
+#include "core/files/FileLimits.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 
-#include "files/WarriorLayout.h"
-#include "util/TextEncoding.h"
-#include "util/Numeric.h"
-#include "util/Text.h"
+#include "core/files/WarriorLayout.h"
+#include "core/util/TextEncoding.h"
+#include "core/util/Numeric.h"
+#include "core/util/Text.h"
 
 namespace dk {
 

@@ -17,7 +17,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/Warrior.h"
+#include "core/model/Warrior.h"
 
 namespace dk {
 

@@ -1,4 +1,4 @@
-#include "files/GearFiles.h"
+#include "core/files/GearFiles.h"
 
 namespace dk {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/GearCatalogue.h"
-#include "files/DataItems.h"
+#include "core/catalogue/GearCatalogue.h"
+#include "core/files/DataItems.h"
 
 namespace dk {
 

@@ -1,9 +1,9 @@
-#include "files/PackageFile.h"
+#include "core/files/PackageFile.h"
 
 #include <algorithm>
 
-#include "files/RecordStart.h"
-#include "util/Numeric.h"
+#include "core/files/RecordStart.h"
+#include "core/util/Numeric.h"
 
 namespace dk {
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "files/DataItems.h"
-#include "catalogue/SkillPackage.h"
-#include "files/SpecialityFile.h"
+#include "core/files/DataItems.h"
+#include "core/catalogue/SkillPackage.h"
+#include "core/files/SpecialityFile.h"
 
 namespace dk {
 

@@ -1,4 +1,4 @@
-#include "files/PlanetFile.h"
+#include "core/files/PlanetFile.h"
 
 namespace dk {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "files/DataItems.h"
+#include "core/files/DataItems.h"
 
 namespace dk {
 

@@ -1,4 +1,4 @@
-#include "files/ReadFile.h"
+#include "core/files/ReadFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

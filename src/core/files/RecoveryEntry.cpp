@@ -1,10 +1,10 @@
-#include "files/RecoveryEntry.h"
+#include "core/files/RecoveryEntry.h"
 
 #include <vector>
 
-#include "util/Numeric.h"
-#include "util/Text.h"
-#include "util/TextEncoding.h"
+#include "core/util/Numeric.h"
+#include "core/util/Text.h"
+#include "core/util/TextEncoding.h"
 
 namespace dk {
 

@@ -1,4 +1,4 @@
-#include "files/SkillFile.h"
+#include "core/files/SkillFile.h"
 
 #include <cstddef>
 #include <unordered_set>

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/SkillCatalogue.h"
-#include "files/DataItems.h"
+#include "core/catalogue/SkillCatalogue.h"
+#include "core/files/DataItems.h"
 
 namespace dk {
 

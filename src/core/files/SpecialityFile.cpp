@@ -1,9 +1,9 @@
-#include "files/SpecialityFile.h"
+#include "core/files/SpecialityFile.h"
 
 #include <algorithm>
 
-#include "files/RecordStart.h"
-#include "util/Numeric.h"
+#include "core/files/RecordStart.h"
+#include "core/util/Numeric.h"
 
 namespace dk {
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/Specialities.h"
-#include "files/DataItems.h"
+#include "core/catalogue/Specialities.h"
+#include "core/files/DataItems.h"
 
 namespace dk {
 

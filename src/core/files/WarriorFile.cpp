@@ -1,7 +1,7 @@
-#include "files/WarriorFile.h"
+#include "core/files/WarriorFile.h"
 
-#include "files/ReadFile.h"
-#include "util/Numeric.h"
+#include "core/files/ReadFile.h"
+#include "core/util/Numeric.h"
 
 namespace dk {
 

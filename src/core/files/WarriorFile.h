@@ -11,9 +11,9 @@
 #include <string>
 #include <string_view>
 
-#include "files/AtomicWrite.h"
-#include "files/FileLimits.h"
-#include "model/Warrior.h"
+#include "core/files/AtomicWrite.h"
+#include "core/files/FileLimits.h"
+#include "core/model/Warrior.h"
 
 namespace dk {
 

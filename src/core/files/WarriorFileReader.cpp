@@ -5,12 +5,12 @@
 #include <deque>
 #include <vector>
 
-#include "files/FileWording.h"
-#include "files/WarriorFile.h"
-#include "files/WarriorLayout.h"
-#include "util/Numeric.h"
-#include "util/Text.h"
-#include "util/TextEncoding.h"
+#include "core/files/FileWording.h"
+#include "core/files/WarriorFile.h"
+#include "core/files/WarriorLayout.h"
+#include "core/util/Numeric.h"
+#include "core/util/Text.h"
+#include "core/util/TextEncoding.h"
 
 namespace dk {
 

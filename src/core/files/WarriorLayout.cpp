@@ -1,4 +1,4 @@
-#include "files/WarriorLayout.h"
+#include "core/files/WarriorLayout.h"
 
 #include <algorithm>
 #include <array>

@@ -11,7 +11,7 @@
 #include <span>
 #include <string>
 
-#include "model/Warrior.h"
+#include "core/model/Warrior.h"
 
 namespace dk {
 

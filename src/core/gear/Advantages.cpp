@@ -1,16 +1,16 @@
-#include "gear/Advantages.h"
+#include "core/gear/Advantages.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
 
-#include "gear/Money.h"
-#include "character/Attributes.h"
-#include "character/Characteristics.h"
-#include "character/Race.h"
-#include "skills/SkillAreas.h"
-#include "util/Numeric.h"
+#include "core/gear/Money.h"
+#include "core/character/Attributes.h"
+#include "core/character/Characteristics.h"
+#include "core/character/Race.h"
+#include "core/skills/SkillAreas.h"
+#include "core/util/Numeric.h"
 
 namespace dk {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "context/RuleContext.h"
-#include "catalogue/SkillCatalogue.h"
+#include "core/context/RuleContext.h"
+#include "core/catalogue/SkillCatalogue.h"
 
 namespace dk {
 

@@ -1,4 +1,4 @@
-#include "gear/Affiliations.h"
+#include "core/gear/Affiliations.h"
 
 namespace dk {
 

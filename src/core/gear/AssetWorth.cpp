@@ -1,6 +1,6 @@
-#include "gear/AssetWorth.h"
+#include "core/gear/AssetWorth.h"
 
-#include "util/Numeric.h"
+#include "core/util/Numeric.h"
 
 namespace dk {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "model/Warrior.h"
+#include "core/model/Warrior.h"
 
 namespace dk {
 

@@ -1,9 +1,9 @@
-#include "gear/Gear.h"
+#include "core/gear/Gear.h"
 
-#include "gear/AssetWorth.h"
+#include "core/gear/AssetWorth.h"
 
-#include "gear/Money.h"
-#include "util/Numeric.h"
+#include "core/gear/Money.h"
+#include "core/util/Numeric.h"
 
 namespace dk {
 

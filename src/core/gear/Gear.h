@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/GearCatalogue.h"
-#include "context/RuleContext.h"
+#include "core/catalogue/GearCatalogue.h"
+#include "core/context/RuleContext.h"
 
 namespace dk {
 

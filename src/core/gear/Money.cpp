@@ -1,6 +1,6 @@
-#include "gear/Money.h"
+#include "core/gear/Money.h"
 
-#include "util/Numeric.h"
+#include "core/util/Numeric.h"
 
 namespace dk {
 

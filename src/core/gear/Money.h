@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "context/RuleContext.h"
-#include "util/Numeric.h"
+#include "core/context/RuleContext.h"
+#include "core/util/Numeric.h"
 
 namespace dk {
 

@@ -1,6 +1,6 @@
-#include "gear/Planets.h"
+#include "core/gear/Planets.h"
 
-#include "files/PlanetFile.h"
+#include "core/files/PlanetFile.h"
 
 namespace dk {
 

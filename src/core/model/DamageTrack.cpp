@@ -1,4 +1,4 @@
-#include "model/DamageTrack.h"
+#include "core/model/DamageTrack.h"
 
 #include <algorithm>
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "model/Warrior.h"
+#include "core/model/Warrior.h"
 
 namespace dk {
 

@@ -1,8 +1,8 @@
-#include "model/Warrior.h"
+#include "core/model/Warrior.h"
 
 #include <algorithm>
 
-#include "util/Numeric.h"
+#include "core/util/Numeric.h"
 
 namespace dk {
 

@@ -1,13 +1,13 @@
-#include "printing/CharacterSheet.h"
+#include "core/printing/CharacterSheet.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <string_view>
 #include <vector>
 
-#include "model/DamageTrack.h"
-#include "printing/TextWrap.h"
-#include "util/Numeric.h"
+#include "core/model/DamageTrack.h"
+#include "core/printing/TextWrap.h"
+#include "core/util/Numeric.h"
 
 namespace dk {
 

@@ -12,8 +12,8 @@
 
 #include <string>
 
-#include "model/Warrior.h"
-#include "printing/PrintSurface.h"
+#include "core/model/Warrior.h"
+#include "core/printing/PrintSurface.h"
 
 namespace dk {
 

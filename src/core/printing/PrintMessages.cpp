@@ -1,4 +1,4 @@
-#include "printing/PrintMessages.h"
+#include "core/printing/PrintMessages.h"
 
 namespace dk {
 

@@ -1,4 +1,4 @@
-#include "printing/TextWrap.h"
+#include "core/printing/TextWrap.h"
 
 #include <algorithm>
 

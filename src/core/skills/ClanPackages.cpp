@@ -1,11 +1,11 @@
-#include "skills/ClanPackages.h"
+#include "core/skills/ClanPackages.h"
 
 #include <algorithm>
 
-#include "character/Race.h"
-#include "skills/SkillAreas.h"
-#include "skills/SkillPoints.h"
-#include "util/Numeric.h"
+#include "core/character/Race.h"
+#include "core/skills/SkillAreas.h"
+#include "core/skills/SkillPoints.h"
+#include "core/util/Numeric.h"
 
 namespace dk {
 

@@ -1,4 +1,4 @@
-#include "skills/PackagePicker.h"
+#include "core/skills/PackagePicker.h"
 
 namespace dk {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "context/Prompter.h"
-#include "files/PackageFile.h"
+#include "core/context/Prompter.h"
+#include "core/files/PackageFile.h"
 
 namespace dk {
 

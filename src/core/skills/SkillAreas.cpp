@@ -1,9 +1,9 @@
-#include "skills/SkillAreas.h"
+#include "core/skills/SkillAreas.h"
 
 #include <algorithm>
 
-#include "files/SkillFile.h"
-#include "util/Numeric.h"
+#include "core/files/SkillFile.h"
+#include "core/util/Numeric.h"
 
 namespace dk {
 

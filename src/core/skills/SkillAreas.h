@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "context/RuleContext.h"
-#include "model/Warrior.h"
-#include "catalogue/SkillCatalogue.h"
-#include "character/SkillRolls.h"
+#include "core/context/RuleContext.h"
+#include "core/model/Warrior.h"
+#include "core/catalogue/SkillCatalogue.h"
+#include "core/character/SkillRolls.h"
 
 namespace dk {
 

@@ -1,9 +1,9 @@
-#include "skills/SkillCommands.h"
+#include "core/skills/SkillCommands.h"
 
 #include <algorithm>
 
-#include "skills/SpecialityPicking.h"
-#include "util/Numeric.h"
+#include "core/skills/SpecialityPicking.h"
+#include "core/util/Numeric.h"
 
 namespace dk {
 

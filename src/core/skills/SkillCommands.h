@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "context/RuleContext.h"
-#include "skills/SkillAreas.h"
+#include "core/context/RuleContext.h"
+#include "core/skills/SkillAreas.h"
 
 namespace dk {
 

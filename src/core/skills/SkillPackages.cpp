@@ -1,11 +1,11 @@
-#include "skills/SkillPackages.h"
+#include "core/skills/SkillPackages.h"
 
 #include <algorithm>
 
-#include "files/PackageFile.h"
-#include "skills/SkillAreas.h"
-#include "skills/SkillPoints.h"
-#include "util/Numeric.h"
+#include "core/files/PackageFile.h"
+#include "core/skills/SkillAreas.h"
+#include "core/skills/SkillPoints.h"
+#include "core/util/Numeric.h"
 
 namespace dk {
 

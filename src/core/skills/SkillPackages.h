@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "context/RuleContext.h"
+#include "core/context/RuleContext.h"
 
 namespace dk {
 

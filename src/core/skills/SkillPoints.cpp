@@ -1,8 +1,8 @@
-#include "skills/SkillPoints.h"
+#include "core/skills/SkillPoints.h"
 
 #include <algorithm>
 
-#include "util/Numeric.h"
+#include "core/util/Numeric.h"
 
 namespace dk {
 

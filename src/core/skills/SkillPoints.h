@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "model/Warrior.h"
-#include "skills/SkillAreas.h"
+#include "core/model/Warrior.h"
+#include "core/skills/SkillAreas.h"
 
 namespace dk {
 

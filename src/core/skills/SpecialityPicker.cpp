@@ -1,9 +1,9 @@
-#include "skills/SpecialityPicker.h"
+#include "core/skills/SpecialityPicker.h"
 
 #include <algorithm>
 
-#include "catalogue/PackageTypes.h"
-#include "util/Numeric.h"
+#include "core/catalogue/PackageTypes.h"
+#include "core/util/Numeric.h"
 
 namespace dk {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "context/Prompter.h"
-#include "catalogue/Specialities.h"
-#include "files/SpecialityFile.h"
+#include "core/context/Prompter.h"
+#include "core/catalogue/Specialities.h"
+#include "core/files/SpecialityFile.h"
 
 namespace dk {
 

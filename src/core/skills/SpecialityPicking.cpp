@@ -1,12 +1,12 @@
-#include "skills/SpecialityPicking.h"
+#include "core/skills/SpecialityPicking.h"
 
 #include <algorithm>
 
-#include "catalogue/PackageTypes.h"
-#include "files/SpecialityFile.h"
-#include "skills/SkillAreas.h"
-#include "skills/SkillPoints.h"
-#include "util/Numeric.h"
+#include "core/catalogue/PackageTypes.h"
+#include "core/files/SpecialityFile.h"
+#include "core/skills/SkillAreas.h"
+#include "core/skills/SkillPoints.h"
+#include "core/util/Numeric.h"
 
 namespace dk {
 

@@ -10,7 +10,7 @@
 #include <array>
 #include <string>
 
-#include "context/RuleContext.h"
+#include "core/context/RuleContext.h"
 
 namespace dk {
 

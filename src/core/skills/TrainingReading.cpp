@@ -1,4 +1,4 @@
-#include "skills/TrainingReading.h"
+#include "core/skills/TrainingReading.h"
 
 #include <algorithm>
 #include <map>
@@ -7,12 +7,12 @@
 #include <string>
 #include <tuple>
 
-#include "catalogue/PackageTypes.h"
-#include "character/Race.h"
-#include "skills/ClanPackages.h"
-#include "skills/SkillPackages.h"
-#include "skills/SpecialityPicking.h"
-#include "util/Numeric.h"
+#include "core/catalogue/PackageTypes.h"
+#include "core/character/Race.h"
+#include "core/skills/ClanPackages.h"
+#include "core/skills/SkillPackages.h"
+#include "core/skills/SpecialityPicking.h"
+#include "core/util/Numeric.h"
 
 namespace dk {
 

@@ -14,9 +14,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "catalogue/SkillPackage.h"
-#include "model/Warrior.h"
-#include "skills/SkillAreas.h"
+#include "core/catalogue/SkillPackage.h"
+#include "core/model/Warrior.h"
+#include "core/skills/SkillAreas.h"
 
 namespace dk {
 

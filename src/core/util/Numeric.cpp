@@ -1,4 +1,4 @@
-#include "util/Numeric.h"
+#include "core/util/Numeric.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "util/TextEncoding.h"
+#include "core/util/TextEncoding.h"
 
 #include <array>
 #include <cstdint>

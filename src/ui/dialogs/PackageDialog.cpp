@@ -8,8 +8,8 @@
 
 #include "ui/Captions.h"
 #include "ui/Placement.h"
-#include "ui/pages/ListViews.h"
-#include "util/Numeric.h"
+#include "ui/widgets/ListViews.h"
+#include "core/util/Numeric.h"
 
 namespace dk::ui {
 

@@ -8,7 +8,7 @@
 #include <QTreeWidget>
 #include <optional>
 
-#include "skills/PackagePicker.h"
+#include "core/skills/PackagePicker.h"
 
 namespace dk::ui {
 

@@ -3,7 +3,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gear/Planets.h"
+#include "core/gear/Planets.h"
 #include "ui/Placement.h"
 
 namespace dk::ui {

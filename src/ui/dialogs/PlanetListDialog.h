@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "context/Prompter.h"
+#include "core/context/Prompter.h"
 
 namespace dk::ui {
 

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "skills/SpecialityPicker.h"
+#include "core/skills/SpecialityPicker.h"
 #include "ui/Placement.h"
 
 namespace dk::ui {

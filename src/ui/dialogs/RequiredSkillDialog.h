@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/Specialities.h"
-#include "context/Prompter.h"
+#include "core/catalogue/Specialities.h"
+#include "core/context/Prompter.h"
 
 namespace dk::ui {
 

@@ -6,7 +6,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "catalogue/PackageTypes.h"
+#include "core/catalogue/PackageTypes.h"
 #include "ui/Captions.h"
 #include "ui/Placement.h"
 

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <optional>
 
-#include "skills/SpecialityPicker.h"
+#include "core/skills/SpecialityPicker.h"
 
 namespace dk::ui {
 

@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gear/Advantages.h"
-#include "ui/pages/ListViews.h"
+#include "core/gear/Advantages.h"
+#include "ui/widgets/ListViews.h"
 
 namespace dk::ui {
 

@@ -8,10 +8,10 @@
 #include <QStylePainter>
 #include <QVBoxLayout>
 
-#include "character/Attributes.h"
-#include "model/DamageTrack.h"
-#include "budget/Priorities.h"
-#include "character/Race.h"
+#include "core/character/Attributes.h"
+#include "core/model/DamageTrack.h"
+#include "core/budget/Priorities.h"
+#include "core/character/Race.h"
 
 namespace dk::ui {
 

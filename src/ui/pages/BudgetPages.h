@@ -8,7 +8,7 @@
 #include <QScrollBar>
 #include <array>
 
-#include "model/Warrior.h"
+#include "core/model/Warrior.h"
 #include "ui/pages/WarriorPage.h"
 
 namespace dk::ui {

@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gear/Gear.h"
-#include "gear/Money.h"
-#include "ui/pages/ListViews.h"
+#include "core/gear/Gear.h"
+#include "core/gear/Money.h"
+#include "ui/widgets/ListViews.h"
 
 namespace dk::ui {
 

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QTreeWidget>
 
-#include "catalogue/GearCatalogue.h"
+#include "core/catalogue/GearCatalogue.h"
 #include "ui/pages/WarriorPage.h"
 
 namespace dk::ui {

@@ -6,11 +6,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/SaveWarrior.h"
-#include "files/FileLimits.h"
-#include "gear/Affiliations.h"
-#include "gear/Money.h"
-#include "gear/Planets.h"
+#include "core/app/SaveWarrior.h"
+#include "core/files/FileLimits.h"
+#include "core/gear/Affiliations.h"
+#include "core/gear/Money.h"
+#include "core/gear/Planets.h"
 
 namespace dk::ui {
 

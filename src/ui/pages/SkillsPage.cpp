@@ -6,11 +6,11 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "skills/ClanPackages.h"
-#include "skills/SkillCommands.h"
-#include "skills/SkillPackages.h"
-#include "skills/SpecialityPicking.h"
-#include "ui/pages/ListViews.h"
+#include "core/skills/ClanPackages.h"
+#include "core/skills/SkillCommands.h"
+#include "core/skills/SkillPackages.h"
+#include "core/skills/SpecialityPicking.h"
+#include "ui/widgets/ListViews.h"
 
 namespace dk::ui {
 

@@ -10,7 +10,7 @@
 #include <QStackedWidget>
 #include <QTreeWidget>
 
-#include "skills/SkillAreas.h"
+#include "core/skills/SkillAreas.h"
 #include "ui/pages/WarriorPage.h"
 
 namespace dk::ui {

@@ -6,9 +6,9 @@
 #include <functional>
 #include <string>
 
-#include "catalogue/GearCatalogue.h"
-#include "context/RuleContext.h"
-#include "model/Warrior.h"
+#include "core/catalogue/GearCatalogue.h"
+#include "core/context/RuleContext.h"
+#include "core/model/Warrior.h"
 
 namespace dk::ui {
 

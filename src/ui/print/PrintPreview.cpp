@@ -6,8 +6,8 @@
 #include <QResizeEvent>
 #include <QShortcut>
 
-#include "printing/CharacterSheet.h"
-#include "printing/PrintMessages.h"
+#include "core/printing/CharacterSheet.h"
+#include "core/printing/PrintMessages.h"
 #include "ui/FileChooser.h"
 #include "ui/Placement.h"
 #include "ui/print/PrinterChoice.h"

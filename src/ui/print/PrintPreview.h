@@ -11,8 +11,8 @@
 #include <QWidget>
 #include <functional>
 
-#include "model/Warrior.h"
-#include "context/Prompter.h"
+#include "core/model/Warrior.h"
+#include "core/context/Prompter.h"
 #include "ui/print/SheetRenderer.h"
 
 namespace dk::ui {

@@ -7,9 +7,9 @@
 #include <QPrinter>
 #include <cmath>
 
-#include "app/Version.h"
-#include "printing/CharacterSheet.h"
-#include "printing/TextWrap.h"
+#include "core/app/Version.h"
+#include "core/printing/CharacterSheet.h"
+#include "core/printing/TextWrap.h"
 
 namespace dk::ui {
 

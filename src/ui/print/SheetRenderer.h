@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "files/AtomicWrite.h"
-#include "printing/PrintSurface.h"
+#include "core/files/AtomicWrite.h"
+#include "core/printing/PrintSurface.h"
 
 class QPrinter;
 

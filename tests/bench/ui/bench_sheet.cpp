@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
-#include "printing/CharacterSheet.h"
+#include "core/printing/CharacterSheet.h"
 #include "ui/print/SheetRenderer.h"
 
 namespace {

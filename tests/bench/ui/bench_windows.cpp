@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 
 #include "ui/MainFrame.h"
-#include "character/Attributes.h"
+#include "core/character/Attributes.h"
 #include "ui/WarriorWindow.h"
 
 namespace {

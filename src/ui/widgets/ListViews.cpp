@@ -1,4 +1,4 @@
-#include "ui/pages/ListViews.h"
+#include "ui/widgets/ListViews.h"
 
 #include <QHeaderView>
 

@@ -1,22 +1,22 @@
-#include "ui/RecentFiles.h"
+#include "ui/RecentFilesMenu.h"
 
 #include <QFileInfo>
 
-#include "app/RecentFiles.h"
+#include "core/app/RecentFiles.h"
 
 namespace dk::ui {
 
-QStringList RecentFiles::files() const {
+QStringList RecentFilesMenu::files() const {
   settings_.sync();  // another program may have changed the list
   return settings_.value("recent/files").toStringList();
 }
 
-void RecentFiles::store(const QStringList& files) {
+void RecentFilesMenu::store(const QStringList& files) {
   settings_.setValue("recent/files", files);
   settings_.sync();
 }
 
-void RecentFiles::add(const QString& path) {
+void RecentFilesMenu::add(const QString& path) {
   std::vector<std::string> list;
   for (const QString& file : files()) list.push_back(file.toStdString());
   QStringList kept;
@@ -25,16 +25,16 @@ void RecentFiles::add(const QString& path) {
   store(kept);
 }
 
-void RecentFiles::clear() { store({}); }
+void RecentFilesMenu::clear() { store({}); }
 
-void RecentFiles::attach(QMenu* menu, std::function<void(const QString&)> open) {
+void RecentFilesMenu::attach(QMenu* menu, std::function<void(const QString&)> open) {
   menu->menuAction()->setObjectName("mnuRecent");
   menu->setToolTipsVisible(true);
   QObject::connect(menu, &QMenu::aboutToShow, menu, [this, menu, open] { fill(menu, open); });
   fill(menu, open);
 }
 
-void RecentFiles::fill(QMenu* menu, const std::function<void(const QString&)>& open) {
+void RecentFilesMenu::fill(QMenu* menu, const std::function<void(const QString&)>& open) {
   menu->clear();
   const QStringList list = files();
   int number = 1;

@@ -7,13 +7,13 @@
 #include <QSettings>
 #include <functional>
 
-#include "context/Prompter.h"
+#include "core/context/Prompter.h"
 
 namespace dk::ui {
 
-class RecentFiles {
+class RecentFilesMenu {
  public:
-  RecentFiles(QSettings& settings, Prompter& prompter) : settings_(settings), prompter_(prompter) {}
+  RecentFilesMenu(QSettings& settings, Prompter& prompter) : settings_(settings), prompter_(prompter) {}
 
   QStringList files() const;
   void add(const QString& path);
