@@ -309,16 +309,13 @@ void MainFrame::offerRecovery() {
     recovery_->removeUnfinished();  // sessions that ended without a warrior to keep
     return;
   }
-  const std::string question = toText(static_cast<std::int64_t>(left.warriors.size())) +
-                               " warriors from the last session were not saved. Restore them?";
-  if (!prompter_.askYesNo(question, MessageIcon::Question)) {
+  if (!prompter_.askYesNo(restoreQuestion(left.warriors.size()), MessageIcon::Question)) {
     recovery_->moveUnfinishedToClosed();  // "Reopen Closed Warrior" still reaches them
     return;
   }
   std::vector<std::string> damaged = left.damaged;
   for (const KeptWarrior& kept : left.warriors) {
-    std::string reason;
-    const auto bytes = readFilePrefix(kept.warriorFile, kMaxWarriorFileBytes + 1, reason);
+    const auto bytes = readFilePrefix(kept.warriorFile, kMaxWarriorFileBytes + 1);
     if (bytes) {
       addRecoveredWindow(*bytes, kept.entry, damaged, kept.warriorFile);
     } else {

@@ -13,7 +13,7 @@ std::int64_t now() { return static_cast<std::int64_t>(std::time(nullptr)); }
 
 RecoveryKeeper::RecoveryKeeper(std::string folder, Prompter& prompter, QObject* parent)
     : QObject(parent), store_(std::move(folder)), prompter_(prompter) {
-  startFailure_ = store_.startSession();
+  if (Outcome started = store_.startSession(); !started) startFailure_ = started.message();
   timer_.setSingleShot(true);
   timer_.setInterval(kDefaultAutosaveSeconds * 1000);
   connect(&timer_, &QTimer::timeout, this, &RecoveryKeeper::autosaveNow);
@@ -71,20 +71,14 @@ void RecoveryKeeper::moveUnfinishedToClosed() {
 }
 
 void RecoveryKeeper::tellDamaged(const std::vector<std::string>& files) {
-  if (files.empty()) return;
-  std::string list;
-  for (const std::string& file : files) list += (list.empty() ? "\"" : ", \"") + file + "\"";
-  prompter_.showMessage("These recovery files could not be read and were skipped: " + list + ".",
-                        MessageIcon::Information);
+  if (!files.empty()) prompter_.showMessage(recoverySkippedMessage(files), MessageIcon::Information);
 }
 
-void RecoveryKeeper::tell(const KeepFailure& failure) {
-  const KeepFailure& why = failure.empty() || startFailure_.empty() ? failure : startFailure_;
-  if (why.empty() || told_) return;
+void RecoveryKeeper::tell(const Outcome& kept) {
+  if (kept || told_) return;
   told_ = true;
-  prompter_.showMessage("Unsaved work cannot be kept for recovery in this session: " + why +
-                            ". Save your warriors to keep them.",
-                        MessageIcon::Information);
+  const std::string& why = startFailure_.empty() ? kept.message() : startFailure_;
+  prompter_.showMessage(recoveryUnavailableMessage(why), MessageIcon::Information);
 }
 
 }  // namespace dk::ui

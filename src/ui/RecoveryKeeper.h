@@ -55,13 +55,13 @@ class RecoveryKeeper : public QObject {
  private:
   void changed(WarriorWindow* window);
   void closing(WarriorWindow* window);
-  void tell(const KeepFailure& failure);
+  void tell(const Outcome& kept);
 
   RecoveryStore store_;
   Prompter& prompter_;
   QTimer timer_;
   std::vector<QPointer<WarriorWindow>> due_;  // windows with changes not yet written
-  KeepFailure startFailure_;
+  std::string startFailure_;  // why the session could not start, if it could not
   bool told_ = false;
 };
 

@@ -20,15 +20,14 @@ int checkWarriorFiles(const QStringList& paths, const QStringList& named,
   int status = 0;
   for (qsizetype i = 0; i < paths.size(); ++i) {
     const QString shown = i < named.size() ? named[i] : paths[i];
-    const FileCheck result =
-        checkWarriorFile(paths[i].toStdString(), shown.toStdString(), catalogues);
-    if (!result.readable) {
-      std::fprintf(stderr, "%s\n", result.problem.c_str());
+    const auto result = checkWarriorFile(paths[i].toStdString(), shown.toStdString(), catalogues);
+    if (!result) {
+      std::fprintf(stderr, "%s\n", result.message().c_str());
       status = 2;
       continue;
     }
-    for (const std::string& line : result.lines) std::printf("%s\n", line.c_str());
-    if (!result.legal && status == 0) status = 1;
+    for (const std::string& line : result->lines) std::printf("%s\n", line.c_str());
+    if (!result->legal && status == 0) status = 1;
   }
   return status;
 }

@@ -13,9 +13,9 @@ namespace {
 dk::Warrior windowWarrior() {
   dk::Warrior w;
   const auto read = dk::readSkillCatalogue(DRAKKENFOLD_DATA "/skills.dat");
-  dk::showSkillCatalogue(w, dk::SkillArea::InnerSphere, read.catalogue);
-  dk::showSkillCatalogue(w, dk::SkillArea::Clan, read.catalogue);
-  for (int i = 0; i < 20; ++i) w.innerSphere().skills.push_back({read.catalogue.skills[i].name, "2", "12"});
+  dk::showSkillCatalogue(w, dk::SkillArea::InnerSphere, (*read));
+  dk::showSkillCatalogue(w, dk::SkillArea::Clan, (*read));
+  for (int i = 0; i < 20; ++i) w.innerSphere().skills.push_back({(*read).skills[i].name, "2", "12"});
   for (int i = 0; i < 10; ++i) w.equipment.push_back({"Equipment item " + std::to_string(i), "1"});
   w.notes = std::string(600, 'n');
   return w;

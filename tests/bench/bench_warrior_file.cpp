@@ -71,7 +71,7 @@ void BM_FormatWarrior(benchmark::State& state) {
 
 void BM_SaveWarrior(benchmark::State& state) {
   for (auto _ : state)
-    if (!dk::saveWarrior(theWarrior(), warriorPath()).ok) state.SkipWithError("save failed");
+    if (!dk::saveWarrior(theWarrior(), warriorPath()).ok()) state.SkipWithError("save failed");
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(theBytes().size()));
 }
 
@@ -149,7 +149,7 @@ void BM_SaveBesideSyncedWrite(benchmark::State& state) {
   Clock::duration save{}, plain{};
   for (auto _ : state) {
     const auto t0 = Clock::now();
-    const bool saved = dk::saveWarrior(theWarrior(), warriorPath()).ok;
+    const bool saved = dk::saveWarrior(theWarrior(), warriorPath()).ok();
     const auto t1 = Clock::now();
     const int fd = ::open(plainPath().c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     const bool written = ::write(fd, theBytes().data(), theBytes().size()) >= 0 && ::fsync(fd) == 0;

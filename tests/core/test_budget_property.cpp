@@ -120,7 +120,7 @@ class Table {
     RuleContext ctx{w, shared, player};
     loadWindowCatalogues(ctx);
     skills = w.innerSphere().list;
-    catalogues = {loadPackages(shared.dataFile(kPackageFileName)).packages,
+    catalogues = {loadPackages(shared.dataFile(kPackageFileName)).valueOr({}),
                   shared.weaponCatalogue, shared.equipmentCatalogue};
   }
 

@@ -57,14 +57,14 @@ TEST(DataItems, ReadsAFileInEitherEncodingAndSaysWhyOneCannotBeRead) {
     std::ofstream out(path, std::ios::binary);
     out << "Caf\xE9,S\r\n";  // Windows-1252
   }
-  DataFileItems read = readDataFileItems(path);
-  ASSERT_TRUE(read.readable);
-  EXPECT_EQ(read.items[0].text, "Caf\xC3\xA9");
+  auto read = readDataFileItems(path);
+  ASSERT_TRUE(read);
+  EXPECT_EQ(read->at(0).text, "Caf\xC3\xA9");
   std::remove(path.c_str());
 
   read = readDataFileItems(path);
-  EXPECT_FALSE(read.readable);
-  EXPECT_EQ(dataFileUnreadableMessage("skills.dat", read.reason),
+  EXPECT_FALSE(read);
+  EXPECT_EQ(dataFileUnreadableMessage("skills.dat", read.message()),
             "The data file \"skills.dat\" could not be read: the file does not exist.");
   EXPECT_EQ(dataFileFaultMessage("skills.dat", 7, "the characteristic code is missing"),
             "The data file \"skills.dat\" is damaged at line 7: the characteristic code is missing.");

@@ -131,10 +131,10 @@ TEST(GearCatalogue, AMissingFileIsToldOnceAndLeavesThatCatalogueEmpty) {
 TEST(GearCatalogue, TheShippedFilesHoldExactlyTheFieldsTheLoadersRead) {
   for (const auto& [name, fields] : {std::pair{"weapons.dat", kWeaponFieldsRead},
                                      std::pair{"equipt.dat", kEquipmentFieldsRead}}) {
-    const DataFileItems file = readDataFileItems(std::string(DRAKKENFOLD_DATA) + "/" + name);
-    ASSERT_TRUE(file.readable) << name;
-    EXPECT_EQ(file.items.size(), fields) << name;
-    for (const auto& item : file.items) EXPECT_FALSE(item.text.empty()) << name << ":" << item.line;
+    const auto file = readDataFileItems(std::string(DRAKKENFOLD_DATA) + "/" + name);
+    ASSERT_TRUE(file.ok()) << name;
+    EXPECT_EQ(file->size(), fields) << name;
+    for (const auto& item : *file) EXPECT_FALSE(item.text.empty()) << name << ":" << item.line;
   }
   SharedState app;
   FakePrompter prompter;

@@ -13,7 +13,7 @@ using dk::test::FakePrompter;
 
 namespace {
 std::vector<std::string> namesOf(std::string_view text) {
-  return planetListOf(splitDataItems(text, kMaxPlanets + 1)).names;
+  return *planetListOf(splitDataItems(text, kMaxPlanets + 1));
 }
 }  // namespace
 
@@ -29,13 +29,13 @@ TEST(PlanetList, AtMost2000NamesAndTheUserIsToldWhenThereWereMore) {
   std::string text;
   for (int i = 0; i < 2000; ++i) text += "P" + std::to_string(i) + "\r\n";
   PlanetList full = planetListOf(splitDataItems(text, kMaxPlanets + 1));
-  EXPECT_EQ(full.names.size(), 2000u);
-  EXPECT_FALSE(full.problem);
+  EXPECT_EQ(full->size(), 2000u);
+  EXPECT_EQ(full.message(), "");
   PlanetList over = planetListOf(splitDataItems(text + "Extra\r\n", kMaxPlanets + 1));
-  EXPECT_EQ(over.names.size(), 2000u);
-  EXPECT_EQ(over.names.back(), "P1999");
-  EXPECT_EQ(over.problem, tooManyPlanetsMessage());
-  EXPECT_EQ(*over.problem,
+  EXPECT_EQ(over->size(), 2000u);
+  EXPECT_EQ(over->back(), "P1999");
+  EXPECT_EQ(over.message(), tooManyPlanetsMessage());
+  EXPECT_EQ(over.message(),
             "The data file \"planets.dat\" holds more than 2000 planet names; only the first "
             "2000 are offered.");
 }
@@ -43,13 +43,12 @@ TEST(PlanetList, AtMost2000NamesAndTheUserIsToldWhenThereWereMore) {
 TEST(PlanetList, AMissingFileOffersNothingAndSaysWhy) {
   const auto path = std::filesystem::temp_directory_path() / "dk_no_such_folder" / "planets.dat";
   const PlanetList list = readPlanetList(path.string());
-  EXPECT_TRUE(list.names.empty());
-  ASSERT_TRUE(list.problem);
-  EXPECT_EQ(list.problem->rfind("The data file \"planets.dat\" could not be read: ", 0), 0u);
+  EXPECT_FALSE(list.ok());
+  EXPECT_EQ(list.message().rfind("The data file \"planets.dat\" could not be read: ", 0), 0u);
   // The shipped list reads without a word.
   const PlanetList shipped = readPlanetList(std::string(DRAKKENFOLD_DATA) + "/planets.dat");
-  EXPECT_FALSE(shipped.problem);
-  EXPECT_GT(shipped.names.size(), 200u);
+  EXPECT_EQ(shipped.message(), "");
+  EXPECT_GT(shipped->size(), 200u);
 }
 
 TEST(PlanetList, OkNeedsASelectionAndAClosedListKeepsTheHomePlanet) {
@@ -69,6 +68,6 @@ TEST(PlanetList, OkNeedsASelectionAndAClosedListKeepsTheHomePlanet) {
   choosePlanet(ctx);
   EXPECT_EQ(w.homePlanet, "Ossaria");
   // The list offers the planet file of the data folder, read afresh each time.
-  EXPECT_EQ(prompter.lastPlanets, readPlanetList(app.dataFile(kPlanetsFile)).names);
+  EXPECT_EQ(prompter.lastPlanets, *readPlanetList(app.dataFile(kPlanetsFile)));
   EXPECT_FALSE(prompter.lastPlanets.empty());
 }

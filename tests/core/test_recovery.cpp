@@ -58,7 +58,7 @@ TEST(RecoveryStore, KeepsTheLastTwentyNewestFirstAndPassesOverDamage) {
   Warrior w;
   for (int i = 0; i < 22; ++i) {
     w.name = "Warrior " + std::to_string(i);
-    ASSERT_EQ(store.keepClosed(w, "Warrior: " + w.name, 1000 + i), "");
+    ASSERT_TRUE(store.keepClosed(w, "Warrior: " + w.name, 1000 + i).ok());
   }
   KeptWarriors kept = store.closed();
   ASSERT_EQ(kept.warriors.size(), 20u);
@@ -78,9 +78,9 @@ TEST(RecoveryStore, ARunningProgramsSessionIsLeftAloneAndADeadOnesIsOffered) {
   const fs::path root = fs::path(::testing::TempDir()) / "recovery-sessions";
   fs::remove_all(root);
   RecoveryStore running(root.string()), next(root.string());
-  ASSERT_EQ(running.startSession(), "");
+  ASSERT_TRUE(running.startSession().ok());
   Warrior w;
-  ASSERT_EQ(running.autosave(1, w, "Warrior: ", 5), "");
+  ASSERT_TRUE(running.autosave(1, w, "Warrior: ", 5).ok());
   EXPECT_TRUE(next.unfinished().warriors.empty());  // its lock is held
 
   // A session folder nobody holds: a program that died.

@@ -183,13 +183,13 @@ TEST(CharacterSheet, NoTwoTextsOverlapWithTheLongestNamesOfEveryCatalogue) {
     });
   };
   std::vector<std::string> skills, weapons, equipment;
-  for (const auto& k : readSkillCatalogue(DRAKKENFOLD_DATA "/skills.dat").catalogue.skills)
+  for (const auto& k : readSkillCatalogue(DRAKKENFOLD_DATA "/skills.dat")->skills)
     skills.push_back(k.name);
   for (const auto& r :
-       readGearFile(GearKind::Weapons, DRAKKENFOLD_DATA "/weapons.dat").catalogue.rows)
+       readGearFile(GearKind::Weapons, DRAKKENFOLD_DATA "/weapons.dat")->rows)
     weapons.push_back(r.name);
   for (const auto& r :
-       readGearFile(GearKind::Equipment, DRAKKENFOLD_DATA "/equipt.dat").catalogue.rows)
+       readGearFile(GearKind::Equipment, DRAKKENFOLD_DATA "/equipt.dat")->rows)
     equipment.push_back(r.name);
   w.innerSphere().skills.push_back({longest(skills), "12", "-3"});
   w.advantages.push_back({"Natural Aptitude (" + longest(skills) + ")", "3"});

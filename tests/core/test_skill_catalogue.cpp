@@ -15,7 +15,7 @@ using dk::test::FakePrompter;
 
 namespace {
 
-SkillCatalogueRead parse(std::string_view text) {
+Result<SkillCatalogue> parse(std::string_view text) {
   return parseSkillCatalogue(splitDataItems(text));
 }
 
@@ -42,16 +42,16 @@ TEST(SkillCatalogue, CodesBecomeClassesOnlyForTheFourCapitalsAndLookupIgnoresCas
   const auto read = parse(
       "\r\nSmall Arms,P\r\nBlade,A\r\n\r\nTactics,M\r\nLeadership,S\r\n"
       "Odd,p\r\n\"Gunnery/Arc, Heavy\",X\r\n\r\n");
-  ASSERT_EQ(read.fault, "");
+  ASSERT_EQ(read.message(), "");
   const std::vector<CatalogueSkill> expected{
       {"Small Arms", "P", "Physical"}, {"Blade", "A", "Athletic"}, {"Tactics", "M", "Mental"},
       {"Leadership", "S", "Social"},   {"Odd", "p", ""},           {"Gunnery/Arc, Heavy", "X", ""}};
-  EXPECT_EQ(read.catalogue.skills, expected);  // blank lines are passed over
-  EXPECT_EQ(shownCharacteristic(read.catalogue.skills[4]), "p");
-  EXPECT_EQ(getSkillCharacteristic(read.catalogue, "SMALL arms"), "Physical");
-  EXPECT_EQ(getSkillCharacteristic(read.catalogue, "Odd"), "");
-  EXPECT_EQ(getSkillCharacteristic(read.catalogue, "Basket Weaving"), "");
-  EXPECT_EQ(parse(manySkills(200)).catalogue.skills.size(), 200u);
+  EXPECT_EQ(read.valueOr({}).skills, expected);  // blank lines are passed over
+  EXPECT_EQ(shownCharacteristic(read.valueOr({}).skills[4]), "p");
+  EXPECT_EQ(getSkillCharacteristic(read.valueOr({}), "SMALL arms"), "Physical");
+  EXPECT_EQ(getSkillCharacteristic(read.valueOr({}), "Odd"), "");
+  EXPECT_EQ(getSkillCharacteristic(read.valueOr({}), "Basket Weaving"), "");
+  EXPECT_EQ(parse(manySkills(200))->skills.size(), 200u);
 }
 
 TEST(SkillCatalogue, ADamagedFileGivesNothingAndNamesLineAndFault) {
@@ -66,18 +66,18 @@ TEST(SkillCatalogue, ADamagedFileGivesNothingAndNamesLineAndFault) {
   };
   for (const auto& [text, fault] : cases) {
     const auto read = parse(text);
-    EXPECT_EQ(read.fault, "The data file \"skills.dat\" is damaged at " + fault) << text;
-    EXPECT_TRUE(read.catalogue.skills.empty()) << text;
+    EXPECT_EQ(read.message(), "The data file \"skills.dat\" is damaged at " + fault) << text;
+    EXPECT_TRUE(read.valueOr({}).skills.empty()) << text;
   }
 }
 
 TEST(SkillCatalogue, TheShippedFileHoldsEverySkillTheProgramNames) {
   const auto read = readSkillCatalogue(DRAKKENFOLD_DATA "/skills.dat");
-  ASSERT_EQ(read.fault, "");
-  EXPECT_GE(read.catalogue.skills.size(), 60u);
-  EXPECT_LE(read.catalogue.skills.size(), 120u);
+  ASSERT_EQ(read.message(), "");
+  EXPECT_GE(read.valueOr({}).skills.size(), 60u);
+  EXPECT_LE(read.valueOr({}).skills.size(), 120u);
   std::set<std::string> classes;
-  for (const auto& s : read.catalogue.skills) classes.insert(s.classWord);
+  for (const auto& s : read.valueOr({}).skills) classes.insert(s.classWord);
   EXPECT_EQ(classes, (std::set<std::string>{"Athletic", "Mental", "Physical", "Social"}));
   const char* used[] = {
       // clan packages
@@ -88,7 +88,7 @@ TEST(SkillCatalogue, TheShippedFileHoldsEverySkillTheProgramNames) {
       // common choices of the speciality picking, combat skills of Natural Aptitude
       "Bureaucracy", "Support Weapons", "Archery", "Throwing Weapons"};
   for (const char* name : used)
-    EXPECT_FALSE(getSkillCharacteristic(read.catalogue, name).empty()) << name;
+    EXPECT_FALSE(getSkillCharacteristic(read.valueOr({}), name).empty()) << name;
 }
 
 TEST(SkillCatalogue, WindowsLoadTheirListsAndOneTableAndKeepStoredRolls) {

@@ -21,7 +21,7 @@ struct ClanPackageTest : ::testing::Test {
   RuleContext ctx{w, app, prompter};
 
   ClanPackageTest() {
-    app.skillCatalogue = readSkillCatalogue(DRAKKENFOLD_DATA "/skills.dat").catalogue;
+    app.skillCatalogue = *readSkillCatalogue(DRAKKENFOLD_DATA "/skills.dat");
   }
   void caste(const std::string& race, int points, std::deque<bool> answers) {
     w = Warrior{};

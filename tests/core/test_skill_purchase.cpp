@@ -23,7 +23,7 @@ struct SkillTest : ::testing::Test {
 
   SkillTest() {
     app.skillCatalogue =
-        parseSkillCatalogue(splitDataItems("Blade,A\nSmall Arms,P\nTactics,M\nOdd,x\n")).catalogue;
+        *parseSkillCatalogue(splitDataItems("Blade,A\nSmall Arms,P\nTactics,M\nOdd,x\n"));
     for (const auto& s : app.skillCatalogue.skills) {
       w.innerSphere().list.push_back({s.name, shownCharacteristic(s)});
       w.clan().list.push_back({s.name, shownCharacteristic(s)});

@@ -8,6 +8,7 @@
 #include "core/files/SkillFile.h"
 #include "core/catalogue/SkillCatalogue.h"
 #include "core/files/SpecialityFile.h"
+#include "core/files/TrainingRecords.h"
 #include "core/skills/SpecialityPicking.h"
 
 namespace dk {
@@ -15,10 +16,10 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-SpecialityTable specialities(std::string_view text) {
+Result<std::vector<Speciality>> specialities(std::string_view text) {
   return parseSpecialities(splitDataItems(text, kMaxTrainingFileItems + 1));
 }
-PackageTable packages(std::string_view text) {
+Result<std::vector<SkillPackage>> packages(std::string_view text) {
   return parsePackages(splitDataItems(text, kMaxTrainingFileItems + 1));
 }
 
@@ -30,20 +31,20 @@ std::string filler(int n) {
 }
 
 TEST(SpecialityFile, ReadsRecordsWhateverTheThirdItemAndSkipsWhatLiesBetween) {
-  const SpecialityTable table = specialities(
+  const Result<std::vector<Speciality>> table = specialities(
       "Comment before the first record\r\n"
       "Start MechWarrior\r\n2\r\n\"Pilots, gunners and their lances\"\r\n"
       "Gunnery/BattleMech\r\nPiloting/BattleMech\r\nTactics\r\n"
       "Electives\r\nTech/BattleMech\r\nNavigation\r\nEnd\r\n"
       "\r\n"
       "Start Field Medic\n0\n7\nMedtech\nElectives\nEnd");  // no line end after the last item
-  ASSERT_TRUE(table.problem.empty()) << table.problem;
-  ASSERT_EQ(table.specialities.size(), 2u);
-  EXPECT_EQ(table.specialities[0],
+  ASSERT_TRUE(table.message().empty()) << table.message();
+  ASSERT_EQ(table.valueOr({}).size(), 2u);
+  EXPECT_EQ(table.valueOr({})[0],
             (Speciality{"MechWarrior", 2,
                         {"Gunnery/BattleMech", "Piloting/BattleMech", "Tactics"},
                         {"Tech/BattleMech", "Navigation"}}));
-  EXPECT_EQ(table.specialities[1], (Speciality{"Field Medic", 0, {"Medtech"}, {}}));
+  EXPECT_EQ(table.valueOr({})[1], (Speciality{"Field Medic", 0, {"Medtech"}, {}}));
 }
 
 TEST(SpecialityFile, RefusesADamagedFileWholeNamingTheLineAndTheFault) {
@@ -75,48 +76,48 @@ TEST(SpecialityFile, RefusesADamagedFileWholeNamingTheLineAndTheFault) {
        "line 12: \"Tech\" has an empty skill name"},
   };
   for (const Case& c : cases) {
-    const SpecialityTable table = specialities(c.text);
-    EXPECT_TRUE(table.specialities.empty()) << c.fault;
-    EXPECT_EQ(table.problem, "The data file \"ismosfos.dat\" is damaged at " + c.fault + ".");
+    const Result<std::vector<Speciality>> table = specialities(c.text);
+    EXPECT_TRUE(table.valueOr({}).empty()) << c.fault;
+    EXPECT_EQ(table.message(), "The data file \"ismosfos.dat\" is damaged at " + c.fault + ".");
   }
 }
 
 TEST(SpecialityFile, KeepsToTheLimitsOfItemsRecordsAndNames) {
   // 256 items are read; the 257th makes the file too long.
   const std::string record = "Start A\n0\n-\nElectives\nEnd\n";  // 5 items
-  EXPECT_TRUE(specialities(record + filler(251)).problem.empty());
-  EXPECT_EQ(specialities(record + filler(252)).problem,
+  EXPECT_TRUE(specialities(record + filler(251)).message().empty());
+  EXPECT_EQ(specialities(record + filler(252)).message(),
             "The data file \"ismosfos.dat\" is damaged at line 257: it holds more than 256 "
             "items.");
 
   // The smallest record has five items, so 51 of them just fit and a 52nd breaks the item limit.
   std::string many;
   for (int i = 1; i <= 51; ++i) many += "Start S" + std::to_string(i) + ",0,-,Electives,End\n";
-  EXPECT_EQ(specialities(many).specialities.size(), 51u);
-  EXPECT_NE(specialities(many + "Start S52,0,-,Electives,End\n").problem.find("more than 256 items"),
+  EXPECT_EQ(specialities(many).valueOr({}).size(), 51u);
+  EXPECT_NE(specialities(many + "Start S52,0,-,Electives,End\n").message().find("more than 256 items"),
             std::string::npos);
 
   std::string names;
   for (int i = 1; i <= 52; ++i) names += ",Skill" + std::to_string(i);
-  EXPECT_EQ(specialities("Start Big,0,-,Electives" + names + ",End").problem,
+  EXPECT_EQ(specialities("Start Big,0,-,Electives" + names + ",End").message(),
             "The data file \"ismosfos.dat\" is damaged at line 1: \"Big\" names more than 51 "
             "elective skills.");
   names.erase(names.rfind(','));
-  EXPECT_EQ(specialities("Start Big,0,-" + names + ",Electives,End").specialities[0].required.size(),
+  EXPECT_EQ(specialities("Start Big,0,-" + names + ",Electives,End").valueOr({})[0].required.size(),
             51u);
 }
 
 TEST(PackageFile, ReadsPairsUntilAnEndWhereANameIsExpected) {
-  const PackageTable table = packages(
+  const Result<std::vector<SkillPackage>> table = packages(
       "Start Frontier Scout\r\n9\r\nSurvival\r\n2\r\nTracking\r\n1\r\n\"Blade\",\" 2\"\r\n"
       "End\r\n"
       "stray text between records\r\n"
       "Start Dockhand\r\n4\r\nEnd\r\n");
-  ASSERT_TRUE(table.problem.empty()) << table.problem;
-  ASSERT_EQ(table.packages.size(), 2u);
-  EXPECT_EQ(table.packages[0],
+  ASSERT_TRUE(table.message().empty()) << table.message();
+  ASSERT_EQ(table.valueOr({}).size(), 2u);
+  EXPECT_EQ(table.valueOr({})[0],
             (SkillPackage{"Frontier Scout", 9, {{"Survival", "2"}, {"Tracking", "1"}, {"Blade", "2"}}}));
-  EXPECT_EQ(table.packages[1], (SkillPackage{"Dockhand", 4, {}}));
+  EXPECT_EQ(table.valueOr({})[1], (SkillPackage{"Dockhand", 4, {}}));
 }
 
 TEST(PackageFile, RefusesADamagedFileWholeNamingTheLineAndTheFault) {
@@ -142,60 +143,60 @@ TEST(PackageFile, RefusesADamagedFileWholeNamingTheLineAndTheFault) {
       {good + "Start\r\n9\r\nEnd\r\n", "line 6: a package has no name"},
   };
   for (const Case& c : cases) {
-    const PackageTable table = packages(c.text);
-    EXPECT_TRUE(table.packages.empty()) << c.fault;
-    EXPECT_EQ(table.problem, "The data file \"ispack.dat\" is damaged at " + c.fault + ".");
+    const Result<std::vector<SkillPackage>> table = packages(c.text);
+    EXPECT_TRUE(table.valueOr({}).empty()) << c.fault;
+    EXPECT_EQ(table.message(), "The data file \"ispack.dat\" is damaged at " + c.fault + ".");
   }
 
   std::string many;
   for (int i = 1; i <= 52; ++i) many += "Start P" + std::to_string(i) + ",1,End\n";
-  EXPECT_NE(packages(many).problem.find("line 52: it holds more than 51 packages"),
+  EXPECT_NE(packages(many).message().find("line 52: it holds more than 51 packages"),
             std::string::npos);
   std::string pairs;
   for (int i = 1; i <= 52; ++i) pairs += ",Skill" + std::to_string(i) + ",1";
-  EXPECT_NE(packages("Start Big,1" + pairs + ",End").problem.find("names more than 51 skills"),
+  EXPECT_NE(packages("Start Big,1" + pairs + ",End").message().find("names more than 51 skills"),
             std::string::npos);
-  EXPECT_NE(packages("Start A,1,End\n" + filler(254)).problem.find("more than 256 items"),
+  EXPECT_NE(packages("Start A,1,End\n" + filler(254)).message().find("more than 256 items"),
             std::string::npos);
 }
 
 TEST(TrainingFiles, AMissingFileIsOneMessageAndAnEmptyTable) {
   const std::string missing = ::testing::TempDir() + "/no-such-folder/ismosfos.dat";
-  const SpecialityTable s = loadSpecialities(missing);
-  EXPECT_TRUE(s.specialities.empty());
-  EXPECT_EQ(s.problem.rfind("The data file \"ismosfos.dat\" could not be read: ", 0), 0u);
-  const PackageTable p = loadPackages(::testing::TempDir() + "/no-such-folder/ispack.dat");
-  EXPECT_TRUE(p.packages.empty());
-  EXPECT_EQ(p.problem.rfind("The data file \"ispack.dat\" could not be read: ", 0), 0u);
+  const Result<std::vector<Speciality>> s = loadSpecialities(missing);
+  EXPECT_TRUE(s.valueOr({}).empty());
+  EXPECT_EQ(s.message().rfind("The data file \"ismosfos.dat\" could not be read: ", 0), 0u);
+  const Result<std::vector<SkillPackage>> p = loadPackages(::testing::TempDir() + "/no-such-folder/ispack.dat");
+  EXPECT_TRUE(p.valueOr({}).empty());
+  EXPECT_EQ(p.message().rfind("The data file \"ispack.dat\" could not be read: ", 0), 0u);
 
   const std::string path = ::testing::TempDir() + "/cp1252-ispack.dat";
   std::ofstream(path, std::ios::binary) << "Start Caf\xE9 Crew,3,Bureaucracy,1,End\r\n";
-  EXPECT_EQ(loadPackages(path).packages.at(0).name, "Caf\u00e9 Crew");  // Windows-1252
+  EXPECT_EQ(loadPackages(path).valueOr({}).at(0).name, "Caf\u00e9 Crew");  // Windows-1252
 }
 
 TEST(TrainingFiles, TheShippedFilesReadCleanlyAndNameOnlyCatalogueSkills) {
-  const SkillCatalogueRead catalogue = readSkillCatalogue(DRAKKENFOLD_DATA "/skills.dat");
-  ASSERT_TRUE(catalogue.fault.empty()) << catalogue.fault;
+  const auto catalogue = readSkillCatalogue(DRAKKENFOLD_DATA "/skills.dat");
+  ASSERT_TRUE(catalogue.ok()) << catalogue.message();
   std::set<std::string> known;
-  for (const CatalogueSkill& skill : catalogue.catalogue.skills) known.insert(skill.name);
+  for (const CatalogueSkill& skill : catalogue->skills) known.insert(skill.name);
   std::vector<std::string> named(kCommonRequiredSkills.begin(), kCommonRequiredSkills.end());
   named.insert(named.end(), kCommonElectives.begin(), kCommonElectives.end());
 
-  const SpecialityTable s = loadSpecialities(DRAKKENFOLD_DATA "/ismosfos.dat");
-  ASSERT_TRUE(s.problem.empty()) << s.problem;
-  EXPECT_GE(s.specialities.size(), 6u);
+  const Result<std::vector<Speciality>> s = loadSpecialities(DRAKKENFOLD_DATA "/ismosfos.dat");
+  ASSERT_TRUE(s.message().empty()) << s.message();
+  EXPECT_GE(s.valueOr({}).size(), 6u);
   bool allGiven = false, chosen = false;
-  for (const Speciality& speciality : s.specialities) {
+  for (const Speciality& speciality : s.valueOr({})) {
     (speciality.requiredCount == 0 ? allGiven : chosen) = true;
     named.insert(named.end(), speciality.required.begin(), speciality.required.end());
     named.insert(named.end(), speciality.electives.begin(), speciality.electives.end());
   }
   EXPECT_TRUE(allGiven && chosen);
 
-  const PackageTable p = loadPackages(DRAKKENFOLD_DATA "/ispack.dat");
-  ASSERT_TRUE(p.problem.empty()) << p.problem;
+  const Result<std::vector<SkillPackage>> p = loadPackages(DRAKKENFOLD_DATA "/ispack.dat");
+  ASSERT_TRUE(p.message().empty()) << p.message();
   std::set<std::int16_t> costs;
-  for (const SkillPackage& package : p.packages) {
+  for (const SkillPackage& package : p.valueOr({})) {
     costs.insert(package.cost);
     for (const SkillPackageEntry& skill : package.skills) named.push_back(skill.name);
   }
@@ -203,7 +204,7 @@ TEST(TrainingFiles, TheShippedFilesReadCleanlyAndNameOnlyCatalogueSkills) {
   for (const std::string& name : named) EXPECT_TRUE(known.count(name)) << name;
   // The item limit holds with room to spare (the readers refuse a file past it).
   for (const char* file : {"/ismosfos.dat", "/ispack.dat"})
-    EXPECT_LE(readDataFileItems(std::string(DRAKKENFOLD_DATA) + file).items.size(),
+    EXPECT_LE(readDataFileItems(std::string(DRAKKENFOLD_DATA) + file)->size(),
               kMaxTrainingFileItems);
 }
 

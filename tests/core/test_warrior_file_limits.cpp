@@ -108,16 +108,16 @@ TEST(WarriorFileLimits, AWarriorEitherOpensAgainOrIsRefusedSayingWhy) {
     SCOPED_TRACE(c.what);
     Warrior w = fullWarrior();
     c.change(w);
-    const FormattedWarrior file = formatWarriorFileChecked(w, "p");
+    const Result<std::string> file = formatWarriorFileChecked(w, "p");
     if (c.refusal) {
-      EXPECT_NE(file.refusal.find(c.refusal), std::string::npos) << file.refusal;
-      EXPECT_TRUE(file.bytes.empty());
+      EXPECT_NE(file.message().find(c.refusal), std::string::npos) << file.message();
+      EXPECT_FALSE(file);
       // Nothing was refused that the file could have held: written anyway, it does not open.
       EXPECT_NE(resavedOrEmpty(formatWarriorFile(w, "p"), "p", w), formatWarriorFile(w, "p"));
       continue;
     }
-    ASSERT_EQ(file.refusal, "");
-    EXPECT_EQ(resavedOrEmpty(file.bytes, "p", w), file.bytes);
+    ASSERT_EQ(file.message(), "");
+    EXPECT_EQ(resavedOrEmpty(*file, "p", w), *file);
   }
 }
 
@@ -164,7 +164,7 @@ TEST(WarriorFileLimits, ARefusedSaveLeavesTheFileAndTheRecordAsTheyWere) {
   std::filesystem::create_directories(dir);
   const std::string target = (dir / "kai.war").string();
   Warrior w = fullWarrior();
-  ASSERT_TRUE(saveWarrior(w, target).ok);
+  ASSERT_TRUE(saveWarrior(w, target).ok());
   const std::string before = formatWarriorFile(w, target);
 
   w.notes = repeated("x", kMaxWarriorFileBytes);

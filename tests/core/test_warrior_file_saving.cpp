@@ -66,7 +66,7 @@ TEST_F(SaveFileTest, AWarriorIsSavedWithItsPathOnTheFilePathLineAndUnchanged) {
   Warrior w = fullWarrior();
   w.filePath = "/old/place.war";
   const std::string target = path("kai.war");
-  ASSERT_TRUE(saveWarrior(w, target).ok);
+  ASSERT_TRUE(saveWarrior(w, target).ok());
   EXPECT_EQ(contents(target), formatWarriorFile(fullWarrior(), target));
   EXPECT_NE(contents(target).find("\r\n" + target + "\r\n"), std::string::npos);
   EXPECT_EQ(w.filePath, "/old/place.war");  // the caller sets it after success
@@ -77,7 +77,7 @@ TEST_F(SaveFileTest, SavingReplacesAnExistingFileAndKeepsItsPermissions) {
   const std::string target = path("kai.war");
   put(target, "old contents that are longer than the new ones");
   ::chmod(target.c_str(), 0640);
-  ASSERT_TRUE(writeFileAtomically(target, "new").ok);
+  ASSERT_TRUE(writeFileAtomically(target, "new").ok());
   EXPECT_EQ(contents(target), "new");
   struct stat st {};
   ASSERT_EQ(::stat(target.c_str(), &st), 0);
@@ -89,26 +89,26 @@ TEST_F(SaveFileTest, SavingThroughALinkReplacesTheFileItPointsTo) {
   const std::string real = path("real.war");
   put(real, "old");
   fs::create_symlink(real, path("link.war"));
-  ASSERT_TRUE(writeFileAtomically(path("link.war"), "new").ok);
+  ASSERT_TRUE(writeFileAtomically(path("link.war"), "new").ok());
   EXPECT_TRUE(fs::is_symlink(path("link.war")));
   EXPECT_EQ(contents(real), "new");
 }
 
 TEST_F(SaveFileTest, AMissingFolderIsReportedAndNothingIsCreated) {
   const std::string target = path("no such folder/kai.war");
-  const SaveResult r = writeFileAtomically(target, "x");
-  EXPECT_FALSE(r.ok);
-  EXPECT_NE(r.reason.find("does not exist"), std::string::npos) << r.reason;
-  EXPECT_NE(r.reason.find("no such folder"), std::string::npos) << r.reason;
+  const Outcome r = writeFileAtomically(target, "x");
+  EXPECT_FALSE(r.ok());
+  EXPECT_NE(r.message().find("does not exist"), std::string::npos) << r.message();
+  EXPECT_NE(r.message().find("no such folder"), std::string::npos) << r.message();
   EXPECT_TRUE(folderEntries().empty());
 }
 
 TEST_F(SaveFileTest, AFolderThatIsAFileCannotTakeTheSave) {
   // A read-only place that holds even for root: the "folder" is a regular file.
   put(path("notes.txt"), "keep me");
-  const SaveResult r = writeFileAtomically(path("notes.txt/kai.war"), "x");
-  EXPECT_FALSE(r.ok);
-  EXPECT_NE(r.reason.find("notes.txt"), std::string::npos) << r.reason;
+  const Outcome r = writeFileAtomically(path("notes.txt/kai.war"), "x");
+  EXPECT_FALSE(r.ok());
+  EXPECT_NE(r.message().find("notes.txt"), std::string::npos) << r.message();
   EXPECT_EQ(contents(path("notes.txt")), "keep me");
   EXPECT_EQ(folderEntries(), std::vector<std::string>{"notes.txt"});
 }
@@ -117,7 +117,7 @@ TEST_F(SaveFileTest, AReadOnlyFolderRefusesTheSaveAndKeepsTheOldFile) {
   const std::string target = path("kai.war");
   put(target, "old");
   ::chmod(dir_.c_str(), 0555);
-  SaveResult r;
+  Outcome r = done();
   if (::geteuid() != 0) {
     r = writeFileAtomically(target, "new");
   } else {
@@ -130,8 +130,8 @@ TEST_F(SaveFileTest, AReadOnlyFolderRefusesTheSaveAndKeepsTheOldFile) {
     if (child == 0) {
       ::close(pipeEnds[0]);
       if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(2);
-      const SaveResult inChild = writeFileAtomically(target, "new");
-      const std::string report = (inChild.ok ? "1" : "0") + inChild.reason;
+      const Outcome inChild = writeFileAtomically(target, "new");
+      const std::string report = (inChild ? "1" : "0") + inChild.message();
       if (::write(pipeEnds[1], report.data(), report.size()) < 0) ::_exit(3);
       ::_exit(0);
     }
@@ -145,12 +145,11 @@ TEST_F(SaveFileTest, AReadOnlyFolderRefusesTheSaveAndKeepsTheOldFile) {
     ::waitpid(child, &status, 0);
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the child could not save";
     ASSERT_FALSE(report.empty());
-    r.ok = report[0] == '1';
-    r.reason = report.substr(1);
+    r = report[0] == '1' ? done() : Outcome::failure(report.substr(1));
   }
   ::chmod(dir_.c_str(), 0755);
-  EXPECT_FALSE(r.ok);
-  EXPECT_NE(r.reason.find("permission denied"), std::string::npos) << r.reason;
+  EXPECT_FALSE(r.ok());
+  EXPECT_NE(r.message().find("permission denied"), std::string::npos) << r.message();
   EXPECT_EQ(contents(target), "old");
   EXPECT_EQ(folderEntries(), std::vector<std::string>{"kai.war"});
 }
@@ -160,9 +159,9 @@ TEST_F(SaveFileTest, AReadOnlyFileIsNotReplaced) {
   const std::string target = path("kai.war");
   put(target, "old");
   ::chmod(target.c_str(), 0444);
-  const SaveResult r = writeFileAtomically(target, "new");
-  EXPECT_FALSE(r.ok);
-  EXPECT_NE(r.reason.find("read-only"), std::string::npos) << r.reason;
+  const Outcome r = writeFileAtomically(target, "new");
+  EXPECT_FALSE(r.ok());
+  EXPECT_NE(r.message().find("read-only"), std::string::npos) << r.message();
   EXPECT_EQ(contents(target), "old");
   EXPECT_EQ(folderEntries(), std::vector<std::string>{"kai.war"});
 }
@@ -180,9 +179,9 @@ TEST_F(SaveFileTest, AWriteErrorHalfWayLeavesTheOldFileAndNoTemporaryFile) {
     return ::write(fd, data, std::min<std::size_t>(size, 100));
   };
   const std::string bytes = formatWarriorFile(fullWarrior(), target);
-  const SaveResult r = writeFileAtomically(target, bytes, failing);
-  EXPECT_FALSE(r.ok);
-  EXPECT_EQ(r.reason, "the disk is full");
+  const Outcome r = writeFileAtomically(target, bytes, failing);
+  EXPECT_FALSE(r.ok());
+  EXPECT_EQ(r.message(), "the disk is full");
   EXPECT_EQ(calls, 4u);
   EXPECT_EQ(contents(target), "old");
   EXPECT_EQ(folderEntries(), std::vector<std::string>{"kai.war"});
@@ -192,7 +191,7 @@ TEST_F(SaveFileTest, AWriteErrorHalfWayLeavesTheOldFileAndNoTemporaryFile) {
     ++calls;
     return ::write(fd, data, std::min<std::size_t>(size, 100));
   };
-  ASSERT_TRUE(writeFileAtomically(target, bytes, shortWrites).ok);
+  ASSERT_TRUE(writeFileAtomically(target, bytes, shortWrites).ok());
   EXPECT_EQ(contents(target), bytes);
   EXPECT_GT(calls, 10u);
 }
@@ -220,7 +219,7 @@ TEST_F(SaveFileTest, AFailedSaveTellsTheUserAndLeavesTheWarriorAsItWas) {
 
 TEST_F(SaveFileTest, ASavedWarriorOpensFromDisk) {
   const std::string target = path("kai.war");
-  ASSERT_TRUE(saveWarrior(fullWarrior(), target).ok);
+  ASSERT_TRUE(saveWarrior(fullWarrior(), target).ok());
   const ReadOutcome r = openWarriorFile(target);
   ASSERT_EQ(r.status, ReadOutcome::Ok);
   EXPECT_EQ(resaved(*r.opened, target, fullWarrior().skillButtons), contents(target));
@@ -252,17 +251,17 @@ TEST_F(SaveFileTest, AHugeFileIsRefusedAfterReadingOnlyItsFirstPart) {
   EXPECT_EQ(r.line, 2);
   EXPECT_NE(openFailedMessage(r, big).find("line 2"), std::string::npos);
 
-  std::string reason;
-  const auto head = readFilePrefix(big, 1000, reason);
+  const auto head = readFilePrefix(big, 1000);
   ASSERT_TRUE(head);
   EXPECT_EQ(head->size(), 1000u);
   EXPECT_EQ(head->substr(0, 11), "Version 2\r\n");
   put(path("small"), "12345");
-  EXPECT_EQ(readFilePrefix(path("small"), 5, reason), "12345");
-  EXPECT_EQ(readFilePrefix(path("small"), 4, reason), "1234");
-  EXPECT_EQ(readFilePrefix(path("small"), 100, reason), "12345");
-  EXPECT_EQ(readFilePrefix(path("empty-file"), 5, reason), std::nullopt);
-  EXPECT_NE(reason.find("does not exist"), std::string::npos) << reason;
+  EXPECT_EQ(*readFilePrefix(path("small"), 5), "12345");
+  EXPECT_EQ(*readFilePrefix(path("small"), 4), "1234");
+  EXPECT_EQ(*readFilePrefix(path("small"), 100), "12345");
+  const auto missing = readFilePrefix(path("empty-file"), 5);
+  EXPECT_FALSE(missing);
+  EXPECT_NE(missing.message().find("does not exist"), std::string::npos) << missing.message();
   put(path("empty-file"), "");
-  EXPECT_EQ(readFilePrefix(path("empty-file"), 5, reason), "");
+  EXPECT_EQ(*readFilePrefix(path("empty-file"), 5), "");
 }

@@ -7,6 +7,7 @@
 #include <set>
 #include <string_view>
 
+#include "core/files/TrainingRecords.h"
 #include "core/files/DataItems.h"
 #include "core/util/TextEncoding.h"
 #include "core/files/PackageFile.h"
@@ -15,11 +16,11 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text =
       dk::decodeFileText(std::string_view(reinterpret_cast<const char*>(data), size));
-  const dk::PackageTable table =
+  const auto table =
       dk::parsePackages(dk::splitDataItems(text, dk::kMaxTrainingFileItems + 1));
-  if (!table.problem.empty() && !table.packages.empty()) std::abort();
-  if (table.packages.size() > dk::kMaxPackages) std::abort();
-  for (const dk::SkillPackage& p : table.packages) {
+  if (!table) return table.message().empty() ? (std::abort(), 0) : 0;
+  if (!table.message().empty() || table->size() > dk::kMaxPackages) std::abort();
+  for (const dk::SkillPackage& p : *table) {
     if (p.name.empty() || p.cost < 0 || p.skills.size() > dk::kMaxPackageSkills) std::abort();
     std::set<std::string> names;
     for (const dk::SkillPackageEntry& s : p.skills) {

@@ -15,6 +15,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   auto items = dk::splitDataItems(text, dk::kMaxPlanets + 1);
   const bool tooMany = items.size() > dk::kMaxPlanets;
   const auto list = dk::planetListOf(std::move(items));
-  if (list.names.size() > dk::kMaxPlanets || list.problem.has_value() != tooMany) std::abort();
+  if (list->size() > dk::kMaxPlanets || list.message().empty() == tooMany) std::abort();
   return 0;
 }

@@ -16,9 +16,10 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text =
       dk::decodeFileText(std::string_view(reinterpret_cast<const char*>(data), size));
-  const dk::SkillCatalogueRead read = dk::parseSkillCatalogue(dk::splitDataItems(text));
-  const auto& skills = read.catalogue.skills;
-  if (!read.fault.empty() && !skills.empty()) std::abort();
+  const auto read = dk::parseSkillCatalogue(dk::splitDataItems(text));
+  if (read.ok() != read.message().empty()) std::abort();  // a fault, and only a fault, says why
+  const dk::SkillCatalogue catalogue = read.valueOr({});
+  const auto& skills = catalogue.skills;
   if (skills.size() > static_cast<std::size_t>(dk::kMaxCatalogueSkills)) std::abort();
   std::set<std::string> names;
   for (const auto& skill : skills) {
@@ -29,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Rolls of skills named as in the file, at levels taken from the codes.
   dk::Warrior w;
   for (const auto& skill : skills) w.innerSphere().skills.push_back({skill.name, skill.code, ""});
-  dk::updateSkillRolls(w, read.catalogue);
+  dk::updateSkillRolls(w, catalogue);
   for (const auto& skill : w.innerSphere().skills) {
     if (skill.roll.find_first_not_of("-0123456789") != std::string::npos) std::abort();
   }

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "core/files/TrainingRecords.h"
 #include "core/files/DataItems.h"
 #include "core/util/TextEncoding.h"
 #include "core/files/SpecialityFile.h"
@@ -13,11 +14,11 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text =
       dk::decodeFileText(std::string_view(reinterpret_cast<const char*>(data), size));
-  const dk::SpecialityTable table =
+  const auto table =
       dk::parseSpecialities(dk::splitDataItems(text, dk::kMaxTrainingFileItems + 1));
-  if (!table.problem.empty() && !table.specialities.empty()) std::abort();
-  if (table.specialities.size() > dk::kMaxSpecialities) std::abort();
-  for (const dk::Speciality& s : table.specialities) {
+  if (!table) return table.message().empty() ? (std::abort(), 0) : 0;
+  if (!table.message().empty() || table->size() > dk::kMaxSpecialities) std::abort();
+  for (const dk::Speciality& s : *table) {
     if (s.name.empty() || s.requiredCount < 0) std::abort();
     if (s.required.size() > dk::kMaxSpecialitySkills) std::abort();
     if (s.electives.size() > dk::kMaxSpecialitySkills) std::abort();

@@ -240,27 +240,23 @@ CheckCatalogues readCheckCatalogues(const std::string& dataFolder) {
   SharedState shared;
   shared.dataFolder = dataFolder;
   CheckCatalogues out;
-  out.packages = loadPackages(shared.dataFile(kPackageFileName)).packages;
+  out.packages = loadPackages(shared.dataFile(kPackageFileName)).valueOr({});
   for (GearKind kind : {GearKind::Weapons, GearKind::Equipment}) {
-    GearFileRead read = readGearFile(kind, shared.dataFile(gearFileName(kind)));
-    (kind == GearKind::Weapons ? out.weapons : out.equipment) =
-        std::make_shared<const GearCatalogue>(std::move(read.catalogue));
+    (kind == GearKind::Weapons ? out.weapons : out.equipment) = std::make_shared<const GearCatalogue>(
+        readGearFile(kind, shared.dataFile(gearFileName(kind))).valueOr({}));
   }
   return out;
 }
 
-FileCheck checkWarriorFile(const std::string& path, const std::string& shownName,
-                           const CheckCatalogues& catalogues) {
-  FileCheck out;
+Result<FileCheck> checkWarriorFile(const std::string& path, const std::string& shownName,
+                                   const CheckCatalogues& catalogues) {
   const ReadOutcome read = openWarriorFile(path);
-  if (read.status != ReadOutcome::Ok) {
-    out.problem = openFailedMessage(read, shownName);
-    return out;
-  }
+  if (read.status != ReadOutcome::Ok)
+    return Result<FileCheck>::failure(openFailedMessage(read, shownName));
   Warrior w = read.opened->warrior;
   w.priorityLevel = read.opened->levels;
   const std::vector<Finding> findings = checkWarrior(w, catalogues);
-  out.readable = true;
+  FileCheck out;
   out.legal = keepsEveryRule(findings);
   if (out.legal) out.lines.push_back(shownName + ": legal");
   for (const Finding& f : findings) out.lines.push_back(shownName + ": " + f.area + ": " + f.text);

@@ -12,6 +12,7 @@
 #include "core/catalogue/GearCatalogue.h"
 #include "core/catalogue/SkillPackage.h"
 #include "core/model/Warrior.h"
+#include "core/util/Result.h"
 
 namespace dk {
 
@@ -51,13 +52,12 @@ std::string checkReport(const std::vector<Finding>& findings);
 // `drakkenfold --check FILE...` for one file, named as given: "FILE: legal" (and the questions
 // after it as "FILE: area: finding"), or one such line per finding. A file that cannot be read
 // gives no lines and the reason.
+// A file that does not open gives the message Open would show.
 struct FileCheck {
-  bool readable = false;
   bool legal = false;
   std::vector<std::string> lines;
-  std::string problem;  // when not readable: the message Open would show
 };
-FileCheck checkWarriorFile(const std::string& path, const std::string& shownName,
+Result<FileCheck> checkWarriorFile(const std::string& path, const std::string& shownName,
                            const CheckCatalogues& catalogues);
 
 }  // namespace dk

@@ -28,11 +28,12 @@ constexpr const char* kEntrySuffix = ".entry";
 std::string closedFolder(const std::string& root) { return root + "/closed"; }
 std::string sessionsFolder(const std::string& root) { return root + "/sessions"; }
 
-KeepFailure makeFolder(const std::string& folder) {
+Outcome makeFolder(const std::string& folder) {
   std::error_code error;
   fs::create_directories(folder, error);
-  if (error) return "the folder \"" + folder + "\" cannot be made (" + error.message() + ")";
-  return {};
+  if (error)
+    return Outcome::failure("the folder \"" + folder + "\" cannot be made (" + error.message() + ")");
+  return done();
 }
 
 // The warriors of one folder whose index reads, newest first.
@@ -41,8 +42,7 @@ void listFolder(const std::string& folder, KeptWarriors& out) {
   for (const auto& file : fs::directory_iterator(folder, error)) {
     const std::string path = file.path().string();
     if (file.path().extension() != kEntrySuffix) continue;
-    std::string reason;
-    const auto bytes = readFilePrefix(path, kMaxRecoveryEntryBytes + 1, reason);
+    const auto bytes = readFilePrefix(path, kMaxRecoveryEntryBytes + 1);
     const auto entry = bytes ? parseRecoveryEntry(*bytes) : std::nullopt;
     const std::string warrior = path.substr(0, path.size() - std::strlen(kEntrySuffix)) +
                                 kWarriorSuffix;
@@ -83,6 +83,22 @@ int claimIfAbandoned(const std::string& session) {
 
 }  // namespace
 
+std::string recoverySkippedMessage(const std::vector<std::string>& files) {
+  std::string list;
+  for (const std::string& file : files) list += (list.empty() ? "\"" : ", \"") + file + "\"";
+  return "These recovery files could not be read and were skipped: " + list + ".";
+}
+
+std::string recoveryUnavailableMessage(const std::string& why) {
+  return "Unsaved work cannot be kept for recovery in this session: " + why +
+         ". Save your warriors to keep them.";
+}
+
+std::string restoreQuestion(std::size_t count) {
+  return toText(static_cast<std::int64_t>(count)) +
+         " warriors from the last session were not saved. Restore them?";
+}
+
 std::string defaultRecoveryFolder() {
   if (const char* state = std::getenv("XDG_STATE_HOME"); state && *state == '/')
     return std::string(state) + "/drakkenfold";
@@ -97,25 +113,23 @@ RecoveryStore::~RecoveryStore() {
   if (lockFd_ >= 0) ::close(lockFd_);
 }
 
-KeepFailure RecoveryStore::keepIn(const std::string& folder, const std::string& id,
-                                  const Warrior& w, const std::string& caption,
-                                  std::int64_t now) {
-  if (root_.empty()) return "no folder for it is known (neither XDG_STATE_HOME nor HOME is set)";
-  if (KeepFailure failure = makeFolder(folder); !failure.empty()) return failure;
-  FormattedWarrior file = formatWarriorFileChecked(w, w.filePath);
-  if (!file.refusal.empty()) return file.refusal;
+Outcome RecoveryStore::keepIn(const std::string& folder, const std::string& id, const Warrior& w,
+                              const std::string& caption, std::int64_t now) {
+  if (root_.empty())
+    return Outcome::failure("no folder for it is known (neither XDG_STATE_HOME nor HOME is set)");
+  if (Outcome made = makeFolder(folder); !made) return made;
+  const Result<std::string> file = formatWarriorFileChecked(w, w.filePath);
+  if (!file) return Outcome::failure(file.message());
   // The warrior first, its index last: an index always finds its warrior.
-  const SaveResult warrior = writeFileAtomically(folder + "/" + id + kWarriorSuffix, file.bytes);
-  if (!warrior.ok) return warrior.reason;
-  const SaveResult entry = writeFileAtomically(
-      folder + "/" + id + kEntrySuffix, formatRecoveryEntry({w.filePath, caption, now}));
-  return entry.ok ? KeepFailure{} : entry.reason;
+  if (Outcome warrior = writeFileAtomically(folder + "/" + id + kWarriorSuffix, *file); !warrior)
+    return warrior;
+  return writeFileAtomically(folder + "/" + id + kEntrySuffix,
+                             formatRecoveryEntry({w.filePath, caption, now}));
 }
 
-KeepFailure RecoveryStore::keepClosed(const Warrior& w, const std::string& caption,
-                                      std::int64_t now) {
+Outcome RecoveryStore::keepClosed(const Warrior& w, const std::string& caption, std::int64_t now) {
   const std::string id = toText(now) + "-" + toText(::getpid()) + "-" + toText(++counter_);
-  KeepFailure failure = keepIn(closedFolder(root_), id, w, caption, now);
+  Outcome failure = keepIn(closedFolder(root_), id, w, caption, now);
   prune();
   return failure;
 }
@@ -141,8 +155,7 @@ std::optional<RecoveryStore::Taken> RecoveryStore::takeNewestClosed(
     // The rename is the claim: of two programs, only one takes the file.
     const std::string claimed = k.entryFile + ".taken";
     if (::rename(k.entryFile.c_str(), claimed.c_str()) != 0) continue;
-    std::string reason;
-    auto bytes = readFilePrefix(k.warriorFile, kMaxWarriorFileBytes + 1, reason);
+    auto bytes = readFilePrefix(k.warriorFile, kMaxWarriorFileBytes + 1);
     std::error_code error;
     fs::remove(claimed, error);
     fs::remove(k.warriorFile, error);
@@ -155,20 +168,21 @@ std::optional<RecoveryStore::Taken> RecoveryStore::takeNewestClosed(
   return std::nullopt;
 }
 
-KeepFailure RecoveryStore::startSession() {
-  if (root_.empty()) return "no folder for it is known (neither XDG_STATE_HOME nor HOME is set)";
+Outcome RecoveryStore::startSession() {
+  if (root_.empty())
+    return Outcome::failure("no folder for it is known (neither XDG_STATE_HOME nor HOME is set)");
   const std::string session = sessionsFolder(root_) + "/" + toText(::getpid());
-  if (KeepFailure failure = makeFolder(session); !failure.empty()) return failure;
+  if (Outcome made = makeFolder(session); !made) return made;
   const int fd = claimIfAbandoned(session);
-  if (fd < 0) return "the folder \"" + session + "\" cannot be written to";
+  if (fd < 0) return Outcome::failure("the folder \"" + session + "\" cannot be written to");
   session_ = session;
   lockFd_ = fd;
-  return {};
+  return done();
 }
 
-KeepFailure RecoveryStore::autosave(int slot, const Warrior& w, const std::string& caption,
-                                    std::int64_t now) {
-  if (session_.empty()) return "the recovery folder could not be prepared";
+Outcome RecoveryStore::autosave(int slot, const Warrior& w, const std::string& caption,
+                                std::int64_t now) {
+  if (session_.empty()) return Outcome::failure("the recovery folder could not be prepared");
   return keepIn(session_, "slot" + toText(slot), w, caption, now);
 }
 

@@ -19,6 +19,7 @@
 
 #include "core/files/RecoveryEntry.h"
 #include "core/model/Warrior.h"
+#include "core/util/Result.h"
 
 namespace dk {
 
@@ -40,8 +41,13 @@ struct KeptWarriors {
   std::vector<std::string> damaged;   // file names, for one message
 };
 
-// Why a warrior could not be kept, in words for the user; empty when it was.
-using KeepFailure = std::string;
+// "These recovery files could not be read and were skipped: "a", "b"."
+std::string recoverySkippedMessage(const std::vector<std::string>& files);
+// "Unsaved work cannot be kept for recovery in this session: <why>. Save your warriors to keep
+// them."
+std::string recoveryUnavailableMessage(const std::string& why);
+// The question after a session that did not end cleanly left `count` warriors.
+std::string restoreQuestion(std::size_t count);
 
 class RecoveryStore {
  public:
@@ -54,7 +60,7 @@ class RecoveryStore {
 
   // --- Closed warriors
   // Keeps a warrior that is closing with unsaved changes; the oldest beyond 20 go.
-  KeepFailure keepClosed(const Warrior& w, const std::string& caption, std::int64_t now);
+  Outcome keepClosed(const Warrior& w, const std::string& caption, std::int64_t now);
   KeptWarriors closed() const;
   // Takes the newest closed warrior out of the folder (another program cannot take the same
   // one): its warrior bytes and its index. nullopt when there is none.
@@ -66,11 +72,11 @@ class RecoveryStore {
   std::optional<Taken> takeNewestClosed(std::vector<std::string>& damaged);
 
   // --- This program's session
-  // Marks this program as running (its lock); false with the reason when the folder cannot be
-  // made or written.
-  KeepFailure startSession();
+  // Marks this program as running (its lock); a failure says why when the folder cannot be made
+  // or written.
+  Outcome startSession();
   // The warrior of a window, written again (a timer calls it, never a keystroke).
-  KeepFailure autosave(int slot, const Warrior& w, const std::string& caption, std::int64_t now);
+  Outcome autosave(int slot, const Warrior& w, const std::string& caption, std::int64_t now);
   // The window was saved or closed: its autosave goes.
   void forget(int slot);
   // A clean end: the session's folder goes.
@@ -85,7 +91,7 @@ class RecoveryStore {
 
  private:
   std::vector<std::string> deadSessions() const;
-  KeepFailure keepIn(const std::string& folder, const std::string& id, const Warrior& w,
+  Outcome keepIn(const std::string& folder, const std::string& id, const Warrior& w,
                      const std::string& caption, std::int64_t now);
   void prune();
 

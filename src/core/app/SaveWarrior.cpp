@@ -11,9 +11,9 @@ std::string saveFailedMessage(const std::string& path, const std::string& reason
 }
 
 bool saveWarriorReporting(Warrior& warrior, const std::string& path, Prompter& prompter) {
-  const SaveResult result = saveWarrior(warrior, path);
-  if (!result.ok) {
-    prompter.showMessage(saveFailedMessage(path, result.reason), MessageIcon::Critical);
+  const Outcome saved = saveWarrior(warrior, path);
+  if (!saved) {
+    prompter.showMessage(saveFailedMessage(path, saved.message()), MessageIcon::Critical);
     return false;
   }
   warrior.filePath = path;

@@ -9,11 +9,11 @@ namespace dk {
 
 void loadGearCatalogues(SharedState& shared, Prompter& prompter) {
   const auto load = [&](GearKind kind, std::shared_ptr<const GearCatalogue>& table) {
-    GearFileRead read = readGearFile(kind, shared.dataFile(gearFileName(kind)));
-    for (const std::string& problem : read.problems)
-      prompter.showMessage(problem, MessageIcon::Information);
-    if (table && *table == read.catalogue) return;
-    table = std::make_shared<const GearCatalogue>(std::move(read.catalogue));
+    auto read = readGearFile(kind, shared.dataFile(gearFileName(kind)));
+    if (!read.message().empty()) prompter.showMessage(read.message(), MessageIcon::Information);
+    GearCatalogue catalogue = std::move(read).valueOr({});
+    if (table && *table == catalogue) return;
+    table = std::make_shared<const GearCatalogue>(std::move(catalogue));
   };
   load(GearKind::Weapons, shared.weaponCatalogue);
   load(GearKind::Equipment, shared.equipmentCatalogue);

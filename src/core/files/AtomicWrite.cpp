@@ -88,17 +88,17 @@ class TemporaryFile {
   std::string name_;
 };
 
-SaveResult failed(std::string reason) { return SaveResult{false, std::move(reason)}; }
+Outcome failed(std::string reason) { return Outcome::failure(std::move(reason)); }
 
 }  // namespace
 
-SaveResult writeFileAtomically(const std::string& path, std::string_view bytes) {
+Outcome writeFileAtomically(const std::string& path, std::string_view bytes) {
   return writeFileAtomically(path, bytes, [](int fd, const char* data, std::size_t size) {
     return ::write(fd, data, size);
   });
 }
 
-SaveResult writeFileAtomically(const std::string& path, std::string_view bytes,
+Outcome writeFileAtomically(const std::string& path, std::string_view bytes,
                                const WriteFunction& write) {
   if (path.empty()) return failed("no file name was given");
 
@@ -154,7 +154,7 @@ SaveResult writeFileAtomically(const std::string& path, std::string_view bytes,
     ::fsync(dir);
     ::close(dir);
   }
-  return SaveResult{true, {}};
+  return done();
 }
 
 }  // namespace dk

@@ -9,13 +9,10 @@
 #include <string>
 #include <string_view>
 
+#include "core/util/Result.h"
+
 
 namespace dk {
-
-struct SaveResult {
-  bool ok = false;
-  std::string reason;  // when not ok: why, in words for the user
-};
 
 // How bytes reach an open file: the contract of ::write (bytes written, or -1 with errno set).
 // Tests put a failing one in to see a write error half way through.
@@ -24,8 +21,8 @@ using WriteFunction = std::function<ssize_t(int fd, const char* data, std::size_
 // Writes bytes to path through a temporary file in the same folder: write, flush to disk, close,
 // rename over the target. On any failure the temporary file is removed and the target is left
 // untouched. A target marked read-only (no write permission for anyone) is not replaced.
-SaveResult writeFileAtomically(const std::string& path, std::string_view bytes);
-SaveResult writeFileAtomically(const std::string& path, std::string_view bytes,
+Outcome writeFileAtomically(const std::string& path, std::string_view bytes);
+Outcome writeFileAtomically(const std::string& path, std::string_view bytes,
                                const WriteFunction& write);
 
 }  // namespace dk

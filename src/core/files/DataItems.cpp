@@ -53,22 +53,14 @@ std::vector<DataItem> splitDataItems(std::string_view text, std::size_t maxItems
   return items;
 }
 
-DataFileItems readDataFileItems(const std::string& path, std::size_t maxItems) {
-  DataFileItems result;
-  std::string reason;
+Result<std::vector<DataItem>> readDataFileItems(const std::string& path, std::size_t maxItems) {
+  using Items = Result<std::vector<DataItem>>;
   // One byte more than the limit tells a file that is too large from one that just fits.
-  std::optional<std::string> bytes = readFilePrefix(path, kMaxDataFileBytes + 1, reason);
-  if (!bytes) {
-    result.reason = reason;
-    return result;
-  }
-  if (bytes->size() > kMaxDataFileBytes) {
-    result.reason = "it is larger than " + std::to_string(kMaxDataFileBytes >> 20) + " MiB";
-    return result;
-  }
-  result.readable = true;
-  result.items = splitDataItems(decodeFileText(*bytes), maxItems);
-  return result;
+  const Result<std::string> bytes = readFilePrefix(path, kMaxDataFileBytes + 1);
+  if (!bytes) return Items::failure(bytes.message());
+  if (bytes->size() > kMaxDataFileBytes)
+    return Items::failure("it is larger than " + std::to_string(kMaxDataFileBytes >> 20) + " MiB");
+  return splitDataItems(decodeFileText(*bytes), maxItems);
 }
 
 std::string dataFileUnreadableMessage(const std::string& fileName, const std::string& reason) {

@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/util/Result.h"
+
 namespace dk {
 
 struct DataItem {
@@ -28,16 +30,10 @@ std::vector<DataItem> splitDataItems(std::string_view text,
 // A data file larger than this is not read: none of ours comes near it.
 inline constexpr std::size_t kMaxDataFileBytes = 4u << 20;
 
-struct DataFileItems {
-  bool readable = false;
-  std::string reason;  // when not readable: why, in words for the user
-  std::vector<DataItem> items;
-};
-
 // Reads the file at path (UTF-8 when valid, else Windows-1252) and splits it into at most
-// maxItems items.
-DataFileItems readDataFileItems(const std::string& path,
-                                std::size_t maxItems = std::numeric_limits<std::size_t>::max());
+// maxItems items; or why it cannot be read.
+Result<std::vector<DataItem>> readDataFileItems(
+    const std::string& path, std::size_t maxItems = std::numeric_limits<std::size_t>::max());
 
 // The messages every data file reader shows: a file that cannot be read at all, and one with a
 // fault at a line. fileName is the bare name the program looks for ("skills.dat").

@@ -65,20 +65,19 @@ std::string duplicateNamesMessage(const std::string& fileName,
          " more than once; only the first of each is offered. Left out: " + list + ".";
 }
 
-GearFileRead readGearFile(GearKind kind, const std::string& path) {
+Result<GearCatalogue> readGearFile(GearKind kind, const std::string& path) {
   const bool weapons = kind == GearKind::Weapons;
-  const DataFileItems file =
-      readDataFileItems(path, weapons ? kWeaponFieldsRead : kEquipmentFieldsRead);
-  GearFileRead read;
-  if (!file.readable) {
-    read.problems.push_back(dataFileUnreadableMessage(gearFileName(kind), file.reason));
-    return read;
+  const auto fields = readDataFileItems(path, weapons ? kWeaponFieldsRead : kEquipmentFieldsRead);
+  if (!fields) {
+    return Result<GearCatalogue>::failure(
+        dataFileUnreadableMessage(gearFileName(kind), fields.message()));
   }
-  read.catalogue = weapons ? weaponCatalogue(weaponEntries(file.items))
-                           : equipmentCatalogue(equipmentEntries(file.items));
-  if (!read.catalogue.droppedNames.empty())
-    read.problems.push_back(duplicateNamesMessage(gearFileName(kind), read.catalogue.droppedNames));
-  return read;
+  GearCatalogue catalogue = weapons ? weaponCatalogue(weaponEntries(*fields))
+                                    : equipmentCatalogue(equipmentEntries(*fields));
+  std::string problem;
+  if (!catalogue.droppedNames.empty())
+    problem = duplicateNamesMessage(gearFileName(kind), catalogue.droppedNames);
+  return {std::move(catalogue), std::move(problem)};
 }
 
 }  // namespace dk

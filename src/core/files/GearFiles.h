@@ -10,6 +10,7 @@
 
 #include "core/catalogue/GearCatalogue.h"
 #include "core/files/DataItems.h"
+#include "core/util/Result.h"
 
 namespace dk {
 
@@ -31,12 +32,8 @@ const char* gearFileName(GearKind kind);
 std::string duplicateNamesMessage(const std::string& fileName,
                                   const std::vector<std::string>& names);
 
-// A catalogue file read. A file that cannot be read gives an empty catalogue; every problem
-// (an unreadable file, names left out) is one message naming the file.
-struct GearFileRead {
-  GearCatalogue catalogue;
-  std::vector<std::string> problems;
-};
-GearFileRead readGearFile(GearKind kind, const std::string& path);
+// A catalogue file read: a file that cannot be read gives no catalogue, and names left out come
+// with the catalogue; either way the message says so, naming the file.
+Result<GearCatalogue> readGearFile(GearKind kind, const std::string& path);
 
 }  // namespace dk

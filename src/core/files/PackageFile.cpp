@@ -2,80 +2,56 @@
 
 #include <algorithm>
 
-#include "core/files/RecordStart.h"
+#include "core/files/TrainingRecords.h"
 #include "core/util/Numeric.h"
 
 namespace dk {
 
 namespace {
+
+constexpr TrainingFile kFile{kPackageFileName, "package", "packages", false};
+
 std::string quoted(const std::string& text) { return "\"" + text + "\""; }
-}  // namespace
 
-PackageTable parsePackages(const std::vector<DataItem>& items) {
-  PackageTable table;
-  const auto fail = [&table](int line, const std::string& fault) {
-    table.packages.clear();
-    table.problem = dataFileFaultMessage(kPackageFileName, line, fault);
-    return table;
-  };
-  if (items.size() > kMaxTrainingFileItems)
-    return fail(items[kMaxTrainingFileItems].line, "it holds more than 256 items");
-
-  std::size_t i = 0;
-  while (i < items.size()) {
-    if (!beginsRecord(items[i].text)) {
-      ++i;
-      continue;
-    }
-    const DataItem& start = items[i++];
-    SkillPackage p;
-    p.name = recordName(start.text);
-    if (p.name.empty()) return fail(start.line, "a package has no name");
-    const std::string name = quoted(p.name);
-    if (table.packages.size() == kMaxPackages)
-      return fail(start.line, "it holds more than 51 packages");
-
-    if (i >= items.size()) return fail(start.line, name + " is cut short");
-    const std::optional<std::int64_t> cost = parseWholeNumber(items[i].text);
-    if (!cost || *cost < 0 || !fitsInt16(*cost))
-      return fail(items[i].line, "the cost of " + name + " is not a whole number");
-    p.cost = static_cast<std::int16_t>(*cost);
-    ++i;
-
-    for (;;) {
-      // "End" counts only where a skill name is expected.
-      if (i >= items.size() || beginsRecord(items[i].text))
-        return fail(start.line, name + " has no \"End\"");
-      const DataItem& skill = items[i++];
-      if (skill.text == "End") break;
-      if (skill.text.empty()) return fail(skill.line, name + " has an empty skill name");
-      if (p.skills.size() == kMaxPackageSkills)
-        return fail(skill.line, name + " names more than 51 skills");
-      const bool twice = std::any_of(p.skills.begin(), p.skills.end(),
-                                     [&](const SkillPackageEntry& s) { return s.name == skill.text; });
-      if (twice) return fail(skill.line, name + " names the skill " + quoted(skill.text) + " twice");
-      if (i >= items.size() || beginsRecord(items[i].text))
-        return fail(skill.line, "the skill " + quoted(skill.text) + " of " + name + " has no level");
-      const DataItem& level = items[i++];
-      const std::optional<std::int64_t> value = parseWholeNumber(level.text);
-      if (!value || *value < 1 || !fitsInt16(*value))
-        return fail(level.line, "the level of " + quoted(skill.text) + " in " + name +
-                                    " is not a whole number of 1 or more");
-      p.skills.push_back({skill.text, toText(*value)});
-    }
-    table.packages.push_back(std::move(p));
+// The rest of a record: the cost in skill points, then pairs of skill name and level, and "End"
+// where a skill name would stand.
+SkillPackage readPackage(RecordItems& in, const std::string&, const std::string& name) {
+  SkillPackage p;
+  const DataItem& costItem = in.take(name + " is cut short");
+  const std::optional<std::int64_t> cost = parseWholeNumber(costItem.text);
+  if (!cost || *cost < 0 || !fitsInt16(*cost))
+    throw RecordFault{costItem.line, "the cost of " + name + " is not a whole number"};
+  p.cost = static_cast<std::int16_t>(*cost);
+  for (;;) {
+    // "End" counts only where a skill name is expected.
+    const DataItem& skill = in.next(name + " has no \"End\"");
+    if (skill.text == "End") break;
+    if (skill.text.empty()) throw RecordFault{skill.line, name + " has an empty skill name"};
+    if (p.skills.size() == kMaxPackageSkills)
+      throw RecordFault{skill.line, name + " names more than 51 skills"};
+    const bool twice = std::any_of(p.skills.begin(), p.skills.end(),
+                                   [&](const SkillPackageEntry& s) { return s.name == skill.text; });
+    if (twice)
+      throw RecordFault{skill.line, name + " names the skill " + quoted(skill.text) + " twice"};
+    const DataItem& level = in.next(
+        "the skill " + quoted(skill.text) + " of " + name + " has no level", skill.line);
+    const std::optional<std::int64_t> value = parseWholeNumber(level.text);
+    if (!value || *value < 1 || !fitsInt16(*value))
+      throw RecordFault{level.line, "the level of " + quoted(skill.text) + " in " + name +
+                                        " is not a whole number of 1 or more"};
+    p.skills.push_back({skill.text, toText(*value)});
   }
-  return table;
+  return p;
 }
 
-PackageTable loadPackages(const std::string& path) {
-  const DataFileItems read = readDataFileItems(path, kMaxTrainingFileItems + 1);
-  if (!read.readable) {
-    PackageTable table;
-    table.problem = dataFileUnreadableMessage(kPackageFileName, read.reason);
-    return table;
-  }
-  return parsePackages(read.items);
+}  // namespace
+
+Result<std::vector<SkillPackage>> parsePackages(const std::vector<DataItem>& items) {
+  return readTrainingRecords<SkillPackage>(items, kFile, readPackage);
+}
+
+Result<std::vector<SkillPackage>> loadPackages(const std::string& path) {
+  return loadTrainingFile(path, kFile, parsePackages);
 }
 
 }  // namespace dk

@@ -9,23 +9,17 @@
 
 #include "core/files/DataItems.h"
 #include "core/catalogue/SkillPackage.h"
-#include "core/files/SpecialityFile.h"
+#include "core/util/Result.h"
 
 namespace dk {
 
 inline constexpr char kPackageFileName[] = "ispack.dat";
 
-struct PackageTable {
-  std::vector<SkillPackage> packages;
-  // The one message for the player when the file is missing or damaged; the table is then
-  // empty.
-  std::string problem;
-};
-
-// The table from the items of the file (read with one item more than the limit).
-PackageTable parsePackages(const std::vector<DataItem>& items);
+// The packages of the items of the file (read with one item more than the limit); a missing or
+// damaged file gives none, only the one message for the player.
+Result<std::vector<SkillPackage>> parsePackages(const std::vector<DataItem>& items);
 
 // Reads the file at path; reread each time the package dialog opens.
-PackageTable loadPackages(const std::string& path = kPackageFileName);
+Result<std::vector<SkillPackage>> loadPackages(const std::string& path = kPackageFileName);
 
 }  // namespace dk

@@ -9,25 +9,22 @@ std::string tooManyPlanetsMessage() {
 }
 
 PlanetList planetListOf(std::vector<DataItem> items) {
-  PlanetList list;
+  std::string problem;
   if (items.size() > kMaxPlanets) {
     items.resize(kMaxPlanets);
-    list.problem = tooManyPlanetsMessage();
+    problem = tooManyPlanetsMessage();
   }
-  list.names.reserve(items.size());
-  for (auto& item : items) list.names.push_back(std::move(item.text));
-  return list;
+  std::vector<std::string> names;
+  names.reserve(items.size());
+  for (auto& item : items) names.push_back(std::move(item.text));
+  return {std::move(names), std::move(problem)};
 }
 
 PlanetList readPlanetList(const std::string& path) {
   // One name more than the list holds tells a full file from one that is too long.
-  DataFileItems file = readDataFileItems(path, kMaxPlanets + 1);
-  if (!file.readable) {
-    PlanetList list;
-    list.problem = dataFileUnreadableMessage(kPlanetsFile, file.reason);
-    return list;
-  }
-  return planetListOf(std::move(file.items));
+  auto items = readDataFileItems(path, kMaxPlanets + 1);
+  if (!items) return PlanetList::failure(dataFileUnreadableMessage(kPlanetsFile, items.message()));
+  return planetListOf(std::move(*items));
 }
 
 }  // namespace dk

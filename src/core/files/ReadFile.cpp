@@ -14,26 +14,20 @@ namespace {
 std::string systemText(int error) { return std::strerror(error); }
 }  // namespace
 
-std::optional<std::string> readFilePrefix(const std::string& path, std::size_t maxBytes,
-                                          std::string& reason) {
+Result<std::string> readFilePrefix(const std::string& path, std::size_t maxBytes) {
+  using Read = Result<std::string>;
   // Non-blocking, so that a named pipe given as the file cannot hang the program.
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
     const int error = errno;
-    if (error == ENOENT) {
-      reason = "the file does not exist";
-    } else if (error == EACCES || error == EPERM) {
-      reason = "permission to read it was denied";
-    } else {
-      reason = systemText(error);
-    }
-    return std::nullopt;
+    if (error == ENOENT) return Read::failure("the file does not exist");
+    if (error == EACCES || error == EPERM) return Read::failure("permission to read it was denied");
+    return Read::failure(systemText(error));
   }
   struct stat st {};
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    reason = S_ISDIR(st.st_mode) ? "it is a folder" : "it is not a regular file";
     ::close(fd);
-    return std::nullopt;
+    return Read::failure(S_ISDIR(st.st_mode) ? "it is a folder" : "it is not a regular file");
   }
   std::string bytes;
   bytes.resize(std::min<std::size_t>(maxBytes, static_cast<std::size_t>(st.st_size) + 1));
@@ -46,9 +40,9 @@ std::optional<std::string> readFilePrefix(const std::string& path, std::size_t m
     const ssize_t n = ::read(fd, bytes.data() + have, bytes.size() - have);
     if (n < 0) {
       if (errno == EINTR) continue;
-      reason = "reading it failed (" + systemText(errno) + ")";
+      const std::string why = "reading it failed (" + systemText(errno) + ")";
       ::close(fd);
-      return std::nullopt;
+      return Read::failure(why);
     }
     if (n == 0) break;
     have += static_cast<std::size_t>(n);

@@ -6,12 +6,13 @@
 #include <optional>
 #include <string>
 
+#include "core/util/Result.h"
+
 namespace dk {
 
-// At most the first maxBytes bytes of the file (a longer file is not an error here), or nullopt
-// with the reason when it cannot be read.
-std::optional<std::string> readFilePrefix(const std::string& path, std::size_t maxBytes,
-                                          std::string& reason);
+// At most the first maxBytes bytes of the file (a longer file is not an error here), or why it
+// cannot be read.
+Result<std::string> readFilePrefix(const std::string& path, std::size_t maxBytes);
 
 // Whether the path names a regular file this program may read (not a folder, a pipe or a
 // device).

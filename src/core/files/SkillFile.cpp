@@ -16,22 +16,20 @@ bool isBlankLine(const std::vector<DataItem>& items, std::size_t k) {
   return !sharesWithPrevious && !sharesWithNext;
 }
 
-SkillCatalogueRead damaged(int line, const std::string& fault) {
-  SkillCatalogueRead read;
-  read.fault = dataFileFaultMessage(kSkillsFileName, line, fault);
-  return read;
+Result<SkillCatalogue> damaged(int line, const std::string& fault) {
+  return Result<SkillCatalogue>::failure(dataFileFaultMessage(kSkillsFileName, line, fault));
 }
 
 }  // namespace
 
-SkillCatalogueRead parseSkillCatalogue(const std::vector<DataItem>& items) {
+Result<SkillCatalogue> parseSkillCatalogue(const std::vector<DataItem>& items) {
   std::vector<const DataItem*> fields;
   fields.reserve(items.size());
   for (std::size_t k = 0; k < items.size(); ++k) {
     if (!isBlankLine(items, k)) fields.push_back(&items[k]);
   }
 
-  SkillCatalogueRead read;
+  SkillCatalogue catalogue;
   std::unordered_set<std::string> names;
   for (std::size_t k = 0; k < fields.size(); k += 2) {
     const DataItem& name = *fields[k];
@@ -41,7 +39,7 @@ SkillCatalogueRead parseSkillCatalogue(const std::vector<DataItem>& items) {
       return damaged(name.line, "the skill \"" + name.text + "\" has no characteristic code");
     }
     if (name.text.empty()) return damaged(name.line, "a skill has no name");
-    if (read.catalogue.skills.size() >= static_cast<std::size_t>(kMaxCatalogueSkills)) {
+    if (catalogue.skills.size() >= static_cast<std::size_t>(kMaxCatalogueSkills)) {
       return damaged(name.line, "the catalogue holds more than " +
                                     std::to_string(kMaxCatalogueSkills) + " skills");
     }
@@ -49,19 +47,17 @@ SkillCatalogueRead parseSkillCatalogue(const std::vector<DataItem>& items) {
       return damaged(name.line, "the skill \"" + name.text + "\" is listed twice");
     }
     const std::string& code = fields[k + 1]->text;
-    read.catalogue.skills.push_back({name.text, code, classWordForCode(code)});
+    catalogue.skills.push_back({name.text, code, classWordForCode(code)});
   }
-  return read;
+  return catalogue;
 }
 
-SkillCatalogueRead readSkillCatalogue(const std::string& path) {
-  const DataFileItems file = readDataFileItems(path);
-  if (!file.readable) {
-    SkillCatalogueRead read;
-    read.fault = dataFileUnreadableMessage(kSkillsFileName, file.reason);
-    return read;
+Result<SkillCatalogue> readSkillCatalogue(const std::string& path) {
+  const auto items = readDataFileItems(path);
+  if (!items) {
+    return Result<SkillCatalogue>::failure(dataFileUnreadableMessage(kSkillsFileName, items.message()));
   }
-  return parseSkillCatalogue(file.items);
+  return parseSkillCatalogue(*items);
 }
 
 }  // namespace dk

@@ -11,17 +11,12 @@ namespace dk {
 
 inline constexpr char kSkillsFileName[] = "skills.dat";
 
-struct SkillCatalogueRead {
-  SkillCatalogue catalogue;
-  std::string fault;  // empty when the file is sound; else the whole message for the user
-};
-
 // The catalogue held in the items of a skills file. A damaged file (a record cut short, a
 // skill without a name, the same name twice, more than 200 skills) gives no catalogue at all and
 // the fault at its line. Blank lines between records are passed over.
-SkillCatalogueRead parseSkillCatalogue(const std::vector<DataItem>& items);
+Result<SkillCatalogue> parseSkillCatalogue(const std::vector<DataItem>& items);
 
-// Reads and parses the skills file at path.
-SkillCatalogueRead readSkillCatalogue(const std::string& path);
+// Reads and parses the skills file at path; the message is the whole one for the user.
+Result<SkillCatalogue> readSkillCatalogue(const std::string& path);
 
 }  // namespace dk

@@ -11,24 +11,17 @@
 
 #include "core/catalogue/Specialities.h"
 #include "core/files/DataItems.h"
+#include "core/util/Result.h"
 
 namespace dk {
 
 inline constexpr char kSpecialityFileName[] = "ismosfos.dat";
-inline constexpr std::size_t kMaxTrainingFileItems = 256;  // both training files
-
-struct SpecialityTable {
-  std::vector<Speciality> specialities;
-  // The one message for the player when the file is missing or damaged; the table is then
-  // empty, so nothing of a damaged file is ever offered.
-  std::string problem;
-};
-
-// The table from the items of the file (read with one item more than the limit, so that an
-// overlong file shows).
-SpecialityTable parseSpecialities(const std::vector<DataItem>& items);
+// The specialities of the items of the file (read with one item more than the limit, so that
+// an overlong file shows); a missing or damaged file gives none, only the one message for the
+// player, so nothing of a damaged file is ever offered.
+Result<std::vector<Speciality>> parseSpecialities(const std::vector<DataItem>& items);
 
 // Reads the file at path; reread each time the speciality dialog opens.
-SpecialityTable loadSpecialities(const std::string& path = kSpecialityFileName);
+Result<std::vector<Speciality>> loadSpecialities(const std::string& path = kSpecialityFileName);
 
 }  // namespace dk

@@ -5,22 +5,21 @@
 
 namespace dk {
 
-SaveResult saveWarrior(const Warrior& warrior, const std::string& path) {
+Outcome saveWarrior(const Warrior& warrior, const std::string& path) {
   // A warrior that would not open again is refused before the disk is touched.
-  if (path.empty()) return SaveResult{false, "no file name was given"};
-  FormattedWarrior file = formatWarriorFileChecked(warrior, path);
-  if (!file.refusal.empty()) return SaveResult{false, std::move(file.refusal)};
-  return writeFileAtomically(path, file.bytes);
+  if (path.empty()) return Outcome::failure("no file name was given");
+  const Result<std::string> file = formatWarriorFileChecked(warrior, path);
+  if (!file) return Outcome::failure(file.message());
+  return writeFileAtomically(path, *file);
 }
 
 ReadOutcome openWarriorFile(const std::string& path) {
-  std::string reason;
   // One byte past the limit is enough for the parser to see that the file is too large.
-  std::optional<std::string> bytes = readFilePrefix(path, kMaxWarriorFileBytes + 1, reason);
+  const Result<std::string> bytes = readFilePrefix(path, kMaxWarriorFileBytes + 1);
   if (!bytes) {
     ReadOutcome outcome;
     outcome.status = ReadOutcome::Damaged;
-    outcome.readError = reason;
+    outcome.readError = bytes.message();
     return outcome;
   }
   return parseWarriorFile(*bytes, path);

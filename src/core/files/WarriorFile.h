@@ -31,11 +31,7 @@ std::string formatWarriorFile(const Warrior& warrior, const std::string& filePat
 // whole file past the limits of FileLimits.h, a row named like the marker that ends its list, a
 // name twice in one list (after the blanks the reader trims), a priority level no bar holds.
 // The record is never changed; what the file does keep of every value opens as this warrior.
-struct FormattedWarrior {
-  std::string bytes;    // when refusal is empty
-  std::string refusal;  // what is too large or cannot be stored, in words for the user
-};
-FormattedWarrior formatWarriorFileChecked(const Warrior& warrior, const std::string& filePathLine);
+Result<std::string> formatWarriorFileChecked(const Warrior& warrior, const std::string& filePathLine);
 
 // A warrior read from a file. The priority levels are handed back apart from the record (its
 // priorityLevel stays at the new-warrior 0): the warrior window sets them through the priority
@@ -74,7 +70,7 @@ std::string unreadableFileMessage(const std::string& path, const std::string& re
 // warrior whose file would not open again as this warrior (see formatWarriorFileChecked) is
 // refused before anything is written. The warrior is not changed: the caller sets filePath once
 // the save has succeeded.
-SaveResult saveWarrior(const Warrior& warrior, const std::string& path);
+Outcome saveWarrior(const Warrior& warrior, const std::string& path);
 
 // The one message to show for an outcome that is not Ok.
 std::string openFailedMessage(const ReadOutcome& outcome, const std::string& path);

@@ -272,10 +272,10 @@ std::string formatWarriorFile(const Warrior& w, const std::string& filePathLine)
   return encodeFileText(out.result());
 }
 
-FormattedWarrior formatWarriorFileChecked(const Warrior& w, const std::string& filePathLine) {
+Result<std::string> formatWarriorFileChecked(const Warrior& w, const std::string& filePathLine) {
   FileWriter out(sizeHint(w));
   writeWarrior(out, w, filePathLine);
-  if (!out.refusal().empty()) return FormattedWarrior{{}, out.refusal()};
+  if (!out.refusal().empty()) return Result<std::string>::failure(out.refusal());
   std::string bytes = encodeFileText(out.result());
   if (bytes.size() > kMaxWarriorFileBytes) {
     // Name the notes when they are what makes the file too large: they are what a user can cut.
@@ -283,9 +283,9 @@ FormattedWarrior formatWarriorFileChecked(const Warrior& w, const std::string& f
     std::string why = "the warrior file would be " + sizeText(bytes.size());
     if (notes > bytes.size() / 2) why += ", " + sizeText(notes) + " of it notes,";
     why += " and a warrior file holds at most " + sizeText(kMaxWarriorFileBytes);
-    return FormattedWarrior{{}, std::move(why)};
+    return Result<std::string>::failure(std::move(why));
   }
-  return FormattedWarrior{std::move(bytes), {}};
+  return bytes;
 }
 
 }  // namespace dk

@@ -13,8 +13,9 @@ std::optional<std::string> confirmPlanet(const std::optional<std::string>& selec
 void choosePlanet(RuleContext& ctx) {
   // The planet file is read afresh each time the list opens.
   const PlanetList planets = readPlanetList(ctx.shared.dataFile(kPlanetsFile));
-  if (planets.problem) ctx.prompter.showMessage(*planets.problem, MessageIcon::Information);
-  if (auto planet = ctx.prompter.pickPlanet(planets.names))
+  if (!planets.message().empty())
+    ctx.prompter.showMessage(planets.message(), MessageIcon::Information);
+  if (auto planet = ctx.prompter.pickPlanet(planets.valueOr({})))
     ctx.warrior.homePlanet = std::move(*planet);
 }
 

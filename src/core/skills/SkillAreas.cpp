@@ -116,15 +116,15 @@ void showSkillCatalogue(Warrior& w, SkillArea area, const SkillCatalogue& catalo
 
 bool loadSkills(RuleContext& ctx, bool report) {
   Warrior& w = ctx.warrior;
-  SkillCatalogueRead read = readSkillCatalogue(ctx.shared.dataFile(kSkillsFileName));
-  const bool sound = read.fault.empty();
-  if (!sound && report) ctx.prompter.showMessage(read.fault, MessageIcon::Information);
+  Result<SkillCatalogue> read = readSkillCatalogue(ctx.shared.dataFile(kSkillsFileName));
+  const bool sound = read.ok();
+  if (!sound && report) ctx.prompter.showMessage(read.message(), MessageIcon::Information);
   // A damaged file leaves the lists empty and the shared table as an earlier read left it.
   static const SkillCatalogue kNone;
-  const SkillCatalogue& shown = sound ? read.catalogue : kNone;
+  const SkillCatalogue& shown = sound ? *read : kNone;
   showSkillCatalogue(w, SkillArea::InnerSphere, shown);
   showSkillCatalogue(w, SkillArea::Clan, shown);
-  if (sound) ctx.shared.skillCatalogue = std::move(read.catalogue);
+  if (sound) ctx.shared.skillCatalogue = std::move(*read);
   return sound;
 }
 

@@ -15,15 +15,16 @@ void addPackage(RuleContext& ctx) {
   // "Add Pt -->" keeps working.
   const std::int16_t stageBefore = w.skillStage;
   w.skillStage = kSkillStagePackageDialog;
-  const PackageTable table = loadPackages(ctx.shared.dataFile(kPackageFileName));
-  if (!table.problem.empty()) ctx.prompter.showMessage(table.problem, MessageIcon::Information);
+  const auto read = loadPackages(ctx.shared.dataFile(kPackageFileName));
+  if (!read) ctx.prompter.showMessage(read.message(), MessageIcon::Information);
+  const std::vector<SkillPackage> packages = read.valueOr({});
   // The package takes the whole grant: the area starts over with it.
-  const std::optional<int> row = ctx.prompter.pickPackage(table.packages, skillPointsGranted(w));
-  if (!row || *row < 1 || static_cast<std::size_t>(*row) > table.packages.size()) {
+  const std::optional<int> row = ctx.prompter.pickPackage(packages, skillPointsGranted(w));
+  if (!row || *row < 1 || static_cast<std::size_t>(*row) > packages.size()) {
     w.skillStage = stageBefore;
     return;
   }
-  const SkillPackage& package = table.packages[static_cast<std::size_t>(*row - 1)];
+  const SkillPackage& package = packages[static_cast<std::size_t>(*row - 1)];
   // A speciality whose skills were all taken off goes back as "Delete MOS" takes it.
   forgetInnerSphereTraining(w);
   w.innerSphere().skills.clear();

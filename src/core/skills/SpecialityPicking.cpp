@@ -70,11 +70,11 @@ void freePurchase(RuleContext& ctx) {
 
 void pickMOS(RuleContext& ctx) {
   Warrior& w = ctx.warrior;
-  const SpecialityTable table = loadSpecialities(ctx.shared.dataFile(kSpecialityFileName));
-  if (!table.problem.empty()) ctx.prompter.showMessage(table.problem, MessageIcon::Information);
+  const auto read = loadSpecialities(ctx.shared.dataFile(kSpecialityFileName));
+  if (!read) ctx.prompter.showMessage(read.message(), MessageIcon::Information);
   const auto choice = ctx.prompter.pickSpeciality(
       // The speciality takes the whole grant: the area starts over with it.
-      table.specialities, static_cast<int>(skillPointsGranted(w)));
+      read.valueOr({}), static_cast<int>(skillPointsGranted(w)));
   if (!choice) return;
   const PackageType* type = findPackageType(choice->packageName);
   if (!type) return;

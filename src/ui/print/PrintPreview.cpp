@@ -252,9 +252,9 @@ void PrintPreview::savePdf() {
   if (!w) return;
   QtPrintSurface surface;
   printWarriorSheet(*w, surface, false);
-  const SaveResult result = writePdf(surface.document(), path.toStdString());
-  if (!result.ok)
-    prompter_.showMessage(pdfFailedMessage(path.toStdString(), result.reason),
+  const Outcome written = writePdf(surface.document(), path.toStdString());
+  if (!written)
+    prompter_.showMessage(pdfFailedMessage(path.toStdString(), written.message()),
                           MessageIcon::Critical);
 }
 

@@ -162,9 +162,9 @@ QByteArray renderPdf(const PrintedDocument& doc) {
   return buffer.data();
 }
 
-SaveResult writePdf(const PrintedDocument& doc, const std::string& path) {
+Outcome writePdf(const PrintedDocument& doc, const std::string& path) {
   const QByteArray pdf = renderPdf(doc);
-  if (pdf.isEmpty()) return SaveResult{false, "the PDF could not be drawn"};
+  if (pdf.isEmpty()) return Outcome::failure("the PDF could not be drawn");
   return writeFileAtomically(
       path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
 }

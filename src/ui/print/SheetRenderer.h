@@ -89,7 +89,7 @@ QByteArray renderPdf(const PrintedDocument& doc);
 
 // Writes the document as a PDF with selectable text, through a temporary file beside the target
 // that replaces it only when complete.
-SaveResult writePdf(const PrintedDocument& doc, const std::string& path);
+Outcome writePdf(const PrintedDocument& doc, const std::string& path);
 
 // Sends the document to the printer. False when the printer refused it.
 bool printDocument(const PrintedDocument& doc, QPrinter& printer);

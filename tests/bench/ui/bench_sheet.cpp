@@ -54,7 +54,7 @@ void BM_SheetSavedAsPdf(benchmark::State& state) {
   for (auto _ : state) {
     dk::ui::QtPrintSurface surface;
     dk::printWarriorSheet(w, surface, false);
-    if (!dk::ui::writePdf(surface.document(), path).ok) state.SkipWithError("not written");
+    if (!dk::ui::writePdf(surface.document(), path).ok()) state.SkipWithError("not written");
   }
   state.SetLabel("layout + rendering + safe write");
 }
