@@ -98,32 +98,22 @@ MainFrame::~MainFrame() {
 }
 
 void MainFrame::buildMenus() {
-  const auto action = [this](QMenu* menu, const char* name, const QString& text,
-                             const QKeySequence& key = {}) {
-    return addMenuAction(this, menu, name, text, key);
-  };
-  auto* file = new QMenu("&File", this);
-  file->setObjectName("mnuFile");
-  connect(action(file, "mnuNew", "&New", QKeySequence("Ctrl+N")), &QAction::triggered, this,
-          &MainFrame::newWarrior);
-  connect(action(file, "mnuOpen", "&Open...", QKeySequence("Ctrl+O")), &QAction::triggered, this,
-          [this] { openWarrior(this); });
-  recent_->attach(file->addMenu("Recent &Files"), [this](const QString& path) {
-    openWarriorPath(path.toStdString());
-  });
-  auto* reopen = action(file, "mnuReopenClosed", "Reopen &Closed Warrior", QKeySequence("Ctrl+Shift+T"));
-  connect(reopen, &QAction::triggered, this, &MainFrame::reopenClosedWarrior);
-  reopenActions_ << reopen;
-  file->addSeparator();
-  connect(action(file, "mnuPrintSetup", "Print Se&tup"), &QAction::triggered, this,
-          [this] { printers_->setup(this); });
-  file->addSeparator();
-  connect(action(file, "mnuExit", "&Exit", QKeySequence("Ctrl+X")), &QAction::triggered, this,
-          &MainFrame::exitProgram);
-  auto* help = new QMenu("&Help", this);
-  help->setObjectName("mnuHelp");
-  connect(action(help, "mnuAbout", "&About", QKeySequence("Ctrl+B")), &QAction::triggered, this,
-          &MainFrame::showAbout);
+  QMenu* recent = nullptr;
+  QMenu* file = buildMenu(
+      this, "&File", "mnuFile",
+      {{"mnuNew", "&New", QKeySequence("Ctrl+N"), [this] { newWarrior(); }},
+       {"mnuOpen", "&Open...", QKeySequence("Ctrl+O"), [this] { openWarrior(this); }},
+       {nullptr, "Recent &Files", {}, {}, &recent},
+       {"mnuReopenClosed", "Reopen &Closed Warrior", QKeySequence("Ctrl+Shift+T"),
+        [this] { reopenClosedWarrior(); }},
+       {},
+       {"mnuPrintSetup", "Print Se&tup", {}, [this] { printers_->setup(this); }},
+       {},
+       {"mnuExit", "&Exit", QKeySequence("Ctrl+X"), [this] { exitProgram(); }}});
+  recent_->attach(recent, [this](const QString& path) { openWarriorPath(path.toStdString()); });
+  reopenActions_ << findChild<QAction*>("mnuReopenClosed");
+  QMenu* help = buildMenu(this, "&Help", "mnuHelp",
+                          {{"mnuAbout", "&About", QKeySequence("Ctrl+B"), [this] { showAbout(); }}});
   frameMenus_ = {file, help};
   showMenusFor(nullptr);
   showReopenState();

@@ -1,7 +1,12 @@
 #pragma once
+// The menus of the frame and the warrior windows, built from tables: each item named for the
+// acceptance checks, with its text, its shortcut and what it does.
+
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
+#include <functional>
+#include <vector>
 
 namespace dk::ui {
 
@@ -13,6 +18,34 @@ inline QAction* addMenuAction(QObject* owner, QMenu* menu, const char* name, con
   if (!key.isEmpty()) action->setShortcut(key);
   menu->addAction(action);
   return action;
+}
+
+// One row of a menu table: an item (a name), a submenu (where to keep it) or, with neither, a
+// separator.
+struct MenuItem {
+  const char* name = nullptr;
+  QString text;
+  QKeySequence key;
+  std::function<void()> run;
+  QMenu** submenu = nullptr;
+};
+
+// A menu of the rows given; its items are found by name among the owner's children.
+inline QMenu* buildMenu(QWidget* owner, const QString& title, const char* objectName,
+                        const std::vector<MenuItem>& items) {
+  auto* menu = new QMenu(title, owner);
+  menu->setObjectName(objectName);
+  for (const MenuItem& item : items) {
+    if (item.submenu) {
+      *item.submenu = menu->addMenu(item.text);
+    } else if (!item.name) {
+      menu->addSeparator();
+    } else {
+      QAction* action = addMenuAction(owner, menu, item.name, item.text, item.key);
+      if (item.run) QObject::connect(action, &QAction::triggered, owner, item.run);
+    }
+  }
+  return menu;
 }
 
 }  // namespace dk::ui

@@ -1,20 +1,14 @@
 #include "ui/WarriorWindow.h"
 
 #include <QAction>
-#include <algorithm>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <tuple>
 
-#include "core/app/CheckWarrior.h"
-#include "core/app/SaveWarrior.h"
-#include "core/app/WindowLoad.h"
-#include "core/gear/Money.h"
-#include "core/budget/Priorities.h"
-#include "core/skills/SkillAreas.h"
-#include "core/skills/SpecialityPicking.h"
 #include "ui/FileChooser.h"
 #include "ui/Menus.h"
 #include "ui/PageTabRows.h"
@@ -28,19 +22,9 @@ namespace dk::ui {
 
 WarriorWindow::WarriorWindow(AppState& app, Prompter& prompter, FileChooser& files,
                              Warrior warrior, QWidget* parent)
-    : QWidget(parent),
-      app_(app),
-      prompter_(prompter),
-      files_(files),
-      warrior_(std::move(warrior)) {
+    : QWidget(parent), prompter_(prompter), files_(files), document_(std::move(warrior), app, prompter) {
   setObjectName("frmWarrior");
   setAttribute(Qt::WA_DeleteOnClose);
-  // The catalogues are read afresh for every window, in a fixed order: the skills, then the
-  // weapons, then the equipment. A file that cannot be read is told once; the window opens.
-  RuleContext ctx = context();
-  loadWindowCatalogues(ctx);
-  weaponCatalogue_ = app_.weaponCatalogue;
-  equipmentCatalogue_ = app_.equipmentCatalogue;
 
   tabs_ = new QTabWidget(this);
   tabs_->setObjectName("tabWarrior");
@@ -81,11 +65,12 @@ WarriorWindow::WarriorWindow(AppState& app, Prompter& prompter, FileChooser& fil
     edit->setPalette(palette);
   }
 
-  // Every step from here on can be taken back; the warrior as it opened is the one saved.
-  history_ = std::make_unique<UndoHistory>(warrior_);
   // A field is left when the focus goes elsewhere: its typing becomes one step then.
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget*) {
-    if (old && isAncestorOf(old)) settleTyping();
+    if (old && isAncestorOf(old)) {
+      document_.settleTyping();
+      showHistory();
+    }
   });
   buildMenus();
   refresh();
@@ -108,75 +93,51 @@ void WarriorWindow::setSlot(int slot) {
   setProperty("tag", QString::number(slot));
 }
 
-void WarriorWindow::applyRule(const std::string& step,
-                              const std::function<void(RuleContext&)>& rule) {
-  settleTyping();
-  RuleContext ctx = context();
-  rule(ctx);
-  history_->record(step, warrior_);
+void WarriorWindow::run(const Command& command) {
+  document_.run(command);
   refresh();
 }
 
 void WarriorWindow::fieldEdited(std::string Warrior::*field) {
   // The caption follows the name as it is typed.
-  if (field == &Warrior::name) setWindowTitle(QString::fromStdString(warriorCaption(warrior_)));
-  const std::string step = editStepName(field);
-  if (!typedField_.empty() && typedField_ != step) settleTyping();
-  typedField_ = step;
-  showHistory();
-}
-
-void WarriorWindow::settleTyping() {
-  if (typedField_.empty()) return;
-  history_->record(typedField_, warrior_);
-  typedField_.clear();
+  if (field == &Warrior::name) setWindowTitle(QString::fromStdString(warriorCaption(warrior())));
+  document_.typed(field);
   showHistory();
 }
 
 void WarriorWindow::undo() {
-  settleTyping();
-  if (!history_->canUndo()) return;
-  // The file the warrior belongs to is no part of a step: undo never forgets where it is saved.
-  const std::string path = warrior_.filePath;
-  warrior_ = history_->undo();
-  warrior_.filePath = path;
+  document_.undo();
   refresh();
 }
 
 void WarriorWindow::redo() {
-  settleTyping();
-  if (!history_->canRedo()) return;
-  const std::string path = warrior_.filePath;
-  warrior_ = history_->redo();
-  warrior_.filePath = path;
+  document_.redo();
   refresh();
 }
 
 void WarriorWindow::markUnsaved() {
-  history_->markUnsaved();
+  document_.markUnsaved();
   emit warriorChanged();
 }
 
 void WarriorWindow::showHistory() {
-  undo_->setEnabled(history_->canUndo() || !typedField_.empty());
-  redo_->setEnabled(history_->canRedo() && typedField_.empty());
-  const std::string undoing = typedField_.empty() ? history_->undoLabel() : typedField_;
+  undo_->setEnabled(document_.canUndo());
+  redo_->setEnabled(document_.canRedo());
+  const std::string& undoing = document_.undoLabel();
+  const std::string& redoing = document_.redoLabel();
   undo_->setText(QString::fromStdString(undoing.empty() ? "&Undo" : "&Undo " + undoing));
-  const std::string& redoing = history_->redoLabel();
-  redo_->setText(QString::fromStdString(redoing.empty() || !typedField_.empty()
-                                            ? "&Redo"
-                                            : "&Redo " + redoing));
+  redo_->setText(QString::fromStdString(redoing.empty() ? "&Redo" : "&Redo " + redoing));
   emit warriorChanged();
 }
 
 void WarriorWindow::closeEvent(QCloseEvent* event) {
-  settleTyping();
+  document_.settleTyping();
   emit closing(this);
   QWidget::closeEvent(event);
 }
 
 void WarriorWindow::refresh() {
-  setWindowTitle(QString::fromStdString(warriorCaption(warrior_)));
+  setWindowTitle(QString::fromStdString(warriorCaption(warrior())));
   for (WarriorPage* page : pages_) page->refresh();
   showHistory();
 }
@@ -186,92 +147,71 @@ bool WarriorWindow::save(bool saveAs) {
   // that what the window shows is what will come back.
   if (auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget()); edit && isAncestorOf(edit))
     emit edit->editingFinished();
-  std::string path = saveAs ? std::string() : warrior_.filePath;
+  std::string path = saveAs ? std::string() : warrior().filePath;
   if (path.empty()) {
     // A cancelled chooser writes nothing and keeps the path the warrior had.
     const QString chosen =
-        files_.warriorFile(this, true, QString::fromStdString(warrior_.filePath));
+        files_.warriorFile(this, true, QString::fromStdString(warrior().filePath));
     if (chosen.isEmpty()) return false;
     path = chosen.toStdString();
   }
-  settleTyping();
-  if (!saveWarriorReporting(warrior_, path, prompter_)) return false;
+  if (!document_.save(path)) return false;
   saveAs_->setEnabled(true);
-  history_->markSaved(warrior_);
-  emit warriorChanged();
+  showHistory();
   emit saved(QString::fromStdString(path));
   return true;
 }
 
 void WarriorWindow::buildMenus() {
-  const auto action = [this](QMenu* menu, const char* name, const QString& text,
-                             const QKeySequence& key = {}) {
-    return addMenuAction(this, menu, name, text, key);
+  const auto signal = [this](void (WarriorWindow::*request)()) {
+    return [this, request] { emit(this->*request)(); };
   };
-
-  auto* file = new QMenu("File", this);
-  file->setObjectName("mnuFile");
-  connect(action(file, "mnuNew", "New", QKeySequence("Ctrl+N")), &QAction::triggered, this,
-          &WarriorWindow::newRequested);
-  connect(action(file, "mnuOpen", "Open...", QKeySequence("Ctrl+O")), &QAction::triggered, this,
-          &WarriorWindow::openRequested);
-  connect(action(file, "mnuSave", "Save", QKeySequence("Ctrl+S")), &QAction::triggered, this,
-          [this] { save(false); });
-  saveAs_ = action(file, "mnuSaveAs", "Save As...", QKeySequence("Ctrl+A"));
+  QMenu* file = buildMenu(
+      this, "File", "mnuFile",
+      {{"mnuNew", "New", QKeySequence("Ctrl+N"), signal(&WarriorWindow::newRequested)},
+       {"mnuOpen", "Open...", QKeySequence("Ctrl+O"), signal(&WarriorWindow::openRequested)},
+       {"mnuSave", "Save", QKeySequence("Ctrl+S"), [this] { save(false); }},
+       {"mnuSaveAs", "Save As...", QKeySequence("Ctrl+A"), [this] { save(true); }},
+       {"mnuClose", "&Close", QKeySequence("Ctrl+C"), signal(&WarriorWindow::closeRequested)},
+       {nullptr, "Recent &Files", {}, {}, &recentMenu_},
+       {"mnuReopenClosed", "Reopen &Closed Warrior", QKeySequence("Ctrl+Shift+T"),
+        signal(&WarriorWindow::reopenClosedRequested)},
+       {},
+       {"mnuPrintSetup", "Print Se&tup", {}, signal(&WarriorWindow::printSetupRequested)},
+       {"mnuPrint", "&Print", QKeySequence("Ctrl+P"), signal(&WarriorWindow::printRequested)},
+       {},
+       {"mnuExit", "Exit", QKeySequence("Ctrl+X"), signal(&WarriorWindow::exitRequested)}});
+  saveAs_ = findChild<QAction*>("mnuSaveAs");
   saveAs_->setEnabled(false);  // only after the first save in this window
-  connect(saveAs_, &QAction::triggered, this, [this] { save(true); });
-  connect(action(file, "mnuClose", "&Close", QKeySequence("Ctrl+C")), &QAction::triggered, this,
-          &WarriorWindow::closeRequested);
-  recentMenu_ = file->addMenu("Recent &Files");
-  connect(action(file, "mnuReopenClosed", "Reopen &Closed Warrior", QKeySequence("Ctrl+Shift+T")),
-          &QAction::triggered, this, &WarriorWindow::reopenClosedRequested);
-  file->addSeparator();
-  connect(action(file, "mnuPrintSetup", "Print Se&tup"), &QAction::triggered, this,
-          &WarriorWindow::printSetupRequested);
-  connect(action(file, "mnuPrint", "&Print", QKeySequence("Ctrl+P")), &QAction::triggered, this,
-          &WarriorWindow::printRequested);
-  file->addSeparator();
-  connect(action(file, "mnuExit", "Exit", QKeySequence("Ctrl+X")), &QAction::triggered, this,
-          &WarriorWindow::exitRequested);
 
-  auto* edit = new QMenu("&Edit", this);
-  edit->setObjectName("mnuEdit");
-  undo_ = action(edit, "mnuUndo", "&Undo", QKeySequence("Ctrl+Z"));
-  redo_ = action(edit, "mnuRedo", "&Redo", QKeySequence("Ctrl+Y"));
+  QMenu* edit = buildMenu(this, "&Edit", "mnuEdit",
+                          {{"mnuUndo", "&Undo", QKeySequence("Ctrl+Z"), [this] { undo(); }},
+                           {"mnuRedo", "&Redo", QKeySequence("Ctrl+Y"), [this] { redo(); }}});
+  undo_ = findChild<QAction*>("mnuUndo");
+  redo_ = findChild<QAction*>("mnuRedo");
   redo_->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
-  connect(undo_, &QAction::triggered, this, &WarriorWindow::undo);
-  connect(redo_, &QAction::triggered, this, &WarriorWindow::redo);
 
-  auto* gm = new QMenu("&Gamemaster Options", this);
-  gm->setObjectName("mnuGamemaster");
-  auto* modify = gm->addMenu("&Modify");
+  QMenu* modify = nullptr;
+  QMenu* gm = buildMenu(this, "&Gamemaster Options", "mnuGamemaster",
+                        {{nullptr, "&Modify", {}, {}, &modify},
+                         {},
+                         {"mnuCheckWarrior", "Check &Warrior", {}, [this] {
+                            prompter_.showMessage(document_.checkReport(), MessageIcon::Information);
+                            showHistory();
+                          }}});
   modify->setObjectName("mnuModify");
-  connect(action(modify, "mnuModifyCBills", "Modify &C-Bills"), &QAction::triggered, this,
-          [this] { applyRule("Modify C-Bills", [](RuleContext& ctx) { modifyCBills(ctx); }); });
-  connect(action(modify, "mnuModifyPriority", "Modify &Priority Points"), &QAction::triggered, this,
-          [this] {
-            applyRule("Modify Priority Points",
-                      [](RuleContext& ctx) { modifyPriorityPoints(ctx); });
-          });
-
-  gm->addSeparator();
-  connect(action(gm, "mnuCheckWarrior", "Check &Warrior"), &QAction::triggered, this, [this] {
-    settleTyping();
-    CheckCatalogues catalogues = readCheckCatalogues(app_.dataFolder);
-    catalogues.weapons = weaponCatalogue_;
-    catalogues.equipment = equipmentCatalogue_;
-    prompter_.showMessage(checkReport(checkWarrior(warrior_, catalogues)),
-                          MessageIcon::Information);
-  });
+  for (const auto& [name, text, command] :
+       {std::tuple{"mnuModifyCBills", "Modify &C-Bills", commands::modifyCBills()},
+        std::tuple{"mnuModifyPriority", "Modify &Priority Points", commands::modifyPriorityPoints()}}) {
+    connect(addMenuAction(this, modify, name, text), &QAction::triggered, this,
+            [this, command] { run(command); });
+  }
 
   warriorsMenu_ = new QMenu("&Warriors", this);
   warriorsMenu_->setObjectName("mnuWarriors");
-
-  auto* help = new QMenu("&Help", this);
-  help->setObjectName("mnuHelp");
-  connect(action(help, "mnuAbout", "&About", QKeySequence("Ctrl+B")), &QAction::triggered, this,
-          &WarriorWindow::aboutRequested);
-
+  QMenu* help = buildMenu(
+      this, "&Help", "mnuHelp",
+      {{"mnuAbout", "&About", QKeySequence("Ctrl+B"), signal(&WarriorWindow::aboutRequested)}});
   menus_ = {file, edit, gm, warriorsMenu_, help};
 }
 

@@ -7,26 +7,25 @@
 #include <vector>
 
 #include "core/app/AppState.h"
-#include "core/app/UndoHistory.h"
+#include "core/app/WarriorDocument.h"
 #include "ui/pages/WarriorPage.h"
 
 namespace dk::ui {
 
 class FileChooser;
 
-// A warrior window (frmWarrior): owns one warrior record for its whole life and shows it on
-// nine tab pages. Handlers call one core rule and then redraw the pages from the record.
+// A warrior window (frmWarrior): shows the warrior of one document on nine tab pages for the
+// window's whole life. A control runs one command of the document, then the pages are redrawn.
 class WarriorWindow : public QWidget, public PageHost {
   Q_OBJECT
  public:
   WarriorWindow(AppState& app, Prompter& prompter, FileChooser& files, Warrior warrior,
                 QWidget* parent = nullptr);
 
-  Warrior& warrior() override { return warrior_; }
-  const Warrior& warrior() const { return warrior_; }
-  RuleContext context() { return RuleContext{warrior_, app_, prompter_}; }
-  AppState& app() { return app_; }
-  Prompter& prompter() override { return prompter_; }
+  WarriorDocument& document() override { return document_; }
+  const WarriorDocument& document() const { return document_; }
+  Warrior& warrior() { return document_.warrior(); }
+  const Warrior& warrior() const { return document_.warrior(); }
 
   // The slot number, also carried as the window's "tag" property ("1", "2", ...).
   int slot() const { return slot_; }
@@ -40,19 +39,14 @@ class WarriorWindow : public QWidget, public PageHost {
   // Redraws every page and the caption from the record.
   void refresh();
 
-  // Runs one rule on the window's rule context, redraws, and keeps the step for undo when the
-  // rule changed the warrior.
-  void applyRule(const std::string& step,
-                 const std::function<void(RuleContext&)>& rule) override;
+  // Runs the command on the document and redraws every page.
+  void run(const Command& command) override;
   void fieldEdited(std::string Warrior::*field) override;
 
-  // Edit > Undo and Redo: the warrior as it was before the last step, or after the step taken
-  // back; every page redrawn, no rule run, nothing asked.
+  // Edit > Undo and Redo, every page redrawn.
   void undo();
   void redo();
-  const UndoHistory& history() const { return *history_; }
-  // Whether the warrior differs from what was last saved or opened.
-  bool modified() const { return history_->modified(warrior_); }
+  bool modified() const { return document_.modified(); }
   // A warrior brought back from the recovery folder: modified until it is saved.
   void markUnsaved();
 
@@ -61,11 +55,6 @@ class WarriorWindow : public QWidget, public PageHost {
   // The smallest size at which every page lays out whole: the widest page's least width, and at
   // that width the page tab rows above the tallest page's least height.
   QSize minimumSizeHint() const override;
-
-  // The weapon or equipment catalogue this window was created with.
-  const GearCatalogue& catalogue(GearKind kind) const override {
-    return kind == GearKind::Weapons ? *weaponCatalogue_ : *equipmentCatalogue_;
-  }
 
   // "Save" (saveAs false) and "Save As..." (true): asks for a file name when the warrior has
   // none yet (always for Save As), then writes the file. True when the warrior was saved.
@@ -93,16 +82,11 @@ class WarriorWindow : public QWidget, public PageHost {
 
  private:
   void buildMenus();
-  // Typing in a field makes one step once the field is left (or another step comes).
-  void settleTyping();
   void showHistory();
 
-  AppState& app_;
   Prompter& prompter_;
   FileChooser& files_;
-  Warrior warrior_;
-  std::shared_ptr<const GearCatalogue> weaponCatalogue_;
-  std::shared_ptr<const GearCatalogue> equipmentCatalogue_;
+  WarriorDocument document_;
   int slot_ = 0;
   QTabWidget* tabs_ = nullptr;
   QWidget* tabRows_ = nullptr;
@@ -113,8 +97,6 @@ class WarriorWindow : public QWidget, public PageHost {
   QAction* saveAs_ = nullptr;
   QAction* undo_ = nullptr;
   QAction* redo_ = nullptr;
-  std::unique_ptr<UndoHistory> history_;
-  std::string typedField_;  // the step the typing not yet settled makes ("Edit Name")
 };
 
 }  // namespace dk::ui

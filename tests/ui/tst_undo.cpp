@@ -63,7 +63,7 @@ class UndoTest : public QObject {
     auto* w = s.newWarrior();
     const Warrior fresh = w->warrior();
     for (int i = 0; i < 200; ++i) click(w, i % 10 < 5 ? "cmdChaUp" : "cmdChaDown");
-    QCOMPARE(w->history().steps(), 200u);
+    QCOMPARE(w->document().history().steps(), 200u);
     for (int i = 0; i < 200; ++i) action(w, "mnuUndo")->trigger();
     QVERIFY(!action(w, "mnuUndo")->isEnabled());
     QVERIFY(w->warrior() == fresh);

@@ -80,10 +80,12 @@ PackageDialog::PackageDialog(const std::vector<SkillPackage>& packages, int poin
 
 void PackageDialog::refresh() {
   const SkillPackage* package = picker_.selected();
-  fillRows(skills_, package ? package->skills : std::vector<SkillPackageEntry>{},
-           [](const SkillPackageEntry& s) {
-             return QStringList{QString::fromStdString(s.name), QString::fromStdString(s.level)};
-           });
+  const auto rows = rowsOf(package ? package->skills : std::vector<SkillPackageEntry>{},
+                          [](const SkillPackageEntry& s) {
+                            return QStringList{QString::fromStdString(s.name),
+                                               QString::fromStdString(s.level)};
+                          });
+  showRows(skills_, rows, currentName(skills_));
   cost_->setText(package ? QString::fromStdString(toText(package->cost)) : QString());
 }
 

@@ -9,6 +9,7 @@
 #include "core/catalogue/PackageTypes.h"
 #include "ui/Captions.h"
 #include "ui/Placement.h"
+#include "ui/widgets/ListViews.h"
 
 namespace dk::ui {
 
@@ -19,19 +20,6 @@ QListWidget* nameList(QWidget* parent, const char* objectName) {
   list->setObjectName(objectName);
   list->setMinimumSize(170, 150);
   return list;
-}
-
-void fillNames(QListWidget* list, const std::vector<std::string>& names) {
-  const QSignalBlocker block(list);
-  list->clear();
-  for (const std::string& name : names) list->addItem(QString::fromStdString(name));
-}
-
-QPushButton* button(QWidget* parent, const char* text, const char* objectName) {
-  auto* b = new QPushButton(text, parent);
-  b->setObjectName(objectName);
-  b->setAutoDefault(false);
-  return b;
 }
 
 }  // namespace
@@ -50,8 +38,8 @@ SpecialityDialog::SpecialityDialog(const std::vector<Speciality>& specialities, 
   requiredHeading_->setObjectName("lblReq");
   required_ = nameList(this, "lstReq");
   electives_ = nameList(this, "lstElect");
-  add_ = button(this, "Add", "cmdAdd");
-  auto* remove = button(this, "Remove", "cmdRemove");
+  add_ = makeButton(this, "cmdAdd", "Add");
+  auto* remove = makeButton(this, "cmdRemove", "Remove");
 
   auto* offered = new QGridLayout;
   offered->addWidget(captionFor(this, "MOS/FOS:", specialities_), 0, 0);
@@ -84,8 +72,8 @@ SpecialityDialog::SpecialityDialog(const std::vector<Speciality>& specialities, 
     packageType_->addItem(QString::fromUtf8(type.name.data(), static_cast<int>(type.name.size())));
   packageType_->setPlaceholderText("(choose one)");
   packageType_->setCurrentIndex(-1);
-  auto* ok = button(this, "Ok", "cmdOk");
-  auto* cancel = button(this, "Cancel", "cmdCancel");
+  auto* ok = makeButton(this, "cmdOk", "Ok");
+  auto* cancel = makeButton(this, "cmdCancel", "Cancel");
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(captionFor(this, "Package Type:", packageType_));
   bottom->addWidget(packageType_);
@@ -129,16 +117,16 @@ void SpecialityDialog::refresh() {
   if (row >= 0) {
     const Speciality& s = picker_.specialities()[static_cast<std::size_t>(row)];
     requiredHeading_->setText(QString::fromStdString(requiredHeading(s)));
-    fillNames(required_, s.required);
-    fillNames(electives_, s.electives);
+    showEntries(required_, entriesOf(s.required));
+    showEntries(electives_, entriesOf(s.electives));
   } else {
     requiredHeading_->setText("Required");
-    fillNames(required_, {});
-    fillNames(electives_, {});
+    showEntries(required_, entriesOf(std::vector<std::string>{}));
+    showEntries(electives_, entriesOf(std::vector<std::string>{}));
   }
   required_->setAccessibleName(requiredHeading_->text());  // the list takes its heading's name
-  fillNames(gatheredRequired_, picker_.gatheredRequired());
-  fillNames(gatheredElectives_, picker_.gatheredElectives());
+  showEntries(gatheredRequired_, entriesOf(picker_.gatheredRequired()));
+  showEntries(gatheredElectives_, entriesOf(picker_.gatheredElectives()));
   add_->setEnabled(picker_.addEnabled());
 }
 

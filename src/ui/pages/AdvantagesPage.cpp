@@ -54,31 +54,22 @@ AdvantagesPage::AdvantagesPage(PageHost& owner) : WarriorPage(owner, "tabAdvanta
 
   connect(catalogue_, &QListWidget::itemSelectionChanged, this, [this] {
     const auto items = catalogue_->selectedItems();
-    if (!items.isEmpty()) warrior().selections.advantage = items.first()->text().toStdString();
+    if (!items.isEmpty()) run(commands::selectAdvantage(items.first()->text().toStdString()));
   });
   connect(catalogue_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-    const std::string advantage = item->text().toStdString();
-    owner_.applyRule("Buy " + advantage,
-                     [&](RuleContext& ctx) { doubleClickAdvantage(ctx, advantage); });
+    run(commands::takeAdvantage(item->text().toStdString()));
   });
-  connect(add, &QPushButton::clicked, this, &AdvantagesPage::buy);
-  connect(reset, &QPushButton::clicked, this,
-          [this] {
-    owner_.applyRule("Reset Advantages", [](RuleContext& ctx) { resetAdvantages(ctx); });
-  });
-}
-
-void AdvantagesPage::buy() {
-  owner_.applyRule("Buy " + warrior().selections.advantage,
-                   [](RuleContext& ctx) { buyAdvantage(ctx); });
+  bind(add, commands::buyAdvantage());
+  bind(reset, commands::resetAdvantages());
 }
 
 void AdvantagesPage::refresh() {
   const Warrior& w = warrior();
   points_->setText(QString::fromStdString(w.advantagePoints));
-  fillRows(owned_, w.advantages, [](const AdvantageEntry& a) {
+  const auto rows = rowsOf(w.advantages, [](const AdvantageEntry& a) {
     return QStringList{QString::fromStdString(a.name), QString::fromStdString(a.level)};
   });
+  showRows(owned_, rows, currentName(owned_));
 }
 
 }  // namespace dk::ui

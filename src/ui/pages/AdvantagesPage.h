@@ -17,7 +17,6 @@ class AdvantagesPage : public WarriorPage {
   void refresh() override;
 
  private:
-  void buy();
 
   QListWidget* catalogue_ = nullptr;
   QTreeWidget* owned_ = nullptr;

@@ -55,17 +55,16 @@ class PriorityBar : public QScrollBar {
 
 PrioritiesPage::PrioritiesPage(PageHost& owner) : WarriorPage(owner, "tabPriorities") {
   struct PoolNames {
-    const char* title;
     const char* bar;
     const char* echo;
     const char* grant;
   };
   static constexpr std::array<PoolNames, kPoolCount> names{{
-      {"Race", "vsPRace", "lblPRaceVal", "lblraceget"},
-      {"Attributes", "vsPAtt", "lblPAttVal", "lblattget"},
-      {"Skills", "vsPSkl", "lblPSklVal", "lblsklget"},
-      {"Advantages", "vsPAdv", "lblPAdvVal", "lbladvget"},
-      {"BattleMech", "vsPBM", "lblPBMVal", "lblbmget"},
+      {"vsPRace", "lblPRaceVal", "lblraceget"},
+      {"vsPAtt", "lblPAttVal", "lblattget"},
+      {"vsPSkl", "lblPSklVal", "lblsklget"},
+      {"vsPAdv", "lblPAdvVal", "lbladvget"},
+      {"vsPBM", "lblPBMVal", "lblbmget"},
   }};
 
   auto* box = new QGroupBox("Priority Levels", this);
@@ -75,7 +74,8 @@ PrioritiesPage::PrioritiesPage(PageHost& owner) : WarriorPage(owner, "tabPriorit
   grid->setHorizontalSpacing(6);
   grid->setVerticalSpacing(4);
   for (int p = 0; p < kPoolCount; ++p) {
-    auto* title = new QLabel(names[p].title, box);
+    const QString poolName = poolTitle(static_cast<Pool>(p));
+    auto* title = new QLabel(poolName, box);
     title->setAlignment(Qt::AlignCenter);
     QFont bold = title->font();
     bold.setBold(true);
@@ -86,7 +86,7 @@ PrioritiesPage::PrioritiesPage(PageHost& owner) : WarriorPage(owner, "tabPriorit
     // Scroll bars take no focus of their own; these are the page's controls, set with the arrow
     // keys as well as the mouse.
     bar->setFocusPolicy(Qt::StrongFocus);
-    bar->setAccessibleName(QString("%1 priority").arg(names[p].title));
+    bar->setAccessibleName(poolName + " priority");
     bar->setRange(0, 4);
     bar->setPageStep(1);
     bar->setSingleStep(1);
@@ -107,8 +107,7 @@ PrioritiesPage::PrioritiesPage(PageHost& owner) : WarriorPage(owner, "tabPriorit
       // question the button is let go over the box, so the bar never hears of it and would run
       // on to the end of its range behind the box.
       bar->stopRepeating();
-      owner_.applyRule(std::string(names[p].title) + " Priority",
-                       [&](RuleContext& ctx) { movePriorityBar(ctx, static_cast<Pool>(p), level); });
+      run(commands::movePriority(static_cast<Pool>(p), level));
     });
   }
   grid->setRowStretch(2, 1);
@@ -188,17 +187,16 @@ StatsPage::StatsPage(PageHost& owner) : WarriorPage(owner, "tabStats") {
 
 QWidget* StatsPage::buildAttributes() {
   struct Row {
-    const char* caption;
     const char* value;
     const char* down;
     const char* up;
   };
   static constexpr std::array<Row, kAttributeCount> rows{{
-      {"Build:", "lblValBld", "cmdBldDown", "cmdBldUp"},
-      {"Reflexes:", "lblValRef", "cmdRefDown", "cmdRefUp"},
-      {"Intuition:", "lblValInt", "cmdIntDown", "cmdIntUp"},
-      {"Learn:", "lblValLrn", "cmdLrnDown", "cmdLrnUp"},
-      {"Charisma:", "lblValCha", "cmdChaDown", "cmdChaUp"},
+      {"lblValBld", "cmdBldDown", "cmdBldUp"},
+      {"lblValRef", "cmdRefDown", "cmdRefUp"},
+      {"lblValInt", "cmdIntDown", "cmdIntUp"},
+      {"lblValLrn", "cmdLrnDown", "cmdLrnUp"},
+      {"lblValCha", "cmdChaDown", "cmdChaUp"},
   }};
   auto* box = new QGroupBox("Attributes", this);
   box->setObjectName("fraAttributes");
@@ -207,26 +205,20 @@ QWidget* StatsPage::buildAttributes() {
   grid->setHorizontalSpacing(4);
   grid->setVerticalSpacing(2);
   for (int a = 0; a < kAttributeCount; ++a) {
-    grid->addWidget(new QLabel(rows[a].caption, box), a, 0);
+    const auto attribute = static_cast<Attribute>(a);
+    const QString attributeName = attributeTitle(attribute);
+    grid->addWidget(new QLabel(attributeName + ":", box), a, 0);
     scores_[a] = valueLabel(box, rows[a].value);
     scores_[a]->setMinimumWidth(scores_[a]->fontMetrics().horizontalAdvance("00") + 8);
     auto* down = smallButton(box, rows[a].down, "<-");
     auto* up = smallButton(box, rows[a].up, "->");
-    const QString attributeName = QString(rows[a].caption).remove(':');
     down->setAccessibleName("Lower " + attributeName);
     up->setAccessibleName("Raise " + attributeName);
     grid->addWidget(down, a, 1);
     grid->addWidget(scores_[a], a, 2);
     grid->addWidget(up, a, 3);
-    const auto attribute = static_cast<Attribute>(a);
-    connect(up, &QPushButton::clicked, this, [this, attribute, attributeName] {
-      owner_.applyRule("Raise " + attributeName.toStdString(),
-                       [&](RuleContext& ctx) { raiseAttribute(ctx, attribute); });
-    });
-    connect(down, &QPushButton::clicked, this, [this, attribute, attributeName] {
-      owner_.applyRule("Lower " + attributeName.toStdString(),
-                       [&](RuleContext& ctx) { lowerAttribute(ctx, attribute); });
-    });
+    bind(up, commands::raiseAttribute(attribute));
+    bind(down, commands::lowerAttribute(attribute));
   }
   addMods_ = new QPushButton("Add Race Mods", box);
   addMods_->setObjectName("cmdAddRacialMods");
@@ -234,12 +226,8 @@ QWidget* StatsPage::buildAttributes() {
   removeMods_->setObjectName("cmdRemRacialMods");
   grid->addWidget(addMods_, kAttributeCount, 0, 1, 4);
   grid->addWidget(removeMods_, kAttributeCount + 1, 0, 1, 4);
-  connect(addMods_, &QPushButton::clicked, this,
-          [this] { owner_.applyRule("Add Race Mods", [&](RuleContext& ctx) { addRaceMods(ctx); }); });
-  connect(removeMods_, &QPushButton::clicked, this,
-          [this] {
-            owner_.applyRule("Delete Race Mods", [&](RuleContext& ctx) { removeRaceMods(ctx); });
-          });
+  bind(addMods_, commands::addRaceMods());
+  bind(removeMods_, commands::removeRaceMods());
   return box;
 }
 
@@ -278,10 +266,7 @@ QWidget* StatsPage::buildDamageGrid() {
       // A gap after each pair keeps the numbered pairs apart.
       grid->addWidget(tick, r + 1, kFirstBoxColumn + c, Qt::AlignCenter);
       connect(tick, &QCheckBox::toggled, this,
-              [this, r, c](bool on) {
-                apply(on ? "Tick Damage Box" : "Clear Damage Box",
-                      [&] { warrior().damageBoxes[r][c] = on ? 1 : 0; });
-              });
+              [this, r, c](bool on) { run(commands::setDamageBox(r, c, on)); });
     }
     auto* fill = smallButton(box, QString("cmdFillDam_%1").arg(r), "->");
     auto* clear = smallButton(box, QString("cmdUnFillDam_%1").arg(r), "<-");
@@ -291,10 +276,8 @@ QWidget* StatsPage::buildDamageGrid() {
     clear->setAccessibleName(QString("Clear every %1 damage box").arg(row.condition));
     grid->addWidget(fill, r + 1, kFirstBoxColumn + kDamageColumns + 1);
     grid->addWidget(clear, r + 1, kFirstBoxColumn + kDamageColumns + 2);
-    connect(fill, &QPushButton::clicked, this,
-            [this, r] { apply("Fill Damage Row", [&] { fillDamageRow(warrior(), r); }); });
-    connect(clear, &QPushButton::clicked, this,
-            [this, r] { apply("Clear Damage Row", [&] { clearDamageRow(warrior(), r); }); });
+    bind(fill, commands::fillDamageRow(r));
+    bind(clear, commands::clearDamageRow(r));
   }
   grid->setColumnMinimumWidth(kFirstBoxColumn + kDamageColumns, 6);
   grid->setColumnStretch(kFirstBoxColumn + kDamageColumns, 1);

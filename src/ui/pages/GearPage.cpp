@@ -11,18 +11,6 @@
 
 namespace dk::ui {
 
-namespace {
-// Remembers the row the user picks in a list as the record's selection for that list.
-void rememberSelection(QTreeWidget* view, PageHost& owner,
-                       std::string& (*selection)(Warrior&, GearKind), GearKind kind) {
-  QObject::connect(view, &QTreeWidget::itemSelectionChanged, view, [view, &owner, selection, kind] {
-    const auto items = view->selectedItems();
-    if (items.isEmpty()) return;
-    selection(owner.warrior(), kind) = items.first()->text(0).toStdString();
-  });
-}
-}  // namespace
-
 GearPage::GearPage(PageHost& owner, GearKind kind)
     : WarriorPage(owner, kind == GearKind::Weapons ? "tabWeapons" : "tabEquipment"), kind_(kind) {
   const bool weapons = kind == GearKind::Weapons;
@@ -66,55 +54,44 @@ GearPage::GearPage(PageHost& owner, GearKind kind)
   layout->addWidget(owned_, 2);
   setTabChain({catalogue_, addButton, removeButton, owned_});
 
-  rememberSelection(catalogue_, owner_, &selectedCatalogueRow, kind_);
-  rememberSelection(owned_, owner_, &selectedGear, kind_);
-  connect(addButton, &QPushButton::clicked, this, &GearPage::buy);
-  connect(removeButton, &QPushButton::clicked, this, &GearPage::remove);
+  // The row the user picks in a list is the record's selection for that list.
+  for (QTreeWidget* view : {catalogue_, owned_}) {
+    connect(view, &QTreeWidget::itemSelectionChanged, this, [this, view] {
+      const auto items = view->selectedItems();
+      if (items.isEmpty()) return;
+      const std::string row = items.first()->text(0).toStdString();
+      run(view == catalogue_ ? commands::selectCatalogueGear(kind_, row)
+                             : commands::selectOwnedGear(kind_, row));
+    });
+  }
+  bind(addButton, commands::buyGear(kind_, catalogue(kind_)));
+  bind(removeButton, commands::returnGear(kind_, catalogue(kind_)));
   // A double click buys or returns the row clicked.
   connect(catalogue_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
-    const std::string row = item->text(0).toStdString();
-    owner_.applyRule("Buy " + row, [&](RuleContext& ctx) {
-      doubleClickCatalogueGear(ctx, kind_, owner_.catalogue(kind_), row);
-    });
+    run(commands::takeCatalogueGear(kind_, catalogue(kind_), item->text(0).toStdString()));
   });
   connect(owned_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
-    const std::string row = item->text(0).toStdString();
-    owner_.applyRule("Return " + row, [&](RuleContext& ctx) {
-      doubleClickOwnedGear(ctx, kind_, owner_.catalogue(kind_), row);
-    });
+    run(commands::returnOwnedGear(kind_, catalogue(kind_), item->text(0).toStdString()));
   });
-
-  fillCatalogue();
-}
-
-void GearPage::fillCatalogue() {
-  fillRows(catalogue_, owner_.catalogue(kind_).rows, [](const GearRow& row) {
-    return QStringList{QString::fromStdString(row.name), QString::fromStdString(row.type),
-                       QString::fromStdString(row.cost)};
-  });
-  for (int i = 0; i < catalogue_->topLevelItemCount(); ++i)
-    catalogue_->topLevelItem(i)->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
-}
-
-void GearPage::buy() {
-  owner_.applyRule("Buy " + selectedCatalogueRow(warrior(), kind_),
-                   [this](RuleContext& ctx) { buyGear(ctx, kind_, owner_.catalogue(kind_)); });
-}
-
-void GearPage::remove() {
-  owner_.applyRule("Return " + selectedGear(warrior(), kind_),
-                   [this](RuleContext& ctx) { removeGear(ctx, kind_, owner_.catalogue(kind_)); });
 }
 
 void GearPage::refresh() {
   Warrior& w = warrior();
   // The purse gear is paid from: the equipment C-Bills until they are transferred.
   purse_->setText(QString::fromStdString(gearPurseText(w)));
-  fillRows(owned_, gearList(w, kind_), [](const GearEntry& g) {
-    return QStringList{QString::fromStdString(g.name), QString::fromStdString(g.quantity)};
-  });
-  for (int i = 0; i < owned_->topLevelItemCount(); ++i)
-    owned_->topLevelItem(i)->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+  showRows(catalogue_, rowsOf(catalogue(kind_).rows, [](const GearRow& row) {
+             return QStringList{QString::fromStdString(row.name), QString::fromStdString(row.type),
+                                QString::fromStdString(row.cost)};
+           }),
+           selectedCatalogueRow(w, kind_));
+  showRows(owned_, rowsOf(gearList(w, kind_), [](const GearEntry& g) {
+             return QStringList{QString::fromStdString(g.name), QString::fromStdString(g.quantity)};
+           }),
+           selectedGear(w, kind_));
+  // The numbers stand to the right of their columns.
+  for (auto [view, column] : {std::pair{catalogue_, 2}, std::pair{owned_, 1}})
+    for (int i = 0; i < view->topLevelItemCount(); ++i)
+      view->topLevelItem(i)->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
 }
 
 }  // namespace dk::ui

@@ -18,10 +18,6 @@ class GearPage : public WarriorPage {
   void refresh() override;
 
  private:
-  void fillCatalogue();
-  void buy();
-  void remove();
-
   GearKind kind_;
   QTreeWidget* catalogue_ = nullptr;
   QTreeWidget* owned_ = nullptr;

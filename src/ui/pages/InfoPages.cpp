@@ -10,7 +10,6 @@
 #include "core/files/FileLimits.h"
 #include "core/gear/Affiliations.h"
 #include "core/gear/Money.h"
-#include "core/gear/Planets.h"
 
 namespace dk::ui {
 
@@ -32,7 +31,7 @@ QFormLayout* compactForm(QWidget* parent) {
 }
 
 FieldBindings bindingsFor(PageHost& owner) {
-  return FieldBindings([&owner]() -> Warrior& { return owner.warrior(); },
+  return FieldBindings([&owner]() -> Warrior& { return owner.document().warrior(); },
                        [&owner](FieldBindings::Field field) { owner.fieldEdited(field); });
 }
 }  // namespace
@@ -55,8 +54,7 @@ WarriorInfoPage::WarriorInfoPage(PageHost& owner)
   planets->setToolTip("Pick the home planet from the planet list");
   planets->setAccessibleName(planets->toolTip());
   planets->setFixedWidth(planets->fontMetrics().horizontalAdvance("<") + 18);
-  connect(planets, &QPushButton::clicked, this,
-          [this] { owner_.applyRule("Home Planet", [](RuleContext& ctx) { choosePlanet(ctx); }); });
+  bind(planets, commands::choosePlanet());
   planetRow->addWidget(planets);
   idForm->addRow("Home Planet:", planetRow);
   // A caption over a row of controls belongs to none of them by itself: it names the field.
@@ -76,11 +74,7 @@ WarriorInfoPage::WarriorInfoPage(PageHost& owner)
   transfer_ = new QPushButton("Transfer Equipment C-Bills", money);
   transfer_->setObjectName("cmdTransMoney");
   moneyForm->addRow(transfer_);
-  connect(transfer_, &QPushButton::clicked, this,
-          [this] {
-            owner_.applyRule("Transfer Equipment C-Bills",
-                             [](RuleContext& ctx) { transferEquipmentCBills(ctx); });
-          });
+  bind(transfer_, commands::transferEquipmentCBills());
 
   auto* misc = new QGroupBox("Miscellaneous", this);
   misc->setObjectName("fraMisc");
@@ -132,7 +126,7 @@ NotesPage::NotesPage(PageHost& owner)
   // A paste that would take the notes past what a warrior file holds is refused with a
   // message, while the text is still on the clipboard, rather than at the next save.
   auto* notes = fields_.multiLine(this, "txtNotes", &Warrior::notes, [&owner](const QString& text) {
-    return acceptNotes(text.toStdString(), owner.prompter());
+    return acceptNotes(text.toStdString(), owner.document().context().prompter);
   });
   // Tab leaves the notes for the next control, as in every other box of the window.
   notes->setTabChangesFocus(true);

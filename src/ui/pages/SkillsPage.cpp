@@ -16,48 +16,6 @@ namespace dk::ui {
 
 namespace {
 
-QPushButton* button(QWidget* parent, const char* name, const QString& text) {
-  auto* b = new QPushButton(text, parent);
-  b->setObjectName(name);
-  b->setAutoDefault(false);
-  return b;
-}
-
-// Shows the rows in a list view, rebuilding it only when they changed (a click must not pull
-// the row from under the mouse), and marks the remembered selection by name.
-void showRows(QTreeWidget* view, const QList<QStringList>& rows, const std::string& selected) {
-  const QSignalBlocker block(view);
-  bool same = view->topLevelItemCount() == rows.size();
-  for (int i = 0; same && i < rows.size(); ++i) {
-    const QTreeWidgetItem* item = view->topLevelItem(i);
-    for (int c = 0; same && c < rows[i].size(); ++c) same = item->text(c) == rows[i][c];
-  }
-  if (!same) {
-    view->clear();
-    QList<QTreeWidgetItem*> items;
-    items.reserve(rows.size());
-    for (const QStringList& row : rows) {
-      auto* item = new QTreeWidgetItem(row);
-      item->setToolTip(0, row[0]);  // the whole name where the column cuts it short
-      items << item;
-    }
-    view->addTopLevelItems(items);
-    // The view repaints only the rows it thinks moved; the whole list is new, so is its picture.
-    view->viewport()->update();
-  }
-  const QString name = QString::fromStdString(selected);
-  QTreeWidgetItem* current = nullptr;
-  for (int i = 0; !name.isEmpty() && i < view->topLevelItemCount(); ++i) {
-    if (view->topLevelItem(i)->text(0) == name) current = view->topLevelItem(i);
-  }
-  if (current) {
-    view->setCurrentItem(current);
-  } else {
-    view->clearSelection();
-    view->setCurrentItem(nullptr);
-  }
-}
-
 QList<QStringList> ownedRows(const std::vector<SkillEntry>& skills) {
   QList<QStringList> rows;
   for (const SkillEntry& s : skills)
@@ -75,18 +33,11 @@ QList<QStringList> catalogueRows(const std::vector<CatalogueRow>& list) {
 
 }  // namespace
 
-std::string SkillsPage::addStepName(SkillArea area, const std::string& skill) {
-  // While a speciality is picked, "Add Pt -->" hands a level choice out rather than buying.
-  const bool picking =
-      area == SkillArea::InnerSphere && warrior().skillStage == kSkillStagePickingMos;
-  return (picking ? "Give " : "Buy ") + skill;
-}
-
 SkillsPage::SkillsPage(PageHost& owner) : WarriorPage(owner, "tabSkills") {
   areas_ = new QStackedWidget(this);
 
-  pickMos_ = button(areas_, "cmdPickMOSFOS", "Pick MOS");
-  deleteMos_ = button(areas_, "cmdChangeMOS", "Delete MOS");
+  pickMos_ = makeButton(areas_, "cmdPickMOSFOS", "Pick MOS");
+  deleteMos_ = makeButton(areas_, "cmdChangeMOS", "Delete MOS");
   buildArea(innerSphere_,
             {"fraIS", "Inner Sphere Skills", "lvSkillLstIS", "lvSkillsIS", "lstPointsIS",
              "cmdAddPtIS", "cmdRemPtIS", "cmdAddPackage", "cmdDelPackage"},
@@ -101,17 +52,8 @@ SkillsPage::SkillsPage(PageHost& owner) : WarriorPage(owner, "tabSkills") {
   status_ = new QLabel(this);
   status_->setObjectName("lblCurr");
 
-  connect(pickMos_, &QPushButton::clicked, this, &SkillsPage::pickMos);
-  connect(deleteMos_, &QPushButton::clicked, this, &SkillsPage::removeMos);
-  connect(innerSphere_.addPackage, &QPushButton::clicked, this, &SkillsPage::addInnerSpherePackage);
-  connect(innerSphere_.removePackage, &QPushButton::clicked, this,
-          &SkillsPage::removeInnerSpherePackage);
-  connect(clan_.addPackage, &QPushButton::clicked, this,
-          [this] { owner_.applyRule("Add Package", [](RuleContext& ctx) { addClanPackage(ctx); }); });
-  connect(clan_.removePackage, &QPushButton::clicked, this,
-          [this] {
-            owner_.applyRule("Del Package", [](RuleContext& ctx) { removeClanPackage(ctx); });
-          });
+  bind(pickMos_, commands::pickSpeciality());
+  bind(deleteMos_, commands::removeSpeciality());
   connectArea(innerSphere_, SkillArea::InnerSphere);
   connectArea(clan_, SkillArea::Clan);
 
@@ -119,7 +61,7 @@ SkillsPage::SkillsPage(PageHost& owner) : WarriorPage(owner, "tabSkills") {
   QHeaderView* heading = clan_.owned->header();
   heading->setSectionsClickable(true);
   connect(heading, &QHeaderView::sectionClicked, this,
-          [this](int column) { select([&] { clickClanSkillsHeading(warrior(), column); }); });
+          [this](int column) { run(commands::sortClanSkills(column)); });
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 4);
@@ -141,12 +83,12 @@ void SkillsPage::buildArea(Area& area, const AreaNames& names, QWidget* parent,
   area.pool = new QListWidget(frame);
   area.pool->setObjectName(names.pool);
   area.pool->setAccessibleName(which + " skill points left");
-  area.addPoint = button(frame, names.addPoint, "Add Pt -->");
-  area.removePoint = button(frame, names.removePoint, "<-- Rem Pt");
+  area.addPoint = makeButton(frame, names.addPoint, "Add Pt -->");
+  area.removePoint = makeButton(frame, names.removePoint, "<-- Rem Pt");
   area.addPoint->setAccessibleName("Add a point to the skill");
   area.removePoint->setAccessibleName("Remove a point from the skill");
-  area.addPackage = button(frame, names.addPackage, "Add Package");
-  area.removePackage = button(frame, names.removePackage, "Del Package");
+  area.addPackage = makeButton(frame, names.addPackage, "Add Package");
+  area.removePackage = makeButton(frame, names.removePackage, "Del Package");
 
   const QFontMetrics metrics = frame->fontMetrics();
   area.pool->setFixedWidth(metrics.horizontalAdvance("Points") + 12);
@@ -201,76 +143,46 @@ void SkillsPage::connectArea(Area& area, SkillArea which) {
   // A click, or the keyboard moving the current row, remembers the row.
   connect(area.catalogue, &QTreeWidget::currentItemChanged, this,
           [this, which, name](QTreeWidgetItem* item) {
-            if (item) select([&] { clickSkillList(warrior(), which, name(item)); });
+            if (item) run(commands::selectCatalogueSkill(which, name(item)));
           });
   connect(area.owned, &QTreeWidget::currentItemChanged, this,
           [this, which, name](QTreeWidgetItem* item) {
-            if (item) select([&] { clickOwnedSkill(warrior(), which, name(item)); });
+            if (item) run(commands::selectOwnedSkill(which, name(item)));
           });
   connect(area.catalogue, &QTreeWidget::itemDoubleClicked, this,
           [this, which, name](QTreeWidgetItem* item) {
-            const std::string skill = name(item);
-            owner_.applyRule(addStepName(which, skill),
-                             [&](RuleContext& ctx) { doubleClickCatalogueSkill(ctx, which, skill); });
+            run(commands::takeCatalogueSkill(which, name(item)));
           });
   connect(area.owned, &QTreeWidget::itemDoubleClicked, this,
           [this, which, name](QTreeWidgetItem* item) {
-            const std::string skill = name(item);
-            owner_.applyRule("Remove " + skill,
-                             [&](RuleContext& ctx) { doubleClickOwnedSkillIn(ctx, which, skill); });
+            run(commands::dropOwnedSkill(which, name(item)));
           });
+  // The pool entry clicked (or, in the Inner Sphere area, reached with the keyboard).
+  const auto choose = [this, which](int row) { run(commands::selectPoolEntry(which, row)); };
+  connect(area.pool, &QListWidget::itemClicked, this,
+          [choose, pool = area.pool](QListWidgetItem* item) { choose(pool->row(item)); });
   if (which == SkillArea::InnerSphere) {
-    // While a speciality is picked the Inner Sphere pool holds level choices: the entry
-    // clicked (or reached with the keyboard) is the one handed out next.
-    const auto choose = [this](int row) {
-      select([&] { clickSkillPoolIS(warrior(), row); });
-    };
-    connect(area.pool, &QListWidget::itemClicked, this,
-            [choose, pool = area.pool](QListWidgetItem* item) { choose(pool->row(item)); });
     connect(area.pool, &QListWidget::itemSelectionChanged, this, [choose, pool = area.pool] {
       const auto selected = pool->selectedItems();
       if (!selected.isEmpty()) choose(pool->row(selected.front()));
     });
-  } else {
-    connect(area.pool, &QListWidget::itemClicked, this,
-            [this, which] { select([&] { clickSkillPool(warrior(), which); }); });
   }
-  connect(area.addPoint, &QPushButton::clicked, this, [this, which] {
-    owner_.applyRule(addStepName(which, warrior().selections.skillList(which)),
-                     [&](RuleContext& ctx) { addSkillPointIn(ctx, which); });
-  });
-  connect(area.removePoint, &QPushButton::clicked, this, [this, which] {
-    owner_.applyRule("Remove " + warrior().selections.owned(which),
-                     [&](RuleContext& ctx) { removeSkillPointIn(ctx, which); });
-  });
+  bind(area.addPoint, commands::addSkillPoint(which));
+  bind(area.removePoint, commands::removeSkillPoint(which));
+  bind(area.addPackage, commands::addPackage(which));
+  bind(area.removePackage, commands::removePackage(which));
 }
 
 void SkillsPage::refreshArea(Area& area, SkillArea which) {
   Warrior& w = warrior();
   showRows(area.catalogue, catalogueRows(w.area(which).list), w.selections.skillList(which));
   showRows(area.owned, ownedRows(shownOwnedSkills(w, which)), w.selections.owned(which));
-  fillPool(area.pool, w.area(which).pool);
+  showEntries(area.pool, entriesOf(w.area(which).pool));
   if (which == SkillArea::InnerSphere) {
     const QSignalBlocker block(area.pool);
     if (w.selections.levelChoice < 0) area.pool->clearSelection();
     area.pool->setCurrentRow(w.selections.levelChoice);
   }
-}
-
-void SkillsPage::pickMos() {
-  owner_.applyRule("Pick MOS", [](RuleContext& ctx) { pickMOS(ctx); });
-}
-
-void SkillsPage::removeMos() {
-  owner_.applyRule("Delete MOS", [](RuleContext& ctx) { removeMOS(ctx); });
-}
-
-void SkillsPage::addInnerSpherePackage() {
-  owner_.applyRule("Add Package", [](RuleContext& ctx) { addPackage(ctx); });
-}
-
-void SkillsPage::removeInnerSpherePackage() {
-  owner_.applyRule("Del Package", [](RuleContext& ctx) { removePackage(ctx); });
 }
 
 void SkillsPage::refresh() {

@@ -48,14 +48,6 @@ class SkillsPage : public WarriorPage {
                  const QList<QPushButton*>& extraButtons);
   void connectArea(Area& area, SkillArea which);
   void refreshArea(Area& area, SkillArea which);
-  // What undo calls "Add Pt -->" on a skill.
-  std::string addStepName(SkillArea area, const std::string& skill);
-
-  // Pick MOS, Delete MOS, Add Package and Del Package of the Inner Sphere area.
-  void pickMos();
-  void removeMos();
-  void addInnerSpherePackage();
-  void removeInnerSpherePackage();
 
   QStackedWidget* areas_ = nullptr;
   Area innerSphere_;

@@ -1,14 +1,13 @@
 #pragma once
-// One tab page of a warrior window, and what it sees of the window: a page reads the record,
-// hands each event to one rule through its host, and redraws from the record when told.
+// One tab page of a warrior window, and what it sees of the window: a page reads the warrior of
+// the window's document, binds each control to one command, and redraws when told.
 
+#include <QAbstractButton>
 #include <QWidget>
-#include <functional>
 #include <string>
 
-#include "core/catalogue/GearCatalogue.h"
-#include "core/context/RuleContext.h"
-#include "core/model/Warrior.h"
+#include "core/app/Commands.h"
+#include "core/app/WarriorDocument.h"
 
 namespace dk::ui {
 
@@ -16,15 +15,9 @@ namespace dk::ui {
 class PageHost {
  public:
   virtual ~PageHost() = default;
-  virtual Warrior& warrior() = 0;
-  // Runs one rule on the window's rule context, then redraws every page from the record. `step`
-  // names it for undo ("Raise Build"); a rule that changes nothing but a selection makes no
-  // step.
-  virtual void applyRule(const std::string& step,
-                         const std::function<void(RuleContext&)>& rule) = 0;
-  // The weapon or equipment catalogue the window was created with.
-  virtual const GearCatalogue& catalogue(GearKind kind) const = 0;
-  virtual Prompter& prompter() = 0;
+  virtual WarriorDocument& document() = 0;
+  // Runs the command on the document, then redraws every page.
+  virtual void run(const Command& command) = 0;
   // The user typed into a text field of the record (the name rewrites the caption).
   virtual void fieldEdited(std::string Warrior::*field) = 0;
 };
@@ -39,13 +32,14 @@ class WarriorPage : public QWidget {
   virtual void refresh() = 0;
 
  protected:
-  Warrior& warrior() { return owner_.warrior(); }
-  // A change that needs no rule context (a selection, a tick), then the redraw.
-  void apply(const std::string& step, const std::function<void()>& change) {
-    owner_.applyRule(step, [&](RuleContext&) { change(); });
+  Warrior& warrior() { return owner_.document().warrior(); }
+  const GearCatalogue& catalogue(GearKind kind) const { return owner_.document().catalogue(kind); }
+  void run(const Command& command) { owner_.run(command); }
+  // Each click of the button runs the command.
+  void bind(QAbstractButton* button, Command command) {
+    connect(button, &QAbstractButton::clicked, this,
+            [this, command = std::move(command)] { owner_.run(command); });
   }
-  // A click that only selects.
-  void select(const std::function<void()>& change) { apply({}, change); }
   PageHost& owner_;
 };
 

@@ -47,16 +47,68 @@ void sortOnHeaderClick(QTreeWidget* view) {
   });
 }
 
-void fillPool(QListWidget* list, const std::vector<std::int16_t>& pool) {
-  // Rebuilt only when it changed, so a click on an entry never pulls it from under the mouse.
-  bool same = list->count() == static_cast<int>(pool.size());
-  for (int i = 0; same && i < list->count(); ++i)
-    same = list->item(i)->text() == QString::number(pool[static_cast<std::size_t>(i)]);
+void showRows(QTreeWidget* view, const QList<QStringList>& rows, const QString& selected) {
+  const QSignalBlocker block(view);
+  bool same = view->topLevelItemCount() == rows.size();
+  for (int i = 0; same && i < rows.size(); ++i) {
+    const QTreeWidgetItem* item = view->topLevelItem(i);
+    for (int c = 0; same && c < rows[i].size(); ++c) same = item->text(c) == rows[i][c];
+  }
+  if (!same) {
+    view->clear();
+    QList<QTreeWidgetItem*> items;
+    items.reserve(rows.size());
+    for (const QStringList& row : rows) {
+      auto* item = new ListRow(row);
+      item->setToolTip(0, row[0]);  // the whole name where the column cuts it short
+      items << item;
+    }
+    view->addTopLevelItems(items);
+    // The view repaints only the rows it thinks moved; the whole list is new, so is its picture.
+    view->viewport()->update();
+  }
+  QTreeWidgetItem* current = nullptr;
+  for (int i = 0; !selected.isEmpty() && !current && i < view->topLevelItemCount(); ++i)
+    if (view->topLevelItem(i)->text(0) == selected) current = view->topLevelItem(i);
+  if (current) {
+    view->setCurrentItem(current);
+  } else {
+    view->clearSelection();
+    view->setCurrentItem(nullptr);
+  }
+}
+
+QString currentName(const QTreeWidget* view) {
+  return view->currentItem() ? view->currentItem()->text(0) : QString();
+}
+
+void showEntries(QListWidget* list, const QStringList& entries) {
+  bool same = list->count() == entries.size();
+  for (int i = 0; same && i < list->count(); ++i) same = list->item(i)->text() == entries[i];
   if (same) return;
   const QSignalBlocker block(list);
   list->clear();
-  for (auto entry : pool) list->addItem(QString::number(entry));
+  list->addItems(entries);
   list->viewport()->update();  // every entry is new, not only those the list thinks moved
+}
+
+QStringList entriesOf(const std::vector<std::int16_t>& pool) {
+  QStringList out;
+  for (auto entry : pool) out << QString::number(entry);
+  return out;
+}
+
+QStringList entriesOf(const std::vector<std::string>& names) {
+  QStringList out;
+  for (const std::string& name : names) out << QString::fromStdString(name);
+  return out;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* objectName, const QString& text) {
+  auto* button = new QPushButton(text, parent);
+  button->setObjectName(objectName);
+  button->setAutoDefault(false);
+  return button;
 }
 
 }  // namespace dk::ui

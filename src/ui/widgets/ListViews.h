@@ -1,9 +1,10 @@
 #pragma once
-// Helpers shared by the pages built around lists: list views in report mode, rows redrawn from
-// the record with the selection kept by name, skill point pools, and the Tab order between lists
-// and the buttons laid out among them.
+// Helpers shared by the pages and dialogs built around lists: list views in report mode, lists
+// redrawn from the record with the selection named by the caller, the Tab order between lists
+// and the buttons laid out among them, and those buttons.
 
 #include <QListWidget>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QStringList>
 #include <QTreeWidget>
@@ -32,19 +33,31 @@ class ListRow : public QTreeWidgetItem {
 // the sort key (a second click on it turns the order round).
 void sortOnHeaderClick(QTreeWidget* view);
 
-// Rewrites the rows of a list view, keeping the selected row by name.
+// The texts of the rows of a list, one string list per row.
 template <typename Row, typename Columns>
-void fillRows(QTreeWidget* view, const std::vector<Row>& rows, Columns columns) {
-  const QString selected = view->currentItem() ? view->currentItem()->text(0) : QString();
-  const QSignalBlocker block(view);
-  view->clear();
-  for (const Row& row : rows) {
-    auto* item = new ListRow(view, columns(row));
-    if (item->text(0) == selected) view->setCurrentItem(item);
-  }
+QList<QStringList> rowsOf(const std::vector<Row>& rows, Columns columns) {
+  QList<QStringList> out;
+  out.reserve(static_cast<qsizetype>(rows.size()));
+  for (const Row& row : rows) out << columns(row);
+  return out;
 }
 
-// Rewrites a skill point pool, one entry per value.
-void fillPool(QListWidget* list, const std::vector<std::int16_t>& pool);
+// Shows the rows in a list view and selects the row of the name given (none when no row has it).
+// The rows are rebuilt only when they changed, so a click never pulls a row from under the mouse.
+// Signals are blocked throughout.
+void showRows(QTreeWidget* view, const QList<QStringList>& rows, const QString& selected);
+inline void showRows(QTreeWidget* view, const QList<QStringList>& rows, const std::string& selected) {
+  showRows(view, rows, QString::fromStdString(selected));
+}
+// The name in the first column of the current row, or nothing.
+QString currentName(const QTreeWidget* view);
+
+// Shows the entries in a plain list, rebuilt only when they changed.
+void showEntries(QListWidget* list, const QStringList& entries);
+QStringList entriesOf(const std::vector<std::int16_t>& pool);
+QStringList entriesOf(const std::vector<std::string>& names);
+
+// A push button named for the acceptance checks that Enter in a dialog does not press.
+QPushButton* makeButton(QWidget* parent, const char* objectName, const QString& text);
 
 }  // namespace dk::ui

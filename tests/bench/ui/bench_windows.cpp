@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 
 #include "ui/MainFrame.h"
-#include "core/character/Attributes.h"
+#include "core/app/Commands.h"
 #include "ui/WarriorWindow.h"
 
 namespace {
@@ -67,7 +67,7 @@ BENCHMARK(BM_OpenWindowsMemory)->Unit(benchmark::kMillisecond)->Iterations(3);
 void BM_UndoOneStepWithRedraw(benchmark::State& state) {
   dk::ui::MainFrame& f = frame();
   dk::ui::WarriorWindow* window = f.newWarrior();
-  window->applyRule("Raise Build", [](dk::RuleContext& ctx) { dk::raiseAttribute(ctx, dk::kBLD); });
+  window->run(dk::commands::raiseAttribute(dk::kBLD));
   for (auto _ : state) {
     window->undo();
     window->redo();
