@@ -21,7 +21,6 @@
 #include "core/app/Quit.h"
 #include "core/app/WindowPlacement.h"
 #include "core/app/Version.h"
-#include "core/files/ReadFile.h"
 #include "core/util/Numeric.h"
 #include "ui/AboutBox.h"
 #include "ui/FileChooser.h"
@@ -258,36 +257,32 @@ QList<WarriorWindow*> MainFrame::openWarriorFiles(const QStringList& paths) {
 }
 
 WarriorWindow* MainFrame::openWarriorPath(const std::string& path) {
-  auto opened = dk::openWarrior(path, app_, prompter_);
-  if (!opened) return nullptr;
-  recent_->add(QString::fromStdString(path));
-  return addWarriorWindow(opened->grant, std::move(opened->warrior));
-}
-
-WarriorWindow* MainFrame::addRecoveredWindow(const std::string& bytes, const RecoveryEntry& entry,
-                                             std::vector<std::string>& damaged,
-                                             const std::string& fileName) {
-  ReadOutcome outcome = parseWarriorFile(bytes, entry.originalPath);
-  if (outcome.status != ReadOutcome::Ok) {
-    damaged.push_back(fileName);
+  const Result<Arrival> arrival = arrivalFromFile(path);
+  if (!arrival) {
+    prompter_.showMessage(arrival.message(), MessageIcon::Information);
     return nullptr;
   }
-  const auto grant = takeWarriorSlot(app_, prompter_);
-  if (!grant) return nullptr;
-  Warrior warrior = warriorFromFile(*outcome.opened, app_, prompter_);
-  WarriorWindow* window = addWarriorWindow(*grant, std::move(warrior));
-  window->markUnsaved();
+  std::vector<std::string> none;
+  return open(*arrival, none);
+}
+
+WarriorWindow* MainFrame::open(const Arrival& arrival, std::vector<std::string>& skipped) {
+  auto shown = openArrival(arrival, app_, prompter_, skipped);
+  if (!shown) return nullptr;
+  if (!arrival.kept()) recent_->add(QString::fromStdString(arrival.path));
+  WarriorWindow* window = addWarriorWindow(shown->grant, std::move(shown->warrior));
+  if (shown->unsaved) window->markUnsaved();
   return window;
 }
 
 WarriorWindow* MainFrame::reopenClosedWarrior() {
   std::vector<std::string> damaged;
   WarriorWindow* window = nullptr;
-  // A kept file that does not read is passed over for the next one.
+  // A kept copy that does not read is passed over for the next one.
   while (!window) {
     const auto taken = recovery_->takeNewestClosed(damaged);
     if (!taken) break;
-    window = addRecoveredWindow(taken->warriorBytes, taken->entry, damaged, taken->warriorFile);
+    window = open(*taken, damaged);
   }
   recovery_->tellDamaged(damaged);
   return window;
@@ -304,14 +299,7 @@ void MainFrame::offerRecovery() {
     return;
   }
   std::vector<std::string> damaged = left.damaged;
-  for (const KeptWarrior& kept : left.warriors) {
-    const auto bytes = readFilePrefix(kept.warriorFile, kMaxWarriorFileBytes + 1);
-    if (bytes) {
-      addRecoveredWindow(*bytes, kept.entry, damaged, kept.warriorFile);
-    } else {
-      damaged.push_back(kept.warriorFile);
-    }
-  }
+  for (const Arrival& arrival : arrivalsOf(left, damaged)) open(arrival, damaged);
   recovery_->tellDamaged(damaged);
   recovery_->removeUnfinished();
 }

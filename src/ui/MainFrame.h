@@ -98,11 +98,9 @@ class MainFrame : public QMainWindow {
   void buildMenus();
   void showMenusFor(QMdiSubWindow* sub);
   void fillWarriorsMenu(QMenu* menu);
-  // A warrior taken from the recovery folder into a window of its own, marked unsaved.
-  // A file that does not read goes into `damaged` by name, for one message.
-  WarriorWindow* addRecoveredWindow(const std::string& bytes, const RecoveryEntry& entry,
-                                    std::vector<std::string>& damaged,
-                                    const std::string& fileName);
+  // The one way a warrior comes into a window (see openArrival); a kept copy that does not read
+  // goes into `skipped`.
+  WarriorWindow* open(const Arrival& arrival, std::vector<std::string>& skipped);
   void showReopenState();
   void showModified();
   // A drop of warrior files (file URLs ending ".war") opens each; anything else is refused.

@@ -58,7 +58,7 @@ void RecoveryKeeper::closing(WarriorWindow* window) {
   store_.forget(window->slot());
 }
 
-std::optional<RecoveryStore::Taken> RecoveryKeeper::takeNewestClosed(
+std::optional<Arrival> RecoveryKeeper::takeNewestClosed(
     std::vector<std::string>& damaged) {
   auto taken = store_.takeNewestClosed(damaged);
   emit closedChanged();

@@ -36,7 +36,7 @@ class RecoveryKeeper : public QObject {
   bool hasClosed() const { return !store_.closed().warriors.empty(); }
   // The newest closed warrior, taken out of the folder; a file that cannot be read is passed
   // over and named in `damaged`.
-  std::optional<RecoveryStore::Taken> takeNewestClosed(std::vector<std::string>& damaged);
+  std::optional<Arrival> takeNewestClosed(std::vector<std::string>& damaged);
 
   // The warriors a session that did not end cleanly left, once, after the start.
   KeptWarriors unfinished() const { return store_.unfinished(); }

@@ -35,6 +35,10 @@ std::string writeTemp(const std::string& name, const std::string& bytes) {
 struct OpenWarrior : ::testing::Test {
   AppState app;
   test::FakePrompter prompter;
+  std::vector<std::string> skipped;
+  std::optional<WarriorToShow> openWarrior(const std::string& path) {
+    return openArrival(*arrivalFromFile(path), app, prompter, skipped);
+  }
 };
 }  // namespace
 
@@ -97,33 +101,40 @@ TEST_F(OpenWarrior, TheSharedMaximumDecidesTheBounds) {
 
 TEST_F(OpenWarrior, AFileThatCannotBeOpenedIsReportedAndTakesNoSlot) {
   const std::string old = writeTemp("dk-old.war", "Version 1\r\nKai\r\n");
-  EXPECT_FALSE(openWarrior(old, app, prompter));
+  EXPECT_FALSE(openWarrior(old));
   EXPECT_EQ(prompter.texts(), std::vector<std::string>{kWrongVersionMessage});
   EXPECT_TRUE(app.firstWindowPending());
 
   prompter.clear();
   const std::string cut = writeTemp("dk-cut.war", "Version 2\r\nKai\r\nCaptain\r\n");
-  EXPECT_FALSE(openWarrior(cut, app, prompter));
+  EXPECT_FALSE(openWarrior(cut));
   ASSERT_EQ(prompter.log.size(), 1u);
   EXPECT_NE(prompter.log[0].text.find(cut), std::string::npos);
   EXPECT_NE(prompter.log[0].text.find("line 4"), std::string::npos) << prompter.log[0].text;
   EXPECT_TRUE(app.firstWindowPending());
+  // A kept copy that does not read is named for one message later, and told nothing now.
+  prompter.clear();
+  EXPECT_FALSE(openArrival({"Version 2\r\n", "/home/kai.war", "/kept/1.war"}, app, prompter, skipped));
+  EXPECT_EQ(skipped, std::vector<std::string>{"/kept/1.war"});
+  EXPECT_TRUE(prompter.log.empty());
+  EXPECT_FALSE(arrivalFromFile("/nonexistent/kai.war"));
   std::remove(old.c_str());
   std::remove(cut.c_str());
 }
 
 TEST_F(OpenWarrior, AGoodFileGetsTheNextSlotAndItsRecord) {
   const std::string path = std::string(DRAKKENFOLD_FIXTURES) + "/full_warrior.war";
-  auto first = openWarrior(path, app, prompter);
+  auto first = openWarrior(path);
   ASSERT_TRUE(first);
   EXPECT_EQ(first->grant.slot, 1);
   EXPECT_TRUE(first->grant.firstWindow);
   EXPECT_EQ(first->warrior.name, "Kai, the Second");
   EXPECT_EQ(first->warrior.filePath, path);
   EXPECT_EQ(first->warrior.priorityLevel[kSkills], 4);
-  auto second = openWarrior(path, app, prompter);
+  auto second = openWarrior(path);
   ASSERT_TRUE(second);
   EXPECT_EQ(second->grant.slot, 2);
   EXPECT_EQ(second->warrior, first->warrior);
+  EXPECT_FALSE(second->unsaved);
   EXPECT_TRUE(prompter.log.empty());
 }

@@ -1,11 +1,15 @@
-// The undo history and the recovery folder: steps, their limit and the saved state; closed
-// warriors kept and pruned, damaged files passed over, a running program's files left alone.
+// The undo history, the warrior document and the recovery folder: steps, their limit, typing and
+// the saved state; closed warriors kept and pruned, damaged files passed over, a running
+// program's files left alone.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
+#include "FakePrompter.h"
 #include "core/app/Recovery.h"
+#include "core/app/WarriorDocument.h"
+#include "core/skills/SkillAreas.h"
 #include "core/app/UndoHistory.h"
 #include "core/files/RecoveryEntry.h"
 
@@ -40,6 +44,54 @@ TEST(UndoHistory, StepsSelectionsTheLimitAndTheSavedState) {
   EXPECT_EQ(editStepName(&Warrior::placeOfBirth), "Edit Place of birth");
 }
 
+TEST(WarriorDocument, CommandsTypingUndoRedoAndTheSavedState) {
+  SharedState shared;
+  shared.dataFolder = DRAKKENFOLD_DATA;
+  test::FakePrompter prompter;
+  WarriorDocument doc(Warrior{}, shared, prompter);
+  EXPECT_FALSE(doc.modified());
+  EXPECT_FALSE(doc.canUndo());
+
+  doc.run(commands::selectAdvantage("Wealth"));  // a selection is no step
+  EXPECT_FALSE(doc.canUndo());
+  doc.run(commands::raiseAttribute(kBLD));
+  EXPECT_EQ(doc.undoLabel(), "Raise Build");
+  // Typing is one step, named for its field, that a command or another field settles.
+  for (const char* name : {"K", "Ka", "Kai"}) {
+    doc.warrior().name = name;
+    doc.typed(&Warrior::name);
+  }
+  EXPECT_EQ(doc.undoLabel(), "Edit Name");
+  EXPECT_FALSE(doc.canRedo());
+  doc.run(commands::raiseAttribute(kREF));
+  EXPECT_EQ(doc.history().steps(), 3u);
+
+  const auto path = std::filesystem::temp_directory_path() / "dk_document_test.war";
+  ASSERT_TRUE(doc.save(path.string()));
+  EXPECT_FALSE(doc.modified());
+  doc.undo();
+  doc.undo();
+  EXPECT_TRUE(doc.modified());
+  EXPECT_EQ(doc.warrior().name, "");
+  EXPECT_EQ(doc.redoLabel(), "Edit Name");
+  EXPECT_EQ(doc.warrior().filePath, path.string());  // undo never forgets the file
+  doc.redo();
+  doc.redo();
+  EXPECT_FALSE(doc.modified());
+  doc.markUnsaved();
+  EXPECT_TRUE(doc.modified());
+  EXPECT_FALSE(doc.save(""));  // told, and nothing changes
+  EXPECT_TRUE(doc.modified());
+  std::filesystem::remove(path);
+
+  // A step's name comes from the warrior when the command is given.
+  Warrior w;
+  w.selections.skillList(SkillArea::InnerSphere) = "Gunnery";
+  EXPECT_EQ(commands::addSkillPoint(SkillArea::InnerSphere).label(w), "Buy Gunnery");
+  w.skillStage = kSkillStagePickingMos;
+  EXPECT_EQ(commands::addSkillPoint(SkillArea::InnerSphere).label(w), "Give Gunnery");
+}
+
 TEST(RecoveryEntry, WritesAndReadsItsFourLinesAndNothingElse) {
   const RecoveryEntry entry{"/home/ada/kai.war", "Warrior: Kai", 1765000000};
   EXPECT_EQ(parseRecoveryEntry(formatRecoveryEntry(entry)), entry);
@@ -69,7 +121,8 @@ TEST(RecoveryStore, KeepsTheLastTwentyNewestFirstAndPassesOverDamage) {
   std::vector<std::string> damaged;
   const auto taken = store.takeNewestClosed(damaged);
   ASSERT_TRUE(taken);
-  EXPECT_EQ(taken->entry.caption, "Warrior: Warrior 20");
+  EXPECT_EQ(taken->keptFile, kept.warriors[1].warriorFile);
+  EXPECT_TRUE(taken->bytes.starts_with("Version 2"));
   EXPECT_EQ(damaged, std::vector<std::string>{kept.warriors.front().entryFile});
   EXPECT_EQ(store.closed().warriors.size(), 18u);  // taken out of the folder
 }

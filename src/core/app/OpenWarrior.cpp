@@ -5,7 +5,9 @@
 #include "core/app/NewWarrior.h"
 #include "core/budget/Priorities.h"
 #include "core/character/Attributes.h"
+#include "core/files/FileLimits.h"
 #include "core/files/PackageFile.h"
+#include "core/files/ReadFile.h"
 #include "core/gear/Advantages.h"
 #include "core/skills/SkillPackages.h"
 #include "core/skills/SkillPoints.h"
@@ -66,16 +68,27 @@ Warrior warriorFromFile(const OpenedWarrior& opened, SharedState& shared, Prompt
   return w;
 }
 
-std::optional<WarriorToShow> openWarrior(const std::string& path, AppState& app,
-                                         Prompter& prompter) {
-  const ReadOutcome outcome = openWarriorFile(path);
+Result<Arrival> arrivalFromFile(const std::string& path) {
+  // One byte past the limit is enough for the reader to see that the file is too large.
+  Result<std::string> bytes = readFilePrefix(path, kMaxWarriorFileBytes + 1);
+  if (!bytes) return Result<Arrival>::failure(unreadableFileMessage(path, bytes.message()));
+  return Arrival{std::move(*bytes), path, {}};
+}
+
+std::optional<WarriorToShow> openArrival(const Arrival& arrival, AppState& app,
+                                         Prompter& prompter, std::vector<std::string>& skipped) {
+  const ReadOutcome outcome = parseWarriorFile(arrival.bytes, arrival.path);
   if (outcome.status != ReadOutcome::Ok) {
-    prompter.showMessage(openFailedMessage(outcome, path), MessageIcon::Information);
+    if (arrival.kept()) {
+      skipped.push_back(arrival.keptFile);
+    } else {
+      prompter.showMessage(openFailedMessage(outcome, arrival.path), MessageIcon::Information);
+    }
     return std::nullopt;
   }
   const auto grant = takeWarriorSlot(app, prompter);
   if (!grant) return std::nullopt;
-  return WarriorToShow{*grant, warriorFromFile(*outcome.opened, app, prompter)};
+  return WarriorToShow{*grant, warriorFromFile(*outcome.opened, app, prompter), arrival.kept()};
 }
 
 }  // namespace dk

@@ -5,9 +5,11 @@
 #include <string>
 
 #include "core/app/AppState.h"
+#include "core/app/Arrival.h"
 #include "core/context/Prompter.h"
 #include "core/files/WarriorFile.h"
 #include "core/model/Warrior.h"
+#include "core/util/Result.h"
 
 namespace dk {
 
@@ -22,12 +24,18 @@ Warrior warriorFromFile(const OpenedWarrior& opened, SharedState& shared, Prompt
 struct WarriorToShow {
   SlotGrant grant;
   Warrior warrior;
+  bool unsaved = false;  // a kept copy: modified until it is saved
 };
 
-// Open, once a file has been chosen: the whole file is read and checked before a slot is taken,
-// so a file that cannot be opened is reported in one message and leaves no window and no used
-// slot behind. nullopt when nothing is to be shown.
-std::optional<WarriorToShow> openWarrior(const std::string& path, AppState& app,
-                                         Prompter& prompter);
+// A file the user named (Open, Recent Files, the command line, a drop, a second start): its
+// bytes, or the message that says why it cannot be read.
+Result<Arrival> arrivalFromFile(const std::string& path);
+
+// Every way a warrior arrives ends here. The bytes are read whole and checked before a slot is
+// taken, so a warrior that cannot be opened leaves no window and no used slot behind: a file the
+// user named is told at once in one message; a kept copy that does not read goes into `skipped`
+// by name, for one message after all of them. nullopt when nothing is to be shown.
+std::optional<WarriorToShow> openArrival(const Arrival& arrival, AppState& app,
+                                         Prompter& prompter, std::vector<std::string>& skipped);
 
 }  // namespace dk

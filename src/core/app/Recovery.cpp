@@ -94,6 +94,19 @@ std::string recoveryUnavailableMessage(const std::string& why) {
          ". Save your warriors to keep them.";
 }
 
+std::vector<Arrival> arrivalsOf(const KeptWarriors& kept, std::vector<std::string>& damaged) {
+  std::vector<Arrival> out;
+  for (const KeptWarrior& k : kept.warriors) {
+    auto bytes = readFilePrefix(k.warriorFile, kMaxWarriorFileBytes + 1);
+    if (bytes) {
+      out.push_back({std::move(*bytes), k.entry.originalPath, k.warriorFile});
+    } else {
+      damaged.push_back(k.warriorFile);
+    }
+  }
+  return out;
+}
+
 std::string restoreQuestion(std::size_t count) {
   return toText(static_cast<std::int64_t>(count)) +
          " warriors from the last session were not saved. Restore them?";
@@ -147,7 +160,7 @@ void RecoveryStore::prune() {
     removeKept(kept.warriors[i]);
 }
 
-std::optional<RecoveryStore::Taken> RecoveryStore::takeNewestClosed(
+std::optional<Arrival> RecoveryStore::takeNewestClosed(
     std::vector<std::string>& damaged) {
   KeptWarriors kept = closed();
   damaged.insert(damaged.end(), kept.damaged.begin(), kept.damaged.end());
@@ -163,7 +176,7 @@ std::optional<RecoveryStore::Taken> RecoveryStore::takeNewestClosed(
       damaged.push_back(k.warriorFile);
       continue;
     }
-    return Taken{std::move(*bytes), k.entry, k.warriorFile};
+    return Arrival{std::move(*bytes), k.entry.originalPath, k.warriorFile};
   }
   return std::nullopt;
 }

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "core/app/Arrival.h"
 #include "core/files/RecoveryEntry.h"
 #include "core/model/Warrior.h"
 #include "core/util/Result.h"
@@ -49,6 +50,9 @@ std::string recoveryUnavailableMessage(const std::string& why);
 // The question after a session that did not end cleanly left `count` warriors.
 std::string restoreQuestion(std::size_t count);
 
+// The kept warriors as they arrive in windows; a copy that cannot be read goes into `damaged`.
+std::vector<Arrival> arrivalsOf(const KeptWarriors& kept, std::vector<std::string>& damaged);
+
 class RecoveryStore {
  public:
   explicit RecoveryStore(std::string root);
@@ -63,13 +67,9 @@ class RecoveryStore {
   Outcome keepClosed(const Warrior& w, const std::string& caption, std::int64_t now);
   KeptWarriors closed() const;
   // Takes the newest closed warrior out of the folder (another program cannot take the same
-  // one): its warrior bytes and its index. nullopt when there is none.
-  struct Taken {
-    std::string warriorBytes;
-    RecoveryEntry entry;
-    std::string warriorFile;  // the name it had, for a message
-  };
-  std::optional<Taken> takeNewestClosed(std::vector<std::string>& damaged);
+  // one), with the file it belongs to. nullopt when there is none; a copy that cannot be read
+  // goes into `damaged` and the next one is taken.
+  std::optional<Arrival> takeNewestClosed(std::vector<std::string>& damaged);
 
   // --- This program's session
   // Marks this program as running (its lock); a failure says why when the folder cannot be made
