@@ -3,17 +3,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDropEvent>
 #include <QGuiApplication>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
-#include <QStyleOptionTitleBar>
 #include <QTimer>
-#include <QUrl>
 #include <algorithm>
 
 #include "core/app/NewWarrior.h"
@@ -24,6 +20,7 @@
 #include "core/util/Numeric.h"
 #include "ui/AboutBox.h"
 #include "ui/FileChooser.h"
+#include "ui/FileDrops.h"
 #include "ui/Menus.h"
 #include "ui/Placement.h"
 #include "ui/RecentFilesMenu.h"
@@ -67,10 +64,13 @@ MainFrame::MainFrame(Prompter& prompter, FileChooser& files, FramePlaces places,
   mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setCentralWidget(mdi_);
-  setAcceptDrops(true);
-  installEventFilter(this);
-  mdi_->viewport()->setAcceptDrops(true);
-  mdi_->viewport()->installEventFilter(this);
+  // A drop of warrior files on the frame opens each, after the drop has ended (so that the message
+  // of a bad file does not hold the drag).
+  auto* drops = new WarriorFileDrops(this);
+  drops->watch(this);
+  drops->watch(mdi_->viewport());
+  connect(drops, &WarriorFileDrops::dropped, this, &MainFrame::openWarriorFiles,
+          Qt::QueuedConnection);
   connect(mdi_, &QMdiArea::subWindowActivated, this, &MainFrame::showMenusFor);
   // Whether the active warrior differs from its file, in the status line: the caption stays the
   // warrior's name alone.
@@ -136,32 +136,7 @@ void MainFrame::showMenusFor(QMdiSubWindow* sub) {
   // current child keeps its menus then.
   if (!sub) sub = mdi_->currentSubWindow();
   auto* warrior = sub ? qobject_cast<WarriorWindow*>(sub->widget()) : nullptr;
-  const QList<QMenu*> wanted = warrior ? warrior->menus() : frameMenus_;
-  QList<QMenu*> shown;
-  for (QAction* a : menuBar()->actions())
-    if (a->menu()) shown << a->menu();
-  if (shown == wanted) return;
-  menuBar()->clear();
-  for (QMenu* menu : wanted) menuBar()->addMenu(menu);
-}
-
-void MainFrame::fillWarriorsMenu(QMenu* menu) {
-  menu->clear();
-  int number = 1;
-  QMdiSubWindow* active =
-      mdi_->activeSubWindow() ? mdi_->activeSubWindow() : mdi_->currentSubWindow();
-  for (QMdiSubWindow* sub : mdi_->subWindowList(QMdiArea::CreationOrder)) {
-    QString text = sub->widget()->windowTitle();
-    text.replace('&', "&&");
-    auto* a = menu->addAction(QString("&%1 %2").arg(number++).arg(text));
-    a->setObjectName(QString("mnuWarrior_%1").arg(sub->widget()->property("tag").toString()));
-    a->setCheckable(true);
-    a->setChecked(sub == active);
-    connect(a, &QAction::triggered, this, [this, sub] {
-      mdi_->setActiveSubWindow(sub);
-      sub->showNormal();
-    });
-  }
+  showMenus(menuBar(), warrior ? warrior->menus() : frameMenus_);
 }
 
 WarriorWindow* MainFrame::newWarrior() {
@@ -176,11 +151,7 @@ WarriorWindow* MainFrame::addWarriorWindow(const SlotGrant& grant, Warrior warri
   QMdiSubWindow* sub = mdi_->addSubWindow(window);
   sub->setAttribute(Qt::WA_DeleteOnClose);
   sub->setWindowIcon(windowIcon());
-  // The size of the rules, but never below the one at which every page lays out whole.
-  const TwipSize size = warriorWindowSize(grant.firstWindow);
-  sub->setMinimumSize(sub->minimumSizeHint());
-  sub->resize(sub->minimumSize().expandedTo(QSize(twips(this, size.width), twips(this, size.height))));
-  placeNewWindow(sub);
+  placeWarriorWindow(mdi_, sub, grant.firstWindow);
 
   connect(window, &WarriorWindow::newRequested, this, &MainFrame::newWarrior);
   connect(window, &WarriorWindow::openRequested, this,
@@ -207,7 +178,7 @@ WarriorWindow* MainFrame::addWarriorWindow(const SlotGrant& grant, Warrior warri
   reopenActions_ << window->findChild<QAction*>("mnuReopenClosed");
   showReopenState();
   connect(window->warriorsMenu(), &QMenu::aboutToShow, this,
-          [this, menu = window->warriorsMenu()] { fillWarriorsMenu(menu); });
+          [this, menu = window->warriorsMenu()] { fillWindowsMenu(menu, mdi_); });
   connect(sub, &QObject::destroyed, this, [this] {
     // The last window gone: the frame's own menus come back.
     QTimer::singleShot(0, this, [this] { showMenusFor(mdi_->activeSubWindow()); });
@@ -217,25 +188,6 @@ WarriorWindow* MainFrame::addWarriorWindow(const SlotGrant& grant, Warrior warri
   mdi_->setActiveSubWindow(sub);
   showMenusFor(sub);
   return window;
-}
-
-void MainFrame::placeNewWindow(QMdiSubWindow* sub) {
-  // The window opened last, if any is still open, that the new one steps on from.
-  QMdiSubWindow* previous = nullptr;
-  for (QMdiSubWindow* other : mdi_->subWindowList(QMdiArea::CreationOrder))
-    if (other != sub && other->isVisible()) previous = other;
-  if (!previous) return;
-  // The steps QMdiArea's cascade takes: ten pixels across, about a title bar down.
-  QStyleOptionTitleBar options;
-  options.initFrom(sub);
-  const int titleBar = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, &options, sub);
-  const int fontHeight = QFontMetrics(QApplication::font("QMdiSubWindowTitleBar")).height();
-  const int stepY = std::max(titleBar - (titleBar - fontHeight) / 2, 1);
-  const QSize area = mdi_->viewport()->size();
-  const PixelPoint at =
-      nextCascadePosition({previous->x(), previous->y()}, sub->width(), sub->height(),
-                          area.width(), area.height(), 10, stepY);
-  sub->move(at.x, at.y);
 }
 
 WarriorWindow* MainFrame::openWarrior(QWidget* dialogParent) {
@@ -276,67 +228,17 @@ WarriorWindow* MainFrame::open(const Arrival& arrival, std::vector<std::string>&
 }
 
 WarriorWindow* MainFrame::reopenClosedWarrior() {
-  std::vector<std::string> damaged;
   WarriorWindow* window = nullptr;
-  // A kept copy that does not read is passed over for the next one.
-  while (!window) {
-    const auto taken = recovery_->takeNewestClosed(damaged);
-    if (!taken) break;
-    window = open(*taken, damaged);
-  }
-  recovery_->tellDamaged(damaged);
+  recovery_->reopenNewestClosed([&](const Arrival& arrival, std::vector<std::string>& skipped) {
+    return (window = open(arrival, skipped)) != nullptr;
+  });
   return window;
 }
 
 void MainFrame::offerRecovery() {
-  const KeptWarriors left = recovery_->unfinished();
-  if (left.warriors.empty()) {
-    recovery_->removeUnfinished();  // sessions that ended without a warrior to keep
-    return;
-  }
-  if (!prompter_.askYesNo(restoreQuestion(left.warriors.size()), MessageIcon::Question)) {
-    recovery_->moveUnfinishedToClosed();  // "Reopen Closed Warrior" still reaches them
-    return;
-  }
-  std::vector<std::string> damaged = left.damaged;
-  for (const Arrival& arrival : arrivalsOf(left, damaged)) open(arrival, damaged);
-  recovery_->tellDamaged(damaged);
-  recovery_->removeUnfinished();
-}
-
-bool MainFrame::eventFilter(QObject* watched, QEvent* event) {
-  const auto warriorFiles = [](const QMimeData* data) {
-    QStringList files;
-    for (const QUrl& url : data->urls()) {
-      if (!url.isLocalFile() || !url.toLocalFile().endsWith(".war", Qt::CaseInsensitive))
-        return QStringList{};
-      files << url.toLocalFile();
-    }
-    return files;
-  };
-  switch (event->type()) {
-    case QEvent::DragEnter:
-    case QEvent::DragMove: {
-      auto* drag = static_cast<QDragMoveEvent*>(event);
-      if (warriorFiles(drag->mimeData()).isEmpty()) {
-        drag->ignore();  // the cursor says no
-      } else {
-        drag->acceptProposedAction();
-      }
-      return true;
-    }
-    case QEvent::Drop: {
-      auto* drop = static_cast<QDropEvent*>(event);
-      const QStringList files = warriorFiles(drop->mimeData());
-      if (files.isEmpty()) return true;
-      drop->acceptProposedAction();
-      // After the drop has ended, so that a message box of a bad file does not hold the drag.
-      QTimer::singleShot(0, this, [this, files] { openWarriorFiles(files); });
-      return true;
-    }
-    default:
-      return QMainWindow::eventFilter(watched, event);
-  }
+  recovery_->offerUnfinished([this](const Arrival& arrival, std::vector<std::string>& skipped) {
+    return open(arrival, skipped) != nullptr;
+  });
 }
 
 void MainFrame::showModified() {

@@ -45,7 +45,6 @@ class MainFrame : public QMainWindow {
   ~MainFrame() override;
 
   AppState& appState() { return app_; }
-  Prompter& prompter() { return prompter_; }
   QMdiArea* mdiArea() const { return mdi_; }
   QList<WarriorWindow*> warriorWindows() const;
   WarriorWindow* activeWarriorWindow() const;
@@ -93,18 +92,13 @@ class MainFrame : public QMainWindow {
             QWidget* parent);
   WarriorWindow* addWarriorWindow(const SlotGrant& grant, Warrior warrior);
   WarriorWindow* openWarriorPath(const std::string& path);
-  // A new window steps on from the one opened before it, as a cascade does.
-  void placeNewWindow(QMdiSubWindow* sub);
   void buildMenus();
   void showMenusFor(QMdiSubWindow* sub);
-  void fillWarriorsMenu(QMenu* menu);
   // The one way a warrior comes into a window (see openArrival); a kept copy that does not read
   // goes into `skipped`.
   WarriorWindow* open(const Arrival& arrival, std::vector<std::string>& skipped);
   void showReopenState();
   void showModified();
-  // A drop of warrior files (file URLs ending ".war") opens each; anything else is refused.
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
   // The prompter and file chooser of a frame built without them.
   std::unique_ptr<Prompter> ownPrompter_;

@@ -4,7 +4,9 @@
 
 #include <QAction>
 #include <QKeySequence>
+#include <QMdiArea>
 #include <QMenu>
+#include <QMenuBar>
 #include <functional>
 #include <vector>
 
@@ -47,5 +49,12 @@ inline QMenu* buildMenu(QWidget* owner, const QString& title, const char* object
   }
   return menu;
 }
+
+// Puts these menus on the bar, unless they stand there already.
+void showMenus(QMenuBar* bar, const QList<QMenu*>& menus);
+
+// The Warriors menu: one item per window of the area in the order they were made, the active
+// one ticked; choosing one brings it to the front.
+void fillWindowsMenu(QMenu* menu, QMdiArea* area);
 
 }  // namespace dk::ui

@@ -1,4 +1,6 @@
 #pragma once
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QWidget>
 
 namespace dk::ui {
@@ -10,5 +12,10 @@ int twips(const QWidget* widget, int twipValue);
 // Moves a top-level window so that it is centred on its screen (the shared centring rule,
 // computed in twips and applied in pixels).
 void centerOnScreen(QWidget* window);
+
+// A new warrior window: the size of the rules (the first window of the run has its own), never
+// below the one at which every page lays out whole, stepped on from the window opened last that
+// is still shown, as a cascade does.
+void placeWarriorWindow(QMdiArea* area, QMdiSubWindow* sub, bool firstWindow);
 
 }  // namespace dk::ui

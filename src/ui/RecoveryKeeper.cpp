@@ -58,16 +58,30 @@ void RecoveryKeeper::closing(WarriorWindow* window) {
   store_.forget(window->slot());
 }
 
-std::optional<Arrival> RecoveryKeeper::takeNewestClosed(
-    std::vector<std::string>& damaged) {
-  auto taken = store_.takeNewestClosed(damaged);
+void RecoveryKeeper::reopenNewestClosed(const Open& open) {
+  std::vector<std::string> damaged;
+  // A kept copy that does not read is passed over for the next one.
+  while (const auto taken = store_.takeNewestClosed(damaged))
+    if (open(*taken, damaged)) break;
   emit closedChanged();
-  return taken;
+  tellDamaged(damaged);
 }
 
-void RecoveryKeeper::moveUnfinishedToClosed() {
-  store_.moveUnfinishedToClosed();
-  emit closedChanged();
+void RecoveryKeeper::offerUnfinished(const Open& open) {
+  const KeptWarriors left = store_.unfinished();
+  if (left.warriors.empty()) {
+    store_.removeUnfinished();  // sessions that ended without a warrior to keep
+    return;
+  }
+  if (!prompter_.askYesNo(restoreQuestion(left.warriors.size()), MessageIcon::Question)) {
+    store_.moveUnfinishedToClosed();  // "Reopen Closed Warrior" still reaches them
+    emit closedChanged();
+    return;
+  }
+  std::vector<std::string> damaged = left.damaged;
+  for (const Arrival& arrival : arrivalsOf(left, damaged)) open(arrival, damaged);
+  tellDamaged(damaged);
+  store_.removeUnfinished();
 }
 
 void RecoveryKeeper::tellDamaged(const std::vector<std::string>& files) {

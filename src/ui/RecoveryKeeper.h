@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,23 +29,20 @@ class RecoveryKeeper : public QObject {
   ~RecoveryKeeper() override;
 
   void setInterval(int milliseconds) { timer_.setInterval(milliseconds); }
-  int interval() const { return timer_.interval(); }
 
   // A window to look after from now until it closes.
   void watch(WarriorWindow* window);
 
   bool hasClosed() const { return !store_.closed().warriors.empty(); }
-  // The newest closed warrior, taken out of the folder; a file that cannot be read is passed
-  // over and named in `damaged`.
-  std::optional<Arrival> takeNewestClosed(std::vector<std::string>& damaged);
 
-  // The warriors a session that did not end cleanly left, once, after the start.
-  KeptWarriors unfinished() const { return store_.unfinished(); }
-  void moveUnfinishedToClosed();
-  void removeUnfinished() { store_.removeUnfinished(); }
-
-  // "These recovery files could not be read and were skipped: ..."
-  void tellDamaged(const std::vector<std::string>& files);
+  // Opens a kept warrior in a window (false when it did not open); a copy that does not read
+  // goes into the list, for one message after all.
+  using Open = std::function<bool(const Arrival&, std::vector<std::string>& skipped)>;
+  // "Reopen Closed Warrior": the newest closed warrior that opens, taken out of the folder.
+  void reopenNewestClosed(const Open& open);
+  // Once after the start: when a session that did not end cleanly left warriors, asks whether
+  // to restore them; Yes opens each, No keeps them among the closed ones.
+  void offerUnfinished(const Open& open);
   // Writes every window that has changes now (the timer does it on its own).
   void autosaveNow();
 
@@ -55,6 +53,8 @@ class RecoveryKeeper : public QObject {
  private:
   void changed(WarriorWindow* window);
   void closing(WarriorWindow* window);
+  // "These recovery files could not be read and were skipped: ..."
+  void tellDamaged(const std::vector<std::string>& files);
   void tell(const Outcome& kept);
 
   RecoveryStore store_;

@@ -6,14 +6,11 @@
 
 #include <cstdint>
 #include <optional>
-#include <vector>
 
 #include "core/context/SharedState.h"
 
 namespace dk {
 
-inline constexpr std::int16_t kSlotFree = -1;  // window-state flags: -1 true, 0 false
-inline constexpr std::int16_t kSlotInUse = 0;
 inline constexpr int kMaxSlots = 32767;  // slot numbers are signed 16-bit
 
 struct SlotGrant {
@@ -24,24 +21,19 @@ struct SlotGrant {
 class AppState : public SharedState {
  public:
   // Takes a slot for a new or opened warrior window: the first window of the run always gets
-  // slot 1 of a fresh table; later ones the first free slot or a new one at the end. nullopt
+  // slot 1; later ones the next slot at the end (a closed window's slot stays taken). nullopt
   // when all 32767 slots are taken (nothing is changed then).
   std::optional<SlotGrant> takeSlot();
 
-  // FindFreeSlot: the first slot marked free, now marked in use, or a newly grown one.
+  // FindFreeSlot: no slot is ever given back, so the free one is the next after the last.
   std::optional<std::int16_t> findFreeSlot();
 
-  // Gives back a slot whose window never came to be (an open that failed), so it is not lost.
-  void releaseSlot(std::int16_t slot);
-
-  bool slotInUse(std::int16_t slot) const;
-  int upperBound() const { return static_cast<int>(slotFree_.size()) - 1; }
+  int upperBound() const { return lastSlot_; }
   bool firstWindowPending() const { return firstWindowPending_; }
 
  private:
   bool firstWindowPending_ = true;
-  std::vector<std::int16_t> slotFree_{kSlotInUse};  // index 0 is never used
-  int freeSlots_ = 0;  // how many slots are marked free, so a full table is not searched
+  int lastSlot_ = 0;  // the highest slot taken so far
 };
 
 }  // namespace dk

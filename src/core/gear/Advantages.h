@@ -15,7 +15,6 @@ inline constexpr const char* kAlreadyHaveAdvantage = "You already have that adva
 inline constexpr const char* kNotClanWarrior = "You're not a clan warrior!";
 inline constexpr const char* kAdvantageAtMaximum = "You're as high in that advantage as you can go";
 inline constexpr const char* kResetAdvantagesQuestion = "Are you sure?";
-inline constexpr const char* kNaturalAptitude = "Natural Aptitude";
 
 // The catalogue in the order it is entered, and in the order the list shows it (alphabetical).
 const std::vector<std::string>& advantageCatalogue();

@@ -7,8 +7,6 @@
 namespace dk {
 
 namespace {
-constexpr const char* kNaturalAptitude = "Natural Aptitude";
-
 // Index of the last row named exactly so, or -1.
 int lastRowNamed(const std::vector<AdvantageEntry>& rows, const std::string& name) {
   for (int i = static_cast<int>(rows.size()) - 1; i >= 0; --i) {

@@ -107,6 +107,9 @@ struct ListSelections {
   bool operator==(const ListSelections&) const = default;
 };
 
+// The advantage whose row names its skill: "Natural Aptitude (Gunnery)".
+inline constexpr const char* kNaturalAptitude = "Natural Aptitude";
+
 struct AdvantageEntry {
   std::string name;
   std::string level;  // integer text, shown under "Points"

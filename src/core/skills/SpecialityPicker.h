@@ -60,7 +60,6 @@ class SpecialityPicker {
 
   // Choosing in "Package Type:" (index into packageTypes(); -1 for none).
   void choosePackageType(int index);
-  int packageType() const { return packageType_; }
 
   void add(Prompter& prompter);
   void remove(Prompter& prompter);
