@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the normal build, the build with
-# AddressSanitizer and UndefinedBehaviorSanitizer, the installed program with its desktop files
+# Installs what is missing, checks the formatting, builds, and runs every test: the normal build,
+# the build with AddressSanitizer and UndefinedBehaviorSanitizer, the installed program with its desktop files
 # and Debian package, the benchmarks, and a short bounded fuzz run of every file reader. Every
 # step has a time limit: a step that hangs fails the run, named, well inside CI's own limit.
 set -euo pipefail
@@ -23,6 +23,8 @@ step() {
   fi
   return "$status"
 }
+
+step 120 "formatting (clang-format)" bash scripts/check-format.sh
 
 for preset in default sanitize; do
   step 1500 "$preset build" bash -c "cmake --preset $preset >/dev/null && cmake --build --preset $preset"

@@ -101,7 +101,8 @@ CommandLine readCommandLine(const QStringList& arguments, const QString& working
   if (result.check && result.files.isEmpty()) {
     result.run = false;
     result.exitCode = 2;
-    result.err = QString("%1: --check needs at least one warrior file.\n%2").arg(kProgramName, usage);
+    result.err =
+        QString("%1: --check needs at least one warrior file.\n%2").arg(kProgramName, usage);
   }
   return result;
 }

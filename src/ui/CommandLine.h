@@ -9,12 +9,12 @@ namespace dk::ui {
 struct CommandLine {
   bool run = true;
   int exitCode = 0;
-  QStringList files;  // absolute paths, in the order given
+  QStringList files;         // absolute paths, in the order given
   bool newInstance = false;  // start on its own even when a program runs already
   bool check = false;        // --check: check the files against the rules, open no window
   QStringList named;         // the files as named on the command line, for what is printed
-  QString out;        // what to print on standard output before ending
-  QString err;        // what to print on standard error before ending
+  QString out;               // what to print on standard output before ending
+  QString err;               // what to print on standard error before ending
 };
 
 // Reads the program's arguments (the program name first) before any window exists, so that

@@ -14,9 +14,9 @@ namespace {
 QString chosenPlatform(const QStringList& arguments) {
   for (qsizetype i = 1; i < arguments.size(); ++i) {
     const QString& a = arguments[i];
-    if ((a == "-platform" || a == "--platform") && i + 1 < arguments.size()) return arguments[i + 1];
-    if (a.startsWith("-platform=") || a.startsWith("--platform="))
-      return a.mid(a.indexOf('=') + 1);
+    if ((a == "-platform" || a == "--platform") && i + 1 < arguments.size())
+      return arguments[i + 1];
+    if (a.startsWith("-platform=") || a.startsWith("--platform=")) return a.mid(a.indexOf('=') + 1);
   }
   return qEnvironmentVariable("QT_QPA_PLATFORM");
 }
@@ -67,7 +67,8 @@ std::optional<QString> missingDisplayMessage(const QStringList& arguments) {
   if (!chosenPlatform(arguments).isEmpty()) return std::nullopt;
   if (!qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
     return std::nullopt;
-  return QString("drakkenfold: cannot open a window: no display is set (DISPLAY, WAYLAND_DISPLAY).");
+  return QString(
+      "drakkenfold: cannot open a window: no display is set (DISPLAY, WAYLAND_DISPLAY).");
 }
 
 DisplayGuard::DisplayGuard(const QStringList& arguments) {

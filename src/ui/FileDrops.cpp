@@ -12,8 +12,7 @@ namespace {
 QStringList warriorFiles(const QMimeData* data) {
   QStringList files;
   for (const QUrl& url : data->urls()) {
-    if (!url.isLocalFile() || !url.toLocalFile().endsWith(".war", Qt::CaseInsensitive))
-      return {};
+    if (!url.isLocalFile() || !url.toLocalFile().endsWith(".war", Qt::CaseInsensitive)) return {};
     files << url.toLocalFile();
   }
   return files;

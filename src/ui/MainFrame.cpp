@@ -15,8 +15,8 @@
 #include "core/app/NewWarrior.h"
 #include "core/app/OpenWarrior.h"
 #include "core/app/Quit.h"
-#include "core/app/WindowPlacement.h"
 #include "core/app/Version.h"
+#include "core/app/WindowPlacement.h"
 #include "core/util/Numeric.h"
 #include "ui/AboutBox.h"
 #include "ui/FileChooser.h"
@@ -42,8 +42,7 @@ MainFrame::MainFrame(std::unique_ptr<Prompter> ownPrompter, std::unique_ptr<File
   ownFiles_ = std::move(ownFiles);
 }
 
-MainFrame::MainFrame(Prompter& prompter, FileChooser& files, FramePlaces places,
-                     QWidget* parent)
+MainFrame::MainFrame(Prompter& prompter, FileChooser& files, FramePlaces places, QWidget* parent)
     : QMainWindow(parent), prompter_(prompter), files_(files) {
   app_.dataFolder = std::move(places.dataFolder);
   settings_ = places.settingsFile.isEmpty()
@@ -98,21 +97,22 @@ MainFrame::~MainFrame() {
 
 void MainFrame::buildMenus() {
   QMenu* recent = nullptr;
-  QMenu* file = buildMenu(
-      this, "&File", "mnuFile",
-      {{"mnuNew", "&New", QKeySequence("Ctrl+N"), [this] { newWarrior(); }},
-       {"mnuOpen", "&Open...", QKeySequence("Ctrl+O"), [this] { openWarrior(this); }},
-       {nullptr, "Recent &Files", {}, {}, &recent},
-       {"mnuReopenClosed", "Reopen &Closed Warrior", QKeySequence("Ctrl+Shift+T"),
-        [this] { reopenClosedWarrior(); }},
-       {},
-       {"mnuPrintSetup", "Print Se&tup", {}, [this] { printers_->setup(this); }},
-       {},
-       {"mnuExit", "&Exit", QKeySequence("Ctrl+X"), [this] { exitProgram(); }}});
+  QMenu* file =
+      buildMenu(this, "&File", "mnuFile",
+                {{"mnuNew", "&New", QKeySequence("Ctrl+N"), [this] { newWarrior(); }},
+                 {"mnuOpen", "&Open...", QKeySequence("Ctrl+O"), [this] { openWarrior(this); }},
+                 {nullptr, "Recent &Files", {}, {}, &recent},
+                 {"mnuReopenClosed", "Reopen &Closed Warrior", QKeySequence("Ctrl+Shift+T"),
+                  [this] { reopenClosedWarrior(); }},
+                 {},
+                 {"mnuPrintSetup", "Print Se&tup", {}, [this] { printers_->setup(this); }},
+                 {},
+                 {"mnuExit", "&Exit", QKeySequence("Ctrl+X"), [this] { exitProgram(); }}});
   recent_->attach(recent, [this](const QString& path) { openWarriorPath(path.toStdString()); });
   reopenActions_ << findChild<QAction*>("mnuReopenClosed");
-  QMenu* help = buildMenu(this, "&Help", "mnuHelp",
-                          {{"mnuAbout", "&About", QKeySequence("Ctrl+B"), [this] { showAbout(); }}});
+  QMenu* help =
+      buildMenu(this, "&Help", "mnuHelp",
+                {{"mnuAbout", "&About", QKeySequence("Ctrl+B"), [this] { showAbout(); }}});
   frameMenus_ = {file, help};
   showMenusFor(nullptr);
   showReopenState();
@@ -154,8 +154,7 @@ WarriorWindow* MainFrame::addWarriorWindow(const SlotGrant& grant, Warrior warri
   placeWarriorWindow(mdi_, sub, grant.firstWindow);
 
   connect(window, &WarriorWindow::newRequested, this, &MainFrame::newWarrior);
-  connect(window, &WarriorWindow::openRequested, this,
-          [this, window] { openWarrior(window); });
+  connect(window, &WarriorWindow::openRequested, this, [this, window] { openWarrior(window); });
   connect(window, &WarriorWindow::exitRequested, this, &MainFrame::exitProgram);
   connect(window, &WarriorWindow::aboutRequested, this, &MainFrame::showAbout);
   // Close: at once, without a question; the slot stays taken.
@@ -169,9 +168,8 @@ WarriorWindow* MainFrame::addWarriorWindow(const SlotGrant& grant, Warrior warri
     if (preview_ && preview_->slot() == slot) preview_->close();
   });
   recovery_->watch(window);
-  recent_->attach(window->recentMenu(), [this](const QString& path) {
-    openWarriorPath(path.toStdString());
-  });
+  recent_->attach(window->recentMenu(),
+                  [this](const QString& path) { openWarriorPath(path.toStdString()); });
   connect(window, &WarriorWindow::saved, this, [this](const QString& path) { recent_->add(path); });
   connect(window, &WarriorWindow::warriorChanged, this, &MainFrame::showModified);
   connect(window, &WarriorWindow::reopenClosedRequested, this, &MainFrame::reopenClosedWarrior);

@@ -16,7 +16,8 @@ void showMenus(QMenuBar* bar, const QList<QMenu*>& menus) {
 void fillWindowsMenu(QMenu* menu, QMdiArea* area) {
   menu->clear();
   int number = 1;
-  QMdiSubWindow* active = area->activeSubWindow() ? area->activeSubWindow() : area->currentSubWindow();
+  QMdiSubWindow* active =
+      area->activeSubWindow() ? area->activeSubWindow() : area->currentSubWindow();
   for (QMdiSubWindow* sub : area->subWindowList(QMdiArea::CreationOrder)) {
     QString text = sub->widget()->windowTitle();
     text.replace('&', "&&");

@@ -45,7 +45,8 @@ void centerOnScreen(QWidget* window) {
 void placeWarriorWindow(QMdiArea* area, QMdiSubWindow* sub, bool firstWindow) {
   const TwipSize size = warriorWindowSize(firstWindow);
   sub->setMinimumSize(sub->minimumSizeHint());
-  sub->resize(sub->minimumSize().expandedTo(QSize(twips(sub, size.width), twips(sub, size.height))));
+  sub->resize(
+      sub->minimumSize().expandedTo(QSize(twips(sub, size.width), twips(sub, size.height))));
   QMdiSubWindow* previous = nullptr;
   for (QMdiSubWindow* other : area->subWindowList(QMdiArea::CreationOrder))
     if (other != sub && other->isVisible()) previous = other;

@@ -85,8 +85,7 @@ std::optional<std::vector<std::string>> QtPrompter::pickRequiredSkills(
   return showRequiredSkillDialog(request, *this, owner());
 }
 
-std::optional<int> QtPrompter::pickPackage(const std::vector<SkillPackage>& packages,
-                                           int points) {
+std::optional<int> QtPrompter::pickPackage(const std::vector<SkillPackage>& packages, int points) {
   return showPackageDialog(packages, points, *this, owner());
 }
 

@@ -13,7 +13,8 @@ namespace dk::ui {
 
 class RecentFilesMenu {
  public:
-  RecentFilesMenu(QSettings& settings, Prompter& prompter) : settings_(settings), prompter_(prompter) {}
+  RecentFilesMenu(QSettings& settings, Prompter& prompter)
+      : settings_(settings), prompter_(prompter) {}
 
   QStringList files() const;
   void add(const QString& path);

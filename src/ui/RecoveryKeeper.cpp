@@ -85,7 +85,8 @@ void RecoveryKeeper::offerUnfinished(const Open& open) {
 }
 
 void RecoveryKeeper::tellDamaged(const std::vector<std::string>& files) {
-  if (!files.empty()) prompter_.showMessage(recoverySkippedMessage(files), MessageIcon::Information);
+  if (!files.empty())
+    prompter_.showMessage(recoverySkippedMessage(files), MessageIcon::Information);
 }
 
 void RecoveryKeeper::tell(const Outcome& kept) {

@@ -61,7 +61,7 @@ class RecoveryKeeper : public QObject {
   Prompter& prompter_;
   QTimer timer_;
   std::vector<QPointer<WarriorWindow>> due_;  // windows with changes not yet written
-  std::string startFailure_;  // why the session could not start, if it could not
+  std::string startFailure_;                  // why the session could not start, if it could not
   bool told_ = false;
 };
 

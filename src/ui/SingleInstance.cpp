@@ -44,8 +44,8 @@ QString displayName() {
 bool peerIsThisUser(const QLocalSocket& socket) {
   ucred peer{};
   socklen_t size = sizeof peer;
-  return ::getsockopt(static_cast<int>(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED,
-                      &peer, &size) == 0 &&
+  return ::getsockopt(static_cast<int>(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &peer,
+                      &size) == 0 &&
          peer.uid == ::getuid();
 }
 

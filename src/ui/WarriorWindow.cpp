@@ -12,17 +12,20 @@
 #include "ui/FileChooser.h"
 #include "ui/Menus.h"
 #include "ui/PageTabRows.h"
-#include "ui/pages/BudgetPages.h"
-#include "ui/pages/InfoPages.h"
 #include "ui/pages/AdvantagesPage.h"
+#include "ui/pages/BudgetPages.h"
 #include "ui/pages/GearPage.h"
+#include "ui/pages/InfoPages.h"
 #include "ui/pages/SkillsPage.h"
 
 namespace dk::ui {
 
-WarriorWindow::WarriorWindow(AppState& app, Prompter& prompter, FileChooser& files,
-                             Warrior warrior, QWidget* parent)
-    : QWidget(parent), prompter_(prompter), files_(files), document_(std::move(warrior), app, prompter) {
+WarriorWindow::WarriorWindow(AppState& app, Prompter& prompter, FileChooser& files, Warrior warrior,
+                             QWidget* parent)
+    : QWidget(parent),
+      prompter_(prompter),
+      files_(files),
+      document_(std::move(warrior), app, prompter) {
   setObjectName("frmWarrior");
   setAttribute(Qt::WA_DeleteOnClose);
 
@@ -80,12 +83,14 @@ QSize WarriorWindow::minimumSizeHint() const {
   // The tab widget's own hint counts its hidden one-row tab bar; the pages and the panel's
   // frame around them are what stand below the tab rows.
   QSize pages;
-  for (int i = 0; i < tabs_->count(); ++i) pages = pages.expandedTo(tabs_->widget(i)->minimumSizeHint());
+  for (int i = 0; i < tabs_->count(); ++i)
+    pages = pages.expandedTo(tabs_->widget(i)->minimumSizeHint());
   const int frame = tabs_->minimumSizeHint().width() - pages.width();  // as much on every side
   const int width = std::max(pages.width() + frame, tabRows_->minimumSizeHint().width());
   const QMargins margins = layout()->contentsMargins();
-  return {width + margins.left() + margins.right(),
-          tabRows_->heightForWidth(width) + pages.height() + frame + margins.top() + margins.bottom()};
+  return {
+      width + margins.left() + margins.right(),
+      tabRows_->heightForWidth(width) + pages.height() + frame + margins.top() + margins.bottom()};
 }
 
 void WarriorWindow::setSlot(int slot) {
@@ -145,7 +150,8 @@ void WarriorWindow::refresh() {
 bool WarriorWindow::save(bool saveAs) {
   // A field still being typed in (Ctrl+S pressed in it) takes the form its file keeps first, so
   // that what the window shows is what will come back.
-  if (auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget()); edit && isAncestorOf(edit))
+  if (auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+      edit && isAncestorOf(edit))
     emit edit->editingFinished();
   std::string path = saveAs ? std::string() : warrior().filePath;
   if (path.empty()) {
@@ -192,17 +198,19 @@ void WarriorWindow::buildMenus() {
   redo_->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
 
   QMenu* modify = nullptr;
-  QMenu* gm = buildMenu(this, "&Gamemaster Options", "mnuGamemaster",
-                        {{nullptr, "&Modify", {}, {}, &modify},
-                         {},
-                         {"mnuCheckWarrior", "Check &Warrior", {}, [this] {
-                            prompter_.showMessage(document_.checkReport(), MessageIcon::Information);
-                            showHistory();
-                          }}});
+  QMenu* gm = buildMenu(
+      this, "&Gamemaster Options", "mnuGamemaster",
+      {{nullptr, "&Modify", {}, {}, &modify}, {}, {"mnuCheckWarrior", "Check &Warrior", {}, [this] {
+                                                     prompter_.showMessage(
+                                                         document_.checkReport(),
+                                                         MessageIcon::Information);
+                                                     showHistory();
+                                                   }}});
   modify->setObjectName("mnuModify");
   for (const auto& [name, text, command] :
        {std::tuple{"mnuModifyCBills", "Modify &C-Bills", commands::modifyCBills()},
-        std::tuple{"mnuModifyPriority", "Modify &Priority Points", commands::modifyPriorityPoints()}}) {
+        std::tuple{"mnuModifyPriority", "Modify &Priority Points",
+                   commands::modifyPriorityPoints()}}) {
     connect(addMenuAction(this, modify, name, text), &QAction::triggered, this,
             [this, command] { run(command); });
   }

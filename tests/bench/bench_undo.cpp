@@ -15,7 +15,8 @@ dk::Warrior windowWarrior() {
   const auto read = dk::readSkillCatalogue(DRAKKENFOLD_DATA "/skills.dat");
   dk::showSkillCatalogue(w, dk::SkillArea::InnerSphere, (*read));
   dk::showSkillCatalogue(w, dk::SkillArea::Clan, (*read));
-  for (int i = 0; i < 20; ++i) w.innerSphere().skills.push_back({(*read).skills[i].name, "2", "12"});
+  for (int i = 0; i < 20; ++i)
+    w.innerSphere().skills.push_back({(*read).skills[i].name, "2", "12"});
   for (int i = 0; i < 10; ++i) w.equipment.push_back({"Equipment item " + std::to_string(i), "1"});
   w.notes = std::string(600, 'n');
   return w;

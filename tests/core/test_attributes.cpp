@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "FakePrompter.h"
+#include "core/budget/Priorities.h"
 #include "core/character/Attributes.h"
 #include "core/model/DamageTrack.h"
-#include "core/budget/Priorities.h"
 
 using namespace dk;
 using dk::test::FakePrompter;

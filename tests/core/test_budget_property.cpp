@@ -46,7 +46,9 @@ class Player : public test::FakePrompter {
   std::mt19937 random;
   int below(int n) { return n <= 0 ? 0 : static_cast<int>(random() % static_cast<unsigned>(n)); }
   template <class List>
-  const auto& any(const List& list) { return list[static_cast<std::size_t>(below(list.size()))]; }
+  const auto& any(const List& list) {
+    return list[static_cast<std::size_t>(below(list.size()))];
+  }
 
   bool askYesNo(const std::string&, MessageIcon) override { return below(3) != 0; }
   std::optional<std::string> askText(const std::string& prompt) override {
@@ -65,8 +67,9 @@ class Player : public test::FakePrompter {
     std::vector<std::string> required = s.required;
     std::shuffle(required.begin(), required.end(), random);
     if (s.requiredCount > 0) required.resize(static_cast<std::size_t>(s.requiredCount));
-    return SpecialityChoice{s.name, static_cast<std::int16_t>(row + 1), "", 0,
-                            std::string(type.name), required, s.electives};
+    return SpecialityChoice{
+        s.name,     static_cast<std::int16_t>(row + 1), "", 0, std::string(type.name), required,
+        s.electives};
   }
   std::optional<int> pickPackage(const std::vector<SkillPackage>& packages, int points) override {
     const int row = below(packages.size());
@@ -86,7 +89,8 @@ bool sameWarrior(Warrior a, const Warrior& b) {
   a.innerSphere().list = b.innerSphere().list, a.clan().list = b.clan().list;
   a.currentActivity = b.currentActivity;  // the status line
   a.vehicleTypeEnabled = b.vehicleTypeEnabled, a.priorityBound = b.priorityBound;
-  (b.isClan ? a.innerSphere().pool : a.clan().pool) = b.isClan ? b.innerSphere().pool : b.clan().pool;
+  (b.isClan ? a.innerSphere().pool : a.clan().pool) =
+      b.isClan ? b.innerSphere().pool : b.clan().pool;
   return !differsBeyondSelections(a, b);
 }
 std::vector<TrainedSkill> sorted(std::vector<TrainedSkill> v) {
@@ -107,6 +111,7 @@ std::size_t untold(const Warrior& w, SkillArea area) {
   return static_cast<std::size_t>(std::max<std::int64_t>(off, 0) * (off + 1) / 2);
 }
 
+// clang-format off
 class Table {
  public:
   Warrior w;
@@ -186,12 +191,14 @@ class Table {
     }
   }
 };
+// clang-format on
 
 constexpr int kCommands = 21, kSaveAndOpen = 21, kUndoAndRedo = 22;
 
 std::string shown(const std::vector<Step>& steps) {
   std::ostringstream out;
-  for (const Step& s : steps) out << "{" << s.op << "," << s.a << "," << s.b << "," << s.answers << "},";
+  for (const Step& s : steps)
+    out << "{" << s.op << "," << s.a << "," << s.b << "," << s.answers << "},";
   return out.str();
 }
 
@@ -216,14 +223,17 @@ std::string play(const std::vector<Step>& steps) {
       // Where the file tells the training exactly, the reopened warrior is the saved one, and
       // the next step does the same to both. (Whether the skills bar of a warrior at 0 who holds
       // no skill ever moved, the file does not tell: Open gives it no pools, as a new warrior.)
-      const bool poolsAsNew = again.priorityLevel[kSkills] == 0 && again.innerSphere().pool.empty() &&
-                              again.clan().pool.empty();
-      if (!poolsAsNew && sorted(again.innerSphere().training.skills) == sorted(t.w.innerSphere().training.skills) &&
+      const bool poolsAsNew = again.priorityLevel[kSkills] == 0 &&
+                              again.innerSphere().pool.empty() && again.clan().pool.empty();
+      if (!poolsAsNew &&
+          sorted(again.innerSphere().training.skills) ==
+              sorted(t.w.innerSphere().training.skills) &&
           sorted(again.clan().training.skills) == sorted(t.w.clan().training.skills) &&
           again.innerSphere().training.price == t.w.innerSphere().training.price &&
           again.clan().training.price == t.w.clan().training.price &&
           t.w.skillStage != kSkillStagePickingMos) {
-        again.innerSphere().training = t.w.innerSphere().training, again.clan().training = t.w.clan().training;
+        again.innerSphere().training = t.w.innerSphere().training,
+        again.clan().training = t.w.clan().training;
         if (!sameWarrior(again, t.w)) return fail("the reopened warrior is not the saved one");
         // (A bar whose bounds the last Modify Priority Points left behind offers other levels.)
         if (i + 1 < steps.size() && steps[i + 1].op < kCommands &&
@@ -257,7 +267,8 @@ std::string play(const std::vector<Step>& steps) {
     for (SkillArea area : {SkillArea::InnerSphere, SkillArea::Clan}) {
       if (area == SkillArea::InnerSphere && w.skillStage == kSkillStagePickingMos) continue;
       const std::int64_t pool = skillPoolTotal(t.w.area(area).pool);
-      if (pool + skillPointsCommitted(w, area) > skillPointsGranted(w) && area == activeSkillArea(w))
+      if (pool + skillPointsCommitted(w, area) > skillPointsGranted(w) &&
+          area == activeSkillArea(w))
         return fail("the pool and what the area paid pass the skills grant");
     }
     if (w.attributesTouched && integerPart(w.freeAttributePoints) < 0)

@@ -54,6 +54,7 @@ struct Edit {
 
 }  // namespace
 
+// clang-format off
 TEST(CheckWarrior, EachHandEditIsFoundOnceWithItsNumbers) {
   SharedState shared;
   shared.dataFolder = DRAKKENFOLD_DATA;
@@ -115,3 +116,4 @@ TEST(CheckWarrior, EachHandEditIsFoundOnceWithItsNumbers) {
     EXPECT_EQ(keepsEveryRule(found), !e.found.breach) << e.found.text;
   }
 }
+// clang-format on

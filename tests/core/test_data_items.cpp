@@ -66,8 +66,9 @@ TEST(DataItems, ReadsAFileInEitherEncodingAndSaysWhyOneCannotBeRead) {
   EXPECT_FALSE(read);
   EXPECT_EQ(dataFileUnreadableMessage("skills.dat", read.message()),
             "The data file \"skills.dat\" could not be read: the file does not exist.");
-  EXPECT_EQ(dataFileFaultMessage("skills.dat", 7, "the characteristic code is missing"),
-            "The data file \"skills.dat\" is damaged at line 7: the characteristic code is missing.");
+  EXPECT_EQ(
+      dataFileFaultMessage("skills.dat", 7, "the characteristic code is missing"),
+      "The data file \"skills.dat\" is damaged at line 7: the characteristic code is missing.");
 }
 
 }  // namespace

@@ -20,8 +20,9 @@ namespace {
 namespace fs = std::filesystem;
 
 // From the bottom up.
-const std::vector<std::string> kOrder{"util", "model", "catalogue", "files", "context",
-                                      "character", "skills", "gear", "budget", "printing", "app"};
+const std::vector<std::string> kOrder{"util",    "model",     "catalogue", "files",
+                                      "context", "character", "skills",    "gear",
+                                      "budget",  "printing",  "app"};
 
 int rank(const std::string& folder) {
   const auto at = std::find(kOrder.begin(), kOrder.end(), folder);
@@ -99,8 +100,10 @@ TEST(CoreLayering, EveryIncludePointsDownTheOrderOrWithinItsFolder) {
   ASSERT_GT(includes.size(), 100u);  // the tree was found
   for (const Include& i : includes) {
     ASSERT_GE(rank(coreFolder(i.from)), 0) << i.from << " lies in a folder the order does not name";
-    EXPECT_GE(rank(coreFolder(i.to)), 0) << i.from << " includes " << i.to << ", outside the core's order";
-    EXPECT_LE(rank(coreFolder(i.to)), rank(coreFolder(i.from))) << i.from << " includes " << i.to << ", above it";
+    EXPECT_GE(rank(coreFolder(i.to)), 0)
+        << i.from << " includes " << i.to << ", outside the core's order";
+    EXPECT_LE(rank(coreFolder(i.to)), rank(coreFolder(i.from)))
+        << i.from << " includes " << i.to << ", above it";
   }
 }
 
@@ -128,8 +131,7 @@ TEST(WindowLayering, PagesSeeNoWindowDialogsNoPageAndNoFilesNeedEachOther) {
 
 TEST(WindowLayering, NoTwoHeadersShareABareName) {
   std::map<std::string, std::string> seen;
-  for (const auto& entry :
-       fs::recursive_directory_iterator(fs::path(DRAKKENFOLD_SOURCE) / "src")) {
+  for (const auto& entry : fs::recursive_directory_iterator(fs::path(DRAKKENFOLD_SOURCE) / "src")) {
     if (entry.path().extension() != ".h") continue;
     const auto [at, added] = seen.emplace(entry.path().filename().string(), entry.path().string());
     EXPECT_TRUE(added) << entry.path() << " and " << at->second << " share a name";

@@ -19,10 +19,15 @@ namespace {
 using Levels = std::array<std::int16_t, kPoolCount>;
 
 OpenedWarrior storedWarrior(Levels levels) {
-  return {{.name = "Kai", .priorityGrant = {"Clan Pilot", "24", "16", "1", "Assault"},
-           .pointsLeft = "2", .attributeScore = {"3", "4", "2", "2", "1"},
-           .freeAttributePoints = "10", .isClan = true, .advantagePoints = "0",
-           .advantages = {{"Title", "1"}}, .filePath = "/tmp/kai.war"},
+  return {{.name = "Kai",
+           .priorityGrant = {"Clan Pilot", "24", "16", "1", "Assault"},
+           .pointsLeft = "2",
+           .attributeScore = {"3", "4", "2", "2", "1"},
+           .freeAttributePoints = "10",
+           .isClan = true,
+           .advantagePoints = "0",
+           .advantages = {{"Title", "1"}},
+           .filePath = "/tmp/kai.war"},
           levels};
 }
 
@@ -82,9 +87,11 @@ TEST_F(OpenWarrior, ATrainingPackageCountsItsPriceNotItsLevels) {
   stored.priorityGrant[kRace] = "Human";
   // Street Survivor costs 6; Streetwise was raised from its 2 to 3 for 3 more points.
   stored.packageIndex = 1;
-  stored.innerSphere().skills = {{"Streetwise", "3", ""},    {"Sleight of Hand", "1", ""},
-                     {"Lockpicking", "1", ""},   {"Fast Talk", "1", ""},
-                     {"Escape Artist", "1", ""}};
+  stored.innerSphere().skills = {{"Streetwise", "3", ""},
+                                 {"Sleight of Hand", "1", ""},
+                                 {"Lockpicking", "1", ""},
+                                 {"Fast Talk", "1", ""},
+                                 {"Escape Artist", "1", ""}};
   EXPECT_EQ(warriorFromFile(opened, app, prompter).innerSphere().pool.size(), 16u - 9u);
   // Without the package file its price cannot be told: nothing is left to spend and every level
   // counts as trained, so no removal refunds a point the package may have cost.
@@ -114,7 +121,8 @@ TEST_F(OpenWarrior, AFileThatCannotBeOpenedIsReportedAndTakesNoSlot) {
   EXPECT_TRUE(app.firstWindowPending());
   // A kept copy that does not read is named for one message later, and told nothing now.
   prompter.clear();
-  EXPECT_FALSE(openArrival({"Version 2\r\n", "/home/kai.war", "/kept/1.war"}, app, prompter, skipped));
+  EXPECT_FALSE(
+      openArrival({"Version 2\r\n", "/home/kai.war", "/kept/1.war"}, app, prompter, skipped));
   EXPECT_EQ(skipped, std::vector<std::string>{"/kept/1.war"});
   EXPECT_TRUE(prompter.log.empty());
   EXPECT_FALSE(arrivalFromFile("/nonexistent/kai.war"));

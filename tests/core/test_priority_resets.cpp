@@ -6,14 +6,14 @@
 #include <functional>
 
 #include "FakePrompter.h"
-#include "core/gear/Advantages.h"
-#include "core/gear/Money.h"
+#include "core/budget/Priorities.h"
+#include "core/catalogue/PackageTypes.h"
 #include "core/character/Attributes.h"
 #include "core/character/Characteristics.h"
 #include "core/files/PackageFile.h"
-#include "core/budget/Priorities.h"
+#include "core/gear/Advantages.h"
+#include "core/gear/Money.h"
 #include "core/skills/ClanPackages.h"
-#include "core/catalogue/PackageTypes.h"
 #include "core/skills/SkillAreas.h"
 #include "core/skills/SkillPackages.h"
 #include "core/skills/SpecialityPicking.h"
@@ -26,17 +26,18 @@ void PrintTo(const Warrior& w, std::ostream* os) {
   for (int p = 0; p < kPoolCount; ++p) *os << ' ' << w.priorityLevel[p] << '/' << w.priorityEcho[p];
   *os << " skills grant " << w.priorityGrant[kSkills] << ", points left " << w.pointsLeft
       << ", pools " << w.innerSphere().pool.size() << '/' << w.clan().pool.size() << ", skills "
-      << w.innerSphere().skills.size() << '/' << w.clan().skills.size() << ", stage " << w.skillStage
-      << ", advantages " << w.advantages.size() << " (" << w.advantagePoints << "), C-Bills "
-      << w.cBills << '/' << w.equipmentCBills << ", Edge " << w.edge;
+      << w.innerSphere().skills.size() << '/' << w.clan().skills.size() << ", stage "
+      << w.skillStage << ", advantages " << w.advantages.size() << " (" << w.advantagePoints
+      << "), C-Bills " << w.cBills << '/' << w.equipmentCBills << ", Edge " << w.edge;
 }
 }  // namespace dk
 
 using namespace dk;
 
 namespace {
-const SpecialityChoice kMechWarrior{"MechWarrior", 1, "", 0, "Basic Academy Package",
-                                    {"Gunnery/BattleMech", "Tactics"}, {"Tech/BattleMech"}};
+const SpecialityChoice kMechWarrior{
+    "MechWarrior",      1, "", 0, "Basic Academy Package", {"Gunnery/BattleMech", "Tactics"},
+    {"Tech/BattleMech"}};
 std::vector<std::int16_t> points(int n) { return std::vector<std::int16_t>(n, 1); }
 
 // A warrior with the whole skill catalogue loaded, and a player to answer for it.
@@ -107,6 +108,7 @@ struct ResetCase {
   std::function<void(Warrior&, const Budget&)> after;
 };
 
+// clang-format off
 const ResetCase kResetCases[] = {
     {"BoughtLevelsStayPaidForUnderALowerGrant",
      [](Budget& b) { b.level(kSkills, 2), b.buy("Blade"); }, kSkills, 1, {}, {},
@@ -184,6 +186,7 @@ const ResetCase kResetCases[] = {
     {"NothingToLoseAsksNothing", [](Budget& b) { b.level(kAdvantages, 2); }, kAdvantages, 1, {},
      {}, [](Warrior& e, auto&) { moved(e, kAdvantages, 1, "1", "9"), e.advantagePoints = "1"; }},
 };
+// clang-format on
 
 void PrintTo(const ResetCase& c, std::ostream* os) { *os << c.name; }
 

@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "FakePrompter.h"
-#include "core/model/DamageTrack.h"
 #include "core/budget/Priorities.h"
 #include "core/character/Race.h"
+#include "core/model/DamageTrack.h"
 
 using namespace dk;
 using dk::test::FakePrompter;

@@ -8,10 +8,10 @@
 
 #include "FakePrompter.h"
 #include "core/app/Recovery.h"
-#include "core/app/WarriorDocument.h"
-#include "core/skills/SkillAreas.h"
 #include "core/app/UndoHistory.h"
+#include "core/app/WarriorDocument.h"
 #include "core/files/RecoveryEntry.h"
+#include "core/skills/SkillAreas.h"
 
 using namespace dk;
 namespace fs = std::filesystem;

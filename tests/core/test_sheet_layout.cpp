@@ -29,6 +29,7 @@ std::string pairs(int n) {
   return out;
 }
 
+// clang-format off
 Warrior fullWarrior() {
   return {.name = "Kai Ostrander", .rank = "Lieutenant", .affiliation = "Vesper Concord",
           .homePlanet = "Harrow's Reach", .vehicleType = "Medium",
@@ -47,6 +48,7 @@ Warrior fullWarrior() {
           .placeOfBirth = "Harrow's Reach", .siblings = "2",
           .notes = "Veteran of the Tessaly raid."};
 }
+// clang-format on
 
 RecordingSurface draw(const Warrior& w, bool preview = true) {
   RecordingSurface s;
@@ -63,6 +65,7 @@ std::string textAt(const RecordingSurface& s, int x, int y) {
 }
 }  // namespace
 
+// clang-format off
 TEST(CharacterSheet, FullWarriorPrintsEveryTextAtItsPlace) {
   const std::string boxes = pairs(5);
   const Texts expected = {
@@ -114,6 +117,7 @@ TEST(CharacterSheet, FullWarriorPrintsEveryTextAtItsPlace) {
   EXPECT_EQ(draw(fullWarrior()).log, expected);
   EXPECT_EQ(draw(fullWarrior(), false).log[1], "preview off");
 }
+// clang-format on
 
 TEST(CharacterSheet, SavesAndTheirSpacing) {
   const std::pair<const char*, const char*> cases[] = {
@@ -162,10 +166,10 @@ TEST(CharacterSheet, AClanWarriorPrintsTheClanSkillsOnly) {
 }
 
 TEST(CharacterSheet, LongNamesWrapInTheirColumnAndPaddingCountsCharacters) {
-  const RecordingSurface s = draw({
-      .advantages = {{"Natural Aptitude (Jumpship Drive)", "3"}, {"Z\u00e4higkeit", "1"}},
-      .weapons = {{"Halloran Service Pistol (Ammo)", "2"}},
-      .equipment = {{"Survival Kit", "1234"}}});
+  const RecordingSurface s =
+      draw({.advantages = {{"Natural Aptitude (Jumpship Drive)", "3"}, {"Z\u00e4higkeit", "1"}},
+            .weapons = {{"Halloran Service Pistol (Ammo)", "2"}},
+            .equipment = {{"Survival Kit", "1234"}}});
   // The name of 33 characters wraps within its 28, the points stay under their column.
   EXPECT_EQ(textAt(s, 350, 6200), "Natural Aptitude (Jumpship");
   EXPECT_EQ(textAt(s, 350, 6400), "Drive)                      3");
@@ -185,11 +189,9 @@ TEST(CharacterSheet, NoTwoTextsOverlapWithTheLongestNamesOfEveryCatalogue) {
   std::vector<std::string> skills, weapons, equipment;
   for (const auto& k : readSkillCatalogue(DRAKKENFOLD_DATA "/skills.dat")->skills)
     skills.push_back(k.name);
-  for (const auto& r :
-       readGearFile(GearKind::Weapons, DRAKKENFOLD_DATA "/weapons.dat")->rows)
+  for (const auto& r : readGearFile(GearKind::Weapons, DRAKKENFOLD_DATA "/weapons.dat")->rows)
     weapons.push_back(r.name);
-  for (const auto& r :
-       readGearFile(GearKind::Equipment, DRAKKENFOLD_DATA "/equipt.dat")->rows)
+  for (const auto& r : readGearFile(GearKind::Equipment, DRAKKENFOLD_DATA "/equipt.dat")->rows)
     equipment.push_back(r.name);
   w.innerSphere().skills.push_back({longest(skills), "12", "-3"});
   w.advantages.push_back({"Natural Aptitude (" + longest(skills) + ")", "3"});
@@ -236,9 +238,9 @@ TEST(CharacterSheet, NoTwoTextsOverlapWithTheLongestNamesOfEveryCatalogue) {
     std::erase_if(t, [](char c) { return c == ' ' || c == '\n'; });
     return t;
   };
-  for (const std::string& name : {w.innerSphere().skills.back().name, w.advantages[2].name,
-                                  w.advantages[3].name, w.weapons.back().name,
-                                  w.equipment.back().name, w.edge, w.nationality, w.notes})
+  for (const std::string& name :
+       {w.innerSphere().skills.back().name, w.advantages[2].name, w.advantages[3].name,
+        w.weapons.back().name, w.equipment.back().name, w.edge, w.nationality, w.notes})
     EXPECT_NE(squeezed(printed).find(squeezed(name)), std::string::npos) << name;
 }
 
@@ -290,6 +292,7 @@ TEST(CharacterSheet, AFullSheetThatFitsKeepsOnePage) {
   EXPECT_EQ(s.rectangleParts.size(), 1u);
 }
 
+// clang-format off
 TEST(CharacterSheet, RowsAndNotesWithoutRoomContinueOnANewPageInSheetOrder) {
   const Warrior w = listsOf(17, 36, 33, 10, 8);
   const RecordingSurface s = draw(w);
@@ -316,6 +319,7 @@ TEST(CharacterSheet, RowsAndNotesWithoutRoomContinueOnANewPageInSheetOrder) {
   // The notes, cut at a line, are all there.
   EXPECT_EQ(s.rectangleParts[0] + s.rectangleParts[1], "Notes\n" + w.notes);
 }
+// clang-format on
 
 TEST(CharacterSheet, LongListsAndNotesRunOverAsManyPagesAsNeeded) {
   Warrior w = listsOf(0, 0, 150, 0, 0);

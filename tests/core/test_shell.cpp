@@ -86,8 +86,10 @@ TEST(CenterWindow, OffsetsAreRoundedDown) {
 }
 
 TEST(CenterWindow, OverAFrameOrAnotherWindow) {
-  CenterReference frame{.kind = ReferenceKind::Frame, .outer = {1000, 500, 8000, 6000},
-                        .innerWidth = 7800, .innerHeight = 5000};
+  CenterReference frame{.kind = ReferenceKind::Frame,
+                        .outer = {1000, 500, 8000, 6000},
+                        .innerWidth = 7800,
+                        .innerHeight = 5000};
   // An ordinary window over the frame: screen coordinates.
   EXPECT_EQ(centerWindow(4000, 3000, frame), (TwipPoint{3000, 2000}));
   // One of its children: client coordinates.

@@ -4,8 +4,8 @@
 #include "FakePrompter.h"
 #include "core/budget/Priorities.h"
 #include "core/character/Race.h"
-#include "core/skills/ClanPackages.h"
 #include "core/files/SkillFile.h"
+#include "core/skills/ClanPackages.h"
 #include "core/skills/SkillAreas.h"
 
 using namespace dk;
@@ -20,9 +20,7 @@ struct ClanPackageTest : ::testing::Test {
   FakePrompter prompter;
   RuleContext ctx{w, app, prompter};
 
-  ClanPackageTest() {
-    app.skillCatalogue = *readSkillCatalogue(DRAKKENFOLD_DATA "/skills.dat");
-  }
+  ClanPackageTest() { app.skillCatalogue = *readSkillCatalogue(DRAKKENFOLD_DATA "/skills.dat"); }
   void caste(const std::string& race, int points, std::deque<bool> answers) {
     w = Warrior{};
     w.priorityGrant[kRace] = race;
@@ -60,7 +58,7 @@ TEST_F(ClanPackageTest, EachCasteGetsItsPackageAfterItsQuestions) {
       const std::string level = std::to_string(c.package->skills[i].level);
       // Every row shows a roll from its level and its class (every characteristic is 16 here).
       EXPECT_EQ(w.clan().skills[i], (SkillEntry{c.package->skills[i].name, level,
-                                             std::to_string(16 - c.package->skills[i].level)}));
+                                                std::to_string(16 - c.package->skills[i].level)}));
     }
     EXPECT_EQ(w.clan().pool.size(), 24u - static_cast<unsigned>(c.package->cost));
     EXPECT_TRUE(w.skillsBought && w.clanPackageTaken && w.clanDelPackageEnabled);

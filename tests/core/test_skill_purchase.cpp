@@ -129,7 +129,8 @@ TEST_F(SkillTest, RefusalsLeaveEverythingAsItWas) {
   ASSERT_EQ(prompter.log.size(), 2u);
   EXPECT_EQ(prompter.log[1].kind, Exchange::Error);
   EXPECT_EQ(prompter.log[1].text, kSkillNotOwnedError);
-  EXPECT_EQ(w.innerSphere().skills[0], (SkillEntry{"Blade", "1", "15"}));  // the rolls are recomputed anyway
+  EXPECT_EQ(w.innerSphere().skills[0],
+            (SkillEntry{"Blade", "1", "15"}));  // the rolls are recomputed anyway
 }
 
 TEST_F(SkillTest, RollsFollowTheCharacteristicOfTheirOwnClass) {
@@ -138,13 +139,14 @@ TEST_F(SkillTest, RollsFollowTheCharacteristicOfTheirOwnClass) {
   w.attributeScore = {"1", "3", "3", "1", "1"};
   updateCharacteristics(w);  // Physical 12, Mental 14
   w.innerSphere().skills = {{"small arms", "2", ""},
-                {"Tactics", "2", ""},
-                {"Odd", "1", "5"},
-                {"Basket Weaving", "3", "7"}};
+                            {"Tactics", "2", ""},
+                            {"Odd", "1", "5"},
+                            {"Basket Weaving", "3", "7"}};
   w.clan().skills = {{"Small Arms", "1", ""}};
   updateSkillRolls(ctx);
   const auto rolls = [&] {
-    return Texts{w.innerSphere().skills[0].roll, w.innerSphere().skills[1].roll, w.innerSphere().skills[2].roll, w.innerSphere().skills[3].roll,
+    return Texts{w.innerSphere().skills[0].roll, w.innerSphere().skills[1].roll,
+                 w.innerSphere().skills[2].roll, w.innerSphere().skills[3].roll,
                  w.clan().skills[0].roll};
   };
   // The class look-up ignores case; a skill without a known class keeps its roll.

@@ -38,9 +38,10 @@ struct PickingTest : ::testing::Test {
   FakePrompter prompter;
   RuleContext ctx{w, app, prompter};
   const std::string specialities = writeFile("ismosfos.dat", "");
-  const std::string skills = writeFile("skills.dat",
-                                "Blade,A\nGunnery/BattleMech,P\nLeadership,S\nMedtech,M\n"
-                                "Small Arms,P\nTactics,M\nSurvival,M\nNavigation/Planetary,M\n");
+  const std::string skills =
+      writeFile("skills.dat",
+                "Blade,A\nGunnery/BattleMech,P\nLeadership,S\nMedtech,M\n"
+                "Small Arms,P\nTactics,M\nSurvival,M\nNavigation/Planetary,M\n");
 
   PickingTest() {
     app.dataFolder = testFolder();
@@ -66,8 +67,9 @@ struct PickingTest : ::testing::Test {
   }
 };
 
-const SpecialityChoice kMechWarrior{"MechWarrior", 1, "", 0, "Basic Academy Package",
-                                    {"Gunnery/BattleMech", "Small Arms"}, {"Tactics", "Blade"}};
+const SpecialityChoice kMechWarrior{
+    "MechWarrior",       1, "", 0, "Basic Academy Package", {"Gunnery/BattleMech", "Small Arms"},
+    {"Tactics", "Blade"}};
 // The skills of its required phase: its own two and one of the common choices.
 const char* const kRequiredPicks[] = {"Gunnery/BattleMech", "Small Arms", "Medtech"};
 }  // namespace
@@ -94,14 +96,15 @@ TEST_F(PickingTest, AWholeSpecialityFromRequiredSkillsToFreePoints) {
   addSkillPointIS(ctx);
   clickSkillPoolIS(w, 0);
   addSkillPointIS(ctx);
-  EXPECT_EQ(prompter.texts(), (Texts{"Pick Skill Packages", kSelectLevelChoice,
-                                     kSelectLevelChoice, kSelectChoiceSkill}));
+  EXPECT_EQ(prompter.texts(), (Texts{"Pick Skill Packages", kSelectLevelChoice, kSelectLevelChoice,
+                                     kSelectChoiceSkill}));
 
   give(0, "Gunnery/BattleMech");
   give(0, "Small Arms");
   give(3, "Medtech");  // a 1
-  EXPECT_EQ(w.innerSphere().skills, (Skills{{"Gunnery/BattleMech", "2", "14"}, {"Small Arms", "2", "14"},
-                                {"Medtech", "1", "15"}}));
+  EXPECT_EQ(w.innerSphere().skills, (Skills{{"Gunnery/BattleMech", "2", "14"},
+                                            {"Small Arms", "2", "14"},
+                                            {"Medtech", "1", "15"}}));
   EXPECT_EQ(w.innerSphere().pool, (Levels{2, 1, 1}));
   EXPECT_TRUE(w.electivesAnnounced);
   EXPECT_EQ(w.currentActivity, "Picking electives for MechWarrior");
@@ -143,7 +146,11 @@ TEST_F(PickingTest, TheLastElectiveTurnsUnusedChoicesIntoSinglePoints) {
 }
 
 TEST_F(PickingTest, TwoSpecialitiesAreNamedTogetherAndTheirSkillsOfferedOnce) {
-  SpecialityChoice both{"MechWarrior", 1, "Scout", 3, "Basic University Package",
+  SpecialityChoice both{"MechWarrior",
+                        1,
+                        "Scout",
+                        3,
+                        "Basic University Package",
                         {"Gunnery/BattleMech", "Medtech", "Tactics", "Gunnery/BattleMech"},
                         {"Navigation/Planetary", "Tactics", "Navigation/Planetary", "Blade"}};
   pick(both);
@@ -231,8 +238,8 @@ TEST_F(PickingTest, APackageCosting12LeavesFourOf16AndGoesAgainWithItsExtraLevel
   EXPECT_EQ(prompter.pickerPoints, std::vector<int>{16});
   EXPECT_EQ(prompter.packageTables.at(0).size(), 2u);
   EXPECT_EQ(w.innerSphere().pool, Levels(4, 1));
-  EXPECT_EQ(w.innerSphere().skills, (Skills{{"Blade", "2", "14"}, {"Small Arms", "2", "14"},
-                                {"Leadership", "1", "15"}}));
+  EXPECT_EQ(w.innerSphere().skills,
+            (Skills{{"Blade", "2", "14"}, {"Small Arms", "2", "14"}, {"Leadership", "1", "15"}}));
   EXPECT_EQ(w.packageIndex, 2);
   EXPECT_EQ(w.skillStage, kSkillStagePackageApplied);
   EXPECT_EQ(w.skillButtons, (Buttons{true, false, false, true, true, true}));

@@ -4,9 +4,9 @@
 #include <fstream>
 #include <set>
 
+#include "core/catalogue/SkillCatalogue.h"
 #include "core/files/PackageFile.h"
 #include "core/files/SkillFile.h"
-#include "core/catalogue/SkillCatalogue.h"
 #include "core/files/SpecialityFile.h"
 #include "core/files/TrainingRecords.h"
 #include "core/skills/SpecialityPicking.h"
@@ -41,7 +41,8 @@ TEST(SpecialityFile, ReadsRecordsWhateverTheThirdItemAndSkipsWhatLiesBetween) {
   ASSERT_TRUE(table.message().empty()) << table.message();
   ASSERT_EQ(table.valueOr({}).size(), 2u);
   EXPECT_EQ(table.valueOr({})[0],
-            (Speciality{"MechWarrior", 2,
+            (Speciality{"MechWarrior",
+                        2,
                         {"Gunnery/BattleMech", "Piloting/BattleMech", "Tactics"},
                         {"Tech/BattleMech", "Navigation"}}));
   EXPECT_EQ(table.valueOr({})[1], (Speciality{"Field Medic", 0, {"Medtech"}, {}}));
@@ -58,8 +59,7 @@ TEST(SpecialityFile, RefusesADamagedFileWholeNamingTheLineAndTheFault) {
        "line 12: \"Tech\" ends before its \"Electives\""},
       {good + "Start Tech\r\n0\r\n-\r\nElectives\r\nComputers\r\n",
        "line 8: \"Tech\" has no \"End\""},
-      {"Start Tech\r\n0\r\n-\r\nTech/Mechanic\r\n" + good,
-       "line 1: \"Tech\" has no \"Electives\""},
+      {"Start Tech\r\n0\r\n-\r\nTech/Mechanic\r\n" + good, "line 1: \"Tech\" has no \"Electives\""},
       {good + "Start Tech\r\ntwo\r\n-\r\nElectives\r\nEnd\r\n",
        "line 9: the required count of \"Tech\" is not a whole number"},
       {good + "Start Tech\r\n-1\r\n-\r\nElectives\r\nEnd\r\n",
@@ -94,8 +94,9 @@ TEST(SpecialityFile, KeepsToTheLimitsOfItemsRecordsAndNames) {
   std::string many;
   for (int i = 1; i <= 51; ++i) many += "Start S" + std::to_string(i) + ",0,-,Electives,End\n";
   EXPECT_EQ(specialities(many).valueOr({}).size(), 51u);
-  EXPECT_NE(specialities(many + "Start S52,0,-,Electives,End\n").message().find("more than 256 items"),
-            std::string::npos);
+  EXPECT_NE(
+      specialities(many + "Start S52,0,-,Electives,End\n").message().find("more than 256 items"),
+      std::string::npos);
 
   std::string names;
   for (int i = 1; i <= 52; ++i) names += ",Skill" + std::to_string(i);
@@ -115,8 +116,9 @@ TEST(PackageFile, ReadsPairsUntilAnEndWhereANameIsExpected) {
       "Start Dockhand\r\n4\r\nEnd\r\n");
   ASSERT_TRUE(table.message().empty()) << table.message();
   ASSERT_EQ(table.valueOr({}).size(), 2u);
-  EXPECT_EQ(table.valueOr({})[0],
-            (SkillPackage{"Frontier Scout", 9, {{"Survival", "2"}, {"Tracking", "1"}, {"Blade", "2"}}}));
+  EXPECT_EQ(
+      table.valueOr({})[0],
+      (SkillPackage{"Frontier Scout", 9, {{"Survival", "2"}, {"Tracking", "1"}, {"Blade", "2"}}}));
   EXPECT_EQ(table.valueOr({})[1], (SkillPackage{"Dockhand", 4, {}}));
 }
 
@@ -139,7 +141,8 @@ TEST(PackageFile, RefusesADamagedFileWholeNamingTheLineAndTheFault) {
        "line 9: the level of \"Navigation\" in \"Pilot\" is not a whole number of 1 or more"},
       {good + "Start Pilot\r\n9\r\nNavigation\r\n0\r\nEnd\r\n",
        "line 9: the level of \"Navigation\" in \"Pilot\" is not a whole number of 1 or more"},
-      {good + "Start Pilot\r\n9\r\nNavigation", "line 8: the skill \"Navigation\" of \"Pilot\" has no level"},
+      {good + "Start Pilot\r\n9\r\nNavigation",
+       "line 8: the skill \"Navigation\" of \"Pilot\" has no level"},
       {good + "Start\r\n9\r\nEnd\r\n", "line 6: a package has no name"},
   };
   for (const Case& c : cases) {
@@ -165,7 +168,8 @@ TEST(TrainingFiles, AMissingFileIsOneMessageAndAnEmptyTable) {
   const Result<std::vector<Speciality>> s = loadSpecialities(missing);
   EXPECT_TRUE(s.valueOr({}).empty());
   EXPECT_EQ(s.message().rfind("The data file \"ismosfos.dat\" could not be read: ", 0), 0u);
-  const Result<std::vector<SkillPackage>> p = loadPackages(::testing::TempDir() + "/no-such-folder/ispack.dat");
+  const Result<std::vector<SkillPackage>> p =
+      loadPackages(::testing::TempDir() + "/no-such-folder/ispack.dat");
   EXPECT_TRUE(p.valueOr({}).empty());
   EXPECT_EQ(p.message().rfind("The data file \"ispack.dat\" could not be read: ", 0), 0u);
 

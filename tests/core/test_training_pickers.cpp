@@ -14,11 +14,13 @@ using Names = std::vector<std::string>;
 
 enum Type { kBasicAcademy = 0, kAdvancedAcademy, kBasicUniversity, kAdvancedUniversity };
 
+// clang-format off
 const std::vector<Speciality> kTable{
     {"MechWarrior", 2, {"Gunnery/BattleMech", "Piloting/BattleMech", "Tactics"}, {"Tech/BattleMech", "Navigation"}},
     {"Scout", 1, {"Stealth", "Tracking"}, {"Navigation", "Survival"}},
     {"Field Medic", 0, {"Medtech", "Small Arms"}, {"Surgery"}},
 };
+// clang-format on
 
 struct PickerTest : ::testing::Test {
   FakePrompter prompter;
@@ -59,7 +61,8 @@ TEST_F(PickerTest, AddAndRemoveRefuseInOrderAndKeepTheGatheredListsTrue) {
   // fills the free place instead of pushing out the second.
   remove(1);
   EXPECT_TRUE(picker.addEnabled());
-  EXPECT_EQ(picker.gatheredRequired(), (Names{"Gunnery/BattleMech", "Piloting/BattleMech", "Tactics"}));
+  EXPECT_EQ(picker.gatheredRequired(),
+            (Names{"Gunnery/BattleMech", "Piloting/BattleMech", "Tactics"}));
   picker.choosePackageType(kBasicAcademy);
   prompter.clear();
   EXPECT_EQ(picker.ok(prompter), SpecialityPicker::Outcome::Refused);
@@ -120,7 +123,11 @@ TEST_F(PickerTest, TwoSpecialitiesAskForTheirOwnPicksAndGiveTheWholeChoice) {
                 {"Please pick the 2 skills for MechWarrior.", kTable[0].required, 2},
                 {"Please pick the 1 skills for Scout.", kTable[1].required, 1}}));
   EXPECT_EQ(picker.choice(),
-            (SpecialityChoice{"MechWarrior", 1, "Scout", 2, "Advanced Academy Package",
+            (SpecialityChoice{"MechWarrior",
+                              1,
+                              "Scout",
+                              2,
+                              "Advanced Academy Package",
                               {"Gunnery/BattleMech", "Tactics", "Tracking"},
                               {"Tech/BattleMech", "Navigation", "Navigation", "Survival"}}));
 }
@@ -132,8 +139,13 @@ TEST_F(PickerTest, ACountOfZeroGivesEveryRequiredSkillWithoutAsking) {
   picker.choosePackageType(kBasicAcademy);
   ASSERT_EQ(picker.ok(prompter), SpecialityPicker::Outcome::Confirmed);
   EXPECT_TRUE(prompter.requiredRequests.empty());
-  EXPECT_EQ(picker.choice(), (SpecialityChoice{"Field Medic", 3, "", 0, "Basic Academy Package",
-                                               {"Medtech", "Small Arms"}, {"Surgery"}}));
+  EXPECT_EQ(picker.choice(), (SpecialityChoice{"Field Medic",
+                                               3,
+                                               "",
+                                               0,
+                                               "Basic Academy Package",
+                                               {"Medtech", "Small Arms"},
+                                               {"Surgery"}}));
 }
 
 TEST_F(PickerTest, ClosingPickSkillsGivesUpTheWholeChoice) {
@@ -171,7 +183,8 @@ TEST(SpecialityOk, MoreThan51NamesTogetherIsRefusedNotCut) {
 
 TEST(RequiredPick, AtLeastTheCountTopToBottom) {
   const RequiredSkillRequest request{"Please pick the 2 skills for MechWarrior.",
-                                     {"Gunnery/BattleMech", "Piloting/BattleMech", "Tactics"}, 2};
+                                     {"Gunnery/BattleMech", "Piloting/BattleMech", "Tactics"},
+                                     2};
   FakePrompter prompter;
   EXPECT_EQ(confirmRequiredPick(request, {1}, prompter), std::nullopt);
   EXPECT_EQ(prompter.texts(), Texts{"You need to select atleast 2 skills!"});

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "WarriorFileSamples.h"
-#include "core/util/TextEncoding.h"
 #include "core/files/WarriorFile.h"
+#include "core/util/TextEncoding.h"
 
 using namespace dk;
 using namespace dk::test;

@@ -10,8 +10,8 @@
 
 #include "FakePrompter.h"
 #include "WarriorFileSamples.h"
-#include "core/files/FileLimits.h"
 #include "core/app/SaveWarrior.h"
+#include "core/files/FileLimits.h"
 #include "core/files/WarriorFile.h"
 
 using namespace dk;

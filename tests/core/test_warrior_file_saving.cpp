@@ -13,8 +13,6 @@
 #include "core/app/SaveWarrior.h"
 #include "core/files/ReadFile.h"
 #include "core/files/WarriorFile.h"
-#include "core/files/ReadFile.h"
-#include "core/files/WarriorFile.h"
 
 using namespace dk;
 using namespace dk::test;

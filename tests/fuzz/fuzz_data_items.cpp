@@ -9,7 +9,8 @@
 #include "core/util/TextEncoding.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::string text = dk::decodeFileText(std::string_view(reinterpret_cast<const char*>(data), size));
+  const std::string text =
+      dk::decodeFileText(std::string_view(reinterpret_cast<const char*>(data), size));
   const auto items = dk::splitDataItems(text, 256);
   if (items.size() > 256) std::abort();
   int line = 1;

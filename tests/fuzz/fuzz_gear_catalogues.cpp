@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "core/files/DataItems.h"
-#include "core/util/TextEncoding.h"
 #include "core/files/GearFiles.h"
+#include "core/util/TextEncoding.h"
 
 namespace {
 void check(const dk::GearCatalogue& catalogue, std::size_t fields, std::size_t rowsPerEntry) {

@@ -7,17 +7,16 @@
 #include <set>
 #include <string_view>
 
-#include "core/files/TrainingRecords.h"
 #include "core/files/DataItems.h"
-#include "core/util/TextEncoding.h"
 #include "core/files/PackageFile.h"
+#include "core/files/TrainingRecords.h"
 #include "core/util/Numeric.h"
+#include "core/util/TextEncoding.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text =
       dk::decodeFileText(std::string_view(reinterpret_cast<const char*>(data), size));
-  const auto table =
-      dk::parsePackages(dk::splitDataItems(text, dk::kMaxTrainingFileItems + 1));
+  const auto table = dk::parsePackages(dk::splitDataItems(text, dk::kMaxTrainingFileItems + 1));
   if (!table) return table.message().empty() ? (std::abort(), 0) : 0;
   if (!table.message().empty() || table->size() > dk::kMaxPackages) std::abort();
   for (const dk::SkillPackage& p : *table) {

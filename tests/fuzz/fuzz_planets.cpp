@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "core/files/DataItems.h"
-#include "core/util/TextEncoding.h"
 #include "core/files/PlanetFile.h"
+#include "core/util/TextEncoding.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text =

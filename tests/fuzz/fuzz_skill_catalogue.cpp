@@ -9,9 +9,9 @@
 
 #include "core/context/SharedState.h"
 #include "core/files/DataItems.h"
-#include "core/util/TextEncoding.h"
-#include "core/skills/SkillAreas.h"
 #include "core/files/SkillFile.h"
+#include "core/skills/SkillAreas.h"
+#include "core/util/TextEncoding.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text =

@@ -6,16 +6,15 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "core/files/TrainingRecords.h"
 #include "core/files/DataItems.h"
-#include "core/util/TextEncoding.h"
 #include "core/files/SpecialityFile.h"
+#include "core/files/TrainingRecords.h"
+#include "core/util/TextEncoding.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text =
       dk::decodeFileText(std::string_view(reinterpret_cast<const char*>(data), size));
-  const auto table =
-      dk::parseSpecialities(dk::splitDataItems(text, dk::kMaxTrainingFileItems + 1));
+  const auto table = dk::parseSpecialities(dk::splitDataItems(text, dk::kMaxTrainingFileItems + 1));
   if (!table) return table.message().empty() ? (std::abort(), 0) : 0;
   if (!table.message().empty() || table->size() > dk::kMaxSpecialities) std::abort();
   for (const dk::Speciality& s : *table) {

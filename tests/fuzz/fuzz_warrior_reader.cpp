@@ -20,9 +20,13 @@ class Silent : public dk::Prompter {
   std::optional<std::string> askText(const std::string&) override { std::abort(); }
   std::optional<std::string> pickSkill(const std::vector<std::string>&) override { std::abort(); }
   std::optional<dk::SpecialityChoice> pickSpeciality(const std::vector<dk::Speciality>&,
-                                                     int) override { std::abort(); }
+                                                     int) override {
+    std::abort();
+  }
   std::optional<std::vector<std::string>> pickRequiredSkills(
-      const dk::RequiredSkillRequest&) override { std::abort(); }
+      const dk::RequiredSkillRequest&) override {
+    std::abort();
+  }
   std::optional<int> pickPackage(const std::vector<dk::SkillPackage>&, int) override {
     std::abort();
   }

@@ -13,8 +13,8 @@
 #include <tuple>
 
 #include "core/files/FileLimits.h"
-#include "core/util/TextEncoding.h"
 #include "core/files/WarriorFile.h"
+#include "core/util/TextEncoding.h"
 
 namespace {
 
@@ -300,18 +300,18 @@ Warrior expectedBack(const Warrior& w, const std::string& path) {
 
 // Every field the file carries (the others keep their new-warrior values on both sides).
 auto stored(const Warrior& w) {
-  return std::tie(w.name, w.rank, w.affiliation, w.homePlanet, w.vehicleType, w.cBills,
-                  w.equipmentCBills, w.assetWorth, w.cBillsText, w.equipmentCBillsText,
-                  w.assetWorthText, w.edge, w.edgeUsed, w.apTotal, w.spTotal, w.thresholdHead,
-                  w.thresholdTorso, w.thresholdArm, w.thresholdLeg, w.priorityLevel,
-                  w.priorityGrant, w.pointsLeft, w.attributeScore, w.freeAttributePoints,
-                  w.raceModsRemovable, w.raceModsAddable, w.characteristic, w.damageBoxes,
-                  w.innerSphere().skills, w.clan().skills, w.skillButtons, w.skillsBought, w.clanPackageTaken,
-                  w.isClan, w.skillStage, w.mosName1, w.mosName2, w.mosIndex1, w.mosIndex2,
-                  w.mosConfirmed, w.packageName, w.packageIndex, w.requiredSkills, w.electiveSkills,
-                  w.advantagePoints, w.advantages, w.extraEdgeBought, w.weapons, w.equipment, w.age,
-                  w.sex, w.height, w.weight, w.hairColor, w.eyeColor, w.nationality, w.dateOfBirth,
-                  w.placeOfBirth, w.siblings, w.spouse, w.notes, w.filePath, w.reservedFlag);
+  return std::tie(
+      w.name, w.rank, w.affiliation, w.homePlanet, w.vehicleType, w.cBills, w.equipmentCBills,
+      w.assetWorth, w.cBillsText, w.equipmentCBillsText, w.assetWorthText, w.edge, w.edgeUsed,
+      w.apTotal, w.spTotal, w.thresholdHead, w.thresholdTorso, w.thresholdArm, w.thresholdLeg,
+      w.priorityLevel, w.priorityGrant, w.pointsLeft, w.attributeScore, w.freeAttributePoints,
+      w.raceModsRemovable, w.raceModsAddable, w.characteristic, w.damageBoxes,
+      w.innerSphere().skills, w.clan().skills, w.skillButtons, w.skillsBought, w.clanPackageTaken,
+      w.isClan, w.skillStage, w.mosName1, w.mosName2, w.mosIndex1, w.mosIndex2, w.mosConfirmed,
+      w.packageName, w.packageIndex, w.requiredSkills, w.electiveSkills, w.advantagePoints,
+      w.advantages, w.extraEdgeBought, w.weapons, w.equipment, w.age, w.sex, w.height, w.weight,
+      w.hairColor, w.eyeColor, w.nationality, w.dateOfBirth, w.placeOfBirth, w.siblings, w.spouse,
+      w.notes, w.filePath, w.reservedFlag);
 }
 
 // Whether these bytes open as exactly the expected warrior.

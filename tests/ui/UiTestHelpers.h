@@ -116,7 +116,6 @@ inline void answerInputBox(const QString& answer, bool accept = true, QString* p
   });
 }
 
-
 template <typename T>
 T* child(QObject* parent, const char* name) {
   T* found = parent->findChild<T*>(QString::fromLatin1(name));

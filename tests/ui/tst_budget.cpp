@@ -148,7 +148,7 @@ class BudgetTest : public QObject {
     w->tabs()->setCurrentIndex(3);
     QCOMPARE(child<QListWidget>(w, "lstPoints")->count(), 16);
     s.prompter.yesNoAnswers = {true, true};
-    click(w, "Command1");  // the clan area's Add Package
+    click(w, "Command1");                             // the clan area's Add Package
     QCOMPARE(s.prompter.log.size(), std::size_t{1});  // the package question, no refusal
     QVERIFY(child<QTreeWidget>(w, "lvSkills")->topLevelItemCount() > 0);
     child<QScrollBar>(w, "vsPRace")->setValue(0);  // Yes to the reset: the Inner Sphere pool
@@ -195,7 +195,6 @@ class BudgetTest : public QObject {
     QCOMPARE(s.frame.appState().priorityMaximum, 15);
     QCOMPARE(labelText(w, "lblPL"), QString("6"));
   }
-
 
   void fillAndClearADamageRowWithHiddenColumns() {
     ScriptedFrame s;
@@ -251,7 +250,6 @@ class BudgetTest : public QObject {
     QCOMPARE(rowTexts(w, "lvAdv", "Exceptional Attribute"),
              (QStringList{"Exceptional Attribute", "2"}));
   }
-
 
   void anArrowPressThatAsksMovesTheLevelOneStepOnly() {
     RealFrame real;
@@ -314,7 +312,6 @@ class BudgetTest : public QObject {
     QCOMPARE(pool(w), 20);
     QVERIFY(enabled(w, "cmdAddPackage") && !enabled(w, "cmdDelPackage"));
   }
-
 
   void noToTheAdvantagesQuestionPutsTheBarBackAndYesTakesTheMoneyBack() {
     ScriptedFrame s;

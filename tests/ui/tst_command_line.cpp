@@ -154,9 +154,13 @@ class CommandLineTest : public QObject {
       QString out, err;
     } cases[] = {
         {{"new_warrior.war"}, 0, "new_warrior.war: legal\n", {}},
-        {{"new_warrior.war", "full_warrior.war"}, 1,
-         "full_warrior.war: advantages: Edge is 2, more than the 1 every warrior has\n", {}},
-        {{"nowhere.war", "new_warrior.war"}, 2, "new_warrior.war: legal\n",
+        {{"new_warrior.war", "full_warrior.war"},
+         1,
+         "full_warrior.war: advantages: Edge is 2, more than the 1 every warrior has\n",
+         {}},
+        {{"nowhere.war", "new_warrior.war"},
+         2,
+         "new_warrior.war: legal\n",
          "The warrior file \"nowhere.war\" cannot be opened"},
         {{}, 2, {}, "--check needs at least one warrior file."},
     };
@@ -170,8 +174,10 @@ class CommandLineTest : public QObject {
       QVERIFY(program.waitForFinished(20000));
       const QString what = c.arguments.join(' ');
       QVERIFY2(program.exitCode() == c.status, qPrintable(what));
-      QVERIFY2(QString::fromLocal8Bit(program.readAllStandardOutput()).contains(c.out), qPrintable(what));
-      QVERIFY2(QString::fromLocal8Bit(program.readAllStandardError()).contains(c.err), qPrintable(what));
+      QVERIFY2(QString::fromLocal8Bit(program.readAllStandardOutput()).contains(c.out),
+               qPrintable(what));
+      QVERIFY2(QString::fromLocal8Bit(program.readAllStandardError()).contains(c.err),
+               qPrintable(what));
     }
   }
 

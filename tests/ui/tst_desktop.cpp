@@ -17,7 +17,8 @@ QStringList entries(QMenu* menu) {
   emit menu->aboutToShow();
   QStringList out;
   for (QAction* a : menu->actions())
-    if (!a->isSeparator()) out << (a->toolTip() == a->text().remove('&') ? a->text() : a->toolTip());
+    if (!a->isSeparator())
+      out << (a->toolTip() == a->text().remove('&') ? a->text() : a->toolTip());
   return out;
 }
 QMenu* recentOf(QObject* owner) {
@@ -69,7 +70,8 @@ class DesktopTest : public QObject {
 
     QFile::remove(saved);
     recentOf(w)->actions().at(0)->trigger();
-    QCOMPARE(s.prompter.texts(), std::vector<std::string>{recentFileGoneMessage(saved.toStdString())});
+    QCOMPARE(s.prompter.texts(),
+             std::vector<std::string>{recentFileGoneMessage(saved.toStdString())});
     QCOMPARE(entries(recentOf(&s.frame)), (QStringList{kai, "Clear List"}));
     recentOf(&s.frame)->actions().at(0)->trigger();  // still there: it opens
     QCOMPARE(s.frame.warriorWindows().size(), 2);
@@ -98,7 +100,8 @@ class DesktopTest : public QObject {
     for (const QString zoom : {"200", ""}) {
       FakePrompter prompter;
       ui::QtFileChooser files(file);
-      ui::MainFrame frame(prompter, files, {DRAKKENFOLD_DATA, settings.filePath("state").toStdString(), file});
+      ui::MainFrame frame(prompter, files,
+                          {DRAKKENFOLD_DATA, settings.filePath("state").toStdString(), file});
       frame.show();
       if (!zoom.isEmpty()) {
         QVERIFY(files.folder() != settings.path());

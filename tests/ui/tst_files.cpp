@@ -76,12 +76,14 @@ QMap<QString, QString> shownValues(QWidget* w) {
     }
     out["list " + v->objectName()] = rows.join(";");
   }
-  for (auto* l : w->findChildren<QListWidget*>()) out["pool " + l->objectName()] = QString::number(l->count());
+  for (auto* l : w->findChildren<QListWidget*>())
+    out["pool " + l->objectName()] = QString::number(l->count());
   for (auto* b : w->findChildren<QScrollBar*>())
     if (b->objectName().startsWith("vsP"))
       out["bar " + b->objectName()] = QString("%1/%2").arg(b->value()).arg(b->maximum());
   for (auto* b : w->findChildren<QPushButton*>())
-    if (b->objectName().startsWith("cmd")) out["button " + b->objectName()] = QString::number(b->isEnabled());
+    if (b->objectName().startsWith("cmd"))
+      out["button " + b->objectName()] = QString::number(b->isEnabled());
   return out;
 }
 }  // namespace

@@ -2,8 +2,8 @@
 // a program killed after a change leaves its warrior for the next start to offer.
 #include <QDir>
 #include <QProcess>
-#include <cstdio>
 #include <QScrollBar>
+#include <cstdio>
 
 #include "UiTestHelpers.h"
 #include "core/files/WarriorFile.h"
@@ -80,8 +80,9 @@ class RecoveryTest : public QObject {
     ui::MainFrame frame(prompter, files, {DRAKKENFOLD_DATA, folder.path().toStdString(), {}});
     prompter.yesNoAnswers = {true};
     frame.offerRecovery();
-    QCOMPARE(prompter.texts(), std::vector<std::string>{
-                                   "1 warriors from the last session were not saved. Restore them?"});
+    QCOMPARE(
+        prompter.texts(),
+        std::vector<std::string>{"1 warriors from the last session were not saved. Restore them?"});
     QCOMPARE(frame.warriorWindows().size(), 1);
     QCOMPARE(frame.warriorWindows()[0]->warrior().attributeScore[kBLD], std::string("2"));
     QVERIFY(frame.warriorWindows()[0]->modified());

@@ -129,8 +129,9 @@ class ShellTest : public QObject {
       QApplication::processEvents();
       for (auto* button : w->tabs()->widget(page)->findChildren<QPushButton*>()) {
         if (button->isVisible())
-          QVERIFY2(button->height() >= std::min(button->sizeHint().height(), button->maximumHeight()),
-                   qPrintable(w->tabs()->tabText(page) + " " + button->objectName()));
+          QVERIFY2(
+              button->height() >= std::min(button->sizeHint().height(), button->maximumHeight()),
+              qPrintable(w->tabs()->tabText(page) + " " + button->objectName()));
       }
     }
 
@@ -220,7 +221,8 @@ class ShellTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
     QCOMPARE(menuTitles(frame), (QStringList{"&File", "&Help"}));
     auto* one = frame.newWarrior();
-    QCOMPARE(menuTitles(frame), (QStringList{"File", "&Edit", "&Gamemaster Options", "&Warriors", "&Help"}));
+    QCOMPARE(menuTitles(frame),
+             (QStringList{"File", "&Edit", "&Gamemaster Options", "&Warriors", "&Help"}));
     QCOMPARE(warriorAction(one, "mnuClose")->shortcut(), QKeySequence("Ctrl+C"));
     QCOMPARE(warriorAction(one, "mnuSaveAs")->shortcut(), QKeySequence("Ctrl+A"));
     QVERIFY(!warriorAction(one, "mnuSaveAs")->isEnabled());

@@ -51,8 +51,8 @@ class SingleInstanceTest : public QObject {
 
     // A stranger's requests open nothing, and the program answers on.
     QCOMPARE(ask(socket, "HELLO\n"), QByteArray(dk::kRefusedReply));
-    QCOMPARE(ask(socket, QByteArray::fromStdString(dk::formatOpenRequest(
-                             {home.filePath("missing.war").toStdString()}))),
+    QCOMPARE(ask(socket, QByteArray::fromStdString(
+                             dk::formatOpenRequest({home.filePath("missing.war").toStdString()}))),
              QByteArray(dk::kRefusedReply));
     QCOMPARE(ask(socket, QByteArray::fromStdString(dk::formatOpenRequest({"relative.war"}))),
              QByteArray(dk::kRefusedReply));

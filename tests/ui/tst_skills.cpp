@@ -105,9 +105,9 @@ class SkillsTest : public QObject {
     click(w, "Command1");
     QCOMPARE(child<QTreeWidget>(w, "lvSkills")->topLevelItemCount(), 0);
     click(w, "Command1");
-    QCOMPARE(s.prompter.texts(), (Texts{kPrimaryClanWarriorQuestion, clanPackageTooDearMessage(20),
-                                        kPrimaryClanWarriorQuestion,
-                                        kSecondaryClanWarriorQuestion}));
+    QCOMPARE(s.prompter.texts(),
+             (Texts{kPrimaryClanWarriorQuestion, clanPackageTooDearMessage(20),
+                    kPrimaryClanWarriorQuestion, kSecondaryClanWarriorQuestion}));
     QCOMPARE(s.prompter.log[0].icon, MessageIcon::Question);
     QCOMPARE(s.prompter.log[1].icon, MessageIcon::None);
     QCOMPARE(child<QTreeWidget>(w, "lvSkills")->topLevelItemCount(), 9);

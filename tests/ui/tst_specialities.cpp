@@ -97,12 +97,12 @@ class SpecialitiesTest : public QObject {
 
     QVERIFY(pickerCentred);
     QVERIFY(requiredCentred);
-    QCOMPARE(seenInDialog,
-             (QStringList{"Pick Skill Packages", "Required (2)", "Required (1)", "First Aid",
-                          "Medicine/Surgery", "Xenobiology", "First Aid", "Medicine/Surgery",
-                          "Xenobiology", "Driving/Ground Vehicle", "Instruction", "Investigation",
-                          "Swimming"}));
-    QCOMPARE(pickCaption, (QStringList{"Pick Skills", "Please pick the 1 skills for Field Medic."}));
+    QCOMPARE(seenInDialog, (QStringList{"Pick Skill Packages", "Required (2)", "Required (1)",
+                                        "First Aid", "Medicine/Surgery", "Xenobiology", "First Aid",
+                                        "Medicine/Surgery", "Xenobiology", "Driving/Ground Vehicle",
+                                        "Instruction", "Investigation", "Swimming"}));
+    QCOMPARE(pickCaption,
+             (QStringList{"Pick Skills", "Please pick the 1 skills for Field Medic."}));
     QCOMPARE(refusals.size(), 3);
     QCOMPARE(refusals[0].text, QString("Please pick a package type"));
     QCOMPARE(refusals[1].text, QString("You don't have enough skill points to do this!"));
@@ -137,10 +137,9 @@ class SpecialitiesTest : public QObject {
 
     // The elective phase: the speciality's electives, then the six common ones.
     QCOMPARE(labelText(w, "lblCurr"), QString("Picking electives for Field Medic"));
-    QCOMPARE(names(choices),
-             (QStringList{"Driving/Ground Vehicle", "Instruction", "Investigation", "Swimming",
-                          "Bureaucracy", "Blade", "Leadership", "Support Weapons", "Survival",
-                          "Unarmed Combat"}));
+    QCOMPARE(names(choices), (QStringList{"Driving/Ground Vehicle", "Instruction", "Investigation",
+                                          "Swimming", "Bureaucracy", "Blade", "Leadership",
+                                          "Support Weapons", "Survival", "Unarmed Combat"}));
     give(w, 0, "Investigation");
     for (const char* skill : {"Swimming", "Blade", "Survival"}) give(w, 0, skill);
     QCOMPARE(labelText(w, "lblCurr"), QString("Picking electives for Field Medic"));
@@ -181,7 +180,7 @@ class SpecialitiesTest : public QObject {
     clickRow(w, "lvSkillsIS", "Blade");
     click(w, "cmdRemPtIS");
     answerMessageBox(QMessageBox::Ok);  // nothing left to select
-    click(w, "cmdRemPtIS");  // the empty list opens the package choices again
+    click(w, "cmdRemPtIS");             // the empty list opens the package choices again
     QVERIFY(enabled(w, "cmdAddPackage"));
 
     QList<SeenBox> refusals;
@@ -207,8 +206,8 @@ class SpecialitiesTest : public QObject {
     });
     click(w, "cmdAddPackage");
     QVERIFY(dialogCentred);
-    QCOMPARE(shown, (QStringList{"Pick Package", "22", "Skill", "Level", "12",
-                                 "Piloting/Dropship", "2"}));
+    QCOMPARE(shown,
+             (QStringList{"Pick Package", "22", "Skill", "Level", "12", "Piloting/Dropship", "2"}));
     QCOMPARE(refusals.size(), 2);
     QCOMPARE(refusals[0].text, QString("You must select a package!"));
     QCOMPARE(refusals[1].text, QString("You don't have enough points to do that"));
@@ -269,9 +268,14 @@ class SpecialitiesTest : public QObject {
     const Training trainings[] = {
         {"speciality",
          [](ScriptedFrame& s, ui::WarriorWindow* w) {
-           s.prompter.specialityAnswers = {SpecialityChoice{
-               "MechWarrior", 1, "", 0, "Basic Academy Package",
-               {"Gunnery/BattleMech", "Piloting/BattleMech", "Tactics"}, {"Tech/BattleMech"}}};
+           s.prompter.specialityAnswers = {
+               SpecialityChoice{"MechWarrior",
+                                1,
+                                "",
+                                0,
+                                "Basic Academy Package",
+                                {"Gunnery/BattleMech", "Piloting/BattleMech", "Tactics"},
+                                {"Tech/BattleMech"}}};
            click(w, "cmdPickMOSFOS");
            for (const char* skill : {"Gunnery/BattleMech", "Piloting/BattleMech", "Tactics",
                                      "Medtech", "Small Arms", "Tech/BattleMech"})
@@ -322,7 +326,12 @@ class SpecialitiesTest : public QObject {
     ScriptedFrame scripted;
     auto* w = innerSphereWarrior(scripted.frame);
     scripted.prompter.specialityAnswers = {SpecialityChoice{
-        "Field Medic", 1, "", 0, "Basic Academy Package", {"Medicine/Surgery"},
+        "Field Medic",
+        1,
+        "",
+        0,
+        "Basic Academy Package",
+        {"Medicine/Surgery"},
         {"Investigation", "Swimming", "Instruction", "Driving/Ground Vehicle", "Tracking"}}};
     click(w, "cmdPickMOSFOS");
     QVERIFY(QTest::qWaitForWindowExposed(&scripted.frame));

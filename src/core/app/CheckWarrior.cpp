@@ -4,12 +4,12 @@
 #include <cmath>
 
 #include "core/budget/Priorities.h"
+#include "core/character/Attributes.h"
+#include "core/character/Race.h"
 #include "core/context/SharedState.h"
 #include "core/files/GearFiles.h"
 #include "core/files/PackageFile.h"
 #include "core/files/WarriorFile.h"
-#include "core/character/Attributes.h"
-#include "core/character/Race.h"
 #include "core/gear/Advantages.h"
 #include "core/skills/TrainingReading.h"
 #include "core/util/Numeric.h"
@@ -32,8 +32,8 @@ class Findings {
   void breach(const char* area, std::string text) { out.push_back({area, std::move(text), true}); }
   void note(const char* area, std::string text) { out.push_back({area, std::move(text), false}); }
   // "the scores cost 27 attribute points, 3 more than the 24 the attributes priority grants"
-  void beyond(const char* area, const std::string& what, std::int64_t spent,
-              std::int64_t granted, const char* unit, const char* pool) {
+  void beyond(const char* area, const std::string& what, std::int64_t spent, std::int64_t granted,
+              const char* unit, const char* pool) {
     if (spent <= granted) return;
     breach(area, what + " cost " + n(spent) + " " + unit + ", " + n(spent - granted) +
                      " more than the " + n(granted) + " the " + pool + " priority grants");
@@ -86,10 +86,10 @@ void checkAttributes(const Warrior& w, Findings& f) {
       f.breach("attributes", name + " is " + n(bought) + " bought, below 1");
     } else if (bought > kExceptionalAttributeScore ||
                (bought > kNormalAttributeMaximum && !exceptional)) {
-      f.breach("attributes", name + " is " + n(bought) + " bought, above " +
-                                 n(exceptional ? kExceptionalAttributeScore
-                                               : kNormalAttributeMaximum) +
-                                 (exceptional ? "" : " without Exceptional Attribute"));
+      f.breach("attributes",
+               name + " is " + n(bought) + " bought, above " +
+                   n(exceptional ? kExceptionalAttributeScore : kNormalAttributeMaximum) +
+                   (exceptional ? "" : " without Exceptional Attribute"));
     }
   }
   static const char* const kCharacteristics[kCharacteristicCount] = {"Athletic", "Physical",
@@ -99,8 +99,8 @@ void checkAttributes(const Warrior& w, Findings& f) {
   for (int c = 0; c < kCharacteristicCount; ++c) {
     const std::int64_t wanted = 18 - (scoreValue(w, kFrom[c][0]) + scoreValue(w, kFrom[c][1]));
     if (integerPart(w.characteristic[c]) != wanted)
-      f.breach("attributes", std::string(kCharacteristics[c]) + " reads " +
-                                 q(w.characteristic[c]) + " where the scores give " + n(wanted));
+      f.breach("attributes", std::string(kCharacteristics[c]) + " reads " + q(w.characteristic[c]) +
+                                 " where the scores give " + n(wanted));
   }
 }
 
@@ -146,8 +146,8 @@ void checkAdvantages(const Warrior& w, Findings& f) {
       f.breach("advantages", q(row.name) + " is at level " + n(level) + ", and it goes from 1 to " +
                                  n(rule->highestLevel));
     } else if (!rule->stepped && level != price) {
-      f.breach("advantages", q(row.name) + " shows " + n(level) + " points where it costs " +
-                                 n(price));
+      f.breach("advantages",
+               q(row.name) + " shows " + n(level) + " points where it costs " + n(price));
     }
   }
   const std::int64_t extra = w.getAdvLvl("Extra Edge");
@@ -189,8 +189,8 @@ void checkMoney(const Warrior& w, const CheckCatalogues& catalogues, Findings& f
                 {"the asset worth", w.assetWorthText, w.assetWorth}};
   for (const auto& p : purses)
     if (p.text != toText(p.amount))
-      f.breach("money", std::string(p.what) + " read " + q(p.text) + " where the amount is " +
-                            n(p.amount));
+      f.breach("money",
+               std::string(p.what) + " read " + q(p.text) + " where the amount is " + n(p.amount));
   GearWorth gear;
   addWorth(w.weapons, catalogues.weapons.get(), gear);
   addWorth(w.equipment, catalogues.equipment.get(), gear);
@@ -242,8 +242,9 @@ CheckCatalogues readCheckCatalogues(const std::string& dataFolder) {
   CheckCatalogues out;
   out.packages = loadPackages(shared.dataFile(kPackageFileName)).valueOr({});
   for (GearKind kind : {GearKind::Weapons, GearKind::Equipment}) {
-    (kind == GearKind::Weapons ? out.weapons : out.equipment) = std::make_shared<const GearCatalogue>(
-        readGearFile(kind, shared.dataFile(gearFileName(kind))).valueOr({}));
+    (kind == GearKind::Weapons ? out.weapons : out.equipment) =
+        std::make_shared<const GearCatalogue>(
+            readGearFile(kind, shared.dataFile(gearFileName(kind))).valueOr({}));
   }
   return out;
 }

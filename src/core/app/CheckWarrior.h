@@ -58,6 +58,6 @@ struct FileCheck {
   std::vector<std::string> lines;
 };
 Result<FileCheck> checkWarriorFile(const std::string& path, const std::string& shownName,
-                           const CheckCatalogues& catalogues);
+                                   const CheckCatalogues& catalogues);
 
 }  // namespace dk

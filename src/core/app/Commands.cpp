@@ -48,9 +48,8 @@ const char* poolTitle(Pool pool) {
 }
 
 const char* attributeTitle(Attribute a) {
-  static constexpr std::array<const char*, kAttributeCount> titles{"Build", "Reflexes",
-                                                                   "Intuition", "Learn",
-                                                                   "Charisma"};
+  static constexpr std::array<const char*, kAttributeCount> titles{"Build", "Reflexes", "Intuition",
+                                                                   "Learn", "Charisma"};
   return titles[static_cast<std::size_t>(a)];
 }
 
@@ -113,7 +112,8 @@ Command dropOwnedSkill(SkillArea area, std::string skill) {
 }
 
 Command addPackage(SkillArea area) {
-  return named("Add Package", area == SkillArea::Clan ? Rule(&addClanPackage) : Rule(&dk::addPackage));
+  return named("Add Package",
+               area == SkillArea::Clan ? Rule(&addClanPackage) : Rule(&dk::addPackage));
 }
 
 Command removePackage(SkillArea area) {
@@ -125,7 +125,8 @@ Command pickSpeciality() { return named("Pick MOS", &pickMOS); }
 Command removeSpeciality() { return named("Delete MOS", &removeMOS); }
 
 Command selectCatalogueSkill(SkillArea area, std::string skill) {
-  return selecting([area, skill = std::move(skill)](Warrior& w) { clickSkillList(w, area, skill); });
+  return selecting(
+      [area, skill = std::move(skill)](Warrior& w) { clickSkillList(w, area, skill); });
 }
 
 Command selectOwnedSkill(SkillArea area, std::string skill) {

@@ -29,8 +29,8 @@ namespace commands {
 
 // --- Priorities and attributes
 Command movePriority(Pool pool, int level);  // "Skills Priority"
-Command raiseAttribute(Attribute a);          // "Raise Build"
-Command lowerAttribute(Attribute a);          // "Lower Build"
+Command raiseAttribute(Attribute a);         // "Raise Build"
+Command lowerAttribute(Attribute a);         // "Lower Build"
 Command addRaceMods();
 Command removeRaceMods();
 Command setDamageBox(int row, int column, bool ticked);  // "Tick Damage Box", "Clear Damage Box"

@@ -20,7 +20,8 @@ namespace dk {
 Warrior warriorFromFile(const OpenedWarrior& opened, SharedState& shared, Prompter& prompter) {
   Warrior w = opened.warrior;
   for (int p = 0; p < kPoolCount; ++p) {
-    const int level = std::clamp<int>(opened.levels[p], kLowestPriorityLevel, kHighestPriorityLevel);
+    const int level =
+        std::clamp<int>(opened.levels[p], kLowestPriorityLevel, kHighestPriorityLevel);
     w.priorityLevel[p] = static_cast<std::int16_t>(level);
     w.priorityEcho[p] = toText(level);
   }
@@ -46,8 +47,8 @@ Warrior warriorFromFile(const OpenedWarrior& opened, SharedState& shared, Prompt
   settleOpenedSkillStage(w);
   // A warrior whose skills bar never moved and who holds no skill has no pools yet, as when
   // new. (Skills and training at level 0 were bought from a pool the bar once filled.)
-  const bool anySkills = !w.innerSphere().skills.empty() || !w.clan().skills.empty() || specialityTaken(w) ||
-                         packageTaken(w) || w.clanPackageTaken;
+  const bool anySkills = !w.innerSphere().skills.empty() || !w.clan().skills.empty() ||
+                         specialityTaken(w) || packageTaken(w) || w.clanPackageTaken;
   if (w.priorityLevel[kSkills] != 0 || w.skillsBought || anySkills) {
     refillSkillPool(w, SkillArea::InnerSphere);
     refillSkillPool(w, SkillArea::Clan);
@@ -75,8 +76,8 @@ Result<Arrival> arrivalFromFile(const std::string& path) {
   return Arrival{std::move(*bytes), path, {}};
 }
 
-std::optional<WarriorToShow> openArrival(const Arrival& arrival, AppState& app,
-                                         Prompter& prompter, std::vector<std::string>& skipped) {
+std::optional<WarriorToShow> openArrival(const Arrival& arrival, AppState& app, Prompter& prompter,
+                                         std::vector<std::string>& skipped) {
   const ReadOutcome outcome = parseWarriorFile(arrival.bytes, arrival.path);
   if (outcome.status != ReadOutcome::Ok) {
     if (arrival.kept()) {

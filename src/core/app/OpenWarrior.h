@@ -35,7 +35,7 @@ Result<Arrival> arrivalFromFile(const std::string& path);
 // taken, so a warrior that cannot be opened leaves no window and no used slot behind: a file the
 // user named is told at once in one message; a kept copy that does not read goes into `skipped`
 // by name, for one message after all of them. nullopt when nothing is to be shown.
-std::optional<WarriorToShow> openArrival(const Arrival& arrival, AppState& app,
-                                         Prompter& prompter, std::vector<std::string>& skipped);
+std::optional<WarriorToShow> openArrival(const Arrival& arrival, AppState& app, Prompter& prompter,
+                                         std::vector<std::string>& skipped);
 
 }  // namespace dk

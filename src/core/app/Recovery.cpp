@@ -32,7 +32,8 @@ Outcome makeFolder(const std::string& folder) {
   std::error_code error;
   fs::create_directories(folder, error);
   if (error)
-    return Outcome::failure("the folder \"" + folder + "\" cannot be made (" + error.message() + ")");
+    return Outcome::failure("the folder \"" + folder + "\" cannot be made (" + error.message() +
+                            ")");
   return done();
 }
 
@@ -44,8 +45,8 @@ void listFolder(const std::string& folder, KeptWarriors& out) {
     if (file.path().extension() != kEntrySuffix) continue;
     const auto bytes = readFilePrefix(path, kMaxRecoveryEntryBytes + 1);
     const auto entry = bytes ? parseRecoveryEntry(*bytes) : std::nullopt;
-    const std::string warrior = path.substr(0, path.size() - std::strlen(kEntrySuffix)) +
-                                kWarriorSuffix;
+    const std::string warrior =
+        path.substr(0, path.size() - std::strlen(kEntrySuffix)) + kWarriorSuffix;
     if (!entry || !fs::is_regular_file(warrior, error)) {
       out.damaged.push_back(path);
       continue;
@@ -160,8 +161,7 @@ void RecoveryStore::prune() {
     removeKept(kept.warriors[i]);
 }
 
-std::optional<Arrival> RecoveryStore::takeNewestClosed(
-    std::vector<std::string>& damaged) {
+std::optional<Arrival> RecoveryStore::takeNewestClosed(std::vector<std::string>& damaged) {
   KeptWarriors kept = closed();
   damaged.insert(damaged.end(), kept.damaged.begin(), kept.damaged.end());
   for (const KeptWarrior& k : kept.warriors) {
@@ -244,8 +244,8 @@ void RecoveryStore::moveUnfinishedToClosed() {
     KeptWarriors kept;
     listFolder(session, kept);
     for (const KeptWarrior& k : kept.warriors) {
-      const std::string id = toText(k.entry.keptAt) + "-" + toText(::getpid()) + "-" +
-                             toText(++counter_);
+      const std::string id =
+          toText(k.entry.keptAt) + "-" + toText(::getpid()) + "-" + toText(++counter_);
       // The warrior first, its index last, as when it was kept.
       if (::rename(k.warriorFile.c_str(), (closed + "/" + id + kWarriorSuffix).c_str()) == 0)
         ::rename(k.entryFile.c_str(), (closed + "/" + id + kEntrySuffix).c_str());

@@ -92,7 +92,7 @@ class RecoveryStore {
  private:
   std::vector<std::string> deadSessions() const;
   Outcome keepIn(const std::string& folder, const std::string& id, const Warrior& w,
-                     const std::string& caption, std::int64_t now);
+                 const std::string& caption, std::int64_t now);
   void prune();
 
   std::string root_;

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <array>
 
-#include "core/gear/Advantages.h"
-#include "core/gear/Money.h"
 #include "core/character/Attributes.h"
 #include "core/character/Race.h"
+#include "core/gear/Advantages.h"
+#include "core/gear/Money.h"
 #include "core/skills/SkillAreas.h"
 #include "core/skills/SkillPackages.h"
 #include "core/skills/SkillPoints.h"

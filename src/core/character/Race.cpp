@@ -19,7 +19,6 @@ void shiftScores(Warrior& w, const RaceModifiers& m, int sign) {
   }
 }
 
-
 }  // namespace
 
 std::string raceForLevel(int level) {
@@ -70,7 +69,6 @@ void takeOffRaceMods(Warrior& w, const SkillCatalogue& catalogue, const std::str
   w.raceModsRace.clear();
   scoresChanged(w, catalogue, true);
 }
-
 
 void addRaceMods(RuleContext& ctx) {
   Warrior& w = ctx.warrior;

@@ -31,6 +31,8 @@ void updateSkillRolls(Warrior& w, const SkillCatalogue& catalogue) {
   for (SkillEntry& skill : w.innerSphere().skills) updateSkillRoll(skill, w, catalogue);
 }
 
-void updateSkillRolls(RuleContext& ctx) { updateSkillRolls(ctx.warrior, ctx.shared.skillCatalogue); }
+void updateSkillRolls(RuleContext& ctx) {
+  updateSkillRolls(ctx.warrior, ctx.shared.skillCatalogue);
+}
 
 }  // namespace dk

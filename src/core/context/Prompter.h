@@ -45,8 +45,7 @@ class Prompter {
 
   // "Pick Package" over the packages read, for a warrior with that many skill points to spend:
   // the row (from 1) of the package taken, nullopt when cancelled or closed.
-  virtual std::optional<int> pickPackage(const std::vector<SkillPackage>& packages,
-                                         int points) = 0;
+  virtual std::optional<int> pickPackage(const std::vector<SkillPackage>& packages, int points) = 0;
 
   // The planet list over the names read: the planet chosen, or nullopt when the list was closed
   // without one.

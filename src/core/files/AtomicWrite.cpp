@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <cstring>
 
-
 namespace dk {
 
 namespace {
@@ -99,7 +98,7 @@ Outcome writeFileAtomically(const std::string& path, std::string_view bytes) {
 }
 
 Outcome writeFileAtomically(const std::string& path, std::string_view bytes,
-                               const WriteFunction& write) {
+                            const WriteFunction& write) {
   if (path.empty()) return failed("no file name was given");
 
   // Saving through a link replaces the file it points to, not the link.

@@ -11,7 +11,6 @@
 
 #include "core/util/Result.h"
 
-
 namespace dk {
 
 // How bytes reach an open file: the contract of ::write (bytes written, or -1 with errno set).
@@ -23,6 +22,6 @@ using WriteFunction = std::function<ssize_t(int fd, const char* data, std::size_
 // untouched. A target marked read-only (no write permission for anyone) is not replaced.
 Outcome writeFileAtomically(const std::string& path, std::string_view bytes);
 Outcome writeFileAtomically(const std::string& path, std::string_view bytes,
-                               const WriteFunction& write);
+                            const WriteFunction& write);
 
 }  // namespace dk

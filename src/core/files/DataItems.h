@@ -24,8 +24,8 @@ struct DataItem {
 };
 
 // The items of a text, at most maxItems of them (reading stops there).
-std::vector<DataItem> splitDataItems(std::string_view text,
-                                     std::size_t maxItems = std::numeric_limits<std::size_t>::max());
+std::vector<DataItem> splitDataItems(
+    std::string_view text, std::size_t maxItems = std::numeric_limits<std::size_t>::max());
 
 // A data file larger than this is not read: none of ours comes near it.
 inline constexpr std::size_t kMaxDataFileBytes = 4u << 20;

@@ -5,9 +5,9 @@
 #include <cstdio>
 
 #include "core/files/WarriorLayout.h"
-#include "core/util/TextEncoding.h"
 #include "core/util/Numeric.h"
 #include "core/util/Text.h"
+#include "core/util/TextEncoding.h"
 
 namespace dk {
 

@@ -34,8 +34,7 @@ inline std::string withArticle(const std::string& noun) {
 inline std::string describe(const char* what) { return what; }
 inline std::string describe(const std::string& what) { return what; }
 template <typename F>
-  requires std::is_invocable_r_v<std::string, const F&>
-std::string describe(const F& what) {
+requires std::is_invocable_r_v<std::string, const F&> std::string describe(const F& what) {
   return what();
 }
 

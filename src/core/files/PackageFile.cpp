@@ -29,12 +29,13 @@ SkillPackage readPackage(RecordItems& in, const std::string&, const std::string&
     if (skill.text.empty()) throw RecordFault{skill.line, name + " has an empty skill name"};
     if (p.skills.size() == kMaxPackageSkills)
       throw RecordFault{skill.line, name + " names more than 51 skills"};
-    const bool twice = std::any_of(p.skills.begin(), p.skills.end(),
-                                   [&](const SkillPackageEntry& s) { return s.name == skill.text; });
+    const bool twice =
+        std::any_of(p.skills.begin(), p.skills.end(),
+                    [&](const SkillPackageEntry& s) { return s.name == skill.text; });
     if (twice)
       throw RecordFault{skill.line, name + " names the skill " + quoted(skill.text) + " twice"};
-    const DataItem& level = in.next(
-        "the skill " + quoted(skill.text) + " of " + name + " has no level", skill.line);
+    const DataItem& level =
+        in.next("the skill " + quoted(skill.text) + " of " + name + " has no level", skill.line);
     const std::optional<std::int64_t> value = parseWholeNumber(level.text);
     if (!value || *value < 1 || !fitsInt16(*value))
       throw RecordFault{level.line, "the level of " + quoted(skill.text) + " in " + name +

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "core/files/DataItems.h"
 #include "core/catalogue/SkillPackage.h"
+#include "core/files/DataItems.h"
 #include "core/util/Result.h"
 
 namespace dk {

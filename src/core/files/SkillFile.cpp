@@ -55,7 +55,8 @@ Result<SkillCatalogue> parseSkillCatalogue(const std::vector<DataItem>& items) {
 Result<SkillCatalogue> readSkillCatalogue(const std::string& path) {
   const auto items = readDataFileItems(path);
   if (!items) {
-    return Result<SkillCatalogue>::failure(dataFileUnreadableMessage(kSkillsFileName, items.message()));
+    return Result<SkillCatalogue>::failure(
+        dataFileUnreadableMessage(kSkillsFileName, items.message()));
   }
   return parseSkillCatalogue(*items);
 }

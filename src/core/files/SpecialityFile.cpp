@@ -53,10 +53,9 @@ Speciality readSpeciality(RecordItems& in, const std::string&, const std::string
   }
   // A count the list cannot meet would leave the player unable to finish the choice.
   if (static_cast<std::size_t>(s.requiredCount) > s.required.size())
-    throw RecordFault{in.start().line,
-                      name + " asks for " + toText(s.requiredCount) +
-                          " required skills but names only " +
-                          toText(static_cast<std::int64_t>(s.required.size()))};
+    throw RecordFault{in.start().line, name + " asks for " + toText(s.requiredCount) +
+                                           " required skills but names only " +
+                                           toText(static_cast<std::int64_t>(s.required.size()))};
   return s;
 }
 

@@ -31,7 +31,8 @@ std::string formatWarriorFile(const Warrior& warrior, const std::string& filePat
 // whole file past the limits of FileLimits.h, a row named like the marker that ends its list, a
 // name twice in one list (after the blanks the reader trims), a priority level no bar holds.
 // The record is never changed; what the file does keep of every value opens as this warrior.
-Result<std::string> formatWarriorFileChecked(const Warrior& warrior, const std::string& filePathLine);
+Result<std::string> formatWarriorFileChecked(const Warrior& warrior,
+                                             const std::string& filePathLine);
 
 // A warrior read from a file. The priority levels are handed back apart from the record (its
 // priorityLevel stays at the new-warrior 0): the warrior window sets them through the priority

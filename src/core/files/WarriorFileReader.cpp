@@ -293,8 +293,8 @@ void readLine(LineReader& in, OpenedWarrior& opened, const LayoutLine& line) {
     case LineKind::Level:
       // The levels go through the priority rules, which index their tables with them: only the
       // levels a priority bar can hold are taken.
-      opened.levels[i] = static_cast<std::int16_t>(
-          in.number(line.caption, kMinPriorityLevel, kMaxPriorityLevel));
+      opened.levels[i] =
+          static_cast<std::int16_t>(in.number(line.caption, kMinPriorityLevel, kMaxPriorityLevel));
       return;
     case LineKind::Int16:
       w.*line.int16 = in.int16(line.caption);
@@ -385,7 +385,8 @@ int lineOfOffset(std::string_view text, std::size_t offset) {
 // reads a value: without its line end and its leading and trailing blanks.
 ReadOutcome::Status firstLineStatus(std::string_view bytes) {
   // The version line is short; a first line longer than this is no version line.
-  const std::string head = decodeFileText(bytes.substr(0, std::min<std::size_t>(bytes.size(), 256)));
+  const std::string head =
+      decodeFileText(bytes.substr(0, std::min<std::size_t>(bytes.size(), 256)));
   std::string_view line = std::string_view(head).substr(0, head.find('\n'));
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   std::string first = trimBlanks(line);
@@ -422,8 +423,7 @@ ReadOutcome parseWarriorFile(std::string_view bytes, const std::string& path) {
   // The file is read where it lies, as UTF-8 when it is valid UTF-8 (without the byte-order
   // mark some editors put first), else as Windows-1252.
   const bool utf8 = isValidUtf8(bytes);
-  const std::string_view text =
-      utf8 && bytes.starts_with("\xEF\xBB\xBF") ? bytes.substr(3) : bytes;
+  const std::string_view text = utf8 && bytes.starts_with("\xEF\xBB\xBF") ? bytes.substr(3) : bytes;
   LineReader in(text, !utf8);
   in.raw(quoted(kVersionLine));  // read above
   if (const std::size_t nul = text.find('\0'); nul != std::string::npos) {

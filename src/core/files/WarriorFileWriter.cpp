@@ -62,9 +62,8 @@ class FileWriter {
   // ends, so that what was read saves to the same bytes again.
   template <typename What>
   void value(std::string_view v, const What& what) {
-    const bool clean =
-        v.empty() || (!isBlank(v.front()) && !isBlank(v.back()) &&
-                      findBreakOrNul(v) == std::string_view::npos);
+    const bool clean = v.empty() || (!isBlank(v.front()) && !isBlank(v.back()) &&
+                                     findBreakOrNul(v) == std::string_view::npos);
     if (clean) {
       line(v, what);
     } else {
@@ -225,12 +224,10 @@ void writeLine(FileWriter& out, const Warrior& w, const LayoutLine& line,
     case LineKind::SkillsClan:
       return writeSkills(out, w.clan().skills, line.kind);
     case LineKind::Advantages:
-      return writeList(out, w.advantages, line.kind,
-                       [&out](const AdvantageEntry& a, std::string_view name) {
-                         out.value(a.level, [&] {
-                           return "the points of advantage " + shortQuoted(name);
-                         });
-                       });
+      return writeList(
+          out, w.advantages, line.kind, [&out](const AdvantageEntry& a, std::string_view name) {
+            out.value(a.level, [&] { return "the points of advantage " + shortQuoted(name); });
+          });
     case LineKind::Weapons:
     case LineKind::Equipment: {
       const bool weapons = line.kind == LineKind::Weapons;

@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <optional>
 
-#include "core/gear/Money.h"
 #include "core/character/Attributes.h"
 #include "core/character/Characteristics.h"
 #include "core/character/Race.h"
+#include "core/gear/Money.h"
 #include "core/skills/SkillAreas.h"
 #include "core/util/Numeric.h"
 
@@ -160,8 +160,9 @@ bool isCombatSkill(const std::string& skill) {
 
 void buyAdvantage(RuleContext& ctx) {
   Warrior& w = ctx.warrior;
-  const auto it = std::find_if(kCatalogue.begin(), kCatalogue.end(),
-                               [&](const Advantage& a) { return w.selections.advantage == a.name; });
+  const auto it = std::find_if(kCatalogue.begin(), kCatalogue.end(), [&](const Advantage& a) {
+    return w.selections.advantage == a.name;
+  });
   if (it == kCatalogue.end()) return;  // nothing selected: nothing happens
   const Advantage& a = *it;
   const std::int64_t points = integerPart(w.advantagePoints);
@@ -244,8 +245,8 @@ const AdvantageRule* advantageRule(const std::string& rowName) {
     std::vector<AdvantageRule> out;
     for (const Advantage& a : kCatalogue) {
       const bool stepped = a.kind == Kind::Stepped;
-      out.push_back({a.name, a.price, stepped ? kHighestStep : a.price, stepped,
-                     a.kind == Kind::ClanOnly});
+      out.push_back(
+          {a.name, a.price, stepped ? kHighestStep : a.price, stepped, a.kind == Kind::ClanOnly});
     }
     out.push_back({kExceptionalAttribute, kExceptionalAttributeCost, kExceptionalAttributeCost,
                    false, false});

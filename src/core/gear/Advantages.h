@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "core/context/RuleContext.h"
 #include "core/catalogue/SkillCatalogue.h"
+#include "core/context/RuleContext.h"
 
 namespace dk {
 

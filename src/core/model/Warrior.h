@@ -95,7 +95,7 @@ struct ListSelections {
   std::array<std::string, kSkillAreaCount> ownedSkill;  // each area's own skills
   int levelChoice = -1;
   int clanSortColumn = -1;
-  std::string advantage;  // lstAdv
+  std::string advantage;     // lstAdv
   std::string weaponRow;     // lstWeapList
   std::string weapon;        // lvWeap
   std::string equipmentRow;  // lstEqptList
@@ -247,7 +247,6 @@ struct Warrior {
   // Every field, the transient view state included: two records are equal when a window would
   // show, save and go on from them alike.
   bool operator==(const Warrior&) const = default;
-
 };
 
 // The skill area in front: clan skills for a clan race, else Inner Sphere skills.

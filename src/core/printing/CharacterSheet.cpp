@@ -24,10 +24,10 @@ constexpr int kNotesHeight = 1500;
 
 // The columns the lists of the sheet have, in characters: each ends where the next part of the
 // sheet begins.
-constexpr int kLeftColumns = (3825 - 350) / kSheetCharacterWidth;        // up to the skills
-constexpr int kSkillColumns = (8225 - 3825) / kSheetCharacterWidth;      // up to the equipment
+constexpr int kLeftColumns = (3825 - 350) / kSheetCharacterWidth;    // up to the skills
+constexpr int kSkillColumns = (8225 - 3825) / kSheetCharacterWidth;  // up to the equipment
 constexpr int kEquipmentColumns = (kSheetRightEdge - 8225) / kSheetCharacterWidth;
-constexpr int kWeaponColumns = (3410 - 350) / kSheetCharacterWidth;      // up to the notes
+constexpr int kWeaponColumns = (3410 - 350) / kSheetCharacterWidth;  // up to the notes
 
 // A row of a list: the text it has as one line, and the lines it takes in its column (the same
 // one line when it fits).
@@ -159,8 +159,8 @@ std::vector<Row> gearRows(const std::vector<GearEntry>& gear, int columns) {
       out.push_back({whole, {whole}});
       continue;
     }
-    const auto nameColumns = static_cast<std::size_t>(std::max<int>(
-        1, columns - static_cast<int>(characterCount(quantity))));
+    const auto nameColumns = static_cast<std::size_t>(
+        std::max<int>(1, columns - static_cast<int>(characterCount(quantity))));
     Row row = columnRow(quantity, g.name, nameColumns, "", columns);
     for (std::string& line : row.lines) line = trimTrailingBlanks(line);
     row.whole = whole;
@@ -223,8 +223,8 @@ void drawLists(SheetWriter& out, const Warrior& w) {
   out.at(3825, 1675, "Skill                   LVL      Roll");
   rows.clear();
   for (const SkillEntry& s : w.area(activeSkillArea(w)).skills)
-    rows.push_back(columnRow("", s.name, 25, s.level + "       (" + padLeft(s.roll, 3) + "+)",
-                             kSkillColumns));
+    rows.push_back(
+        columnRow("", s.name, 25, s.level + "       (" + padLeft(s.roll, 3) + "+)", kSkillColumns));
   out.rows(3825, 2075, kSkillsEnd, rows, "Skills (continued)");
 
   out.at(8225, 1675, "Equipment");

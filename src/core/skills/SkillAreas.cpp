@@ -62,7 +62,6 @@ SkillEntry* findOwnedSkill(std::vector<SkillEntry>& skills, const std::string& n
   return it == skills.end() ? nullptr : &*it;
 }
 
-
 std::int64_t boughtSkillPoints(const std::vector<SkillEntry>& skills,
                                const SkillTraining& training) {
   std::int64_t bought = 0;
@@ -191,8 +190,8 @@ void addSkillPoint(RuleContext& ctx, SkillArea area) {
   }
   auto& pool = w.area(area).pool;
   const SkillEntry* owned = findOwnedSkill(w.area(area).skills, name);
-  const std::int64_t needed = levelPrice(w.area(area).training, name,
-                                         (owned ? std::int64_t{skillLevel(*owned)} : 0) + 1);
+  const std::int64_t needed =
+      levelPrice(w.area(area).training, name, (owned ? std::int64_t{skillLevel(*owned)} : 0) + 1);
   if (static_cast<std::int64_t>(pool.size()) < needed) {
     // The Inner Sphere area shows a plain box unless the pool is empty.
     const bool plain = innerSphere && !pool.empty();

@@ -13,13 +13,12 @@
 #include <string>
 #include <vector>
 
-#include "core/context/RuleContext.h"
-#include "core/model/Warrior.h"
 #include "core/catalogue/SkillCatalogue.h"
 #include "core/character/SkillRolls.h"
+#include "core/context/RuleContext.h"
+#include "core/model/Warrior.h"
 
 namespace dk {
-
 
 // How Inner Sphere skills are being bought (skillStage).
 inline constexpr std::int16_t kSkillStageNone = 0;
@@ -75,8 +74,6 @@ void resetSkillArea(Warrior& w, SkillArea area);
 
 // The skill points the skills priority grants, as a number (never below 0).
 std::int16_t skillPointsGranted(const Warrior& w);
-
-
 
 // --- The catalogue of a window (loadskills): reads the skills file of the data folder, rewrites
 // the shared table

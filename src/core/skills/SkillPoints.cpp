@@ -17,7 +17,7 @@ void refillSkillPool(Warrior& w, SkillArea area) {
   const std::int64_t left =
       std::max<std::int64_t>(0, skillPointsGranted(w) - skillPointsCommitted(w, area));
   w.area(area).pool.assign(static_cast<std::size_t>(std::min<std::int64_t>(left, kMaxPoolEntries)),
-                            1);
+                           1);
 }
 
 }  // namespace dk

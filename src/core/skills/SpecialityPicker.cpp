@@ -19,8 +19,8 @@ std::string requiredHeading(const Speciality& speciality) {
 }
 
 std::string pickSkillsCaption(const Speciality& speciality) {
-  return "Please pick the " + toText(speciality.requiredCount) + " skills for " +
-         speciality.name + ".";
+  return "Please pick the " + toText(speciality.requiredCount) + " skills for " + speciality.name +
+         ".";
 }
 
 std::string tooFewRequiredPickedMessage(int count) {

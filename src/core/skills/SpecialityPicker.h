@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "core/context/Prompter.h"
 #include "core/catalogue/Specialities.h"
+#include "core/context/Prompter.h"
 #include "core/files/SpecialityFile.h"
 
 namespace dk {

@@ -27,7 +27,8 @@ void offerChoices(RuleContext& ctx, const std::vector<std::string>& names) {
     const bool offered = std::any_of(w.innerSphere().list.begin(), w.innerSphere().list.end(),
                                      [&](const CatalogueRow& row) { return row.name == name; });
     if (!offered)
-      w.innerSphere().list.push_back({name, getSkillCharacteristic(ctx.shared.skillCatalogue, name)});
+      w.innerSphere().list.push_back(
+          {name, getSkillCharacteristic(ctx.shared.skillCatalogue, name)});
   }
 }
 
@@ -57,8 +58,8 @@ void store(std::array<std::string, N>& slots, const std::vector<std::string>& na
 // (the training cost that much less), and the pool holds what the skills grant leaves.
 void freePurchase(RuleContext& ctx) {
   Warrior& w = ctx.warrior;
-  w.innerSphere().training.price = static_cast<std::int32_t>(
-      std::max<std::int64_t>(0, w.innerSphere().training.price - skillPoolTotal(w.innerSphere().pool)));
+  w.innerSphere().training.price = static_cast<std::int32_t>(std::max<std::int64_t>(
+      0, w.innerSphere().training.price - skillPoolTotal(w.innerSphere().pool)));
   loadSkills(ctx, false);
   w.currentActivity = kPickingAdditionalSkills;
   w.skillStage = kSkillStageFree;
@@ -118,16 +119,17 @@ void addSkillPointIS(RuleContext& ctx) {
     ctx.prompter.showMessage(kSelectLevelChoice, MessageIcon::Information);
     return;
   }
-  const auto choice = std::find_if(w.innerSphere().list.begin(), w.innerSphere().list.end(),
-                                   [&](const CatalogueRow& r) {
-                                     return r.name == w.selections.skillList(SkillArea::InnerSphere);
-                                   });
-  if (w.selections.skillList(SkillArea::InnerSphere).empty() || choice == w.innerSphere().list.end()) {
+  const auto choice = std::find_if(
+      w.innerSphere().list.begin(), w.innerSphere().list.end(), [&](const CatalogueRow& r) {
+        return r.name == w.selections.skillList(SkillArea::InnerSphere);
+      });
+  if (w.selections.skillList(SkillArea::InnerSphere).empty() ||
+      choice == w.innerSphere().list.end()) {
     ctx.prompter.showMessage(kSelectChoiceSkill, MessageIcon::Information);
     return;
   }
-  addSkill(ctx, choice->name, w.innerSphere().pool[static_cast<std::size_t>(row)], SkillArea::InnerSphere,
-           Charge::Trained);
+  addSkill(ctx, choice->name, w.innerSphere().pool[static_cast<std::size_t>(row)],
+           SkillArea::InnerSphere, Charge::Trained);
   w.innerSphere().pool.erase(w.innerSphere().pool.begin() + row);
   w.innerSphere().list.erase(choice);
   w.selections.skillList(SkillArea::InnerSphere).clear();

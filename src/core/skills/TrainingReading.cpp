@@ -77,17 +77,19 @@ std::vector<std::string> offered(const std::vector<std::string>& own,
   return names;
 }
 
-SpecialityReadings readSpeciality(const Warrior& w, const PackageType& type,
-                                  std::int64_t grant) {
-  const std::vector<std::string> required = offered(
-      {w.requiredSkills.begin(), w.requiredSkills.end()}, kCommonRequiredSkills);
-  const std::vector<std::string> electives = offered(
-      {w.electiveSkills.begin(), w.electiveSkills.end()}, kCommonElectives);
+SpecialityReadings readSpeciality(const Warrior& w, const PackageType& type, std::int64_t grant) {
+  const std::vector<std::string> required =
+      offered({w.requiredSkills.begin(), w.requiredSkills.end()}, kCommonRequiredSkills);
+  const std::vector<std::string> electives =
+      offered({w.electiveSkills.begin(), w.electiveSkills.end()}, kCommonElectives);
   // The level choices by value: kinds[k] = (value, how many).
   std::vector<std::pair<int, int>> kinds;
   for (std::int16_t v : type.levels) {
     auto it = std::find_if(kinds.begin(), kinds.end(), [v](const auto& k) { return k.first == v; });
-    if (it == kinds.end()) kinds.push_back({v, 1}); else ++it->second;
+    if (it == kinds.end())
+      kinds.push_back({v, 1});
+    else
+      ++it->second;
   }
   const int choices = static_cast<int>(type.levels.size());
   const bool electivePhase = static_cast<int>(required.size()) <= choices;
@@ -123,8 +125,8 @@ SpecialityReadings readSpeciality(const Warrior& w, const PackageType& type,
   using Key = std::tuple<Counts, std::int64_t, std::int64_t>;
   struct Step {
     const Key* from;
-    int levels;           // what the slot got
-    std::int64_t least;   // the least bought of the ways to this entry, not capped
+    int levels;          // what the slot got
+    std::int64_t least;  // the least bought of the ways to this entry, not capped
   };
   std::vector<std::map<Key, Step>> layers(slots.size() + 1);
   Counts all;
@@ -178,7 +180,8 @@ SpecialityReadings readSpeciality(const Warrior& w, const PackageType& type,
       bestKey = &key;
     }
     out.leastBought = std::min(out.leastBought, step.least);
-    if (type.cost + bought <= grant) out.mostPayableBought = std::max(out.mostPayableBought, bought);
+    if (type.cost + bought <= grant)
+      out.mostPayableBought = std::max(out.mostPayableBought, bought);
   }
   if (!best) {  // no way to give the choices: a list the file cannot have come from
     out.chosen = readingOf(w.innerSphere().skills, {type.cost, {}});
@@ -205,7 +208,8 @@ std::vector<TrainedSkill> packageSkills(const ClanPackage& p) {
 std::vector<const ClanPackage*> clanPackagesOf(const std::string& race) {
   if (race == kClanElemental) return {&clanElementalPackage()};
   if (race == kClanPilot) return {&clanPilotPackage()};
-  if (race == kClanDrakkenfold) return {&primaryClanWarriorPackage(), &secondaryClanWarriorPackage()};
+  if (race == kClanDrakkenfold)
+    return {&primaryClanWarriorPackage(), &secondaryClanWarriorPackage()};
   return {&clanElementalPackage(), &clanPilotPackage(), &primaryClanWarriorPackage(),
           &secondaryClanWarriorPackage()};
 }
@@ -246,7 +250,8 @@ TrainingReading readTraining(const Warrior& w, SkillArea area,
   } else {
     if (packageTaken(w)) {
       const auto row = static_cast<std::size_t>(w.packageIndex);
-      if (w.packageIndex < 0 || row > packages.size()) return unknownTraining(w.innerSphere().skills, grant);
+      if (w.packageIndex < 0 || row > packages.size())
+        return unknownTraining(w.innerSphere().skills, grant);
       SkillTraining training{packages[row - 1].cost, {}};
       for (const SkillPackageEntry& s : packages[row - 1].skills)
         training.skills.push_back({s.name, clampToInt16(integerPart(s.level))});

@@ -21,9 +21,9 @@
 namespace dk {
 
 struct TrainingReading {
-  SkillTraining training;          // what Open puts in the record
+  SkillTraining training;           // what Open puts in the record
   std::int64_t leastCommitted = 0;  // the least the area can have paid, for Check Warrior
-  bool exact = true;               // the file leaves no other reading of the pool
+  bool exact = true;                // the file leaves no other reading of the pool
 };
 
 // The training of one area of a warrior as read from its file (`packages`: the rows of the

@@ -6,10 +6,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/util/Numeric.h"
 #include "ui/Captions.h"
 #include "ui/Placement.h"
 #include "ui/widgets/ListViews.h"
-#include "core/util/Numeric.h"
 
 namespace dk::ui {
 
@@ -80,11 +80,10 @@ PackageDialog::PackageDialog(const std::vector<SkillPackage>& packages, int poin
 
 void PackageDialog::refresh() {
   const SkillPackage* package = picker_.selected();
-  const auto rows = rowsOf(package ? package->skills : std::vector<SkillPackageEntry>{},
-                          [](const SkillPackageEntry& s) {
-                            return QStringList{QString::fromStdString(s.name),
-                                               QString::fromStdString(s.level)};
-                          });
+  const auto rows = rowsOf(
+      package ? package->skills : std::vector<SkillPackageEntry>{}, [](const SkillPackageEntry& s) {
+        return QStringList{QString::fromStdString(s.name), QString::fromStdString(s.level)};
+      });
   showRows(skills_, rows, currentName(skills_));
   cost_->setText(package ? QString::fromStdString(toText(package->cost)) : QString());
 }

@@ -53,8 +53,9 @@ void RequiredSkillDialog::confirm() {
   if (picked_) accept();
 }
 
-std::optional<std::vector<std::string>> showRequiredSkillDialog(
-    const RequiredSkillRequest& request, Prompter& prompter, QWidget* parent) {
+std::optional<std::vector<std::string>> showRequiredSkillDialog(const RequiredSkillRequest& request,
+                                                                Prompter& prompter,
+                                                                QWidget* parent) {
   RequiredSkillDialog dialog(request, prompter, parent);
   dialog.exec();
   return dialog.picked_;

@@ -31,7 +31,8 @@ class RequiredSkillDialog : public QDialog {
 
 // Shows "Pick Skills": the chosen names, top to bottom, once "Ok" went through; nullopt after
 // the close box.
-std::optional<std::vector<std::string>> showRequiredSkillDialog(
-    const RequiredSkillRequest& request, Prompter& prompter, QWidget* parent);
+std::optional<std::vector<std::string>> showRequiredSkillDialog(const RequiredSkillRequest& request,
+                                                                Prompter& prompter,
+                                                                QWidget* parent);
 
 }  // namespace dk::ui

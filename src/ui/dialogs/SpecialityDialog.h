@@ -16,12 +16,12 @@ namespace dk::ui {
 class SpecialityDialog : public QDialog {
   Q_OBJECT
  public:
-  SpecialityDialog(const std::vector<Speciality>& specialities, int poolEntries,
-                   Prompter& prompter, QWidget* parent = nullptr);
+  SpecialityDialog(const std::vector<Speciality>& specialities, int poolEntries, Prompter& prompter,
+                   QWidget* parent = nullptr);
 
  private:
-  friend std::optional<SpecialityChoice> showSpecialityDialog(const std::vector<Speciality>&,
-                                                              int, Prompter&, QWidget*);
+  friend std::optional<SpecialityChoice> showSpecialityDialog(const std::vector<Speciality>&, int,
+                                                              Prompter&, QWidget*);
   void refresh();
   void confirm();
 

@@ -17,7 +17,6 @@ class AdvantagesPage : public WarriorPage {
   void refresh() override;
 
  private:
-
   QListWidget* catalogue_ = nullptr;
   QTreeWidget* owned_ = nullptr;
   QLabel* points_ = nullptr;

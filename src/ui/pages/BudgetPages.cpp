@@ -8,10 +8,10 @@
 #include <QStylePainter>
 #include <QVBoxLayout>
 
-#include "core/character/Attributes.h"
-#include "core/model/DamageTrack.h"
 #include "core/budget/Priorities.h"
+#include "core/character/Attributes.h"
 #include "core/character/Race.h"
+#include "core/model/DamageTrack.h"
 
 namespace dk::ui {
 

@@ -79,15 +79,22 @@ void GearPage::refresh() {
   Warrior& w = warrior();
   // The purse gear is paid from: the equipment C-Bills until they are transferred.
   purse_->setText(QString::fromStdString(gearPurseText(w)));
-  showRows(catalogue_, rowsOf(catalogue(kind_).rows, [](const GearRow& row) {
-             return QStringList{QString::fromStdString(row.name), QString::fromStdString(row.type),
-                                QString::fromStdString(row.cost)};
-           }),
+  showRows(catalogue_,
+           rowsOf(catalogue(kind_).rows,
+                  [](const GearRow& row) {
+                    return QStringList{QString::fromStdString(row.name),
+                                       QString::fromStdString(row.type),
+                                       QString::fromStdString(row.cost)};
+                  }),
            selectedCatalogueRow(w, kind_));
-  showRows(owned_, rowsOf(gearList(w, kind_), [](const GearEntry& g) {
-             return QStringList{QString::fromStdString(g.name), QString::fromStdString(g.quantity)};
-           }),
-           selectedGear(w, kind_));
+  showRows(
+      owned_,
+      rowsOf(
+          gearList(w, kind_),
+          [](const GearEntry& g) {
+            return QStringList{QString::fromStdString(g.name), QString::fromStdString(g.quantity)};
+          }),
+      selectedGear(w, kind_));
   // The numbers stand to the right of their columns.
   for (auto [view, column] : {std::pair{catalogue_, 2}, std::pair{owned_, 1}})
     for (int i = 0; i < view->topLevelItemCount(); ++i)

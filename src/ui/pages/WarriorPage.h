@@ -25,9 +25,7 @@ class PageHost {
 class WarriorPage : public QWidget {
   Q_OBJECT
  public:
-  WarriorPage(PageHost& host, const char* objectName) : owner_(host) {
-    setObjectName(objectName);
-  }
+  WarriorPage(PageHost& host, const char* objectName) : owner_(host) { setObjectName(objectName); }
   // Draws the page from the record, with its controls' signals blocked.
   virtual void refresh() = 0;
 

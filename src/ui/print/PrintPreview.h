@@ -11,8 +11,8 @@
 #include <QWidget>
 #include <functional>
 
-#include "core/model/Warrior.h"
 #include "core/context/Prompter.h"
+#include "core/model/Warrior.h"
 #include "ui/print/SheetRenderer.h"
 
 namespace dk::ui {
@@ -47,8 +47,8 @@ class PrintPreview : public QWidget {
   using WarriorLookup = std::function<const Warrior*(int slot)>;
 
   // The zoom last chosen is kept in `settings` and shown again when the preview opens.
-  PrintPreview(PrinterChoice& printers, FileChooser& files, Prompter& prompter,
-               QSettings& settings, WarriorLookup lookup, QWidget* parent);
+  PrintPreview(PrinterChoice& printers, FileChooser& files, Prompter& prompter, QSettings& settings,
+               WarriorLookup lookup, QWidget* parent);
 
   // "&Print" of a warrior window: centre, show, take the slot as tag, draw its sheet.
   void showFor(int slot);

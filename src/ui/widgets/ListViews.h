@@ -46,7 +46,8 @@ QList<QStringList> rowsOf(const std::vector<Row>& rows, Columns columns) {
 // The rows are rebuilt only when they changed, so a click never pulls a row from under the mouse.
 // Signals are blocked throughout.
 void showRows(QTreeWidget* view, const QList<QStringList>& rows, const QString& selected);
-inline void showRows(QTreeWidget* view, const QList<QStringList>& rows, const std::string& selected) {
+inline void showRows(QTreeWidget* view, const QList<QStringList>& rows,
+                     const std::string& selected) {
   showRows(view, rows, QString::fromStdString(selected));
 }
 // The name in the first column of the current row, or nothing.

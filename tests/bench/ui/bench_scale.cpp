@@ -11,8 +11,8 @@
 #include <memory>
 #include <vector>
 
-#include "ui/MainFrame.h"
 #include "ui/FileChooser.h"
+#include "ui/MainFrame.h"
 #include "ui/QtPrompter.h"
 #include "ui/WarriorWindow.h"
 
@@ -104,7 +104,8 @@ void BM_FiveHundredWindowsWithoutTheFrame(benchmark::State& state) {
     QElapsedTimer clock;
     for (int i = 0; i < kWindows; ++i) {
       clock.start();
-      windows.push_back(std::make_unique<dk::ui::WarriorWindow>(app, prompter, files, dk::Warrior{}));
+      windows.push_back(
+          std::make_unique<dk::ui::WarriorWindow>(app, prompter, files, dk::Warrior{}));
       const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
       if (i < kSample) firstTen += ms / kSample;
       if (i >= kWindows - kSample) lastTen += ms / kSample;

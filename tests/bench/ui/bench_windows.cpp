@@ -10,8 +10,8 @@
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
 
-#include "ui/MainFrame.h"
 #include "core/app/Commands.h"
+#include "ui/MainFrame.h"
 #include "ui/WarriorWindow.h"
 
 namespace {
@@ -72,9 +72,9 @@ void BM_UndoOneStepWithRedraw(benchmark::State& state) {
     window->undo();
     window->redo();
   }
-  state.counters["per_undo_or_redo"] = benchmark::Counter(
-      static_cast<double>(state.iterations()) * 2, benchmark::Counter::kIsRate |
-                                                        benchmark::Counter::kInvert);
+  state.counters["per_undo_or_redo"] =
+      benchmark::Counter(static_cast<double>(state.iterations()) * 2,
+                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
   closeAll(f);
 }
 BENCHMARK(BM_UndoOneStepWithRedraw)->Unit(benchmark::kMillisecond);
