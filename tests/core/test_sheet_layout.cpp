@@ -187,12 +187,13 @@ TEST(CharacterSheet, NoTwoTextsOverlapWithTheLongestNamesOfEveryCatalogue) {
     });
   };
   std::vector<std::string> skills, weapons, equipment;
-  for (const auto& k : readSkillCatalogue(DRAKKENFOLD_DATA "/skills.dat")->skills)
-    skills.push_back(k.name);
-  for (const auto& r : readGearFile(GearKind::Weapons, DRAKKENFOLD_DATA "/weapons.dat")->rows)
-    weapons.push_back(r.name);
-  for (const auto& r : readGearFile(GearKind::Equipment, DRAKKENFOLD_DATA "/equipt.dat")->rows)
-    equipment.push_back(r.name);
+  // The results are kept: a range over a member of a temporary would outlive it.
+  const auto skillFile = readSkillCatalogue(DRAKKENFOLD_DATA "/skills.dat");
+  const auto weaponFile = readGearFile(GearKind::Weapons, DRAKKENFOLD_DATA "/weapons.dat");
+  const auto equipmentFile = readGearFile(GearKind::Equipment, DRAKKENFOLD_DATA "/equipt.dat");
+  for (const auto& k : skillFile->skills) skills.push_back(k.name);
+  for (const auto& r : weaponFile->rows) weapons.push_back(r.name);
+  for (const auto& r : equipmentFile->rows) equipment.push_back(r.name);
   w.innerSphere().skills.push_back({longest(skills), "12", "-3"});
   w.advantages.push_back({"Natural Aptitude (" + longest(skills) + ")", "3"});
   w.advantages.push_back({longest(advantageCatalogue()), "3"});
