@@ -1,8 +1,10 @@
 #include "ui/Binding.h"
 
+#include <QKeyEvent>
 #include <QSignalBlocker>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QValidator>
 #include <algorithm>
 
 #include "core/files/FileLimits.h"
@@ -13,6 +15,51 @@ namespace dk::ui {
 QString oneLine(const QString& text) {
   return QString::fromStdString(toOneLine(text.toStdString()));
 }
+
+namespace {
+class RedoKey : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+      return false;
+    if (static_cast<QKeyEvent*>(event)->keyCombination() !=
+        QKeyCombination(Qt::ControlModifier, Qt::Key_Y))
+      return false;
+    // Claimed before the shortcuts see it, then done when the key itself comes.
+    event->accept();
+    if (event->type() == QEvent::KeyPress) {
+      if (auto* line = qobject_cast<QLineEdit*>(watched)) line->redo();
+      if (auto* text = qobject_cast<QPlainTextEdit*>(watched)) text->redo();
+    }
+    return true;
+  }
+};
+// Digits only (a leading minus where the range goes below 0), within the range: a keystroke or a
+// paste that would make anything else is refused whole. An empty field is a cleared one.
+class WholeNumberValidator : public QValidator {
+ public:
+  WholeNumberValidator(NumberRange range, QObject* parent) : QValidator(parent), range_(range) {}
+  State validate(QString& input, int&) const override {
+    const bool negative = range_.lowest < 0 && input.startsWith('-');
+    const QStringView digits = QStringView(input).mid(negative ? 1 : 0);
+    if (digits.isEmpty()) return negative ? Intermediate : Acceptable;
+    if (digits.size() > 18) return Invalid;
+    for (const QChar c : digits)
+      if (c < '0' || c > '9') return Invalid;
+    const qint64 value = (negative ? -1 : 1) * digits.toLongLong();
+    if (value > range_.highest) return Invalid;
+    return value < range_.lowest ? Intermediate : Acceptable;
+  }
+
+ private:
+  NumberRange range_;
+};
+}  // namespace
+
+void keepRedoKeyIn(QWidget* field) { field->installEventFilter(new RedoKey(field)); }
 
 void GuardedTextEdit::insertFromMimeData(const QMimeData* source) {
   if (guard_ && source->hasText()) {
@@ -40,6 +87,8 @@ QLineEdit* FieldBindings::line(QWidget* parent, const char* objectName, Field fi
   edit->setObjectName(objectName);
   edit->setReadOnly(locked);
   edit->setMaxLength(static_cast<int>(kMaxLineChars));  // the longest line of a warrior file
+  if (const auto range = numberFieldRange(field))
+    edit->setValidator(new WholeNumberValidator(*range, edit));
   normaliseOnLeaving(edit, field);
   lines_.push_back({edit, field});
   QObject::connect(edit, &QLineEdit::textChanged, edit, [this, edit, field](const QString& text) {

@@ -20,6 +20,10 @@ namespace dk::ui {
 // A line break typed or pasted into a one-line field is stored as a space (toOneLine).
 QString oneLine(const QString& text);
 
+// Ctrl+Y in the text field (a QLineEdit or QPlainTextEdit) redoes the field's own typing, as
+// Ctrl+Shift+Z does, instead of reaching a shortcut of the window.
+void keepRedoKeyIn(QWidget* field);
+
 // A multi-line box that may refuse a paste or a drop before its text goes in, rather than
 // taking it and giving it back.
 class GuardedTextEdit : public QPlainTextEdit {

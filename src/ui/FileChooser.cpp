@@ -30,16 +30,21 @@ void FolderMemory::remember(const QString& filePath) {
 }
 
 namespace {
-// Runs a chooser; the chosen file as an absolute path, remembered, or empty.
-QString chosenFile(QFileDialog& dialog, FolderMemory& folders) {
+// Runs a chooser; the chosen files as absolute paths, the folder remembered, or none.
+QStringList chosenFiles(QFileDialog& dialog, FolderMemory& folders) {
   dialog.setObjectName("CD1");
   dialog.setOption(QFileDialog::DontUseNativeDialog);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  const QString chosen = dialog.selectedFiles().first();
-  if (chosen.isEmpty()) return {};
-  const QString path = QFileInfo(chosen).absoluteFilePath();
-  folders.remember(path);
-  return path;
+  if (dialog.exec() != QDialog::Accepted) return {};
+  QStringList paths;
+  for (const QString& chosen : dialog.selectedFiles())
+    if (!chosen.isEmpty()) paths << QFileInfo(chosen).absoluteFilePath();
+  if (!paths.isEmpty()) folders.remember(paths.first());
+  return paths;
+}
+
+QString chosenFile(QFileDialog& dialog, FolderMemory& folders) {
+  const QStringList paths = chosenFiles(dialog, folders);
+  return paths.isEmpty() ? QString() : paths.first();
 }
 }  // namespace
 
@@ -49,13 +54,21 @@ QString QtFileChooser::warriorFile(QWidget* parent, bool forSaving, const QStrin
   dialog.setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   dialog.setNameFilters(warriorFileFilters());
   if (forSaving) dialog.setDefaultSuffix("war");
-  if (!suggestedPath.isEmpty()) {
-    dialog.setDirectory(QFileInfo(suggestedPath).absolutePath());
-    dialog.selectFile(QFileInfo(suggestedPath).fileName());
-  } else {
-    dialog.setDirectory(folders_.folder());
-  }
+  const QFileInfo suggested(suggestedPath);
+  // A bare name is offered in the folder last used; a warrior's own file in its folder.
+  dialog.setDirectory(suggestedPath.isEmpty() || suggested.isRelative() ? folders_.folder()
+                                                                        : suggested.absolutePath());
+  if (!suggestedPath.isEmpty()) dialog.selectFile(suggested.fileName());
   return chosenFile(dialog, folders_);
+}
+
+QStringList QtFileChooser::warriorFilesToOpen(QWidget* parent) {
+  QFileDialog dialog(parent, "Open Warrior");
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFiles);
+  dialog.setNameFilters(warriorFileFilters());
+  dialog.setDirectory(folders_.folder());
+  return chosenFiles(dialog, folders_);
 }
 
 QString QtFileChooser::pdfFile(QWidget* parent, const QString& suggestedName) {

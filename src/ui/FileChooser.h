@@ -18,9 +18,15 @@ QStringList warriorFileFilters();
 class FileChooser {
  public:
   virtual ~FileChooser() = default;
-  // A warrior file, for opening or for saving (suggestedPath: the file the warrior has). The
-  // chosen absolute path, or an empty text when the user cancelled.
+  // A warrior file, for opening or for saving (suggestedPath: the file the warrior has, or a bare
+  // file name offered in the folder last used). The chosen absolute path, or an empty text when
+  // the user cancelled.
   virtual QString warriorFile(QWidget* parent, bool forSaving, const QString& suggestedPath) = 0;
+  // The warrior files to open, one or several at once; none when the user cancelled.
+  virtual QStringList warriorFilesToOpen(QWidget* parent) {
+    const QString one = warriorFile(parent, false, {});
+    return one.isEmpty() ? QStringList{} : QStringList{one};
+  }
   // A PDF file for a sheet, offering suggestedName; empty when cancelled.
   virtual QString pdfFile(QWidget* parent, const QString& suggestedName) = 0;
   // A file opened another way (the command line): the choosers open in its folder next.
@@ -48,6 +54,7 @@ class QtFileChooser : public FileChooser {
   explicit QtFileChooser(const QString& settingsFile = {}) : folders_(settingsFile) {}
   QString folder() const { return folders_.folder(); }
   QString warriorFile(QWidget* parent, bool forSaving, const QString& suggestedPath) override;
+  QStringList warriorFilesToOpen(QWidget* parent) override;
   QString pdfFile(QWidget* parent, const QString& suggestedName) override;
   void remember(const QString& path) override { folders_.remember(path); }
 

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QSettings>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 #include <algorithm>
@@ -17,6 +18,7 @@
 #include "core/app/Quit.h"
 #include "core/app/Version.h"
 #include "core/app/WindowPlacement.h"
+#include "core/files/ReadFile.h"
 #include "core/util/Numeric.h"
 #include "ui/AboutBox.h"
 #include "ui/FileChooser.h"
@@ -54,6 +56,16 @@ MainFrame::MainFrame(Prompter& prompter, FileChooser& files, FramePlaces places,
   recovery_->setInterval(
       settings_->value("recovery/autosaveSeconds", kDefaultAutosaveSeconds).toInt() * 1000);
   connect(recovery_, &RecoveryKeeper::closedChanged, this, &MainFrame::showReopenState);
+  // What the rules say in passing goes to the status line.
+  prompter_.setNoteSink([this](const std::string& text) { note(text, kShortNoteMilliseconds); });
+  // Close stays immediate; what it kept is told, and where to get it back.
+  connect(recovery_, &RecoveryKeeper::keptClosed, this, [this](const std::string& name) {
+    if (quitting_) {
+      ++keptAtExit_;
+    } else {
+      note(closedWithChangesNote(name));
+    }
+  });
   setObjectName("frmMain");
   setWindowTitle(QString::fromUtf8(kAppTitle));
 
@@ -79,6 +91,14 @@ MainFrame::MainFrame(Prompter& prompter, FileChooser& files, FramePlaces places,
   connect(mdi_, &QMdiArea::subWindowActivated, this, &MainFrame::showModified);
 
   buildMenus();
+  // A warrior window's "File" menu carries no mnemonic in its title; Alt+F opens it all the same
+  // (the frame's own "&File" has one, so the key is only taken while a warrior window is active).
+  fileKey_ = new QShortcut(QKeySequence("Alt+F"), this);
+  connect(fileKey_, &QShortcut::activated, this, [this] {
+    if (const auto menus = menuBar()->actions(); !menus.isEmpty())
+      menuBar()->setActiveAction(menus.first());
+  });
+  showMenusFor(nullptr);
 
   QSize size(twips(this, kFrameSize.width), twips(this, kFrameSize.height));
   if (QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
@@ -88,6 +108,7 @@ MainFrame::MainFrame(Prompter& prompter, FileChooser& files, FramePlaces places,
 }
 
 MainFrame::~MainFrame() {
+  prompter_.setNoteSink({});
   // Warrior windows refer to the frame's state: close them while it still exists.
   delete preview_;
   // Nothing the windows report on their way out concerns a frame that is going.
@@ -137,6 +158,7 @@ void MainFrame::showMenusFor(QMdiSubWindow* sub) {
   if (!sub) sub = mdi_->currentSubWindow();
   auto* warrior = sub ? qobject_cast<WarriorWindow*>(sub->widget()) : nullptr;
   showMenus(menuBar(), warrior ? warrior->menus() : frameMenus_);
+  if (fileKey_) fileKey_->setEnabled(warrior != nullptr);
 }
 
 WarriorWindow* MainFrame::newWarrior() {
@@ -155,6 +177,7 @@ WarriorWindow* MainFrame::addWarriorWindow(const SlotGrant& grant, Warrior warri
 
   connect(window, &WarriorWindow::newRequested, this, &MainFrame::newWarrior);
   connect(window, &WarriorWindow::openRequested, this, [this, window] { openWarrior(window); });
+  connect(window, &WarriorWindow::duplicateRequested, this, [this, window] { duplicate(window); });
   connect(window, &WarriorWindow::exitRequested, this, &MainFrame::exitProgram);
   connect(window, &WarriorWindow::aboutRequested, this, &MainFrame::showAbout);
   // Close: at once, without a question; the slot stays taken.
@@ -176,7 +199,11 @@ WarriorWindow* MainFrame::addWarriorWindow(const SlotGrant& grant, Warrior warri
   reopenActions_ << window->findChild<QAction*>("mnuReopenClosed");
   showReopenState();
   connect(window->warriorsMenu(), &QMenu::aboutToShow, this,
-          [this, menu = window->warriorsMenu()] { fillWindowsMenu(menu, mdi_); });
+          [this, menu = window->warriorsMenu(), arrange = makeArrangeActions(window, mdi_)] {
+            fillWindowsMenu(menu, mdi_, arrange, [](QWidget* w) {
+              return QString::fromStdString(static_cast<WarriorWindow*>(w)->warrior().name);
+            });
+          });
   connect(sub, &QObject::destroyed, this, [this] {
     // The last window gone: the frame's own menus come back.
     QTimer::singleShot(0, this, [this] { showMenusFor(mdi_->activeSubWindow()); });
@@ -189,10 +216,9 @@ WarriorWindow* MainFrame::addWarriorWindow(const SlotGrant& grant, Warrior warri
 }
 
 WarriorWindow* MainFrame::openWarrior(QWidget* dialogParent) {
-  const std::string path =
-      files_.warriorFile(dialogParent ? dialogParent : this, false, {}).toStdString();
-  if (path.empty()) return nullptr;
-  return openWarriorPath(path);
+  const QList<WarriorWindow*> opened =
+      openWarriorFiles(files_.warriorFilesToOpen(dialogParent ? dialogParent : this));
+  return opened.isEmpty() ? nullptr : opened.last();
 }
 
 QList<WarriorWindow*> MainFrame::openWarriorFiles(const QStringList& paths) {
@@ -217,12 +243,49 @@ WarriorWindow* MainFrame::openWarriorPath(const std::string& path) {
 }
 
 WarriorWindow* MainFrame::open(const Arrival& arrival, std::vector<std::string>& skipped) {
-  auto shown = openArrival(arrival, app_, prompter_, skipped);
+  // One window per file: two would each save over the other's work.
+  WarriorWindow* showing = nullptr;
+  for (WarriorWindow* w : warriorWindows())
+    if (sameFile(w->warrior().filePath, arrival.path)) showing = w;
+  if (showing && !arrival.kept()) {
+    recent_->add(QString::fromStdString(arrival.path));
+    bringToFront(showing);
+    return showing;
+  }
+  // A kept copy of a file that is open comes back without its file: Save asks where.
+  Arrival copy = arrival;
+  if (showing) copy.path.clear();
+  auto shown = openArrival(copy, app_, prompter_, skipped);
   if (!shown) return nullptr;
   if (!arrival.kept()) recent_->add(QString::fromStdString(arrival.path));
   WarriorWindow* window = addWarriorWindow(shown->grant, std::move(shown->warrior));
   if (shown->unsaved) window->markUnsaved();
+  if (!arrival.kept()) window->document().setDiskStamp(arrival.stamp);
+  if (showing) note(keptCopyOfOpenFileNote(window->warrior().name, arrival.path));
   return window;
+}
+
+void MainFrame::bringToFront(WarriorWindow* window) {
+  for (QMdiSubWindow* sub : mdi_->subWindowList())
+    if (sub->widget() == window) {
+      if (sub->isMinimized()) sub->showNormal();
+      mdi_->setActiveSubWindow(sub);
+    }
+}
+
+WarriorWindow* MainFrame::duplicate(WarriorWindow* original) {
+  original->document().settleTyping();
+  const auto grant = takeWarriorSlot(app_, prompter_);
+  if (!grant) return nullptr;
+  Warrior copy = original->warrior();
+  copy.filePath.clear();  // a template: Save asks where the copy goes
+  WarriorWindow* window = addWarriorWindow(*grant, std::move(copy));
+  window->markUnsaved();
+  return window;
+}
+
+void MainFrame::note(const std::string& text, int milliseconds) {
+  statusBar()->showMessage(QString::fromStdString(text), milliseconds);
 }
 
 WarriorWindow* MainFrame::reopenClosedWarrior() {
@@ -234,6 +297,7 @@ WarriorWindow* MainFrame::reopenClosedWarrior() {
 }
 
 void MainFrame::offerRecovery() {
+  if (const std::size_t kept = recovery_->takeKeptAtExit()) note(keptAtExitNote(kept));
   recovery_->offerUnfinished([this](const Arrival& arrival, std::vector<std::string>& skipped) {
     return open(arrival, skipped) != nullptr;
   });
@@ -261,6 +325,7 @@ void MainFrame::closeEvent(QCloseEvent* event) {
   // Nothing is saved and nothing more is asked; what has changes is kept for recovery.
   quitting_ = true;
   mdi_->closeAllSubWindows();
+  recovery_->noteKeptAtExit(keptAtExit_);
   emit quitRequested();
   QCoreApplication::quit();
   QMainWindow::closeEvent(event);

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QSettings>
+#include <QShortcut>
 #include <memory>
 #include <string>
 
@@ -62,6 +63,9 @@ class MainFrame : public QMainWindow {
   // opened gets its one message and the others still open. Returns the windows opened.
   QList<WarriorWindow*> openWarriorFiles(const QStringList& paths);
 
+  // "Duplicate Warrior": a copy of the window's warrior in a new window and slot, with no file.
+  WarriorWindow* duplicate(WarriorWindow* original);
+
   // Exit: asks first; Yes closes every window and ends the program.
   void exitProgram();
 
@@ -98,6 +102,11 @@ class MainFrame : public QMainWindow {
   // goes into `skipped`.
   WarriorWindow* open(const Arrival& arrival, std::vector<std::string>& skipped);
   void showReopenState();
+  void bringToFront(WarriorWindow* window);
+  // A line in the status bar for a while.
+  static constexpr int kNoteMilliseconds = 15000;
+  static constexpr int kShortNoteMilliseconds = 5000;
+  void note(const std::string& text, int milliseconds = kNoteMilliseconds);
   void showModified();
 
   // The prompter and file chooser of a frame built without them.
@@ -114,7 +123,9 @@ class MainFrame : public QMainWindow {
   QPointer<PrintPreview> preview_;
   RecoveryKeeper* recovery_ = nullptr;
   QLabel* modified_ = nullptr;
+  QShortcut* fileKey_ = nullptr;
   bool quitting_ = false;
+  std::size_t keptAtExit_ = 0;  // windows kept among the closed ones as the program ends
   QList<QPointer<QAction>> reopenActions_;
 };
 

@@ -53,8 +53,13 @@ inline QMenu* buildMenu(QWidget* owner, const QString& title, const char* object
 // Puts these menus on the bar, unless they stand there already.
 void showMenus(QMenuBar* bar, const QList<QMenu*>& menus);
 
-// The Warriors menu: one item per window of the area in the order they were made, the active
-// one ticked; choosing one brings it to the front.
-void fillWindowsMenu(QMenu* menu, QMdiArea* area);
+// "Cascade", "Tile" and "Close All" for the windows of the area, owned by (and found among the
+// children of) `owner`.
+QList<QAction*> makeArrangeActions(QWidget* owner, QMdiArea* area);
+
+// The Warriors menu: the arrange actions, then one item per window of the area in the order they
+// were made ("&<slot> <name>"), the active one ticked; choosing one brings it to the front.
+void fillWindowsMenu(QMenu* menu, QMdiArea* area, const QList<QAction*>& arrange,
+                     const std::function<QString(QWidget*)>& nameOf);
 
 }  // namespace dk::ui

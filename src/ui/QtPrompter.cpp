@@ -1,6 +1,7 @@
 #include "ui/QtPrompter.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -28,10 +29,29 @@ QMessageBox::Icon toQt(MessageIcon icon) {
   return QMessageBox::NoIcon;
 }
 
+// A box has a close button and no other: a window manager would otherwise offer to minimise or
+// maximise a question. It is wide enough for its whole title.
+void dressAsBox(QDialog& box) {
+  box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                     Qt::WindowCloseButtonHint);
+  box.setWindowTitle(QString::fromUtf8(kAppTitle));
+  QFont title = box.font();
+  title.setBold(true);
+  // The title, the close button and the frame's margins.
+  const int titleWidth = QFontMetrics(title).horizontalAdvance(box.windowTitle()) + 120;
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+    grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+  } else {
+    box.setMinimumWidth(titleWidth);
+  }
+}
+
 int runBox(QWidget* owner, const std::string& text, MessageIcon icon,
            QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton) {
   QMessageBox box(toQt(icon), QString::fromUtf8(kAppTitle), QString::fromStdString(text), buttons,
                   owner);
+  dressAsBox(box);
   box.setDefaultButton(defaultButton);
   box.setTextFormat(Qt::PlainText);
   return box.exec();
@@ -61,7 +81,7 @@ bool QtPrompter::showError(const std::string& text) {
 
 std::optional<std::string> QtPrompter::askText(const std::string& prompt) {
   QInputDialog dialog(owner());
-  dialog.setWindowTitle(QString::fromUtf8(kAppTitle));
+  dressAsBox(dialog);
   dialog.setLabelText(QString::fromStdString(prompt));
   dialog.setInputMode(QInputDialog::TextInput);
   dialog.setTextValue(QString());

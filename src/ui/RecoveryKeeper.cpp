@@ -52,8 +52,11 @@ void RecoveryKeeper::autosaveNow() {
 void RecoveryKeeper::closing(WarriorWindow* window) {
   due_.erase(std::remove(due_.begin(), due_.end(), window), due_.end());
   if (window->modified()) {
-    tell(store_.keepClosed(window->warrior(), window->windowTitle().toStdString(), now()));
+    const Outcome kept =
+        store_.keepClosed(window->warrior(), window->windowTitle().toStdString(), now());
+    tell(kept);
     emit closedChanged();
+    if (kept) emit keptClosed(window->warrior().name);
   }
   store_.forget(window->slot());
 }

@@ -45,10 +45,15 @@ class RecoveryKeeper : public QObject {
   void offerUnfinished(const Open& open);
   // Writes every window that has changes now (the timer does it on its own).
   void autosaveNow();
+  // How many windows the program kept among the closed ones as it ended, for the next start.
+  void noteKeptAtExit(std::size_t count) { store_.noteKeptAtExit(count); }
+  std::size_t takeKeptAtExit() { return store_.takeKeptAtExit(); }
 
  signals:
   // The closed warriors may have changed (a window closed with changes, one reopened).
   void closedChanged();
+  // A window with unsaved changes closed and was kept (its warrior's name).
+  void keptClosed(const std::string& name);
 
  private:
   void changed(WarriorWindow* window);

@@ -5,10 +5,13 @@
 #include <QCloseEvent>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <tuple>
 
+#include "core/app/SaveWarrior.h"
+#include "ui/Binding.h"
 #include "ui/FileChooser.h"
 #include "ui/Menus.h"
 #include "ui/PageTabRows.h"
@@ -76,6 +79,10 @@ WarriorWindow::WarriorWindow(AppState& app, Prompter& prompter, FileChooser& fil
     }
   });
   buildMenus();
+  // Inside a text field Ctrl+Y redoes the field's own typing, as Ctrl+Shift+Z does, rather than
+  // the window's last step.
+  for (QWidget* field : findChildren<QLineEdit*>()) keepRedoKeyIn(field);
+  for (QWidget* field : findChildren<QPlainTextEdit*>()) keepRedoKeyIn(field);
   refresh();
 }
 
@@ -156,8 +163,10 @@ bool WarriorWindow::save(bool saveAs) {
   std::string path = saveAs ? std::string() : warrior().filePath;
   if (path.empty()) {
     // A cancelled chooser writes nothing and keeps the path the warrior had.
-    const QString chosen =
-        files_.warriorFile(this, true, QString::fromStdString(warrior().filePath));
+    // A warrior with no file yet is offered its name in the folder last used.
+    const std::string suggested =
+        warrior().filePath.empty() ? suggestedFileName(warrior()) : warrior().filePath;
+    const QString chosen = files_.warriorFile(this, true, QString::fromStdString(suggested));
     if (chosen.isEmpty()) return false;
     path = chosen.toStdString();
   }
@@ -179,6 +188,7 @@ void WarriorWindow::buildMenus() {
        {"mnuSave", "Save", QKeySequence("Ctrl+S"), [this] { save(false); }},
        {"mnuSaveAs", "Save As...", QKeySequence("Ctrl+A"), [this] { save(true); }},
        {"mnuClose", "&Close", QKeySequence("Ctrl+C"), signal(&WarriorWindow::closeRequested)},
+       {"mnuDuplicate", "&Duplicate Warrior", {}, signal(&WarriorWindow::duplicateRequested)},
        {nullptr, "Recent &Files", {}, {}, &recentMenu_},
        {"mnuReopenClosed", "Reopen &Closed Warrior", QKeySequence("Ctrl+Shift+T"),
         signal(&WarriorWindow::reopenClosedRequested)},

@@ -74,6 +74,7 @@ class WarriorWindow : public QWidget, public PageHost {
   void exitRequested();
   void aboutRequested();
   void closeRequested();
+  void duplicateRequested();
   void printRequested();
   void printSetupRequested();
 

@@ -87,11 +87,11 @@ TEST(CharacterSheet, FullWarriorPrintsEveryTextAtItsPlace) {
       "350 4850: Edge                   :    2", "350 5050: Edge Used              :    1",
       "350 5250: AP Total               :   12", "350 5450: SP Total               :  140",
       "500 5800: Advantages", "350 6200: Extra Edge                  1",
-      "350 6400: Natural Aptitude (Gunnery/Mech)2",
+      "350 6400: Natural Aptitude", "350 6600: (Gunnery/Mech)              2",
       "3825 1675: Skill                   LVL      Roll",
       "3825 2075: Gunnery/Mech             3       (  6+)",
       "3825 2275: Piloting/Mech            2       (  7+)",
-      "3825 2475: Leadership               10       ( 11+)",
+      "3825 2475: Leadership               10      ( 11+)",
       "8225 1675: Equipment", "8225 2075: (1)  Field Kit", "8225 2275: (12) Coolant Vest",
       "8225 8350: Asset Worth: 350", "8225 8550: C-Bills:     1200",
       "350 9250: Weapons", "350 9650: (2)  Laser Pistol",
@@ -175,8 +175,12 @@ TEST(CharacterSheet, LongNamesWrapInTheirColumnAndPaddingCountsCharacters) {
   EXPECT_EQ(textAt(s, 350, 6400), "Drive)                      3");
   EXPECT_EQ(textAt(s, 350, 6600), "Z\u00e4higkeit                   1");  // 28 characters
   EXPECT_EQ(textAt(s, 8225, 2075), "(1234)Survival Kit");
-  EXPECT_EQ(textAt(s, 350, 9650), "(2)  Halloran Service Pistol");  // up to the notes
-  EXPECT_EQ(textAt(s, 350, 9850), "     (Ammo)");
+  // A tab in the notes is set as blanks to the next stop of eight.
+  Warrior tabbed{.notes = "Ammo:\t12\nÄ\tx"};
+  EXPECT_EQ(draw(tabbed).rectangleParts.front(), "Notes\nAmmo:   12\nÄ       x");
+  // 28 characters would touch the notes: a character of air stays before them.
+  EXPECT_EQ(textAt(s, 350, 9650), "(2)  Halloran Service");
+  EXPECT_EQ(textAt(s, 350, 9850), "     Pistol (Ammo)");
 }
 
 TEST(CharacterSheet, NoTwoTextsOverlapWithTheLongestNamesOfEveryCatalogue) {
@@ -219,17 +223,21 @@ TEST(CharacterSheet, NoTwoTextsOverlapWithTheLongestNamesOfEveryCatalogue) {
     } else if (std::sscanf(e.c_str(), "%d %d: %n", &x, &y, &used) == 2 &&
                e.size() > std::size_t(used)) {
       const std::string text = e.substr(static_cast<std::size_t>(used));
-      const int chars = static_cast<int>(characterCount(text));
-      pages.back().push_back({x, y, x + chars * kSheetCharacterWidth, y + kSheetRowHeight, e});
+      // The ink ends at the last character that is not a blank, and wants a character of air
+      // after it.
+      const int chars =
+          static_cast<int>(characterCount(text.substr(0, text.find_last_not_of(' ') + 1)));
+      pages.back().push_back(
+          {x, y, x + (chars + 1) * kSheetCharacterWidth, y + kSheetRowHeight, e});
       printed += text + " ";
     }
   }
   for (const auto& page : pages)
     for (auto a = page.begin(); a != page.end(); ++a)
       for (auto b = a + 1; b != page.end(); ++b) {
-        // "Vehicle Type" is a character longer than the labels' column: its last cell runs under
-        // the cell of its value's colon, whose ink stands clear of it, at positions that are fixed.
-        if (a->text == "350 1350: Vehicle Type" && b->top == 1350 && b->left == 1600) continue;
+        // A label of the identity block and its value's colon stand at fixed places, closer than
+        // a character ("Vehicle Type" even runs under the colon's cell, whose ink stands clear).
+        if (a->left == 350 && a->top < 1700 && b->top == a->top && b->left == 1600) continue;
         EXPECT_FALSE(a->left < b->right && b->left < a->right && a->top < b->bottom &&
                      b->top < a->bottom)
             << a->text << "  overlaps  " << b->text;
@@ -344,12 +352,13 @@ TEST(CharacterSheet, LongListsAndNotesRunOverAsManyPagesAsNeeded) {
 
 TEST(CharacterSheet, TypedValuesTooLongForTheirLineAreCutAndContinuedWhole) {
   const Warrior w{.name = "Mara",
-                  .homePlanet = std::string(92, 'p'),  // just fits: 94 characters from X 1600
-                  .hairColor = std::string(40, 'h'),   // room for 37 before the personal column
-                  .placeOfBirth = "Kestrel Prime, Outer Rim Colonies"};  // room for 22 of 33
+                  // Each line ends a character before what stands right of it.
+                  .homePlanet = std::string(91, 'p'),  // just fits: 93 characters from X 1600
+                  .hairColor = std::string(40, 'h'),   // room for 36 before the personal column
+                  .placeOfBirth = "Kestrel Prime, Outer Rim Colonies"};  // room for 21 of 33
   const RecordingSurface s = draw(w);
-  EXPECT_EQ(textAt(s, 8225, 12950), "P.O.B.   : Kestrel Prime, Outer R");
-  EXPECT_EQ(textAt(s, 2700, 13050), "Hair Color  : " + std::string(37, 'h'));
+  EXPECT_EQ(textAt(s, 8225, 12950), "P.O.B.   : Kestrel Prime, Outer ");
+  EXPECT_EQ(textAt(s, 2700, 13050), "Hair Color  : " + std::string(36, 'h'));
   EXPECT_EQ(textAt(s, 1600, 1150), ": " + w.homePlanet);
   const auto page = std::find(s.log.begin(), s.log.end(), "page");
   ASSERT_NE(page, s.log.end());

@@ -21,7 +21,7 @@ using Texts = std::vector<std::string>;
 class BudgetTest : public QObject {
   Q_OBJECT
 
-  // The middle of the arrow that raises a bar's level by one.
+  // The middle of the arrow that raises a bar's level by one: the up arrow, at the top.
   static QPoint raisingArrow(QScrollBar* bar) {
     QStyleOptionSlider opt;
     opt.initFrom(bar);
@@ -36,11 +36,11 @@ class BudgetTest : public QObject {
     opt.upsideDown = bar->invertedAppearance();
     const QPoint centre =
         bar->style()
-            ->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarAddLine, bar)
+            ->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarSubLine, bar)
             .center();
     const auto hit = bar->style()->hitTestComplexControl(QStyle::CC_ScrollBar, &opt, centre, bar);
-    if (hit != QStyle::SC_ScrollBarAddLine)
-      qWarning("no raising arrow on %s", qPrintable(bar->objectName()));
+    if (hit != QStyle::SC_ScrollBarSubLine || centre.y() > bar->height() / 2)
+      qWarning("no raising arrow at the top of %s", qPrintable(bar->objectName()));
     return centre;
   }
   static bool columnShown(QWidget* w, int column) {

@@ -123,7 +123,9 @@ class FilesTest : public QObject {
     QVERIFY(saveAs->isEnabled());
     QCOMPARE(QString::fromStdString(w->warrior().filePath), path("zoe.war"));
 
-    answerFileDialog(path("zoe.war"));
+    // A copy: the saved file itself would only bring its window to the front.
+    QVERIFY(QFile::copy(path("zoe.war"), path("zoe-copy.war")));
+    answerFileDialog(path("zoe-copy.war"));
     frame.findChild<QAction*>("mnuOpen", Qt::FindDirectChildrenOnly)->trigger();
     QCOMPARE(seenChooserName, QString("CD1"));
     QCOMPARE(seenChooserFilters, (QStringList{"Warriors (*.war)", "All (*.*)"}));
@@ -141,12 +143,12 @@ class FilesTest : public QObject {
       QCOMPARE(key + "=" + after[key], key + "=" + before[key]);
 
     // Saving the opened warrior writes the same bytes to the same place.
-    QFile first(path("zoe.war"));
+    QFile first(path("zoe-copy.war"));
     QVERIFY(first.open(QIODevice::ReadOnly));
-    const QByteArray bytes = first.readAll();
+    const QByteArray bytes = first.readAll().replace("zoe.war", "zoe-copy.war");
     first.close();
     opened->findChild<QAction*>("mnuSave")->trigger();  // no dialog: it has a path
-    QFile again(path("zoe.war"));
+    QFile again(path("zoe-copy.war"));
     QVERIFY(again.open(QIODevice::ReadOnly));
     QCOMPARE(again.readAll().split('\n'), bytes.split('\n'));
   }
@@ -166,7 +168,10 @@ class FilesTest : public QObject {
     QVERIFY(w->save(false));
     const auto saved = shownValues(w);
     QCOMPARE(saved["pool lstPoints"], QString("13"));
-    s.files.answers << path("levels.war") << path("levels.war");
+    // Copies: the saved file itself would only bring its window to the front.
+    QVERIFY(QFile::copy(path("levels.war"), path("levels-a.war")));
+    QVERIFY(QFile::copy(path("levels.war"), path("levels-b.war")));
+    s.files.answers << path("levels-a.war") << path("levels-b.war");
     w->findChild<QAction*>("mnuOpen")->trigger();
     frame.findChild<QAction*>("mnuOpen", Qt::FindDirectChildrenOnly)->trigger();
     QCOMPARE(frame.warriorWindows().size(), 3);
@@ -288,7 +293,8 @@ class FilesTest : public QObject {
     QApplication::clipboard()->clear();
     s.files.answers << path("notes.war");
     QVERIFY(w->save(false));
-    s.files.answers << path("notes.war");
+    QVERIFY(QFile::copy(path("notes.war"), path("copy-notes.war")));  // the file itself is open
+    s.files.answers << path("copy-notes.war");
     frame.findChild<QAction*>("mnuOpen", Qt::FindDirectChildrenOnly)->trigger();
     QCOMPARE(frame.warriorWindows().size(), 2);
     QCOMPARE(child<QPlainTextEdit>(frame.warriorWindows()[1], "txtNotes")->toPlainText(),
@@ -320,7 +326,9 @@ class FilesTest : public QObject {
 
     s.files.answers << path("full-notes.war");
     QVERIFY(w->save(false));
-    s.files.answers << path("full-notes.war");
+    QVERIFY(QFile::copy(path("full-notes.war"),
+                        path("copy-full-notes.war")));  // the file itself is open
+    s.files.answers << path("copy-full-notes.war");
     frame.findChild<QAction*>("mnuOpen", Qt::FindDirectChildrenOnly)->trigger();
     QCOMPARE(frame.warriorWindows().size(), 2);
     QVERIFY(frame.warriorWindows()[1]->warrior().notes == w->warrior().notes);
@@ -372,13 +380,13 @@ class FilesTest : public QObject {
     QCOMPARE(w->warrior().affiliation, std::string("Free Worlds"));
 
     // The personal lines are read back as they stand, blanks and all.
-    auto* age = child<QLineEdit>(w, "txtAge");
-    age->setFocus();
-    QTRY_VERIFY(age->hasFocus());
-    QTest::keyClicks(age, " 27 ");
+    auto* height = child<QLineEdit>(w, "txtHeight");
+    height->setFocus();
+    QTRY_VERIFY(height->hasFocus());
+    QTest::keyClicks(height, " 1.8 m ");
     name->setFocus();
     QTRY_VERIFY(name->hasFocus());
-    QCOMPARE(age->text(), QString(" 27 "));
+    QCOMPARE(height->text(), QString(" 1.8 m "));
 
     // Every field takes at most the longest line a warrior file holds.
     QCOMPARE(name->maxLength(), 32767);

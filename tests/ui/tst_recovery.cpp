@@ -80,9 +80,8 @@ class RecoveryTest : public QObject {
     ui::MainFrame frame(prompter, files, {DRAKKENFOLD_DATA, folder.path().toStdString(), {}});
     prompter.yesNoAnswers = {true};
     frame.offerRecovery();
-    QCOMPARE(
-        prompter.texts(),
-        std::vector<std::string>{"1 warriors from the last session were not saved. Restore them?"});
+    QCOMPARE(prompter.texts(), std::vector<std::string>{
+                                   "1 warrior from the last session was not saved. Restore it?"});
     QCOMPARE(frame.warriorWindows().size(), 1);
     QCOMPARE(frame.warriorWindows()[0]->warrior().attributeScore[kBLD], std::string("2"));
     QVERIFY(frame.warriorWindows()[0]->modified());

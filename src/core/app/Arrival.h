@@ -6,12 +6,15 @@
 
 #include <string>
 
+#include "core/files/ReadFile.h"
+
 namespace dk {
 
 struct Arrival {
   std::string bytes;
   std::string path;      // the warrior's own file; empty for none
   std::string keptFile;  // the recovery folder's copy, when it is one
+  FileStamp stamp;       // the warrior's own file as it was read (unknown for a kept copy)
   bool kept() const { return !keptFile.empty(); }
 };
 

@@ -41,23 +41,18 @@ std::string addPointLabel(const Warrior& w, SkillArea area, const std::string& s
 
 }  // namespace
 
-const char* poolTitle(Pool pool) {
-  static constexpr std::array<const char*, kPoolCount> titles{"Race", "Attributes", "Skills",
-                                                              "Advantages", "BattleMech"};
-  return titles[static_cast<std::size_t>(pool)];
-}
-
-const char* attributeTitle(Attribute a) {
-  static constexpr std::array<const char*, kAttributeCount> titles{"Build", "Reflexes", "Intuition",
-                                                                   "Learn", "Charisma"};
-  return titles[static_cast<std::size_t>(a)];
-}
-
 namespace commands {
 
 Command movePriority(Pool pool, int level) {
   return named(std::string(poolTitle(pool)) + " Priority",
                [pool, level](RuleContext& ctx) { movePriorityBar(ctx, pool, level); });
+}
+
+Command priorityAtBound(Pool pool, bool up) {
+  return {[](const Warrior&) { return std::string(); },
+          [pool, up](RuleContext& ctx) {
+            ctx.prompter.note(priorityBoundNote(ctx.warrior, pool, up));
+          }};
 }
 
 Command raiseAttribute(Attribute a) {

@@ -20,17 +20,13 @@ struct Command {
   std::function<void(RuleContext&)> rule;
 };
 
-// The names the steps give the priorities ("Race", ... "BattleMech") and the attributes
-// ("Build", ... "Charisma"); the pages' captions are the same words.
-const char* poolTitle(Pool pool);
-const char* attributeTitle(Attribute a);
-
 namespace commands {
 
 // --- Priorities and attributes
-Command movePriority(Pool pool, int level);  // "Skills Priority"
-Command raiseAttribute(Attribute a);         // "Raise Build"
-Command lowerAttribute(Attribute a);         // "Lower Build"
+Command movePriority(Pool pool, int level);   // "Skills Priority"
+Command priorityAtBound(Pool pool, bool up);  // a click past the bar's end: says why, no step
+Command raiseAttribute(Attribute a);          // "Raise Build"
+Command lowerAttribute(Attribute a);          // "Lower Build"
 Command addRaceMods();
 Command removeRaceMods();
 Command setDamageBox(int row, int column, bool ticked);  // "Tick Damage Box", "Clear Damage Box"

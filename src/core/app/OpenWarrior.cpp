@@ -70,10 +70,12 @@ Warrior warriorFromFile(const OpenedWarrior& opened, SharedState& shared, Prompt
 }
 
 Result<Arrival> arrivalFromFile(const std::string& path) {
+  // Stamped before it is read: a change in between makes the next save ask, never the reverse.
+  const FileStamp stamp = stampOf(path);
   // One byte past the limit is enough for the reader to see that the file is too large.
   Result<std::string> bytes = readFilePrefix(path, kMaxWarriorFileBytes + 1);
   if (!bytes) return Result<Arrival>::failure(unreadableFileMessage(path, bytes.message()));
-  return Arrival{std::move(*bytes), path, {}};
+  return Arrival{std::move(*bytes), path, {}, stamp};
 }
 
 std::optional<WarriorToShow> openArrival(const Arrival& arrival, AppState& app, Prompter& prompter,

@@ -109,8 +109,36 @@ std::vector<Arrival> arrivalsOf(const KeptWarriors& kept, std::vector<std::strin
 }
 
 std::string restoreQuestion(std::size_t count) {
+  if (count == 1) return "1 warrior from the last session was not saved. Restore it?";
   return toText(static_cast<std::int64_t>(count)) +
          " warriors from the last session were not saved. Restore them?";
+}
+
+namespace {
+// The warrior's name in quotation marks, or what stands for a warrior without one.
+std::string quotedName(const std::string& name, const char* nameless) {
+  return name.empty() ? nameless : "\u201c" + name + "\u201d";
+}
+}  // namespace
+
+std::string closedWithChangesNote(const std::string& name) {
+  return quotedName(name, "A warrior without a name") +
+         " was closed with unsaved changes: File > Reopen Closed Warrior (Ctrl+Shift+T) brings it "
+         "back.";
+}
+
+std::string keptCopyOfOpenFileNote(const std::string& name, const std::string& path) {
+  return quotedName(name, "The warrior") + " came back without its file: \"" + path +
+         "\" is open in another window, so Save asks where to keep this copy.";
+}
+
+std::string keptAtExitNote(std::size_t count) {
+  if (count == 1)
+    return "1 warrior with unsaved changes was kept when the program last ended: File > Reopen "
+           "Closed Warrior (Ctrl+Shift+T) brings it back.";
+  return toText(static_cast<std::int64_t>(count)) +
+         " warriors with unsaved changes were kept when the program last ended: File > Reopen "
+         "Closed Warrior (Ctrl+Shift+T) brings them back, the newest first.";
 }
 
 std::string defaultRecoveryFolder() {
@@ -176,9 +204,26 @@ std::optional<Arrival> RecoveryStore::takeNewestClosed(std::vector<std::string>&
       damaged.push_back(k.warriorFile);
       continue;
     }
-    return Arrival{std::move(*bytes), k.entry.originalPath, k.warriorFile};
+    return Arrival{std::move(*bytes), k.entry.originalPath, k.warriorFile, {}};
   }
   return std::nullopt;
+}
+
+void RecoveryStore::noteKeptAtExit(std::size_t count) {
+  if (root_.empty() || count == 0) return;
+  writeFileAtomically(closedFolder(root_) + "/kept-at-exit",
+                      toText(static_cast<std::int64_t>(count)) + "\n");
+}
+
+std::size_t RecoveryStore::takeKeptAtExit() {
+  if (root_.empty()) return 0;
+  const std::string marker = closedFolder(root_) + "/kept-at-exit";
+  const auto bytes = readFilePrefix(marker, 32);
+  if (!bytes) return 0;
+  std::error_code error;
+  fs::remove(marker, error);
+  const std::int64_t noted = std::max<std::int64_t>(0, integerPart(*bytes));
+  return std::min(static_cast<std::size_t>(noted), closed().warriors.size());
 }
 
 Outcome RecoveryStore::startSession() {

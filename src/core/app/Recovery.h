@@ -49,6 +49,12 @@ std::string recoverySkippedMessage(const std::vector<std::string>& files);
 std::string recoveryUnavailableMessage(const std::string& why);
 // The question after a session that did not end cleanly left `count` warriors.
 std::string restoreQuestion(std::size_t count);
+// The status line after a window with unsaved changes closed, naming the warrior.
+std::string closedWithChangesNote(const std::string& name);
+// The status line after a kept copy of a file that a window shows came back without its file.
+std::string keptCopyOfOpenFileNote(const std::string& name, const std::string& path);
+// The status line after a start that found `count` warriors kept when the program last ended.
+std::string keptAtExitNote(std::size_t count);
 
 // The kept warriors as they arrive in windows; a copy that cannot be read goes into `damaged`.
 std::vector<Arrival> arrivalsOf(const KeptWarriors& kept, std::vector<std::string>& damaged);
@@ -70,6 +76,10 @@ class RecoveryStore {
   // one), with the file it belongs to. nullopt when there is none; a copy that cannot be read
   // goes into `damaged` and the next one is taken.
   std::optional<Arrival> takeNewestClosed(std::vector<std::string>& damaged);
+  // How many warriors the program kept among the closed ones as it ended, told once at the next
+  // start: noted at the end, taken (and forgotten) at the start; never more than are still kept.
+  void noteKeptAtExit(std::size_t count);
+  std::size_t takeKeptAtExit();
 
   // --- This program's session
   // Marks this program as running (its lock); a failure says why when the folder cannot be made

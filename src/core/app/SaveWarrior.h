@@ -13,6 +13,14 @@ namespace dk {
 // "The warrior could not be saved to "<path>": <reason>. ..."
 std::string saveFailedMessage(const std::string& path, const std::string& reason);
 
+// The question before a save over a file that another program or user wrote since this warrior
+// was opened from it or last saved to it.
+std::string changedOnDiskQuestion(const std::string& path);
+
+// The file name the Save chooser offers a warrior that has no file yet: its name with ".war",
+// less what a file name cannot hold on the desktops it may be copied to; empty for no name.
+std::string suggestedFileName(const Warrior& warrior);
+
 // On success filePath becomes path and true is returned; on failure the user is told which file
 // could not be saved and why, and nothing changes.
 bool saveWarriorReporting(Warrior& warrior, const std::string& path, Prompter& prompter);

@@ -78,7 +78,14 @@ void WarriorDocument::redo() {
 
 bool WarriorDocument::save(const std::string& path) {
   settleTyping();
+  // Another program or user wrote the file this warrior came from: theirs is not lost unasked.
+  // (A file gone since holds nothing to lose.)
+  const FileStamp onDisk = stampOf(path);
+  if (disk_ && onDisk.exists && onDisk != *disk_ && sameFile(path, warrior_.filePath) &&
+      !prompter_.askYesNo(changedOnDiskQuestion(path), MessageIcon::Question))
+    return false;
   if (!saveWarriorReporting(warrior_, path, prompter_)) return false;
+  disk_ = stampOf(path);
   history_.markSaved(warrior_);
   return true;
 }

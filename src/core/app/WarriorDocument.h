@@ -4,12 +4,14 @@
 // typing into one of its text fields; the window only draws the warrior and hands these on.
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/app/Commands.h"
 #include "core/app/UndoHistory.h"
 #include "core/catalogue/GearCatalogue.h"
 #include "core/context/RuleContext.h"
+#include "core/files/ReadFile.h"
 
 namespace dk {
 
@@ -51,8 +53,12 @@ class WarriorDocument {
   // A warrior brought back from the recovery folder: modified until it is saved.
   void markUnsaved() { history_.markUnsaved(); }
   // Writes the warrior to `path`, typing settled first. A file that cannot be written is told and
-  // changes nothing; once saved the warrior belongs to `path` and is no longer modified.
+  // changes nothing; once saved the warrior belongs to `path` and is no longer modified. A file
+  // that changed on disk since it was opened or last saved here is overwritten only when the
+  // user says so.
   bool save(const std::string& path);
+  // The warrior's file as it was when it was read (unknown for a copy the recovery folder kept).
+  void setDiskStamp(const FileStamp& stamp) { disk_ = stamp; }
 
   // Check Warrior: every breach of the rules, or that there is none.
   std::string checkReport();
@@ -64,7 +70,8 @@ class WarriorDocument {
   std::shared_ptr<const GearCatalogue> weapons_;
   std::shared_ptr<const GearCatalogue> equipment_;
   UndoHistory history_;
-  std::string typing_;  // the step the typing not yet settled makes ("Edit Name")
+  std::optional<FileStamp> disk_;  // the file as last read or written here, when known
+  std::string typing_;             // the step the typing not yet settled makes ("Edit Name")
 };
 
 }  // namespace dk

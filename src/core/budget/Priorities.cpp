@@ -226,9 +226,16 @@ void movePriorityBar(RuleContext& ctx, Pool pool, int level) {
   setPriorityLevel(ctx, pool, level > held ? std::max(held, std::min(level, room)) : level);
 }
 
+Formula pointsLeftFormula(const Warrior& w, int priorityMaximum) {
+  Formula f{"Points Left", true, "maximum", priorityMaximum, {}};
+  for (int p = 0; p < kPoolCount; ++p)
+    f.terms.push_back({1, poolTitle(static_cast<Pool>(p)), w.priorityLevel[p]});
+  return f;
+}
+
 void applyBudgetRule(RuleContext& ctx) {
   Warrior& w = ctx.warrior;
-  w.pointsLeft = toText(std::int64_t{ctx.shared.priorityMaximum} - priorityPointsSpent(w));
+  w.pointsLeft = toText(pointsLeftFormula(w, ctx.shared.priorityMaximum).value());
   const std::int64_t left = integerPart(w.pointsLeft);
   for (int p = 0; p < kPoolCount; ++p) {
     const std::int64_t bound =
@@ -240,6 +247,14 @@ void applyBudgetRule(RuleContext& ctx) {
 int priorityBarMaximum(const Warrior& w, Pool pool) {
   return std::clamp<int>(std::max(w.priorityBound[pool], w.priorityLevel[pool]),
                          kLowestPriorityLevel, kHighestPriorityLevel);
+}
+
+std::string priorityBoundNote(const Warrior& w, Pool pool, bool up) {
+  const std::string name = std::string("The ") + poolTitle(pool) + " priority";
+  if (!up) return name + " is at its lowest level, " + toText(kLowestPriorityLevel) + ".";
+  if (w.priorityLevel[pool] >= kHighestPriorityLevel)
+    return name + " is at its highest level, " + toText(kHighestPriorityLevel) + ".";
+  return name + " can go no higher: Points Left is " + w.pointsLeft + ".";
 }
 
 void modifyPriorityPoints(RuleContext& ctx) {

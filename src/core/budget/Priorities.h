@@ -10,6 +10,7 @@
 
 #include "core/context/RuleContext.h"
 #include "core/model/Warrior.h"
+#include "core/util/Formula.h"
 
 namespace dk {
 
@@ -59,6 +60,10 @@ void setPriorityLevel(RuleContext& ctx, Pool pool, int level);
 // after the gamemaster lowered the maximum they may still offer more.)
 void movePriorityBar(RuleContext& ctx, Pool pool, int level);
 
+// "Points Left 3 = maximum 10 − (Race 2 + Attributes 3 + Skills 2 + Advantages 0 +
+// BattleMech 0)".
+Formula pointsLeftFormula(const Warrior& w, int priorityMaximum);
+
 // Points left = priority maximum - levels spent; each bound = points left + level, at most 4.
 // A bound may fall below its level (or below 0) when the maximum is below the points spent.
 void applyBudgetRule(RuleContext& ctx);
@@ -66,6 +71,10 @@ void applyBudgetRule(RuleContext& ctx);
 // The maximum of a pool's bar: its bound, but never below its own level, so a bar can always
 // be lowered and a bound below the level never moves the level by itself.
 int priorityBarMaximum(const Warrior& w, Pool pool);
+
+// What a click past a bar's end is told, in passing: "The Skills priority can go no higher:
+// Points Left is 0." (up) or that it is at its lowest level (down).
+std::string priorityBoundNote(const Warrior& w, Pool pool, bool up);
 
 // "Modify Priority Points": asks for the new maximum, a whole number from the points this
 // warrior already uses to 99. The next level change of any window uses it.

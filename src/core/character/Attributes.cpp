@@ -15,22 +15,34 @@ std::int64_t boughtScore(const Warrior& w, Attribute a) {
   return std::int64_t{scoreValue(w, a)} - appliedRaceModifiers(w).delta[a];
 }
 
-std::int64_t weightedAttributeSum(const Warrior& w) {
-  return boughtScore(w, kBLD) + boughtScore(w, kREF) + 2 * boughtScore(w, kINT) +
-         boughtScore(w, kLRN) + boughtScore(w, kCHA);
+Formula freeAttributePointsFormula(const Warrior& w) {
+  Formula f{"Free", true, {}, integerPart(w.priorityGrant[kAttributes]), {}};
+  for (int i = 0; i < kAttributeCount; ++i) {
+    const auto a = static_cast<Attribute>(i);
+    f.terms.push_back({raiseCost(a), attributeCode(a), boughtScore(w, a)});
+  }
+  return f;
 }
 
-std::int64_t attributePointsLeft(const Warrior& w) {
-  return integerPart(w.priorityGrant[kAttributes]) - weightedAttributeSum(w);
+std::int64_t weightedAttributeSum(const Warrior& w) {
+  const Formula free = freeAttributePointsFormula(w);
+  return free.base - free.value();
 }
+
+std::int64_t attributePointsLeft(const Warrior& w) { return freeAttributePointsFormula(w).value(); }
 
 void raiseAttribute(RuleContext& ctx, Attribute a) {
   Warrior& w = ctx.warrior;
   const std::int64_t s = scoreValue(w, a);
   // The maximum holds for the score as bought, so that the modifiers put on first do not move it.
   const std::int64_t bought = boughtScore(w, a);
-  const bool pointsSuffice = attributePointsLeft(w) >= raiseCost(a);
-  if (!pointsSuffice) return;
+  const std::int64_t free = attributePointsLeft(w);
+  if (free < raiseCost(a)) {
+    const std::string name = attributeTitle(a);
+    ctx.prompter.note(name + " cannot go up: a point of " + name + " costs " +
+                      toText(raiseCost(a)) + ", and Free is " + toText(free) + ".");
+    return;
+  }
 
   if (w.priorityGrant[kRace] == "Human" && bought == kNormalAttributeMaximum) {
     // Only a human may go past the normal maximum, and only by buying the advantage.
@@ -45,6 +57,7 @@ void raiseAttribute(RuleContext& ctx, Attribute a) {
   } else if (bought < kNormalAttributeMaximum) {
     w.attributeScore[a] = toText(s + 1);
   } else {
+    ctx.prompter.note(std::string(attributeTitle(a)) + " is at its highest score.");
     return;
   }
   updateTotalPts(w);
@@ -56,7 +69,11 @@ void lowerAttribute(RuleContext& ctx, Attribute a) {
   Warrior& w = ctx.warrior;
   const std::int64_t s = scoreValue(w, a);
   // Never below the 1 bought: the racial modifiers on top are not the player's to sell.
-  if (boughtScore(w, a) < 2) return;
+  if (boughtScore(w, a) < 2) {
+    ctx.prompter.note(std::string(attributeTitle(a)) +
+                      " is at its lowest: a score is never bought below 1.");
+    return;
+  }
   w.attributeScore[a] = toText(s - 1);
   updateTotalPts(w);
   scoresChanged(w, ctx.shared.skillCatalogue, a == kBLD);

@@ -7,6 +7,7 @@
 
 #include "core/context/RuleContext.h"
 #include "core/model/Warrior.h"
+#include "core/util/Formula.h"
 
 namespace dk {
 
@@ -26,6 +27,10 @@ std::int64_t boughtScore(const Warrior& w, Attribute a);
 
 // BLD + REF + 2 x INT + LRN + CHA of the bought scores: the attribute points the scores use.
 std::int64_t weightedAttributeSum(const Warrior& w);
+
+// The free points as the attributes grant less the bought scores:
+// "Free 3 = 24 − (BLD 4 + REF 5 + 2 × INT 4 + LRN 3 + CHA 1)".
+Formula freeAttributePointsFormula(const Warrior& w);
 
 // What the attributes grant leaves after the scores: the free points, also before the first
 // raise, when the display still shows the whole grant.

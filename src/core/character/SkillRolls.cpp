@@ -19,11 +19,20 @@ int characteristicOfClass(const std::string& classWord) {
 
 std::int16_t skillLevel(const SkillEntry& skill) { return clampToInt16(integerPart(skill.level)); }
 
+std::optional<Formula> skillRollFormula(const SkillEntry& skill, const Warrior& w,
+                                        const SkillCatalogue& catalogue) {
+  const std::string classWord = getSkillCharacteristic(catalogue, skill.name);
+  const int characteristic = characteristicOfClass(classWord);
+  if (characteristic < 0) return std::nullopt;
+  return Formula{skill.name + " roll",
+                 true,
+                 classWord,
+                 integerPart(w.characteristic[static_cast<std::size_t>(characteristic)]),
+                 {{1, "level", skillLevel(skill)}}};
+}
+
 void updateSkillRoll(SkillEntry& skill, const Warrior& w, const SkillCatalogue& catalogue) {
-  const int characteristic = characteristicOfClass(getSkillCharacteristic(catalogue, skill.name));
-  if (characteristic < 0) return;
-  skill.roll = toText(integerPart(w.characteristic[static_cast<std::size_t>(characteristic)]) -
-                      skillLevel(skill));
+  if (const auto roll = skillRollFormula(skill, w, catalogue)) skill.roll = toText(roll->value());
 }
 
 void updateSkillRolls(Warrior& w, const SkillCatalogue& catalogue) {

@@ -2,6 +2,7 @@
 // The one way a rule talks to the user. The window layer shows real message boxes titled
 // "Drakkenfold Character Generator"; tests script the answers.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,6 +20,14 @@ class Prompter {
 
   // A message with an OK button.
   virtual void showMessage(const std::string& text, MessageIcon icon) = 0;
+
+  // A word in passing, for a click the rules refuse without a message box ("Build cannot go up:
+  // ..."): it goes to where the program shows such words (the frame's status line, for a few
+  // seconds) and asks for no answer. Nothing happens while no one listens.
+  void note(const std::string& text) {
+    if (noteSink_) noteSink_(text);
+  }
+  void setNoteSink(std::function<void(const std::string&)> sink) { noteSink_ = std::move(sink); }
 
   // A question with Yes and No; true for Yes.
   virtual bool askYesNo(const std::string& text, MessageIcon icon) = 0;
@@ -50,6 +59,9 @@ class Prompter {
   // The planet list over the names read: the planet chosen, or nullopt when the list was closed
   // without one.
   virtual std::optional<std::string> pickPlanet(const std::vector<std::string>& planets) = 0;
+
+ private:
+  std::function<void(const std::string&)> noteSink_;
 };
 
 }  // namespace dk

@@ -82,6 +82,17 @@ std::string notesTooLongMessage(std::size_t wouldBeBytes) {
          " of notes. The notes are as they were.";
 }
 
+std::optional<NumberRange> numberFieldRange(TextField field) {
+  static constexpr TextField kNumberFields[] = {&Warrior::edge,          &Warrior::edgeUsed,
+                                                &Warrior::apTotal,       &Warrior::spTotal,
+                                                &Warrior::thresholdHead, &Warrior::thresholdTorso,
+                                                &Warrior::thresholdArm,  &Warrior::thresholdLeg,
+                                                &Warrior::age,           &Warrior::siblings};
+  for (TextField number : kNumberFields)
+    if (field == number) return NumberRange{0, kMaxInteger};
+  return std::nullopt;
+}
+
 bool notesFit(std::string_view notes) { return notesFileBytes(notes) <= kMaxNotesBytes; }
 
 }  // namespace dk

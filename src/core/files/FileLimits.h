@@ -68,6 +68,16 @@ std::string asFileKeepsIt(TextField field, std::string_view value);
 // back. True when it changed.
 bool normaliseLeftField(Warrior& warrior, TextField field);
 
+// The text fields that hold a whole number (Edge, Edge Used, AP and SP totals, the damage
+// thresholds, age and siblings): the window takes digits only, up to the largest Integer; none of
+// them means anything below 0. nullopt for a field of free text. A file may still hold other text
+// there; it opens and shows as it stands.
+struct NumberRange {
+  std::int64_t lowest;
+  std::int64_t highest;
+};
+std::optional<NumberRange> numberFieldRange(TextField field);
+
 // Whether the notes fit a warrior file ...
 bool notesFit(std::string_view notes);
 

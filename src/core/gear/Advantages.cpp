@@ -110,7 +110,7 @@ void buyAptitude(RuleContext& ctx, std::int64_t points) {
   const auto skill = askWhichSkill(ctx);
   // Closed without a choice: nothing is bought for a skill nobody named.
   if (!skill) return;
-  const int price = isCombatSkill(*skill) ? 3 : 2;
+  const int price = isCombatSkill(*skill) ? kNaturalAptitudeCombatPrice : kNaturalAptitudePrice;
   if (points < price) return refuse(ctx, kNotEnoughPoints);
   w.aptitudeSkill = *skill;
   w.addAdv(kNaturalAptitude, static_cast<std::int16_t>(price));

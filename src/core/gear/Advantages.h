@@ -20,6 +20,9 @@ inline constexpr const char* kResetAdvantagesQuestion = "Are you sure?";
 const std::vector<std::string>& advantageCatalogue();
 std::vector<std::string> advantagesAlphabetically();
 
+inline constexpr int kNaturalAptitudePrice = 2;
+inline constexpr int kNaturalAptitudeCombatPrice = 3;
+
 // Whether Natural Aptitude for this skill costs 3 (a combat skill) rather than 2.
 bool isCombatSkill(const std::string& skill);
 

@@ -1,6 +1,7 @@
 #include "core/model/Warrior.h"
 
 #include <algorithm>
+#include <array>
 
 #include "core/util/Numeric.h"
 
@@ -54,5 +55,23 @@ std::int16_t scoreValue(const Warrior& w, Attribute a) {
 }
 
 std::string warriorCaption(const Warrior& w) { return "Warrior: " + w.name; }
+
+const char* poolTitle(Pool pool) {
+  static constexpr std::array<const char*, kPoolCount> titles{"Race", "Attributes", "Skills",
+                                                              "Advantages", "BattleMech"};
+  return titles[static_cast<std::size_t>(pool)];
+}
+
+const char* attributeCode(Attribute a) {
+  static constexpr std::array<const char*, kAttributeCount> codes{"BLD", "REF", "INT", "LRN",
+                                                                  "CHA"};
+  return codes[static_cast<std::size_t>(a)];
+}
+
+const char* attributeTitle(Attribute a) {
+  static constexpr std::array<const char*, kAttributeCount> titles{"Build", "Reflexes", "Intuition",
+                                                                   "Learn", "Charisma"};
+  return titles[static_cast<std::size_t>(a)];
+}
 
 }  // namespace dk

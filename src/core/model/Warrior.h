@@ -261,4 +261,10 @@ std::int16_t scoreValue(const Warrior& w, Attribute a);
 // "Warrior: " followed by the name.
 std::string warriorCaption(const Warrior& w);
 
+// The names of the priorities ("Race", ... "BattleMech") and the attributes ("Build", ...
+// "Charisma"), as the pages caption them and the undo steps and notes name them.
+const char* poolTitle(Pool pool);
+const char* attributeTitle(Attribute a);
+const char* attributeCode(Attribute a);  // "BLD", "REF", "INT", "LRN", "CHA"
+
 }  // namespace dk

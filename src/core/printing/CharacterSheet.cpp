@@ -22,12 +22,15 @@ constexpr int kWeaponsEnd = 11550;    // "Damage Thresholds"
 constexpr int kNotesTop = 9250;
 constexpr int kNotesHeight = 1500;
 
-// The columns the lists of the sheet have, in characters: each ends where the next part of the
-// sheet begins.
-constexpr int kLeftColumns = (3825 - 350) / kSheetCharacterWidth;    // up to the skills
-constexpr int kSkillColumns = (8225 - 3825) / kSheetCharacterWidth;  // up to the equipment
-constexpr int kEquipmentColumns = (kSheetRightEdge - 8225) / kSheetCharacterWidth;
-constexpr int kWeaponColumns = (3410 - 350) / kSheetCharacterWidth;  // up to the notes
+// The columns the lists of the sheet have, in characters: each ends at least one character
+// before the next part of the sheet begins, so no row touches its neighbour.
+constexpr int columnsBetween(int left, int next) {
+  return (next - left) / kSheetCharacterWidth - 1;
+}
+constexpr int kLeftColumns = columnsBetween(350, 3825);    // up to the skills
+constexpr int kSkillColumns = columnsBetween(3825, 8225);  // up to the equipment
+constexpr int kEquipmentColumns = columnsBetween(8225, kSheetRightEdge);
+constexpr int kWeaponColumns = columnsBetween(350, 3410);  // up to the notes
 
 // A row of a list: the text it has as one line, and the lines it takes in its column (the same
 // one line when it fits).
@@ -52,6 +55,10 @@ std::vector<std::string> wrapped(const std::string& text, int columns) {
 // what follows the name stays under its heading; a line still too wide is broken as it can.
 Row columnRow(const std::string& before, const std::string& name, std::size_t nameColumns,
               const std::string& after, int columns) {
+  // An `after` wider than its place (a level of two digits) takes its room from the name.
+  const auto width = static_cast<std::size_t>(columns);
+  const std::size_t around = characterCount(before) + characterCount(after);
+  if (around + nameColumns > width && around < width) nameColumns = width - around;
   Row row{before + padRight(name, nameColumns) + after, {}};
   if (characterCount(row.whole) <= static_cast<std::size_t>(columns)) {
     row.lines.push_back(row.whole);
@@ -111,10 +118,10 @@ class SheetWriter {
     overflow.push_back(std::move(rest));
   }
 
-  // A value the user typed: whole when it ends before rightLimit, else cut there and kept whole
-  // for the continuation pages.
+  // A value the user typed: whole when it ends a character before rightLimit, else cut there
+  // and kept whole for the continuation pages.
   void field(int x, int y, const std::string& text, int rightLimit) {
-    const auto room = static_cast<std::size_t>(std::max(0, rightLimit - x) / kSheetCharacterWidth);
+    const auto room = static_cast<std::size_t>(std::max(0, columnsBetween(x, rightLimit)));
     if (characterCount(text) <= room) return at(x, y, text);
     at(x, y, std::string(firstCharacters(text, room)));
     longEntries.push_back(text);
@@ -223,8 +230,10 @@ void drawLists(SheetWriter& out, const Warrior& w) {
   out.at(3825, 1675, "Skill                   LVL      Roll");
   rows.clear();
   for (const SkillEntry& s : w.area(activeSkillArea(w)).skills)
-    rows.push_back(
-        columnRow("", s.name, 25, s.level + "       (" + padLeft(s.roll, 3) + "+)", kSkillColumns));
+    // A level of two digits takes a blank of the gap before the roll, so the rolls stay in line.
+    rows.push_back(columnRow("", s.name, 25,
+                             padRight(s.level, 2) + "      (" + padLeft(s.roll, 3) + "+)",
+                             kSkillColumns));
   out.rows(3825, 2075, kSkillsEnd, rows, "Skills (continued)");
 
   out.at(8225, 1675, "Equipment");
@@ -354,7 +363,8 @@ void printWarriorSheet(const Warrior& w, PrintSurface& surface, bool preview) {
   const double half = surface.controlWidth() / 2.0;
   const int left = static_cast<int>(roundHalfEven(half + 162.5));
   const int width = static_cast<int>(roundHalfEven(half - 37.5));
-  std::string notesRest = out.rectangle("Notes\n" + w.notes, left, kNotesTop, width, kNotesHeight);
+  std::string notesRest =
+      out.rectangle("Notes\n" + expandTabs(w.notes), left, kNotesTop, width, kNotesHeight);
 
   drawDamage(out, w);
   drawPersonal(out, w);

@@ -94,4 +94,25 @@ std::string padLeft(std::string_view text, std::size_t n) {
   return out;
 }
 
+std::string expandTabs(std::string_view text, std::size_t every) {
+  std::string out;
+  out.reserve(text.size());
+  std::size_t column = 0;
+  for (const char c : text) {
+    if (c == '\t') {
+      const std::size_t blanks = every - column % every;
+      out.append(blanks, ' ');
+      column += blanks;
+      continue;
+    }
+    out += c;
+    if (c == '\n' || c == '\r') {
+      column = 0;
+    } else if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) {
+      ++column;  // one per character, not per byte of it
+    }
+  }
+  return out;
+}
+
 }  // namespace dk

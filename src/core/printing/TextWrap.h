@@ -21,6 +21,10 @@ struct WrappedLine {
 // or in the blanks or breaks between two lines.
 std::vector<WrappedLine> wrapText(std::string_view text, int columns);
 
+// The text with each tab replaced by the blanks up to the next tab stop (every `every`
+// characters of a line), as a typewriter would set it.
+std::string expandTabs(std::string_view text, std::size_t every = 8);
+
 // The number of characters (UTF-8 code points) in a text.
 std::size_t characterCount(std::string_view text);
 

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/app/Explain.h"
 #include "core/gear/Advantages.h"
 #include "ui/widgets/ListViews.h"
 
@@ -15,8 +16,11 @@ AdvantagesPage::AdvantagesPage(PageHost& owner) : WarriorPage(owner, "tabAdvanta
   catalogue_->setAccessibleName("Advantages to choose from");
   catalogue_->setSelectionMode(QAbstractItemView::SingleSelection);
   // The list keeps its entries in alphabetical order.
-  for (const auto& name : advantagesAlphabetically())
-    catalogue_->addItem(QString::fromStdString(name));
+  // Each says its price and how far it goes before it is bought.
+  for (const auto& name : advantagesAlphabetically()) {
+    auto* item = new QListWidgetItem(QString::fromStdString(name), catalogue_);
+    item->setToolTip(QString::fromStdString(advantagePriceTip(name)));
+  }
   catalogue_->setSortingEnabled(true);
 
   owned_ = makeListView(this, "lvAdv", {"Advantage", "Points"}, "Advantages taken");

@@ -3,13 +3,17 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QMouseEvent>
 #include <QSignalBlocker>
 #include <QStyleOptionFocusRect>
+#include <QStyleOptionSlider>
 #include <QStylePainter>
 #include <QVBoxLayout>
 
+#include "core/app/Explain.h"
 #include "core/budget/Priorities.h"
 #include "core/character/Attributes.h"
+#include "core/character/Characteristics.h"
 #include "core/character/Race.h"
 #include "core/model/DamageTrack.h"
 
@@ -33,12 +37,34 @@ QPushButton* smallButton(QWidget* parent, const QString& name, const QString& te
 
 // A priority bar, which can be told to stop stepping while its arrow is still held down, and
 // which shows when it has the keyboard focus (scroll bars are not drawn with one).
+// The highest level stands at the top: the up arrow, a click above the thumb, the Up key and the
+// wheel turned up all raise the level (a scroll bar's own arrows would lower it).
 class PriorityBar : public QScrollBar {
  public:
-  explicit PriorityBar(QWidget* parent) : QScrollBar(Qt::Vertical, parent) {}
+  explicit PriorityBar(QWidget* parent) : QScrollBar(Qt::Vertical, parent) {
+    setInvertedAppearance(true);
+    setInvertedControls(false);
+  }
   void stopRepeating() { setRepeatAction(SliderNoAction); }
 
  protected:
+  void mousePressEvent(QMouseEvent* event) override {
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    const QStyle::SubControl control = style()->hitTestComplexControl(
+        QStyle::CC_ScrollBar, &option, event->position().toPoint(), this);
+    // The arrows and the track step the other way round; the thumb drags as it is drawn.
+    SliderAction action = SliderNoAction;
+    if (control == QStyle::SC_ScrollBarSubLine) action = SliderSingleStepAdd;
+    if (control == QStyle::SC_ScrollBarAddLine) action = SliderSingleStepSub;
+    if (control == QStyle::SC_ScrollBarSubPage) action = SliderPageStepAdd;
+    if (control == QStyle::SC_ScrollBarAddPage) action = SliderPageStepSub;
+    if (event->button() != Qt::LeftButton || action == SliderNoAction)
+      return QScrollBar::mousePressEvent(event);
+    event->accept();
+    triggerAction(action);
+  }
+
   void paintEvent(QPaintEvent* event) override {
     QScrollBar::paintEvent(event);
     if (!hasFocus()) return;
@@ -94,6 +120,8 @@ PrioritiesPage::PrioritiesPage(PageHost& owner) : WarriorPage(owner, "tabPriorit
     // would leave the thumb stuck to the mouse).
     bar->setTracking(false);
     bar->setMinimumHeight(140);
+    // A maximised window gives the page its room, not the bars.
+    bar->setMaximumHeight(220);
     bars_[p] = bar;
     grants_[p] = valueLabel(box, names[p].grant);
     grants_[p]->setMinimumWidth(grants_[p]->fontMetrics().horizontalAdvance("Dispossessed") + 4);
@@ -102,6 +130,15 @@ PrioritiesPage::PrioritiesPage(PageHost& owner) : WarriorPage(owner, "tabPriorit
     grid->addWidget(bar, 2, p, Qt::AlignHCenter);
     grid->addWidget(grants_[p], 3, p, Qt::AlignHCenter);
     grid->setColumnStretch(p, 1);
+    // A step past either end changes nothing; the status line says why.
+    connect(bar, &QAbstractSlider::actionTriggered, this, [this, p, bar](int action) {
+      const bool up = action == QAbstractSlider::SliderSingleStepAdd ||
+                      action == QAbstractSlider::SliderPageStepAdd;
+      const bool down = action == QAbstractSlider::SliderSingleStepSub ||
+                        action == QAbstractSlider::SliderPageStepSub;
+      if ((up && bar->value() >= bar->maximum()) || (down && bar->value() <= bar->minimum()))
+        run(commands::priorityAtBound(static_cast<Pool>(p), up));
+    });
     connect(bar, &QScrollBar::valueChanged, this, [this, p, bar](int level) {
       // One click, one level. A held arrow would keep stepping, and when the level asks a
       // question the button is let go over the box, so the bar never hears of it and would run
@@ -137,6 +174,8 @@ void PrioritiesPage::refresh() {
     grants_[p]->setText(QString::fromStdString(w.priorityGrant[p]));
   }
   pointsLeft_->setText(QString::fromStdString(w.pointsLeft));
+  pointsLeft_->setToolTip(QString::fromStdString(derivedTip(
+      w.pointsLeft, pointsLeftFormula(w, owner_.document().context().shared.priorityMaximum))));
 }
 
 // --- Stats
@@ -288,9 +327,14 @@ void StatsPage::refresh() {
   const Warrior& w = warrior();
   for (int a = 0; a < kAttributeCount; ++a)
     scores_[a]->setText(QString::fromStdString(w.attributeScore[a]));
-  for (int c = 0; c < kCharacteristicCount; ++c)
+  // Each derived value says how it is worked out, with this warrior's numbers.
+  for (int c = 0; c < kCharacteristicCount; ++c) {
     characteristics_[c]->setText(QString::fromStdString(w.characteristic[c]));
+    characteristics_[c]->setToolTip(QString::fromStdString(
+        derivedTip(w.characteristic[c], characteristicFormula(w, static_cast<Characteristic>(c)))));
+  }
   free_->setText(QString::fromStdString(w.freeAttributePoints));
+  free_->setToolTip(QString::fromStdString(freeAttributePointsTip(w)));
   addMods_->setEnabled(w.raceModsAddable);
   removeMods_->setEnabled(w.raceModsRemovable);
   const int pairs = damagePairsInUse(w);

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/app/Explain.h"
 #include "core/gear/Gear.h"
 #include "core/gear/Money.h"
 #include "ui/widgets/ListViews.h"
@@ -77,6 +78,10 @@ GearPage::GearPage(PageHost& owner, GearKind kind)
 
 void GearPage::refresh() {
   Warrior& w = warrior();
+  // The catalogue of a window never changes: its prices are worded once.
+  if (prices_.isEmpty())
+    for (const GearRow& row : catalogue(kind_).rows)
+      prices_ << QString::fromStdString(gearPriceTip(row));
   // The purse gear is paid from: the equipment C-Bills until they are transferred.
   purse_->setText(QString::fromStdString(gearPurseText(w)));
   showRows(catalogue_,
@@ -86,7 +91,7 @@ void GearPage::refresh() {
                                        QString::fromStdString(row.type),
                                        QString::fromStdString(row.cost)};
                   }),
-           selectedCatalogueRow(w, kind_));
+           selectedCatalogueRow(w, kind_), prices_);
   showRows(
       owned_,
       rowsOf(

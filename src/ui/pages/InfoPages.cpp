@@ -5,8 +5,12 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <array>
+#include <tuple>
 
+#include "core/app/Explain.h"
 #include "core/app/SaveWarrior.h"
+#include "core/character/Characteristics.h"
 #include "core/files/FileLimits.h"
 #include "core/gear/Affiliations.h"
 #include "core/gear/Money.h"
@@ -87,10 +91,16 @@ WarriorInfoPage::WarriorInfoPage(PageHost& owner)
   auto* thresholds = new QGroupBox("Damage Thresholds", this);
   thresholds->setObjectName("fraThresholds");
   auto* dtForm = compactForm(thresholds);
-  dtForm->addRow("Head:", fields_.line(thresholds, "txtDTHead", &Warrior::thresholdHead));
-  dtForm->addRow("Torso:", fields_.line(thresholds, "txtDTTorso", &Warrior::thresholdTorso));
-  dtForm->addRow("Arm:", fields_.line(thresholds, "txtDTArm", &Warrior::thresholdArm));
-  dtForm->addRow("Leg:", fields_.line(thresholds, "txtDTLeg", &Warrior::thresholdLeg));
+  const std::array<std::tuple<const char*, const char*, std::string Warrior::*>, kThresholdParts>
+      parts{{{"Head:", "txtDTHead", &Warrior::thresholdHead},
+             {"Torso:", "txtDTTorso", &Warrior::thresholdTorso},
+             {"Arm:", "txtDTArm", &Warrior::thresholdArm},
+             {"Leg:", "txtDTLeg", &Warrior::thresholdLeg}}};
+  for (int part = 0; part < kThresholdParts; ++part) {
+    const auto& [caption, name, field] = parts[part];
+    thresholds_[part] = fields_.line(thresholds, name, field);
+    dtForm->addRow(caption, thresholds_[part]);
+  }
 
   // Money and thresholds hold short numbers: keep their boxes narrow.
   for (auto* box : {money, misc, thresholds})
@@ -115,6 +125,11 @@ WarriorInfoPage::WarriorInfoPage(PageHost& owner)
 
 void WarriorInfoPage::refresh() {
   fields_.refresh();
+  for (int part = 0; part < kThresholdParts; ++part) {
+    const auto which = static_cast<ThresholdPart>(part);
+    thresholds_[part]->setToolTip(QString::fromStdString(
+        derivedTip(thresholdText(warrior(), which), thresholdFormula(warrior(), which))));
+  }
   vehicle_->setEnabled(warrior().vehicleTypeEnabled);
   transfer_->setEnabled(!warrior().cBillsTransferred);
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 // The pages that show the record's own texts: "Warrior Info", "Notes", "Personal Information".
 
 #include <QLabel>
@@ -18,6 +19,7 @@ class WarriorInfoPage : public WarriorPage {
  private:
   FieldBindings fields_;
   QLineEdit* vehicle_ = nullptr;
+  std::array<QLineEdit*, 4> thresholds_{};  // head, torso, arm, leg
   QPushButton* transfer_ = nullptr;
 };
 

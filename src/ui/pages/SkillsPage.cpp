@@ -6,6 +6,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "core/app/Explain.h"
 #include "core/skills/ClanPackages.h"
 #include "core/skills/SkillCommands.h"
 #include "core/skills/SkillPackages.h"
@@ -175,8 +176,18 @@ void SkillsPage::connectArea(Area& area, SkillArea which) {
 
 void SkillsPage::refreshArea(Area& area, SkillArea which) {
   Warrior& w = warrior();
-  showRows(area.catalogue, catalogueRows(w.area(which).list), w.selections.skillList(which));
-  showRows(area.owned, ownedRows(shownOwnedSkills(w, which)), w.selections.owned(which));
+  // The catalogue says what the next level of each skill costs, the owned list how each roll is
+  // worked out.
+  QStringList prices;
+  for (const CatalogueRow& r : w.area(which).list)
+    prices << QString::fromStdString(skillPriceTip(w, which, r.name));
+  showRows(area.catalogue, catalogueRows(w.area(which).list), w.selections.skillList(which),
+           prices);
+  const std::vector<SkillEntry> owned = shownOwnedSkills(w, which);
+  QStringList rolls;
+  for (const SkillEntry& s : owned)
+    rolls << QString::fromStdString(skillRollTip(s, w, skillCatalogue()));
+  showRows(area.owned, ownedRows(owned), w.selections.owned(which), rolls);
   showEntries(area.pool, entriesOf(w.area(which).pool));
   if (which == SkillArea::InnerSphere) {
     const QSignalBlocker block(area.pool);
@@ -197,14 +208,22 @@ void SkillsPage::refresh() {
     heading->setSortIndicator(w.selections.clanSortColumn, Qt::AscendingOrder);
   heading->setSortIndicatorShown(w.selections.clanSortColumn >= 0);
 
-  innerSphere_.addPoint->setEnabled(w.skillButtons[kAddPtIS]);
-  pickMos_->setEnabled(w.skillButtons[kPickMOSFOS]);
-  innerSphere_.addPackage->setEnabled(w.skillButtons[kAddPackage]);
-  innerSphere_.removePoint->setEnabled(w.skillButtons[kRemPtIS]);
-  deleteMos_->setEnabled(w.skillButtons[kChangeMOS]);
-  innerSphere_.removePackage->setEnabled(w.skillButtons[kDelPackage]);
+  // A closed button says why in its tooltip.
+  const std::pair<QPushButton*, SkillButton> buttons[] = {
+      {innerSphere_.addPoint, kAddPtIS},
+      {pickMos_, kPickMOSFOS},
+      {innerSphere_.addPackage, kAddPackage},
+      {innerSphere_.removePoint, kRemPtIS},
+      {deleteMos_, kChangeMOS},
+      {innerSphere_.removePackage, kDelPackage}};
+  for (const auto& [button, which] : buttons) {
+    button->setEnabled(w.skillButtons[which]);
+    button->setToolTip(QString::fromStdString(closedButtonTip(w, which)));
+  }
   clan_.addPackage->setEnabled(clanPackageAvailable(w));
+  clan_.addPackage->setToolTip(QString::fromStdString(closedClanPackageTip(w, true)));
   clan_.removePackage->setEnabled(w.clanDelPackageEnabled);
+  clan_.removePackage->setToolTip(QString::fromStdString(closedClanPackageTip(w, false)));
 
   status_->setText(QString::fromStdString(w.currentActivity));
 }

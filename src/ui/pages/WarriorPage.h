@@ -32,6 +32,9 @@ class WarriorPage : public QWidget {
  protected:
   Warrior& warrior() { return owner_.document().warrior(); }
   const GearCatalogue& catalogue(GearKind kind) const { return owner_.document().catalogue(kind); }
+  const SkillCatalogue& skillCatalogue() {
+    return owner_.document().context().shared.skillCatalogue;
+  }
   void run(const Command& command) { owner_.run(command); }
   // Each click of the button runs the command.
   void bind(QAbstractButton* button, Command command) {

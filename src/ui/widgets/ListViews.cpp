@@ -1,5 +1,6 @@
 #include "ui/widgets/ListViews.h"
 
+#include <QHash>
 #include <QHeaderView>
 
 namespace dk::ui {
@@ -47,7 +48,8 @@ void sortOnHeaderClick(QTreeWidget* view) {
   });
 }
 
-void showRows(QTreeWidget* view, const QList<QStringList>& rows, const QString& selected) {
+void showRows(QTreeWidget* view, const QList<QStringList>& rows, const QString& selected,
+              const QStringList& tips) {
   const QSignalBlocker block(view);
   bool same = view->topLevelItemCount() == rows.size();
   for (int i = 0; same && i < rows.size(); ++i) {
@@ -58,14 +60,21 @@ void showRows(QTreeWidget* view, const QList<QStringList>& rows, const QString& 
     view->clear();
     QList<QTreeWidgetItem*> items;
     items.reserve(rows.size());
-    for (const QStringList& row : rows) {
-      auto* item = new ListRow(row);
-      item->setToolTip(0, row[0]);  // the whole name where the column cuts it short
-      items << item;
-    }
+    for (const QStringList& row : rows) items << new ListRow(row);
     view->addTopLevelItems(items);
     // The view repaints only the rows it thinks moved; the whole list is new, so is its picture.
     view->viewport()->update();
+  }
+  // A sorted view shows the rows in another order: each finds its tip by its name.
+  QHash<QString, QString> tipOf;
+  for (qsizetype i = 0; i < tips.size() && i < rows.size(); ++i) tipOf.insert(rows[i][0], tips[i]);
+  for (int i = 0; i < view->topLevelItemCount(); ++i) {
+    QTreeWidgetItem* item = view->topLevelItem(i);
+    const QString tip = tipOf.value(item->text(0));
+    const QString nameTip = tip.isEmpty() ? item->text(0) : item->text(0) + "\n" + tip;
+    if (item->toolTip(0) == nameTip) continue;  // unchanged: no repaint
+    item->setToolTip(0, nameTip);
+    for (int c = 1; c < item->columnCount(); ++c) item->setToolTip(c, tip);
   }
   QTreeWidgetItem* current = nullptr;
   for (int i = 0; !selected.isEmpty() && !current && i < view->topLevelItemCount(); ++i)

@@ -44,11 +44,13 @@ QList<QStringList> rowsOf(const std::vector<Row>& rows, Columns columns) {
 
 // Shows the rows in a list view and selects the row of the name given (none when no row has it).
 // The rows are rebuilt only when they changed, so a click never pulls a row from under the mouse.
-// Signals are blocked throughout.
-void showRows(QTreeWidget* view, const QList<QStringList>& rows, const QString& selected);
-inline void showRows(QTreeWidget* view, const QList<QStringList>& rows,
-                     const std::string& selected) {
-  showRows(view, rows, QString::fromStdString(selected));
+// Signals are blocked throughout. Each row's tooltip is its whole name (where the column cuts it
+// short) and, when given, its line of `tips` (what it costs, how it is worked out).
+void showRows(QTreeWidget* view, const QList<QStringList>& rows, const QString& selected,
+              const QStringList& tips = {});
+inline void showRows(QTreeWidget* view, const QList<QStringList>& rows, const std::string& selected,
+                     const QStringList& tips = {}) {
+  showRows(view, rows, QString::fromStdString(selected), tips);
 }
 // The name in the first column of the current row, or nothing.
 QString currentName(const QTreeWidget* view);
