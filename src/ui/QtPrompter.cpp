@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QTimer>
 
 #include "core/app/Version.h"
 #include "ui/dialogs/PackageDialog.h"
@@ -29,11 +30,29 @@ QMessageBox::Icon toQt(MessageIcon icon) {
   return QMessageBox::NoIcon;
 }
 
-// A box has a close button and no other: a window manager would otherwise offer to minimise or
-// maximise a question. It is wide enough for its whole title.
+// Keeps a box as a box: once shown it has its size (so a window manager offers no maximise), and
+// a box minimised (openbox offers that on every dialog, whatever its hints say) comes straight
+// back, for a modal box out of sight would hold the whole program.
+class BoxKeeper : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* box = static_cast<QWidget*>(watched);
+    if (event->type() == QEvent::Show)
+      QTimer::singleShot(0, box, [box] { box->setFixedSize(box->size()); });
+    if (event->type() == QEvent::WindowStateChange && box->isMinimized())
+      QTimer::singleShot(0, box, [box] { box->showNormal(); });
+    return false;
+  }
+};
+
+// A box has a close button and no other, and is wide enough for its whole title.
 void dressAsBox(QDialog& box) {
   box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                      Qt::WindowCloseButtonHint);
+  box.installEventFilter(new BoxKeeper(&box));
   box.setWindowTitle(QString::fromUtf8(kAppTitle));
   QFont title = box.font();
   title.setBold(true);

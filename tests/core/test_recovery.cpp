@@ -8,6 +8,7 @@
 
 #include "FakePrompter.h"
 #include "core/app/Recovery.h"
+#include "core/app/SaveWarrior.h"
 #include "core/app/UndoHistory.h"
 #include "core/app/WarriorDocument.h"
 #include "core/files/RecoveryEntry.h"
@@ -125,6 +126,35 @@ TEST(RecoveryStore, KeepsTheLastTwentyNewestFirstAndPassesOverDamage) {
   EXPECT_TRUE(taken->bytes.starts_with("Version 2"));
   EXPECT_EQ(damaged, std::vector<std::string>{kept.warriors.front().entryFile});
   EXPECT_EQ(store.closed().warriors.size(), 18u);  // taken out of the folder
+
+  // What the program kept as it ended is told once at the next start, never more than remain.
+  store.noteKeptAtExit(25);
+  EXPECT_EQ(store.takeKeptAtExit(), 18u);
+  EXPECT_EQ(store.takeKeptAtExit(), 0u);
+  EXPECT_EQ(restoreQuestion(1), "1 warrior from the last session was not saved. Restore it?");
+  EXPECT_EQ(restoreQuestion(2), "2 warriors from the last session were not saved. Restore them?");
+}
+
+TEST(WarriorDocument, ASaveOverAFileChangedOnDiskAsksFirst) {
+  SharedState shared;
+  shared.dataFolder = DRAKKENFOLD_DATA;
+  test::FakePrompter prompter;
+  const auto path = (fs::path(::testing::TempDir()) / "dk_changed_on_disk.war").string();
+  WarriorDocument doc(Warrior{}, shared, prompter);
+  ASSERT_TRUE(doc.save(path));
+  ASSERT_TRUE(doc.save(path));  // unchanged since: no question
+  EXPECT_TRUE(prompter.log.empty());
+  std::ofstream(path) << "another program's warrior";
+  prompter.yesNoAnswers = {false, true};
+  EXPECT_FALSE(doc.save(path));  // No: theirs stays
+  EXPECT_EQ(prompter.log.back().text, changedOnDiskQuestion(path));
+  std::ifstream kept(path);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "another program's warrior");
+  EXPECT_TRUE(doc.save(path));  // Yes
+  fs::remove(path);
+  EXPECT_TRUE(doc.save(path));  // a file gone holds nothing to lose: no question
+  EXPECT_EQ(prompter.log.size(), 2u);
+  fs::remove(path);
 }
 
 TEST(RecoveryStore, ARunningProgramsSessionIsLeftAloneAndADeadOnesIsOffered) {

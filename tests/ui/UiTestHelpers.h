@@ -180,6 +180,11 @@ class FakeFileChooser : public ui::FileChooser {
     asked << (forSaving ? "save " + suggested : QString("open"));
     return next();
   }
+  // Several files at once: one answer with the paths on lines of their own.
+  QStringList warriorFilesToOpen(QWidget*) override {
+    asked << "open";
+    return next().split('\n', Qt::SkipEmptyParts);
+  }
   QString pdfFile(QWidget*, const QString& suggested) override {
     asked << "pdf " + suggested;
     return next();

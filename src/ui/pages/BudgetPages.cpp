@@ -119,16 +119,16 @@ PrioritiesPage::PrioritiesPage(PageHost& owner) : WarriorPage(owner, "tabPriorit
     // A drag changes the level once, where it is let go (a refusal box in the middle of a drag
     // would leave the thumb stuck to the mouse).
     bar->setTracking(false);
-    bar->setMinimumHeight(140);
-    // A maximised window gives the page its room, not the bars.
-    bar->setMaximumHeight(220);
+    bar->setFixedHeight(200);
     bars_[p] = bar;
     grants_[p] = valueLabel(box, names[p].grant);
     grants_[p]->setMinimumWidth(grants_[p]->fontMetrics().horizontalAdvance("Dispossessed") + 4);
-    grid->addWidget(title, 0, p, Qt::AlignHCenter);
-    grid->addWidget(echoes_[p], 1, p, Qt::AlignHCenter);
-    grid->addWidget(bar, 2, p, Qt::AlignHCenter);
-    grid->addWidget(grants_[p], 3, p, Qt::AlignHCenter);
+    // Rows 1 to 4; the empty rows above and below take what room the window has to spare, so
+    // the bars keep their size and stand together in the middle.
+    grid->addWidget(title, 1, p, Qt::AlignHCenter);
+    grid->addWidget(echoes_[p], 2, p, Qt::AlignHCenter);
+    grid->addWidget(bar, 3, p, Qt::AlignHCenter);
+    grid->addWidget(grants_[p], 4, p, Qt::AlignHCenter);
     grid->setColumnStretch(p, 1);
     // A step past either end changes nothing; the status line says why.
     connect(bar, &QAbstractSlider::actionTriggered, this, [this, p, bar](int action) {
@@ -147,7 +147,8 @@ PrioritiesPage::PrioritiesPage(PageHost& owner) : WarriorPage(owner, "tabPriorit
       run(commands::movePriority(static_cast<Pool>(p), level));
     });
   }
-  grid->setRowStretch(2, 1);
+  grid->setRowStretch(0, 1);
+  grid->setRowStretch(5, 1);
 
   pointsLeft_ = valueLabel(this, "lblPL", Qt::AlignLeft | Qt::AlignVCenter);
   QFont big = pointsLeft_->font();

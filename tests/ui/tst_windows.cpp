@@ -1,0 +1,175 @@
+// A gamemaster handling several warriors: one window per file, files changed on disk, closed
+// windows told, the Warriors menu, Duplicate, number fields and the gear lists redrawn whole.
+#include <QClipboard>
+#include <QMenu>
+#include <QStatusBar>
+
+#include "UiTestHelpers.h"
+#include "core/app/SaveWarrior.h"
+
+using namespace dk;
+using namespace dk::test;
+
+class WindowsTest : public QObject {
+  Q_OBJECT
+  QTemporaryDir dir_;
+  QString path(const QString& name) const { return dir_.filePath(name); }
+  static QAction* action(QObject* owner, const char* name) {
+    return owner->findChild<QAction*>(name);
+  }
+  static void name(ui::WarriorWindow* w, const QString& text) {
+    child<QLineEdit>(w, "txtName")->setText(text);
+  }
+
+ private slots:
+  void aFileOpensInOneWindowAndIsNotOverwrittenUnasked() {
+    ScriptedFrame s;
+    auto* kira = s.newWarrior();
+    name(kira, "Kira Valdane");
+    s.files.answers << "";  // the Save chooser is cancelled: it offered the name
+    QVERIFY(!kira->save(false));
+    QCOMPARE(s.files.asked.last(), QString("save Kira Valdane.war"));
+    s.files.answers << path("kira.war");
+    QVERIFY(kira->save(false));
+    s.newWarrior();
+    // Open, twice at once: the window that shows the file comes to the front instead.
+    s.files.answers << path("kira.war") + "\n" + path("kira.war");
+    action(&s.frame, "mnuOpen")->trigger();
+    QCOMPARE(s.frame.warriorWindows().size(), 2);
+    QCOMPARE(s.frame.activeWarriorWindow(), kira);
+
+    // Another program writes the file: the next save asks, and No keeps theirs.
+    QTest::qWait(20);
+    QFile other(path("kira.war"));
+    QVERIFY(other.open(QIODevice::Append));
+    other.write("\r\n");
+    other.close();
+    name(kira, "Kira Valdane II");
+    s.prompter.yesNoAnswers = {false};
+    action(kira, "mnuSave")->trigger();
+    QCOMPARE(s.prompter.texts().back(), changedOnDiskQuestion(path("kira.war").toStdString()));
+    QVERIFY(kira->modified());
+
+    // Closed with its changes: the status line says how to get it back; the copy comes back
+    // without its file while the file is open again in a window.
+    action(kira, "mnuClose")->trigger();
+    QTRY_COMPARE(s.frame.warriorWindows().size(), 1);
+    QCOMPARE(
+        s.frame.statusBar()->currentMessage(),
+        QString::fromUtf8("\u201cKira Valdane II\u201d was closed with unsaved changes: File > "
+                          "Reopen Closed Warrior (Ctrl+Shift+T) brings it back."));
+    s.frame.openWarriorFiles({path("kira.war")});
+    auto* copy = s.frame.reopenClosedWarrior();
+    QVERIFY(copy);
+    QCOMPARE(copy->warrior().name, std::string("Kira Valdane II"));
+    QVERIFY(copy->warrior().filePath.empty());
+    QVERIFY(s.frame.statusBar()->currentMessage().contains("came back without its file"));
+  }
+
+  void theWarriorsMenuNamesSlotsArrangesAndDuplicates() {
+    ScriptedFrame s;
+    auto* one = s.newWarrior();
+    name(one, "Kira Valdane");
+    action(one, "mnuDuplicate")->trigger();
+    QCOMPARE(s.frame.warriorWindows().size(), 2);
+    auto* two = s.frame.warriorWindows()[1];
+    QCOMPARE(two->property("tag").toString(), QString("2"));
+    QCOMPARE(two->warrior().name, std::string("Kira Valdane"));
+    QVERIFY(two->warrior().filePath.empty());
+    QVERIFY(two->modified());
+
+    subWindowOf(two)->showMaximized();
+    QMenu* menu = two->warriorsMenu();
+    emit menu->aboutToShow();
+    QStringList texts;
+    for (QAction* a : menu->actions())
+      if (a->objectName().startsWith("mnuWarrior_")) texts << a->text();
+    QCOMPARE(texts, (QStringList{"&1 Kira Valdane", "&2 Kira Valdane"}));
+    action(two, "mnuWarrior_1")->trigger();
+    QCOMPARE(s.frame.activeWarriorWindow(), one);
+    QVERIFY(subWindowOf(one)->isMaximized());  // the windows stay maximised
+    action(one, "mnuTile")->trigger();
+    QVERIFY(!subWindowOf(one)->isMaximized());
+    action(one, "mnuCloseAll")->trigger();
+    QTRY_COMPARE(s.frame.warriorWindows().size(), 0);
+  }
+
+  void numberFieldsTakeDigitsAndAFileShowsWhatItHolds() {
+    ScriptedFrame s;
+    auto* w = s.newWarrior();
+    auto* edge = child<QLineEdit>(w, "txtEdge");
+    edge->clear();
+    QTest::keyClicks(edge, "1a-2.5");
+    QCOMPARE(edge->text(), QString("125"));
+    for (const char* refused : {"abc", "40000", " 7"}) {
+      edge->selectAll();
+      QApplication::clipboard()->setText(refused);
+      edge->paste();
+      QCOMPARE(edge->text(), QString("125"));
+    }
+    edge->selectAll();
+    QApplication::clipboard()->setText("32767");
+    edge->paste();
+    QCOMPARE(w->warrior().edge, std::string("32767"));
+    QVERIFY(child<QLineEdit>(w, "txtHeight")->validator() == nullptr);  // free text stays free
+
+    // A file with other text there opens and shows it unchanged.
+    w->warrior().edgeUsed = "three";
+    s.files.answers << path("text.war");
+    QVERIFY(w->save(false));
+    QVERIFY(QFile::copy(path("text.war"), path("text-copy.war")));
+    auto* opened = s.frame.openWarriorFiles({path("text-copy.war")}).value(0);
+    QVERIFY(opened);
+    QCOMPARE(field(opened, "txtEdgeUsed"), QString("three"));
+
+    // Ctrl+Y in a field redoes its own typing, not the window's step.
+    auto* rank = child<QLineEdit>(w, "txtRank");
+    rank->setFocus();
+    QTRY_VERIFY(rank->hasFocus());
+    QTest::keyClicks(rank, "Major");
+    QTest::keyClick(rank, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(rank->text(), QString());
+    QTest::keyClick(rank, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(rank->text(), QString("Major"));
+  }
+
+  void theGearListShowsTheRecordsRowsAtOnce() {
+    ScriptedFrame s;
+    auto* w = s.newWarrior();
+    w->tabs()->setCurrentIndex(5);
+    auto* owned = child<QTreeWidget>(w, "lvWeap");
+    const auto shown = [&] {
+      QStringList rows;
+      for (int i = 0; i < owned->topLevelItemCount(); ++i)
+        rows << owned->topLevelItem(i)->text(0) + " " + owned->topLevelItem(i)->text(1);
+      rows.sort();
+      QStringList record;
+      for (const GearEntry& g : w->warrior().weapons)
+        record << QString::fromStdString(g.name + " " + g.quantity);
+      record.sort();
+      return rows == record ? QString() : rows.join(", ") + " | " + record.join(", ");
+    };
+    for (const char* weapon : {"Halloran Compact", "Halloran Compact", "Vesk 9 Snub Revolver"}) {
+      clickRow(w, "lstWeapList", weapon);
+      click(w, "cmdAddWeap");
+    }
+    QCOMPARE(shown(), QString());
+    owned->sortByColumn(0, Qt::DescendingOrder);
+    for (const char* weapon : {"Vesk 9 Snub Revolver", "Halloran Compact", "Halloran Compact"}) {
+      clickRow(w, "lvWeap", weapon);
+      click(w, "cmdRemWeap");
+      QCOMPARE(shown(), QString());
+    }
+    QCOMPARE(owned->topLevelItemCount(), 0);
+  }
+
+  void cleanup() { disarmBoxWatchers(); }
+};
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  WindowsTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_windows.moc"
