@@ -32,6 +32,7 @@ int main(int argc, char** argv) {
   // Answers that need no window, and no display.
   if (command.check)
     return dk::ui::checkWarriorFiles(command.files, command.named, dk::ui::programFolder());
+  if (command.checkData) return dk::ui::checkDataFiles(command.dataFolder, dk::ui::programFolder());
 
   // No window can open without a display: say so in one line, before any window code runs.
   if (const auto missing = dk::ui::missingDisplayMessage(arguments)) {
@@ -71,7 +72,9 @@ int main(int argc, char** argv) {
   dk::ui::MainFrame frame(prompter, files, places);
   prompter.setParent(&frame);
   frame.show();
-  // After the splash, once: warriors a crashed session left.
+  // After the splash, once: the table's own catalogue files left out, warriors a crashed session
+  // left.
+  frame.reportOwnCatalogues();
   frame.offerRecovery();
   if (!command.files.isEmpty())
     QTimer::singleShot(0, &frame,

@@ -15,7 +15,9 @@
 
 namespace dk::ui {
 
-AboutBox::AboutBox(Prompter& prompter, QWidget* parent) : QDialog(parent), prompter_(prompter) {
+AboutBox::AboutBox(Prompter& prompter, const std::vector<std::string>& ownCatalogues,
+                   QWidget* parent)
+    : QDialog(parent), prompter_(prompter) {
   setObjectName("frmAbout");
   setModal(true);
   setWindowTitle(QString("About ") + QString::fromUtf8(kAppTitle));
@@ -59,6 +61,15 @@ AboutBox::AboutBox(Prompter& prompter, QWidget* parent) : QDialog(parent), promp
   text->addSpacing(10);
   text->addWidget(description);
   text->addWidget(contact);
+  if (!ownCatalogues.empty()) {
+    QString files = "Catalogues of your own in use beside the shipped ones:";
+    for (const std::string& file : ownCatalogues) files += "\n" + QString::fromStdString(file);
+    auto* catalogues = new QLabel(files, this);
+    catalogues->setObjectName("lblCatalogues");
+    catalogues->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    text->addSpacing(10);
+    text->addWidget(catalogues);
+  }
   text->addStretch();
 
   auto* top = new QHBoxLayout;

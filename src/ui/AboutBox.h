@@ -1,5 +1,7 @@
 #pragma once
 #include <QDialog>
+#include <string>
+#include <vector>
 
 #include "core/context/Prompter.h"
 
@@ -9,7 +11,9 @@ namespace dk::ui {
 class AboutBox : public QDialog {
   Q_OBJECT
  public:
-  explicit AboutBox(Prompter& prompter, QWidget* parent = nullptr);
+  // `ownCatalogues`: the catalogue files of the table's own in use beside the shipped ones.
+  explicit AboutBox(Prompter& prompter, const std::vector<std::string>& ownCatalogues = {},
+                    QWidget* parent = nullptr);
 
  private:
   void startSystemInfo();

@@ -55,7 +55,14 @@ CommandLine readCommandLine(const QStringList& arguments, const QString& working
       "Check each warrior file against the rules and print \"FILE: legal\" or one line per "
       "finding; open no window. Exit status 0 when every file is legal, 1 when one is not, 2 "
       "when one cannot be read.");
+  const QCommandLineOption checkData(
+      "check-data",
+      "Check the catalogue files of FOLDER (given as the one file argument), or without one "
+      "everything the program reads (the shipped catalogues and your own, merged), and print "
+      "\"FILE:LINE: problem\" for each problem found; open no window. Exit status 0 when there "
+      "is none, 1 otherwise.");
   parser.addOption(help);
+  parser.addOption(checkData);
   parser.addOption(version);
   parser.addOption(newInstance);
   parser.addOption(check);
@@ -98,6 +105,19 @@ CommandLine readCommandLine(const QStringList& arguments, const QString& working
   result.named = parser.positionalArguments();
   result.newInstance = parser.isSet(newInstance);
   result.check = parser.isSet(check);
+  result.checkData = parser.isSet(checkData);
+  if (result.checkData) {
+    if (result.check || result.named.size() > 1) {
+      result.run = false;
+      result.exitCode = 2;
+      result.err = QString("%1: --check-data takes one catalogue folder at most.\n%2")
+                       .arg(kProgramName, usage);
+      return result;
+    }
+    result.dataFolder = result.named.value(0);
+    result.files.clear();
+    result.named.clear();
+  }
   if (result.check && result.files.isEmpty()) {
     result.run = false;
     result.exitCode = 2;

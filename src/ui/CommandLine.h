@@ -12,6 +12,8 @@ struct CommandLine {
   QStringList files;         // absolute paths, in the order given
   bool newInstance = false;  // start on its own even when a program runs already
   bool check = false;        // --check: check the files against the rules, open no window
+  bool checkData = false;    // --check-data [FOLDER]: check catalogue files, open no window
+  QString dataFolder;        // the folder --check-data was given, as named; empty for all
   QStringList named;         // the files as named on the command line, for what is printed
   QString out;               // what to print on standard output before ending
   QString err;               // what to print on standard error before ending

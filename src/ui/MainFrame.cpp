@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -11,10 +12,13 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
+#include <QUrl>
 #include <algorithm>
 
+#include "core/app/Explain.h"
 #include "core/app/NewWarrior.h"
 #include "core/app/OpenWarrior.h"
+#include "core/app/OwnCatalogues.h"
 #include "core/app/Quit.h"
 #include "core/app/Version.h"
 #include "core/app/WindowPlacement.h"
@@ -47,6 +51,7 @@ MainFrame::MainFrame(std::unique_ptr<Prompter> ownPrompter, std::unique_ptr<File
 MainFrame::MainFrame(Prompter& prompter, FileChooser& files, FramePlaces places, QWidget* parent)
     : QMainWindow(parent), prompter_(prompter), files_(files) {
   app_.dataFolder = std::move(places.dataFolder);
+  app_.ownCatalogueFolders = std::move(places.catalogueFolders);
   settings_ = places.settingsFile.isEmpty()
                   ? std::make_unique<QSettings>()
                   : std::make_unique<QSettings>(places.settingsFile, QSettings::IniFormat);
@@ -180,6 +185,7 @@ WarriorWindow* MainFrame::addWarriorWindow(const SlotGrant& grant, Warrior warri
   connect(window, &WarriorWindow::duplicateRequested, this, [this, window] { duplicate(window); });
   connect(window, &WarriorWindow::exitRequested, this, &MainFrame::exitProgram);
   connect(window, &WarriorWindow::aboutRequested, this, &MainFrame::showAbout);
+  connect(window, &WarriorWindow::catalogueFolderRequested, this, &MainFrame::openCatalogueFolder);
   // Close: at once, without a question; the slot stays taken.
   connect(window, &WarriorWindow::closeRequested, sub, &QMdiSubWindow::close);
   connect(window, &WarriorWindow::printRequested, this,
@@ -262,6 +268,11 @@ WarriorWindow* MainFrame::open(const Arrival& arrival, std::vector<std::string>&
   if (shown->unsaved) window->markUnsaved();
   if (!arrival.kept()) window->document().setDiskStamp(arrival.stamp);
   if (showing) note(keptCopyOfOpenFileNote(window->warrior().name, arrival.path));
+  // Made at another table: said once, in the status line.
+  const std::string unknown = unknownRowsNote(window->warrior(), app_.skillCatalogue,
+                                              window->document().catalogue(GearKind::Weapons),
+                                              window->document().catalogue(GearKind::Equipment));
+  if (!unknown.empty() && !showing) note(unknown);
   return window;
 }
 
@@ -294,6 +305,23 @@ WarriorWindow* MainFrame::reopenClosedWarrior() {
     return (window = open(arrival, skipped)) != nullptr;
   });
   return window;
+}
+
+void MainFrame::reportOwnCatalogues() {
+  const std::string message = ownCataloguesMessage(ownCatalogueProblems(app_.catalogueFolders()));
+  if (!message.empty()) prompter_.showMessage(message, MessageIcon::Information);
+}
+
+void MainFrame::openCatalogueFolder() {
+  const std::string folder = userCatalogueFolder();
+  const Outcome made = prepareCatalogueFolder(folder);
+  if (!made)
+    return prompter_.showMessage(catalogueFolderFailedMessage(made.message()),
+                                 MessageIcon::Information);
+  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(folder))))
+    prompter_.showMessage(
+        catalogueFolderFailedMessage("no file manager opened it: it is \"" + folder + "\""),
+        MessageIcon::Information);
 }
 
 void MainFrame::offerRecovery() {
@@ -348,7 +376,7 @@ void MainFrame::showPrintPreview(WarriorWindow* window) {
 }
 
 void MainFrame::showAbout() {
-  AboutBox about(prompter_, this);
+  AboutBox about(prompter_, ownCataloguesInUse(app_.catalogueFolders()), this);
   centerOnScreen(&about);
   about.exec();
 }

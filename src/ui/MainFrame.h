@@ -12,6 +12,7 @@
 
 #include "core/app/AppState.h"
 #include "core/app/Recovery.h"
+#include "core/files/CatalogueFiles.h"
 #include "core/model/Warrior.h"
 #include "ui/FileChooser.h"
 #include "ui/QtPrompter.h"
@@ -24,12 +25,14 @@ class PrintPreview;
 class RecoveryKeeper;
 class RecentFilesMenu;
 
-// Where a frame finds what lies outside it: the data files, the recovery folder and the file
-// its settings are kept in (empty: the user's own).
+// Where a frame finds what lies outside it: the data files, the recovery folder, the file its
+// settings are kept in (empty: the user's own) and the table's own catalogues.
 struct FramePlaces {
   std::string dataFolder;
   std::string recoveryFolder = defaultRecoveryFolder();
   QString settingsFile;
+  // The table's own catalogue folders, laid over the shipped files.
+  std::vector<std::string> catalogueFolders = ownCatalogueFolders();
 };
 
 // The main frame (frmMain): a multiple-document frame whose children are the warrior windows.
@@ -76,6 +79,13 @@ class MainFrame : public QMainWindow {
   // whether to restore them; Yes opens each, No keeps them among the closed ones.
   void offerRecovery();
   RecoveryKeeper& recovery() { return *recovery_; }
+
+  // Once after the start: names each catalogue file of the table's own that was left out, and
+  // why, in one message.
+  void reportOwnCatalogues();
+  // "Open Catalogue Folder": the user's own folder, made with its README when missing, in the
+  // desktop's file manager.
+  void openCatalogueFolder();
 
   // Help > About.
   void showAbout();

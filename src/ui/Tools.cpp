@@ -5,6 +5,8 @@
 #include <system_error>
 
 #include "core/app/CheckWarrior.h"
+#include "core/app/OwnCatalogues.h"
+#include "core/files/CatalogueFiles.h"
 
 namespace dk::ui {
 
@@ -16,7 +18,8 @@ QString programFolder() {
 
 int checkWarriorFiles(const QStringList& paths, const QStringList& named,
                       const QString& dataFolder) {
-  const CheckCatalogues catalogues = readCheckCatalogues(dataFolder.toStdString());
+  const CheckCatalogues catalogues =
+      readCheckCatalogues({dataFolder.toStdString(), ownCatalogueFolders()});
   int status = 0;
   for (qsizetype i = 0; i < paths.size(); ++i) {
     const QString shown = i < named.size() ? named[i] : paths[i];
@@ -30,6 +33,14 @@ int checkWarriorFiles(const QStringList& paths, const QStringList& named,
     if (!result->legal && status == 0) status = 1;
   }
   return status;
+}
+
+int checkDataFiles(const QString& folder, const QString& dataFolder) {
+  const DataCheck check =
+      checkCatalogueData(folder.isEmpty() ? std::nullopt : std::optional(folder.toStdString()),
+                         {dataFolder.toStdString(), ownCatalogueFolders()});
+  for (const std::string& line : check.lines) std::printf("%s\n", line.c_str());
+  return check.clean ? 0 : 1;
 }
 
 }  // namespace dk::ui

@@ -16,4 +16,9 @@ QString programFolder();
 int checkWarriorFiles(const QStringList& paths, const QStringList& named,
                       const QString& dataFolder);
 
+// `--check-data [FOLDER]`: prints one line per problem of the catalogue files of the folder (or of
+// everything the program reads), or "No problems found." with the catalogues' sizes. 0 when
+// clean, 1 otherwise.
+int checkDataFiles(const QString& folder, const QString& dataFolder);
+
 }  // namespace dk::ui

@@ -208,14 +208,18 @@ void WarriorWindow::buildMenus() {
   redo_->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
 
   QMenu* modify = nullptr;
-  QMenu* gm = buildMenu(
-      this, "&Gamemaster Options", "mnuGamemaster",
-      {{nullptr, "&Modify", {}, {}, &modify}, {}, {"mnuCheckWarrior", "Check &Warrior", {}, [this] {
-                                                     prompter_.showMessage(
-                                                         document_.checkReport(),
-                                                         MessageIcon::Information);
-                                                     showHistory();
-                                                   }}});
+  QMenu* gm =
+      buildMenu(this, "&Gamemaster Options", "mnuGamemaster",
+                {{nullptr, "&Modify", {}, {}, &modify},
+                 {},
+                 {"mnuCatalogueFolder",
+                  "Open Catalogue &Folder",
+                  {},
+                  signal(&WarriorWindow::catalogueFolderRequested)},
+                 {"mnuCheckWarrior", "Check &Warrior", {}, [this] {
+                    prompter_.showMessage(document_.checkReport(), MessageIcon::Information);
+                    showHistory();
+                  }}});
   modify->setObjectName("mnuModify");
   for (const auto& [name, text, command] :
        {std::tuple{"mnuModifyCBills", "Modify &C-Bills", commands::modifyCBills()},

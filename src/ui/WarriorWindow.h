@@ -73,6 +73,7 @@ class WarriorWindow : public QWidget, public PageHost {
   void openRequested();
   void exitRequested();
   void aboutRequested();
+  void catalogueFolderRequested();
   void closeRequested();
   void duplicateRequested();
   void printRequested();

@@ -59,7 +59,7 @@ TEST(CheckWarrior, EachHandEditIsFoundOnceWithItsNumbers) {
   SharedState shared;
   shared.dataFolder = DRAKKENFOLD_DATA;
   const Warrior made = commandMade(shared);
-  const CheckCatalogues catalogues = readCheckCatalogues(DRAKKENFOLD_DATA);
+  const CheckCatalogues catalogues = readCheckCatalogues({DRAKKENFOLD_DATA, {}});
   EXPECT_EQ(checked(made, catalogues), std::vector<Finding>{});
   const std::int32_t price = made.assetWorth;  // of the one weapon bought
   const Edit edits[] = {

@@ -202,8 +202,10 @@ class FakeFileChooser : public ui::FileChooser {
 struct OwnPlaces {
   QTemporaryDir folder;
   ui::FramePlaces places(const QString& dataFolder) const {
-    return {dataFolder.toStdString(), folder.filePath("state").toStdString(),
-            folder.filePath("settings.ini")};
+    return {dataFolder.toStdString(),
+            folder.filePath("state").toStdString(),
+            folder.filePath("settings.ini"),
+            {}};
   }
 };
 

@@ -1,6 +1,7 @@
 // A gamemaster handling several warriors: one window per file, files changed on disk, closed
 // windows told, the Warriors menu, Duplicate, number fields and the gear lists redrawn whole.
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QMenu>
 #include <QStatusBar>
 
@@ -163,7 +164,64 @@ class WindowsTest : public QObject {
     QCOMPARE(owned->topLevelItemCount(), 0);
   }
 
+  void aHouseWeaponIsBoughtSavedAndKeptWhereItsCatalogueIsGone() {
+    QTemporaryDir house;
+    QFile weapons(house.filePath("weapons.dat"));
+    QVERIFY(weapons.open(QIODevice::WriteOnly));
+    weapons.write("Start Exotic\nArc Caster,300,0\n");
+    weapons.close();
+    OwnPlaces own;
+    FakePrompter prompter;
+    FakeFileChooser files;
+    ui::FramePlaces places = own.places(DRAKKENFOLD_DATA);
+    places.catalogueFolders = {house.path().toStdString()};
+    auto table = std::make_unique<ui::MainFrame>(prompter, files, places);
+    auto* w = table->newWarrior();
+    w->tabs()->setCurrentIndex(5);
+    clickRow(w, "lstWeapList", "Arc Caster");
+    click(w, "cmdAddWeap");
+    files.answers << path("house.war");
+    QVERIFY(w->save(false));
+    table.reset();
+    QFile saved(path("house.war"));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QByteArray bytes = saved.readAll();
+    saved.close();
+
+    // At another table: the row is kept, marked, said once, and saved back as it was.
+    ScriptedFrame s;
+    auto* opened = s.frame.openWarriorFiles({path("house.war")}).value(0);
+    QVERIFY(opened);
+    auto* owned = child<QTreeWidget>(opened, "lvWeap");
+    QCOMPARE(owned->topLevelItemCount(), 1);
+    QCOMPARE(owned->topLevelItem(0)->toolTip(1), QString("Not in the catalogues here"));
+    QVERIFY(s.frame.statusBar()->currentMessage().contains("not in the catalogues here"));
+    QVERIFY(opened->save(false));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), bytes);
+  }
+
+  void theCatalogueFolderIsMadeWithItsReadmeAndShown() {
+    QTemporaryDir home;
+    qputenv("XDG_DATA_HOME", home.path().toUtf8());
+    QDesktopServices::setUrlHandler("file", this, "opened");
+    ScriptedFrame s;
+    action(s.newWarrior(), "mnuCatalogueFolder")->trigger();
+    QDesktopServices::unsetUrlHandler("file");
+    qunsetenv("XDG_DATA_HOME");
+    const QString folder = home.filePath("drakkenfold/catalogues");
+    QCOMPARE(openedUrls_, QList<QUrl>{QUrl::fromLocalFile(folder)});
+    QVERIFY(QFile::exists(folder + "/README.txt"));
+    QVERIFY(s.prompter.log.empty());
+  }
+
   void cleanup() { disarmBoxWatchers(); }
+
+ public slots:
+  void opened(const QUrl& url) { openedUrls_ << url; }
+
+ private:
+  QList<QUrl> openedUrls_;
 };
 
 int main(int argc, char** argv) {

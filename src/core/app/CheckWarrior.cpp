@@ -236,15 +236,12 @@ std::vector<Finding> checkWarrior(const Warrior& w, const CheckCatalogues& catal
   return std::move(f.out);
 }
 
-CheckCatalogues readCheckCatalogues(const std::string& dataFolder) {
-  SharedState shared;
-  shared.dataFolder = dataFolder;
+CheckCatalogues readCheckCatalogues(const CatalogueFolders& folders) {
   CheckCatalogues out;
-  out.packages = loadPackages(shared.dataFile(kPackageFileName)).valueOr({});
+  out.packages = loadPackages(folders).valueOr({});
   for (GearKind kind : {GearKind::Weapons, GearKind::Equipment}) {
     (kind == GearKind::Weapons ? out.weapons : out.equipment) =
-        std::make_shared<const GearCatalogue>(
-            readGearFile(kind, shared.dataFile(gearFileName(kind))).valueOr({}));
+        std::make_shared<const GearCatalogue>(readGearFile(kind, folders).valueOr({}));
   }
   return out;
 }

@@ -11,6 +11,7 @@
 
 #include "core/catalogue/GearCatalogue.h"
 #include "core/catalogue/SkillPackage.h"
+#include "core/files/CatalogueFiles.h"
 #include "core/model/Warrior.h"
 #include "core/util/Result.h"
 
@@ -35,9 +36,9 @@ struct CheckCatalogues {
   std::shared_ptr<const GearCatalogue> equipment;
 };
 
-// The catalogues of a data folder (empty: the working folder), read as a warrior window reads
-// them; a file that cannot be read leaves its part unchecked.
-CheckCatalogues readCheckCatalogues(const std::string& dataFolder);
+// The catalogues as a warrior window reads them (the shipped files with the table's own laid
+// over them); a file that cannot be read leaves its part unchecked.
+CheckCatalogues readCheckCatalogues(const CatalogueFolders& folders);
 
 // The warrior as a file gives it, its priority levels set.
 std::vector<Finding> checkWarrior(const Warrior& w, const CheckCatalogues& catalogues);

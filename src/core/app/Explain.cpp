@@ -73,6 +73,23 @@ std::string skillRollTip(const SkillEntry& skill, const Warrior& w,
   return roll ? derivedTip(skill.roll, *roll) : std::string();
 }
 
+std::string unknownRowsNote(const Warrior& w, const SkillCatalogue& skills,
+                            const GearCatalogue& weapons, const GearCatalogue& equipment) {
+  std::int64_t unknown = 0;
+  for (const SkillArea area : {SkillArea::InnerSphere, SkillArea::Clan})
+    for (const SkillEntry& s : w.area(area).skills)
+      if (!knowsSkill(skills, s.name)) ++unknown;
+  for (const auto& [list, catalogue] :
+       {std::pair{&w.weapons, &weapons}, {&w.equipment, &equipment}})
+    for (const GearEntry& g : *list)
+      if (!catalogue->find(g.name)) ++unknown;
+  if (unknown == 0) return {};
+  return (unknown == 1 ? std::string("A row of ") : toText(unknown) + " rows of ") +
+         (w.name.empty() ? "this warrior" : "\u201c" + w.name + "\u201d") +
+         (unknown == 1 ? " is" : " are") +
+         " not in the catalogues here: kept as they are, their prices count as 0.";
+}
+
 std::string closedButtonTip(const Warrior& w, SkillButton button) {
   if (w.skillButtons[button]) return {};
   static constexpr const char* kNames[kSkillButtonCount] = {"Add Pt", "Pick MOS",   "Add Package",

@@ -29,6 +29,12 @@ std::string freeAttributePointsTip(const Warrior& w);
 std::string skillRollTip(const SkillEntry& skill, const Warrior& w,
                          const SkillCatalogue& catalogue);
 
+// The tooltip of an owned row the catalogues here do not hold (made at another table).
+inline constexpr char kNotInCatalogues[] = "Not in the catalogues here";
+// The status line once a warrior with such rows opens; empty when it has none.
+std::string unknownRowsNote(const Warrior& w, const SkillCatalogue& skills,
+                            const GearCatalogue& weapons, const GearCatalogue& equipment);
+
 // Why a training button of the Inner Sphere area is closed; empty while it is open.
 std::string closedButtonTip(const Warrior& w, SkillButton button);
 // Why the clan area's "Add Package" (add) or "Del Package" is closed; empty while it is open.

@@ -41,7 +41,7 @@ Warrior warriorFromFile(const OpenedWarrior& opened, SharedState& shared, Prompt
   w.clanDelPackageEnabled = w.clanPackageTaken;
   // What each area's training handed out, read from the package or the speciality the file names.
   std::vector<SkillPackage> packages;
-  if (packageTaken(w)) packages = loadPackages(shared.dataFile(kPackageFileName)).valueOr({});
+  if (packageTaken(w)) packages = loadPackages(shared.catalogueFolders()).valueOr({});
   w.innerSphere().training = readTraining(w, SkillArea::InnerSphere, packages).training;
   w.clan().training = readTraining(w, SkillArea::Clan, packages).training;
   settleOpenedSkillStage(w);

@@ -92,7 +92,7 @@ bool WarriorDocument::save(const std::string& path) {
 
 std::string WarriorDocument::checkReport() {
   settleTyping();
-  CheckCatalogues catalogues = readCheckCatalogues(shared_.dataFolder);
+  CheckCatalogues catalogues = readCheckCatalogues(shared_.catalogueFolders());
   catalogues.weapons = weapons_;
   catalogues.equipment = equipment_;
   return dk::checkReport(checkWarrior(warrior_, catalogues));

@@ -9,7 +9,7 @@ namespace dk {
 
 void loadGearCatalogues(SharedState& shared, Prompter& prompter) {
   const auto load = [&](GearKind kind, std::shared_ptr<const GearCatalogue>& table) {
-    auto read = readGearFile(kind, shared.dataFile(gearFileName(kind)));
+    auto read = readGearFile(kind, shared.catalogueFolders());
     if (!read.message().empty()) prompter.showMessage(read.message(), MessageIcon::Information);
     GearCatalogue catalogue = std::move(read).valueOr({});
     if (table && *table == catalogue) return;

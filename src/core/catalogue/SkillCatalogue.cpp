@@ -1,5 +1,7 @@
 #include "core/catalogue/SkillCatalogue.h"
 
+#include <algorithm>
+
 #include <cstddef>
 
 namespace dk {
@@ -35,6 +37,12 @@ std::string getSkillCharacteristic(const SkillCatalogue& catalogue, const std::s
     if (equalIgnoringCase(skill.name, name)) return skill.classWord;
   }
   return {};
+}
+
+bool knowsSkill(const SkillCatalogue& catalogue, const std::string& name) {
+  return std::any_of(
+      catalogue.skills.begin(), catalogue.skills.end(),
+      [&](const CatalogueSkill& skill) { return equalIgnoringCase(skill.name, name); });
 }
 
 std::vector<std::string> catalogueSkillNames(const SkillCatalogue& catalogue) {

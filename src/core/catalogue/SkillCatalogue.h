@@ -39,6 +39,9 @@ std::string shownCharacteristic(const CatalogueSkill& skill);
 // wins. Empty when the catalogue does not know the skill.
 std::string getSkillCharacteristic(const SkillCatalogue& catalogue, const std::string& name);
 
+// Whether the catalogue holds a skill of that name (compared as the look-up above compares).
+bool knowsSkill(const SkillCatalogue& catalogue, const std::string& name);
+
 // The names of the catalogue in file order.
 std::vector<std::string> catalogueSkillNames(const SkillCatalogue& catalogue);
 

@@ -6,9 +6,11 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/catalogue/GearCatalogue.h"
 #include "core/catalogue/SkillCatalogue.h"
+#include "core/files/CatalogueFiles.h"
 
 namespace dk {
 
@@ -32,6 +34,11 @@ struct SharedState {
   // first). A window keeps the pair it was created with; unchanged contents are shared.
   std::shared_ptr<const GearCatalogue> weaponCatalogue;
   std::shared_ptr<const GearCatalogue> equipmentCatalogue;
+
+  // The table's own catalogue folders, laid over the shipped files in this order (none in tests
+  // that do not ask for them); the main frame takes them from the environment.
+  std::vector<std::string> ownCatalogueFolders;
+  CatalogueFolders catalogueFolders() const { return {dataFolder, ownCatalogueFolders}; }
 
   // The path of a data file: its bare name in the data folder.
   std::string dataFile(std::string_view name) const {

@@ -11,6 +11,7 @@
 #include <limits>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/util/Result.h"
@@ -39,5 +40,8 @@ Result<std::vector<DataItem>> readDataFileItems(
 // fault at a line. fileName is the bare name the program looks for ("skills.dat").
 std::string dataFileUnreadableMessage(const std::string& fileName, const std::string& reason);
 std::string dataFileFaultMessage(const std::string& fileName, int line, const std::string& fault);
+// The line and the fault of a message dataFileFaultMessage made; line 0 and the whole message for
+// any other.
+std::pair<int, std::string> faultOfMessage(const std::string& message);
 
 }  // namespace dk

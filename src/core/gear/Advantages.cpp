@@ -151,10 +151,15 @@ std::vector<std::string> advantagesAlphabetically() {
   return names;
 }
 
-bool isCombatSkill(const std::string& skill) {
-  static const std::array<std::string, 6> kCombat{
+const std::vector<std::string>& combatSkillNames() {
+  static const std::vector<std::string> kCombat{
       "Blade", "Archery", "Small Arms", "Support Weapons", "Throwing Weapons", "Unarmed Combat"};
-  if (std::find(kCombat.begin(), kCombat.end(), skill) != kCombat.end()) return true;
+  return kCombat;
+}
+
+bool isCombatSkill(const std::string& skill) {
+  const auto& combat = combatSkillNames();
+  if (std::find(combat.begin(), combat.end(), skill) != combat.end()) return true;
   return skill.compare(0, 7, "Gunnery") == 0 && skill.size() >= 7;
 }
 

@@ -23,6 +23,9 @@ std::vector<std::string> advantagesAlphabetically();
 inline constexpr int kNaturalAptitudePrice = 2;
 inline constexpr int kNaturalAptitudeCombatPrice = 3;
 
+// The combat skills named as such (every "Gunnery" skill is one too).
+const std::vector<std::string>& combatSkillNames();
+
 // Whether Natural Aptitude for this skill costs 3 (a combat skill) rather than 2.
 bool isCombatSkill(const std::string& skill);
 

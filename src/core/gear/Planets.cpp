@@ -12,7 +12,7 @@ std::optional<std::string> confirmPlanet(const std::optional<std::string>& selec
 
 void choosePlanet(RuleContext& ctx) {
   // The planet file is read afresh each time the list opens.
-  const PlanetList planets = readPlanetList(ctx.shared.dataFile(kPlanetsFile));
+  const PlanetList planets = readPlanetList(ctx.shared.catalogueFolders());
   if (!planets.message().empty())
     ctx.prompter.showMessage(planets.message(), MessageIcon::Information);
   if (auto planet = ctx.prompter.pickPlanet(planets.valueOr({})))

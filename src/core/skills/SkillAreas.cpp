@@ -115,7 +115,7 @@ void showSkillCatalogue(Warrior& w, SkillArea area, const SkillCatalogue& catalo
 
 bool loadSkills(RuleContext& ctx, bool report) {
   Warrior& w = ctx.warrior;
-  Result<SkillCatalogue> read = readSkillCatalogue(ctx.shared.dataFile(kSkillsFileName));
+  Result<SkillCatalogue> read = readSkillCatalogue(ctx.shared.catalogueFolders());
   const bool sound = read.ok();
   if (!sound && report) ctx.prompter.showMessage(read.message(), MessageIcon::Information);
   // A damaged file leaves the lists empty and the shared table as an earlier read left it.

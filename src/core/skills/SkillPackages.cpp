@@ -15,7 +15,7 @@ void addPackage(RuleContext& ctx) {
   // "Add Pt -->" keeps working.
   const std::int16_t stageBefore = w.skillStage;
   w.skillStage = kSkillStagePackageDialog;
-  const auto read = loadPackages(ctx.shared.dataFile(kPackageFileName));
+  const auto read = loadPackages(ctx.shared.catalogueFolders());
   if (!read) ctx.prompter.showMessage(read.message(), MessageIcon::Information);
   const std::vector<SkillPackage> packages = read.valueOr({});
   // The package takes the whole grant: the area starts over with it.

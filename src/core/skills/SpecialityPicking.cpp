@@ -71,7 +71,7 @@ void freePurchase(RuleContext& ctx) {
 
 void pickMOS(RuleContext& ctx) {
   Warrior& w = ctx.warrior;
-  const auto read = loadSpecialities(ctx.shared.dataFile(kSpecialityFileName));
+  const auto read = loadSpecialities(ctx.shared.catalogueFolders());
   if (!read) ctx.prompter.showMessage(read.message(), MessageIcon::Information);
   const auto choice = ctx.prompter.pickSpeciality(
       // The speciality takes the whole grant: the area starts over with it.

@@ -92,6 +92,10 @@ void GearPage::refresh() {
                                        QString::fromStdString(row.cost)};
                   }),
            selectedCatalogueRow(w, kind_), prices_);
+  // Gear made at another table stays, marked.
+  QStringList unknown;
+  for (const GearEntry& g : gearList(w, kind_))
+    unknown << (catalogue(kind_).find(g.name) ? QString() : QString(kNotInCatalogues));
   showRows(
       owned_,
       rowsOf(
@@ -99,7 +103,7 @@ void GearPage::refresh() {
           [](const GearEntry& g) {
             return QStringList{QString::fromStdString(g.name), QString::fromStdString(g.quantity)};
           }),
-      selectedGear(w, kind_));
+      selectedGear(w, kind_), unknown);
   // The numbers stand to the right of their columns.
   for (auto [view, column] : {std::pair{catalogue_, 2}, std::pair{owned_, 1}})
     for (int i = 0; i < view->topLevelItemCount(); ++i)
