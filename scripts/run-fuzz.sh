@@ -21,6 +21,7 @@ declare -A seeds=(
   [fuzz_package_file]="data/ispack.dat"
   [fuzz_gear_catalogues]="data/weapons.dat data/equipt.dat"
   [fuzz_planets]="data/planets.dat"
+  [fuzz_catalogue_merge]=""  # made from the shipped files below
   [fuzz_recovery_entry]=""
   [fuzz_open_request]=""
 )
@@ -39,6 +40,14 @@ for target in "${chosen[@]}"; do
   for f in ${seeds[$target]}; do
     if [ -f "$f" ]; then cp "$f" "$corpus"/; fi
   done
+  # The merge starts from each shipped file laid over itself, behind the byte that picks it.
+  if [ "$target" = fuzz_catalogue_merge ]; then
+    k=0
+    for f in skills ismosfos ispack weapons equipt planets; do
+      { printf "\\$(printf '%03o' "$k")"; cat "data/$f.dat" "data/$f.dat"; } >"$corpus/$f"
+      k=$((k + 1))
+    done
+  fi
   echo "--- $target: $each s"
   log="build/fuzz/$target.log"
   set +e

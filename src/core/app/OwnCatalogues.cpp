@@ -60,19 +60,27 @@ void checkMerged(const CatalogueFolders& folders, std::vector<CatalogueProblem>&
     for (const SkillPackageEntry& skill : p.skills) unknown("ispack.dat", p.name, skill.name);
 }
 
-// "97 skills, 12 specialities, ...": what the program would offer.
-std::string sizes(const CatalogueFolders& folders) {
+// "97 skills, 12 specialities, ...": what the program would offer, of the catalogues checked.
+std::string sizes(const CatalogueFolders& folders, bool allFiles) {
   const auto gear = [&](GearKind kind) {
     const GearCatalogue c = readGearFile(kind, folders).valueOr({});
-    const std::size_t n = kind == GearKind::Weapons ? c.weapons.size() : c.equipment.size();
-    return n;
+    return kind == GearKind::Weapons ? c.weapons.size() : c.equipment.size();
   };
-  return count(readSkillCatalogue(folders).valueOr({}).skills.size(), "skill", "skills") + ", " +
-         count(loadSpecialities(folders).valueOr({}).size(), "speciality", "specialities") + ", " +
-         count(loadPackages(folders).valueOr({}).size(), "package", "packages") + ", " +
-         count(gear(GearKind::Weapons), "weapon", "weapons") + ", " +
-         count(gear(GearKind::Equipment), "equipment item", "equipment items") + ", " +
-         count(readPlanetList(folders).valueOr({}).size(), "planet", "planets") + ".";
+  const std::pair<const char*, std::string> counts[] = {
+      {"skills.dat",
+       count(readSkillCatalogue(folders).valueOr({}).skills.size(), "skill", "skills")},
+      {"ismosfos.dat",
+       count(loadSpecialities(folders).valueOr({}).size(), "speciality", "specialities")},
+      {"ispack.dat", count(loadPackages(folders).valueOr({}).size(), "package", "packages")},
+      {"weapons.dat", count(gear(GearKind::Weapons), "weapon", "weapons")},
+      {"equipt.dat", count(gear(GearKind::Equipment), "equipment item", "equipment items")},
+      {"planets.dat", count(readPlanetList(folders).valueOr({}).size(), "planet", "planets")}};
+  std::string out;
+  std::error_code error;
+  for (const auto& [file, text] : counts)
+    if (allFiles || fs::exists(folders.shippedFile(file), error))
+      out += (out.empty() ? "" : ", ") + text;
+  return out + ".";
 }
 
 }  // namespace
@@ -92,7 +100,7 @@ std::string ownCataloguesMessage(const std::vector<CatalogueProblem>& problems) 
   if (problems.empty()) return {};
   std::string text =
       "Catalogue files of your own, or records in them, were left out; the shipped catalogues "
-      "and the rest of yours are in use.";
+      "and the rest of yours are in use.\n";
   for (const CatalogueProblem& p : problems)
     text +=
         "\n" + describeProblem(p, false) + " (in " + fs::path(p.file).parent_path().string() + ")";
@@ -218,7 +226,7 @@ DataCheck checkCatalogueData(const std::optional<std::string>& folder,
   out.clean = problems.empty();
   if (out.clean) {
     out.lines.push_back("No problems found.");
-    out.lines.push_back(sizes(checked));
+    out.lines.push_back(sizes(checked, !folder));
   }
   return out;
 }

@@ -1,0 +1,88 @@
+// Feeds arbitrary bytes to the laying of a catalogue of one's own over a shipped one: the first
+// byte picks the catalogue, the rest is split in two, the shipped file and the own one. The check
+// of the own file may not crash; the merged catalogue keeps its limit, every record of the own
+// file that was not left out stands in it as the own file has it, and laying the same file over
+// again changes nothing.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "core/catalogue/CatalogueMerge.h"
+#include "core/files/CatalogueFiles.h"
+#include "core/files/GearFiles.h"
+#include "core/files/PackageFile.h"
+#include "core/files/PlanetFile.h"
+#include "core/files/SkillFile.h"
+#include "core/files/SpecialityFile.h"
+#include "core/util/TextEncoding.h"
+
+namespace {
+
+template <typename Record, typename Merge>
+void layOver(std::vector<Record> shipped, const std::vector<Record>& own, std::size_t limit,
+             Merge merge) {
+  std::vector<std::string> leftOut;
+  merge(shipped, own, leftOut);
+  if (shipped.size() > limit && !own.empty()) std::abort();
+  const std::vector<Record> once = shipped;
+  std::vector<std::string> again;
+  merge(shipped, own, again);
+  if (!(shipped == once)) std::abort();
+}
+
+struct Name {
+  std::string name;
+  bool operator==(const Name&) const = default;
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size < 1) return 0;
+  const std::string_view name = dk::kCatalogueFileNames[data[0] % dk::kCatalogueFileNames.size()];
+  const std::string text =
+      dk::decodeFileText(std::string_view(reinterpret_cast<const char*>(data + 1), size - 1));
+  const std::size_t half = text.size() / 2;
+  const auto shippedItems = dk::splitDataItems(text.substr(0, half), 300);
+  const auto ownItems = dk::splitDataItems(text.substr(half), 300);
+  (void)dk::checkCatalogueFile(name, "own", ownItems);
+
+  const auto merge = [](auto& into, const auto& more, auto& leftOut) {
+    dk::mergeCatalogue(into, more, leftOut);
+  };
+  if (name == dk::kSkillsFileName) {
+    const auto a = dk::parseSkillCatalogue(shippedItems);
+    const auto b = dk::parseSkillCatalogue(ownItems);
+    if (a && b)
+      layOver(a->skills, b->skills, dk::kMaxCatalogueSkills,
+              [](auto& into, const auto& more, auto& leftOut) {
+                dk::SkillCatalogue c{into};
+                dk::mergeCatalogue(c, dk::SkillCatalogue{more}, leftOut);
+                into = c.skills;
+              });
+  } else if (name == dk::kSpecialityFileName) {
+    const auto a = dk::parseSpecialities(shippedItems);
+    const auto b = dk::parseSpecialities(ownItems);
+    if (a && b) layOver(*a, *b, dk::kMaxSpecialities, merge);
+  } else if (name == dk::kPackageFileName) {
+    const auto a = dk::parsePackages(shippedItems);
+    const auto b = dk::parsePackages(ownItems);
+    if (a && b) layOver(*a, *b, dk::kMaxPackages, merge);
+  } else if (name == dk::kWeaponsFile) {
+    layOver(dk::weaponEntries(shippedItems), dk::weaponEntries(ownItems), dk::kMaxMergedGearEntries,
+            merge);
+  } else if (name == dk::kEquipmentFile) {
+    layOver(dk::equipmentEntries(shippedItems), dk::equipmentEntries(ownItems),
+            dk::kMaxMergedGearEntries, merge);
+  } else {
+    const auto a = dk::planetListOf(shippedItems).valueOr({});
+    const auto b = dk::planetListOf(ownItems).valueOr({});
+    std::vector<std::string> planets = a, leftOut, again;
+    dk::mergeCatalogue(planets, b, dk::kMaxPlanets, leftOut);
+    const auto once = planets;
+    dk::mergeCatalogue(planets, b, dk::kMaxPlanets, again);
+    if (planets != once || planets.size() > std::max(a.size(), dk::kMaxPlanets)) std::abort();
+  }
+  return 0;
+}
