@@ -6,6 +6,7 @@
 // frame's Open would open it.
 #include <QApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QTimer>
 #include <cstdio>
 #include <optional>
@@ -33,19 +34,33 @@ int main(int argc, char** argv) {
   if (command.check)
     return dk::ui::checkWarriorFiles(command.files, command.named, dk::ui::programFolder());
   if (command.checkData) return dk::ui::checkDataFiles(command.dataFolder, dk::ui::programFolder());
+  if (!command.pdf.isEmpty()) {
+    // Drawing needs fonts, not a screen: the offscreen platform, whatever the arguments say.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Standard error is for the files that cannot be read, not for Qt's remarks on the platform.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+      if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    });
+    int onlyTheName = 1;
+    QGuiApplication drawing(onlyTheName, argv);
+    return dk::ui::exportWarriorsPdf(command.pdf, command.files, command.named,
+                                     dk::ui::programFolder());
+  }
 
   // No window can open without a display: say so in one line, before any window code runs.
   if (const auto missing = dk::ui::missingDisplayMessage(arguments)) {
     std::fprintf(stderr, "%s\n", missing->toLocal8Bit().constData());
     return 1;
   }
+  // A program of this user's runs on this display already: it takes the files and comes to
+  // the front, and this start ends here, having made no window and no application object.
+  const QString socket = dk::ui::instanceSocketPath();
+  if (!command.newInstance && dk::ui::handToRunningProgram(socket, command.files)) return 0;
+
   std::optional<dk::ui::DisplayGuard> guard(std::in_place, arguments);
   QApplication app(argc, argv);
   guard.reset();
-  // A program of this user's runs on this display already: it takes the files and comes to
-  // the front, and this start ends here, showing nothing.
-  const QString socket = dk::ui::instanceSocketPath();
-  if (!command.newInstance && dk::ui::handToRunningProgram(socket, command.files)) return 0;
   dk::ui::InstanceServer instance;
   if (!command.newInstance) instance.listen(socket);
 

@@ -61,8 +61,16 @@ CommandLine readCommandLine(const QStringList& arguments, const QString& working
       "everything the program reads (the shipped catalogues and your own, merged), and print "
       "\"FILE:LINE: problem\" for each problem found; open no window. Exit status 0 when there "
       "is none, 1 otherwise.");
+  const QCommandLineOption pdf(
+      "pdf",
+      "Write the sheet of each warrior file named, in the order given, into the one PDF file "
+      "OUT (each warrior on a new page), without a window or a display. The file is written "
+      "whole or not at all. Exit status 0 when written, 1 when a file cannot be read (named on "
+      "standard error) or OUT cannot be written.",
+      "OUT.pdf");
   parser.addOption(help);
   parser.addOption(checkData);
+  parser.addOption(pdf);
   parser.addOption(version);
   parser.addOption(newInstance);
   parser.addOption(check);
@@ -106,6 +114,18 @@ CommandLine readCommandLine(const QStringList& arguments, const QString& working
   result.newInstance = parser.isSet(newInstance);
   result.check = parser.isSet(check);
   result.checkData = parser.isSet(checkData);
+  if (parser.isSet(pdf)) {
+    result.pdf = QFileInfo(QDir(workingFolder), parser.value(pdf)).absoluteFilePath();
+    if (result.check || result.checkData || result.files.isEmpty()) {
+      result.run = false;
+      result.exitCode = 2;
+      result.err = QString(
+                       "%1: --pdf needs an output file and at least one warrior file, and no "
+                       "other check.\n%2")
+                       .arg(kProgramName, usage);
+      return result;
+    }
+  }
   if (result.checkData) {
     if (result.check || result.named.size() > 1) {
       result.run = false;

@@ -14,6 +14,7 @@ struct CommandLine {
   bool check = false;        // --check: check the files against the rules, open no window
   bool checkData = false;    // --check-data [FOLDER]: check catalogue files, open no window
   QString dataFolder;        // the folder --check-data was given, as named; empty for all
+  QString pdf;               // --pdf OUT: the sheets of the files into this PDF, no window
   QStringList named;         // the files as named on the command line, for what is printed
   QString out;               // what to print on standard output before ending
   QString err;               // what to print on standard error before ending

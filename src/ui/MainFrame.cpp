@@ -31,6 +31,7 @@
 #include "ui/Placement.h"
 #include "ui/RecentFilesMenu.h"
 #include "ui/RecoveryKeeper.h"
+#include "ui/WarriorTable.h"
 #include "ui/WarriorWindow.h"
 #include "ui/print/PrintPreview.h"
 
@@ -95,6 +96,8 @@ MainFrame::MainFrame(Prompter& prompter, FileChooser& files, FramePlaces places,
   statusBar()->addPermanentWidget(modified_);
   connect(mdi_, &QMdiArea::subWindowActivated, this, &MainFrame::showModified);
 
+  table_ = new WarriorTable(*this, *mdi_, files_, *printers_, prompter_, app_);
+  connect(table_, &WarriorTable::activateRequested, this, &MainFrame::bringToFront);
   buildMenus();
   // A warrior window's "File" menu carries no mnemonic in its title; Alt+F opens it all the same
   // (the frame's own "&File" has one, so the key is only taken while a warrior window is active).
@@ -123,19 +126,23 @@ MainFrame::~MainFrame() {
 
 void MainFrame::buildMenus() {
   QMenu* recent = nullptr;
-  QMenu* file =
-      buildMenu(this, "&File", "mnuFile",
-                {{"mnuNew", "&New", QKeySequence("Ctrl+N"), [this] { newWarrior(); }},
-                 {"mnuOpen", "&Open...", QKeySequence("Ctrl+O"), [this] { openWarrior(this); }},
-                 {nullptr, "Recent &Files", {}, {}, &recent},
-                 {"mnuReopenClosed", "Reopen &Closed Warrior", QKeySequence("Ctrl+Shift+T"),
-                  [this] { reopenClosedWarrior(); }},
-                 {},
-                 {"mnuPrintSetup", "Print Se&tup", {}, [this] { printers_->setup(this); }},
-                 {},
-                 {"mnuExit", "&Exit", QKeySequence("Ctrl+X"), [this] { exitProgram(); }}});
+  QMenu* file = buildMenu(
+      this, "&File", "mnuFile",
+      {{"mnuNew", "&New", QKeySequence("Ctrl+N"), [this] { newWarrior(); }},
+       {"mnuOpen", "&Open...", QKeySequence("Ctrl+O"), [this] { openWarrior(this); }},
+       {nullptr, "Recent &Files", {}, {}, &recent},
+       {"mnuReopenClosed", "Reopen &Closed Warrior", QKeySequence("Ctrl+Shift+T"),
+        [this] { reopenClosedWarrior(); }},
+       {},
+       {"mnuExportAllPdf", "Export All to P&DF...", {}, [this] { table_->exportAllPdf(this); }},
+       {"mnuPrintAll", "Print &All...", {}, [this] { table_->printAll(this); }},
+       {"mnuPrintSetup", "Print Se&tup", {}, [this] { printers_->setup(this); }},
+       {},
+       {"mnuExit", "&Exit", QKeySequence("Ctrl+X"), [this] { exitProgram(); }}});
   recent_->attach(recent, [this](const QString& path) { openWarriorPath(path.toStdString()); });
   reopenActions_ << findChild<QAction*>("mnuReopenClosed");
+  tableActions_ = {findChild<QAction*>("mnuExportAllPdf"), findChild<QAction*>("mnuPrintAll")};
+  showTableState();
   QMenu* help =
       buildMenu(this, "&Help", "mnuHelp",
                 {{"mnuAbout", "&About", QKeySequence("Ctrl+B"), [this] { showAbout(); }}});
@@ -183,6 +190,11 @@ WarriorWindow* MainFrame::addWarriorWindow(const SlotGrant& grant, Warrior warri
   connect(window, &WarriorWindow::newRequested, this, &MainFrame::newWarrior);
   connect(window, &WarriorWindow::openRequested, this, [this, window] { openWarrior(window); });
   connect(window, &WarriorWindow::duplicateRequested, this, [this, window] { duplicate(window); });
+  connect(window, &WarriorWindow::exportAllRequested, this,
+          [this, window] { table_->exportAllPdf(window); });
+  connect(window, &WarriorWindow::printAllRequested, this,
+          [this, window] { table_->printAll(window); });
+  table_->watch(window);
   connect(window, &WarriorWindow::exitRequested, this, &MainFrame::exitProgram);
   connect(window, &WarriorWindow::aboutRequested, this, &MainFrame::showAbout);
   connect(window, &WarriorWindow::catalogueFolderRequested, this, &MainFrame::openCatalogueFolder);
@@ -205,15 +217,20 @@ WarriorWindow* MainFrame::addWarriorWindow(const SlotGrant& grant, Warrior warri
   reopenActions_ << window->findChild<QAction*>("mnuReopenClosed");
   showReopenState();
   connect(window->warriorsMenu(), &QMenu::aboutToShow, this,
-          [this, menu = window->warriorsMenu(), arrange = makeArrangeActions(window, mdi_)] {
+          [this, menu = window->warriorsMenu(),
+           arrange = makeArrangeActions(window, mdi_) << rosterAction(window)] {
             fillWindowsMenu(menu, mdi_, arrange, [](QWidget* w) {
               return QString::fromStdString(static_cast<WarriorWindow*>(w)->warrior().name);
             });
           });
   connect(sub, &QObject::destroyed, this, [this] {
     // The last window gone: the frame's own menus come back.
-    QTimer::singleShot(0, this, [this] { showMenusFor(mdi_->activeSubWindow()); });
+    QTimer::singleShot(0, this, [this] {
+      showMenusFor(mdi_->activeSubWindow());
+      showTableState();
+    });
   });
+  showTableState();
 
   sub->show();
   mdi_->setActiveSubWindow(sub);
@@ -334,6 +351,18 @@ void MainFrame::offerRecovery() {
 void MainFrame::showModified() {
   const WarriorWindow* w = activeWarriorWindow();
   modified_->setText(w && w->modified() ? "Unsaved changes" : QString());
+}
+
+void MainFrame::showTableState() {
+  const bool any = !warriorWindows().isEmpty();
+  for (QAction* action : tableActions_) action->setEnabled(any);
+}
+
+QAction* MainFrame::rosterAction(WarriorWindow* window) {
+  auto* roster = new QAction("&Roster", window);
+  roster->setObjectName("mnuRoster");
+  connect(roster, &QAction::triggered, table_, &WarriorTable::showRoster);
+  return roster;
 }
 
 void MainFrame::showReopenState() {

@@ -24,6 +24,7 @@ class WarriorWindow;
 class PrintPreview;
 class RecoveryKeeper;
 class RecentFilesMenu;
+class WarriorTable;
 
 // Where a frame finds what lies outside it: the data files, the recovery folder, the file its
 // settings are kept in (empty: the user's own) and the table's own catalogues.
@@ -79,6 +80,8 @@ class MainFrame : public QMainWindow {
   // whether to restore them; Yes opens each, No keeps them among the closed ones.
   void offerRecovery();
   RecoveryKeeper& recovery() { return *recovery_; }
+  // Export All, Print All and the roster.
+  WarriorTable& table() { return *table_; }
 
   // Once after the start: names each catalogue file of the table's own that was left out, and
   // why, in one message.
@@ -118,6 +121,9 @@ class MainFrame : public QMainWindow {
   static constexpr int kShortNoteMilliseconds = 5000;
   void note(const std::string& text, int milliseconds = kNoteMilliseconds);
   void showModified();
+  void showTableState();
+  // "Roster" in a window's Warriors menu.
+  QAction* rosterAction(WarriorWindow* window);
 
   // The prompter and file chooser of a frame built without them.
   std::unique_ptr<Prompter> ownPrompter_;
@@ -134,6 +140,8 @@ class MainFrame : public QMainWindow {
   RecoveryKeeper* recovery_ = nullptr;
   QLabel* modified_ = nullptr;
   QShortcut* fileKey_ = nullptr;
+  WarriorTable* table_ = nullptr;
+  QList<QAction*> tableActions_;  // the frame's Export All and Print All
   bool quitting_ = false;
   std::size_t keptAtExit_ = 0;  // windows kept among the closed ones as the program ends
   QList<QPointer<QAction>> reopenActions_;

@@ -1,12 +1,16 @@
 #include "ui/SingleInstance.h"
 
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <QGuiApplication>
 #include <QLocalSocket>
 #include <QTimer>
+#include <cerrno>
+#include <cstring>
 #include <memory>
 
 #include "core/app/OpenRequest.h"
@@ -31,11 +35,13 @@ QString socketFolder() {
   return isPrivateFolder(own) ? QString::fromLocal8Bit(own) : QString();
 }
 
-// The display this program shows on: X, Wayland, or the platform (offscreen) when neither.
+// The display this program shows on: X, Wayland, or the platform (offscreen) when neither; the
+// platform from the environment while there is no application object yet.
 QString displayName() {
   QString display = qEnvironmentVariable("WAYLAND_DISPLAY");
   if (display.isEmpty()) display = qEnvironmentVariable("DISPLAY");
   if (display.isEmpty()) display = QGuiApplication::platformName();
+  if (display.isEmpty()) display = qEnvironmentVariable("QT_QPA_PLATFORM").section(':', 0, 0);
   for (QChar& c : display)
     if (!c.isLetterOrNumber() && c != '.' && c != '-') c = '_';
   return display;
@@ -57,17 +63,47 @@ QString instanceSocketPath() {
 }
 
 bool handToRunningProgram(const QString& socketPath, const QStringList& files, int timeoutMs) {
-  if (socketPath.isEmpty()) return false;
-  QLocalSocket socket;
-  socket.connectToServer(socketPath);
-  if (!socket.waitForConnected(timeoutMs)) return false;
+  // Plain sockets: a start that only hands its files over makes no application object and no
+  // connection to the window system.
+  const QByteArray path = socketPath.toLocal8Bit();
+  sockaddr_un address{};
+  if (path.isEmpty() || static_cast<std::size_t>(path.size()) >= sizeof address.sun_path)
+    return false;
+  address.sun_family = AF_UNIX;
+  std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (fd < 0) return false;
+  const auto give = [fd](bool result) {
+    ::close(fd);
+    return result;
+  };
+  if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
+    return give(false);
+  // Each step waits at most timeoutMs for the other side.
+  const auto ready = [fd, timeoutMs](short event) {
+    pollfd p{fd, event, 0};
+    int n;
+    while ((n = ::poll(&p, 1, timeoutMs)) < 0 && errno == EINTR) {
+    }
+    return n > 0;
+  };
   std::vector<std::string> paths;
   for (const QString& file : files) paths.push_back(file.toStdString());
-  socket.write(QByteArray::fromStdString(formatOpenRequest(paths)));
-  if (!socket.waitForBytesWritten(timeoutMs)) return false;
-  QByteArray reply;
-  while (!reply.contains('\n') && socket.waitForReadyRead(timeoutMs)) reply += socket.readAll();
-  return reply.startsWith("OPENED ") || reply == kRefusedReply;
+  const std::string request = formatOpenRequest(paths);
+  for (std::size_t sent = 0; sent < request.size();) {
+    if (!ready(POLLOUT)) return give(false);
+    const ssize_t n = ::send(fd, request.data() + sent, request.size() - sent, MSG_NOSIGNAL);
+    if (n <= 0) return give(false);
+    sent += static_cast<std::size_t>(n);
+  }
+  std::string reply;
+  char buffer[64];
+  while (reply.find('\n') == std::string::npos && ready(POLLIN)) {
+    const ssize_t n = ::recv(fd, buffer, sizeof buffer, 0);
+    if (n <= 0) break;
+    reply.append(buffer, static_cast<std::size_t>(n));
+  }
+  return give(reply.rfind("OPENED ", 0) == 0 || reply == kRefusedReply);
 }
 
 InstanceServer::InstanceServer(QObject* parent) : QObject(parent) {

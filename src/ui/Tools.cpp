@@ -1,12 +1,19 @@
 #include "ui/Tools.h"
 
+#include <QFileInfo>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
 
 #include "core/app/CheckWarrior.h"
+#include "core/app/OpenWarrior.h"
 #include "core/app/OwnCatalogues.h"
+#include "core/app/WarriorDocument.h"
 #include "core/files/CatalogueFiles.h"
+#include "core/files/WarriorFile.h"
+#include "core/printing/CharacterSheet.h"
+#include "core/printing/PrintMessages.h"
+#include "ui/print/SheetRenderer.h"
 
 namespace dk::ui {
 
@@ -33,6 +40,73 @@ int checkWarriorFiles(const QStringList& paths, const QStringList& named,
     if (!result->legal && status == 0) status = 1;
   }
   return status;
+}
+
+namespace {
+// A user at the command line: what a rule would show in a box goes to standard error, and every
+// question is answered No (opening a warrior asks none).
+class CommandLinePrompter : public Prompter {
+ public:
+  void showMessage(const std::string& text, MessageIcon) override {
+    std::fprintf(stderr, "%s\n", text.c_str());
+  }
+  bool askYesNo(const std::string&, MessageIcon) override { return false; }
+  bool showError(const std::string& text) override {
+    showMessage(text, MessageIcon::Critical);
+    return false;
+  }
+  std::optional<std::string> askText(const std::string&) override { return std::nullopt; }
+  std::optional<std::string> pickSkill(const std::vector<std::string>&) override { return {}; }
+  std::optional<SpecialityChoice> pickSpeciality(const std::vector<Speciality>&, int) override {
+    return std::nullopt;
+  }
+  std::optional<std::vector<std::string>> pickRequiredSkills(const RequiredSkillRequest&) override {
+    return std::nullopt;
+  }
+  std::optional<int> pickPackage(const std::vector<SkillPackage>&, int) override {
+    return std::nullopt;
+  }
+  std::optional<std::string> pickPlanet(const std::vector<std::string>&) override {
+    return std::nullopt;
+  }
+};
+}  // namespace
+
+int exportWarriorsPdf(const QString& out, const QStringList& paths, const QStringList& named,
+                      const QString& dataFolder) {
+  const auto shown = [&](qsizetype i) {
+    return (i < named.size() ? named[i] : paths[i]).toStdString();
+  };
+  // Every file read and checked first: one that cannot be read leaves no PDF behind.
+  for (qsizetype i = 0; i < paths.size(); ++i) {
+    const ReadOutcome read = openWarriorFile(paths[i].toStdString());
+    if (read.status != ReadOutcome::Ok) {
+      std::fprintf(stderr, "%s\n", openFailedMessage(read, shown(i)).c_str());
+      return 1;
+    }
+  }
+  AppState app;
+  app.dataFolder = dataFolder.toStdString();
+  app.ownCatalogueFolders = ownCatalogueFolders();
+  CommandLinePrompter prompter;
+  SheetRun run;
+  run.count = static_cast<int>(paths.size());
+  // Each warrior as its window would hold it, drawn when its turn comes.
+  run.sheet = [&](int i) {
+    const ReadOutcome read = openWarriorFile(paths[i].toStdString());
+    QtPrintSurface surface;
+    if (read.opened) {
+      const WarriorDocument document(warriorFromFile(*read.opened, app, prompter), app, prompter);
+      printWarriorSheet(document.warrior(), surface, false);
+    }
+    return surface.document();
+  };
+  const Outcome written = writeSheetsPdf(run, QFileInfo(out).completeBaseName(), out.toStdString());
+  if (!written) {
+    std::fprintf(stderr, "%s\n", pdfFailedMessage(out.toStdString(), written.message()).c_str());
+    return 1;
+  }
+  return 0;
 }
 
 int checkDataFiles(const QString& folder, const QString& dataFolder) {

@@ -16,6 +16,13 @@ QString programFolder();
 int checkWarriorFiles(const QStringList& paths, const QStringList& named,
                       const QString& dataFolder);
 
+// `--pdf OUT FILE...`: the sheet of each warrior, in the order given, into one PDF (as a warrior
+// window's "Save as PDF" draws it), written whole or not at all. A file that cannot be read is
+// named with the reason on standard error and nothing is written. 0 when written, 1 otherwise.
+// Needs a QGuiApplication (the offscreen platform is enough).
+int exportWarriorsPdf(const QString& out, const QStringList& paths, const QStringList& named,
+                      const QString& dataFolder);
+
 // `--check-data [FOLDER]`: prints one line per problem of the catalogue files of the folder (or of
 // everything the program reads), or "No problems found." with the catalogues' sizes. 0 when
 // clean, 1 otherwise.

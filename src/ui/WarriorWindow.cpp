@@ -195,6 +195,8 @@ void WarriorWindow::buildMenus() {
        {},
        {"mnuPrintSetup", "Print Se&tup", {}, signal(&WarriorWindow::printSetupRequested)},
        {"mnuPrint", "&Print", QKeySequence("Ctrl+P"), signal(&WarriorWindow::printRequested)},
+       {"mnuExportAllPdf", "Export All to P&DF...", {}, signal(&WarriorWindow::exportAllRequested)},
+       {"mnuPrintAll", "Print &All...", {}, signal(&WarriorWindow::printAllRequested)},
        {},
        {"mnuExit", "Exit", QKeySequence("Ctrl+X"), signal(&WarriorWindow::exitRequested)}});
   saveAs_ = findChild<QAction*>("mnuSaveAs");

@@ -77,6 +77,8 @@ class WarriorWindow : public QWidget, public PageHost {
   void closeRequested();
   void duplicateRequested();
   void printRequested();
+  void exportAllRequested();
+  void printAllRequested();
   void printSetupRequested();
 
  protected:

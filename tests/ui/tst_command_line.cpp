@@ -2,6 +2,7 @@
 // reaches the program), and the command line itself.
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
 
@@ -20,6 +21,24 @@ QString copyOf(const QTemporaryDir& dir, const char* fixtureName, const char* as
   const QString target = dir.filePath(as);
   QFile::copy(fixture(fixtureName), target);
   return target;
+}
+
+struct Ran {
+  int status = -1;
+  QString out, err;
+};
+// The program run to its end without a display (or with the one given), in the fixtures' folder.
+Ran run(const QStringList& arguments, const QString& display = {}) {
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
+  if (!display.isEmpty()) env.insert("DISPLAY", display);
+  QProcess program;
+  program.setProcessEnvironment(env);
+  program.setWorkingDirectory(DRAKKENFOLD_FIXTURES);
+  program.start(DRAKKENFOLD_PROGRAM, arguments);
+  if (!program.waitForFinished(20000) || program.exitStatus() != QProcess::NormalExit) return {};
+  return {program.exitCode(), QString::fromLocal8Bit(program.readAllStandardOutput()),
+          QString::fromLocal8Bit(program.readAllStandardError())};
 }
 
 QStringList captions(ui::MainFrame& frame) {
@@ -165,20 +184,47 @@ class CommandLineTest : public QObject {
         {{}, 2, {}, "--check needs at least one warrior file."},
     };
     for (const Case& c : cases) {
-      QProcess program;
-      QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-      for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
-      program.setProcessEnvironment(env);
-      program.setWorkingDirectory(DRAKKENFOLD_FIXTURES);
-      program.start(DRAKKENFOLD_PROGRAM, QStringList{"--check"} + c.arguments);
-      QVERIFY(program.waitForFinished(20000));
+      const Ran ran = run(QStringList{"--check"} + c.arguments);
       const QString what = c.arguments.join(' ');
-      QVERIFY2(program.exitCode() == c.status, qPrintable(what));
-      QVERIFY2(QString::fromLocal8Bit(program.readAllStandardOutput()).contains(c.out),
-               qPrintable(what));
-      QVERIFY2(QString::fromLocal8Bit(program.readAllStandardError()).contains(c.err),
-               qPrintable(what));
+      QVERIFY2(ran.status == c.status, qPrintable(what));
+      QVERIFY2(ran.out.contains(c.out), qPrintable(what));
+      QVERIFY2(ran.err.contains(c.err), qPrintable(what));
     }
+  }
+
+  void pdfWritesEverySheetInOrderWithoutADisplayOrNothing() {
+    QFile full(fixture("full_warrior.war"));
+    QVERIFY(full.open(QIODevice::ReadOnly));
+    const QByteArray bytes = full.readAll();
+    QStringList files;
+    for (const char* name : {"Zora Tal", "Arno Vey", "Mika Sorn"}) {
+      files << dir_.filePath(QString(name) + ".war");
+      QFile f(files.last());
+      QVERIFY(f.open(QIODevice::WriteOnly));
+      f.write(QByteArray(bytes).replace("Kai, the Second", name));
+    }
+    const QString pdf = dir_.filePath("table.pdf");
+    QCOMPARE(run(QStringList{"--pdf", pdf} + files).status, 0);
+    QProcess info;
+    info.start("pdfinfo", {pdf});
+    QVERIFY(info.waitForFinished(20000));
+    QVERIFY(QString(info.readAll()).contains(QRegularExpression("Pages: +3\n")));
+    QProcess text;
+    text.start("pdftotext", {pdf, "-"});
+    QVERIFY(text.waitForFinished(20000));
+    const QString said = text.readAll();
+    QVERIFY(said.indexOf("Zora Tal") < said.indexOf("Arno Vey"));
+    QVERIFY(said.indexOf("Arno Vey") < said.indexOf("Mika Sorn"));
+    QVERIFY(said.indexOf("Zora Tal") >= 0);
+
+    QVERIFY(QFile::remove(pdf));
+    const Ran missing = run({"--pdf", pdf, files[0], "nowhere.war"});
+    QCOMPARE(missing.status, 1);
+    QVERIFY(missing.err.startsWith("The warrior file \"nowhere.war\" cannot be opened"));
+    QVERIFY(!QFile::exists(pdf));
+    QCOMPARE(run({"--pdf", pdf, "--frobnicate", files[0]}).status, 2);
+    QCOMPARE(run({"--pdf", pdf}).status, 2);
+    QVERIFY(run({"--help"}).out.contains("--pdf <OUT.pdf>"));
   }
 
   void aStartWithoutAUsableDisplaySaysSoInOneLine() {
@@ -190,16 +236,9 @@ class CommandLineTest : public QObject {
         {":4917", "drakkenfold: cannot open a window on display \":4917\".\n"},
     };
     for (const Case& c : cases) {
-      QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-      for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
-      if (!c.display.isEmpty()) env.insert("DISPLAY", c.display);
-      QProcess program;
-      program.setProcessEnvironment(env);
-      program.start(DRAKKENFOLD_PROGRAM, {"--new-instance"});
-      QVERIFY(program.waitForFinished(20000));
-      QCOMPARE(program.exitStatus(), QProcess::NormalExit);  // no abort, no core dump
-      QCOMPARE(program.exitCode(), 1);
-      QCOMPARE(QString::fromLocal8Bit(program.readAllStandardError()), c.said);
+      const Ran ran = run({"--new-instance"}, c.display);
+      QCOMPARE(ran.status, 1);  // a normal exit: no abort, no core dump
+      QCOMPARE(ran.err, c.said);
     }
   }
 };

@@ -234,8 +234,8 @@ class ShellTest : public QObject {
     emit list->aboutToShow();
     QStringList names;
     for (QAction* a : list->actions()) names << a->objectName();
-    QCOMPARE(names, (QStringList{"mnuCascade", "mnuTile", "mnuCloseAll", "", "mnuWarrior_1",
-                                 "mnuWarrior_2"}));
+    QCOMPARE(names, (QStringList{"mnuCascade", "mnuTile", "mnuCloseAll", "mnuRoster", "",
+                                 "mnuWarrior_1", "mnuWarrior_2"}));
     QAction* pickOne = nullptr;
     for (QAction* a : list->actions())
       if (a->objectName() == "mnuWarrior_1") pickOne = a;

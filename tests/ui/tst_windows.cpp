@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QMenu>
+#include <QProcess>
 #include <QStatusBar>
 
 #include "UiTestHelpers.h"
@@ -199,6 +200,47 @@ class WindowsTest : public QObject {
     QVERIFY(opened->save(false));
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll(), bytes);
+  }
+
+  void theWholeTableIntoOnePdfAndARosterThatFollowsEveryChange() {
+    ScriptedFrame s;
+    QVERIFY(!action(&s.frame, "mnuExportAllPdf")->isEnabled());
+    auto* kira = s.newWarrior();
+    name(kira, "Kira Valdane");
+    auto* ortega = s.newWarrior();
+    name(ortega, "Ortega");
+    QVERIFY(action(&s.frame, "mnuExportAllPdf")->isEnabled());
+    s.files.answers << path("table.pdf");
+    action(ortega, "mnuExportAllPdf")->trigger();
+    QCOMPARE(s.files.asked.last(), QString("pdf Warriors.pdf"));
+    QProcess text;
+    text.start("pdftotext", {path("table.pdf"), "-"});
+    QVERIFY(text.waitForFinished(20000));
+    const QString pages = text.readAll();
+    QCOMPARE(pages.count('\f'), 2);  // each on a page of its own, in the Warriors menu's order
+    QVERIFY(pages.indexOf("Kira Valdane") < pages.indexOf("Ortega"));
+
+    action(kira, "mnuRoster")->trigger();
+    auto* roster = child<QTreeWidget>(&s.frame, "lvRoster");
+    QCOMPARE(roster->topLevelItemCount(), 2);
+    const auto cell = [&](const QString& who, int column) {
+      for (int i = 0; i < roster->topLevelItemCount(); ++i)
+        if (roster->topLevelItem(i)->text(0) == "Warrior: " + who)
+          return roster->topLevelItem(i)->text(column);
+      return QString("(none)");
+    };
+    QCOMPARE(cell("Ortega", 6), QString("200"));
+    ortega->tabs()->setCurrentIndex(5);
+    clickRow(ortega, "lstWeapList", "Halloran Compact");
+    click(ortega, "cmdAddWeap");
+    QCOMPARE(cell("Ortega", 7), QString("45"));  // the asset worth follows the buy
+    QCOMPARE(cell("Ortega", 8), QString("Unsaved"));
+    s.files.answers << path("ortega.war");
+    QVERIFY(ortega->save(false));
+    QCOMPARE(cell("Ortega", 8), QString("Saved"));
+    QCOMPARE(cell("Kira Valdane", 9), QString("legal"));
+    action(kira, "mnuClose")->trigger();
+    QTRY_COMPARE(roster->topLevelItemCount(), 1);
   }
 
   void theCatalogueFolderIsMadeWithItsReadmeAndShown() {

@@ -92,9 +92,8 @@ bool WarriorDocument::save(const std::string& path) {
 
 std::string WarriorDocument::checkReport() {
   settleTyping();
-  CheckCatalogues catalogues = readCheckCatalogues(shared_.catalogueFolders());
-  catalogues.weapons = weapons_;
-  catalogues.equipment = equipment_;
+  const CheckCatalogues catalogues =
+      checkCatalogues(readCheckCatalogues(shared_.catalogueFolders()).packages);
   return dk::checkReport(checkWarrior(warrior_, catalogues));
 }
 

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "core/app/CheckWarrior.h"
 #include "core/app/Commands.h"
 #include "core/app/UndoHistory.h"
 #include "core/catalogue/GearCatalogue.h"
@@ -62,6 +63,10 @@ class WarriorDocument {
 
   // Check Warrior: every breach of the rules, or that there is none.
   std::string checkReport();
+  // What Check Warrior compares with: these packages and the document's gear catalogues.
+  CheckCatalogues checkCatalogues(std::vector<SkillPackage> packages) const {
+    return {std::move(packages), weapons_, equipment_};
+  }
 
  private:
   SharedState& shared_;

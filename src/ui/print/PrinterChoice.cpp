@@ -73,4 +73,19 @@ QPrinter* PrinterChoice::printer() {
   return fallback_.get();
 }
 
+QPrinter* PrinterChoice::askPrinter(QWidget* parent, const QString& title) {
+  asked_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  if (QPrinter* shown = printer()) {
+    asked_->setPrinterName(shown->printerName());
+    asked_->setPageLayout(shown->pageLayout());
+  } else {
+    asked_->setPageSize(sheetPageSize());
+  }
+  QPrintDialog dialog(asked_.get(), parent);
+  dialog.setObjectName("CD1");
+  dialog.setWindowTitle(title);
+  dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+  return dialog.exec() == QDialog::Accepted ? asked_.get() : nullptr;
+}
+
 }  // namespace dk::ui

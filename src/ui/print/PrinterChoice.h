@@ -24,10 +24,16 @@ class PrinterChoice {
   // The printer to print on, or nullptr when none is installed and none was chosen.
   QPrinter* printer();
 
+  // A print dialog titled `title` on the printer "Print" would use (or a file, where no printer
+  // is installed); the printer to print on, or nullptr when it was cancelled. The choice is not
+  // kept for later runs: that is "Print Setup"'s.
+  QPrinter* askPrinter(QWidget* parent, const QString& title);
+
  private:
   QSettings& settings_;
   std::unique_ptr<QPrinter> chosen_;
   std::unique_ptr<QPrinter> fallback_;
+  std::unique_ptr<QPrinter> asked_;
 };
 
 }  // namespace dk::ui

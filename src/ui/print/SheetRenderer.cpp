@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QSaveFile>
 #include <cmath>
 
 #include "core/app/Version.h"
@@ -176,6 +177,56 @@ bool printDocument(const PrintedDocument& doc, QPrinter& printer) {
   QPainter painter;
   if (!painter.begin(&printer)) return false;
   paintDocument(painter, doc, printer);
+  return painter.end();
+}
+
+namespace {
+// Paints the sheets of the run on the device the painter has begun on; false when stopped.
+bool paintRun(QPainter& painter, const SheetRun& run, QPagedPaintDevice& device) {
+  for (int i = 0; i < run.count; ++i) {
+    if (!run.goOn(i)) return false;
+    const PrintedDocument doc = run.sheet(i);
+    if (i > 0) device.newPage();
+    paintDocument(painter, doc, device);
+  }
+  return true;
+}
+}  // namespace
+
+Outcome writeSheetsPdf(const SheetRun& run, const QString& title, const std::string& path) {
+  QSaveFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::WriteOnly)) return Outcome::failure(file.errorString().toStdString());
+  bool painted = false;
+  {
+    QPdfWriter writer(&file);
+    writer.setTitle(title);
+    writer.setCreator(QString::fromUtf8(kAppTitle));
+    writer.setResolution(static_cast<int>(kTwipsPerInch));
+    writer.setPageLayout(QPageLayout(sheetPageSize(), QPageLayout::Portrait, QMarginsF()));
+    QPainter painter;
+    if (!painter.begin(&writer)) return Outcome::failure("the PDF could not be drawn");
+    painted = paintRun(painter, run, writer);
+    painter.end();
+  }
+  if (!painted) {
+    file.cancelWriting();
+    return Outcome::failure("it was cancelled");
+  }
+  if (!file.commit()) return Outcome::failure(file.errorString().toStdString());
+  return done();
+}
+
+bool printSheets(const SheetRun& run, const QString& title, QPrinter& printer) {
+  printer.setDocName(title);
+  printer.setFullPage(true);
+  printer.setPageOrientation(QPageLayout::Portrait);
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
+  if (!paintRun(painter, run, printer)) {
+    printer.abort();
+    painter.end();
+    return false;
+  }
   return painter.end();
 }
 

@@ -6,6 +6,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QString>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -93,5 +94,20 @@ Outcome writePdf(const PrintedDocument& doc, const std::string& path);
 
 // Sends the document to the printer. False when the printer refused it.
 bool printDocument(const PrintedDocument& doc, QPrinter& printer);
+
+// The sheets of several warriors in one document, each starting on a new page and followed by
+// its continuation pages. Each sheet is drawn when its turn comes and dropped after it, so a
+// long run takes no more memory than one sheet. `sheet(i)` draws the i-th; `goOn(i)` is asked
+// before it and may stop the run (a cancel).
+struct SheetRun {
+  int count = 0;
+  std::function<PrintedDocument(int)> sheet;
+  std::function<bool(int)> goOn = [](int) { return true; };
+};
+// Into one PDF file, whole or not at all: a temporary file beside the target takes its place only
+// when every sheet is in it; a stopped or failed run leaves no file behind.
+Outcome writeSheetsPdf(const SheetRun& run, const QString& title, const std::string& path);
+// To the printer as one job. False when it refused the job or the run was stopped.
+bool printSheets(const SheetRun& run, const QString& title, QPrinter& printer);
 
 }  // namespace dk::ui

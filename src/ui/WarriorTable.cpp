@@ -1,0 +1,148 @@
+#include "ui/WarriorTable.h"
+
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QMdiSubWindow>
+#include <QPrinter>
+#include <QProgressDialog>
+
+#include "core/app/Roster.h"
+#include "core/printing/CharacterSheet.h"
+#include "core/printing/PrintMessages.h"
+#include "ui/FileChooser.h"
+#include "ui/WarriorWindow.h"
+#include "ui/print/PrinterChoice.h"
+#include "ui/print/SheetRenderer.h"
+#include "ui/widgets/ListViews.h"
+
+namespace dk::ui {
+
+namespace {
+constexpr int kWindowRole = Qt::UserRole + 1;
+}  // namespace
+
+WarriorTable::WarriorTable(QMainWindow& frame, QMdiArea& area, FileChooser& files,
+                           PrinterChoice& printers, Prompter& prompter, SharedState& shared)
+    : QObject(&frame),
+      frame_(frame),
+      area_(area),
+      files_(files),
+      printers_(printers),
+      prompter_(prompter),
+      shared_(shared) {}
+
+QList<WarriorWindow*> WarriorTable::windows() const {
+  QList<WarriorWindow*> out;
+  for (QMdiSubWindow* sub : area_.subWindowList(QMdiArea::CreationOrder))
+    if (auto* w = qobject_cast<WarriorWindow*>(sub->widget())) out << w;
+  return out;
+}
+
+template <typename Put>
+bool WarriorTable::runSheets(QWidget* parent, const QString& doing, Put put) {
+  const QList<WarriorWindow*> open = windows();
+  QList<QPointer<WarriorWindow>> kept(open.begin(), open.end());
+  QProgressDialog progress(doing, "Cancel", 0, static_cast<int>(kept.size()), parent);
+  progress.setObjectName("dlgSheetProgress");
+  progress.setWindowModality(Qt::WindowModal);
+  progress.setMinimumDuration(400);
+  SheetRun run;
+  run.count = static_cast<int>(kept.size());
+  run.goOn = [&progress](int i) {
+    progress.setValue(i);
+    QCoreApplication::processEvents();
+    return !progress.wasCanceled();
+  };
+  // A window closed while the run goes on gives an empty sheet rather than a record that is gone.
+  run.sheet = [&kept](int i) {
+    QtPrintSurface surface;
+    if (kept[i]) printWarriorSheet(kept[i]->warrior(), surface, false);
+    return surface.document();
+  };
+  const bool finished = put(run);
+  progress.setValue(run.count);
+  return finished;
+}
+
+void WarriorTable::exportAllPdf(QWidget* parent) {
+  if (windows().isEmpty()) return;
+  const QString path = files_.pdfFile(parent, "Warriors.pdf");
+  if (path.isEmpty()) return;
+  Outcome written = done();
+  const bool finished =
+      runSheets(parent, "Writing the sheets into one PDF...", [&](const SheetRun& run) {
+        written = writeSheetsPdf(run, "Warriors", path.toStdString());
+        return written.ok();
+      });
+  if (!finished && written.message() != "it was cancelled")
+    prompter_.showMessage(pdfFailedMessage(path.toStdString(), written.message()),
+                          MessageIcon::Critical);
+}
+
+void WarriorTable::printAll(QWidget* parent) {
+  if (windows().isEmpty()) return;
+  QPrinter* printer = printers_.askPrinter(parent, "Print All");
+  if (!printer) return;
+  bool cancelled = false;
+  const bool printed = runSheets(parent, "Printing the sheets...", [&](const SheetRun& run) {
+    SheetRun watched = run;
+    watched.goOn = [&](int i) { return !(cancelled = !run.goOn(i)); };
+    return printSheets(watched, "Warriors", *printer);
+  });
+  if (!printed && !cancelled)
+    prompter_.showMessage(printFailedMessage(printer->printerName().toStdString()),
+                          MessageIcon::Critical);
+}
+
+void WarriorTable::showRoster() {
+  if (!dock_) {
+    dock_ = new QDockWidget("Roster", &frame_);
+    dock_->setObjectName("dockRoster");
+    QStringList columns;
+    for (const char* c : kRosterColumns) columns << c;
+    list_ = makeListView(dock_, "lvRoster", columns, "Open warriors");
+    list_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    list_->setSortingEnabled(true);
+    list_->sortByColumn(-1, Qt::AscendingOrder);  // in the order the windows were made
+    dock_->setWidget(list_);
+    frame_.addDockWidget(Qt::BottomDockWidgetArea, dock_);
+    connect(list_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+      for (WarriorWindow* w : windows())
+        if (item->data(0, kWindowRole).value<QObject*>() == w) emit activateRequested(w);
+    });
+    packages_ = loadPackages(shared_.catalogueFolders()).valueOr({});
+    for (WarriorWindow* w : windows()) showRow(w);
+  }
+  dock_->show();
+  dock_->raise();
+}
+
+void WarriorTable::watch(WarriorWindow* window) {
+  connect(window, &WarriorWindow::warriorChanged, this, [this, window] { showRow(window); });
+  connect(window, &QObject::destroyed, this, [this, window] { delete rowOf(window); });
+  showRow(window);
+}
+
+QTreeWidgetItem* WarriorTable::rowOf(const WarriorWindow* window) const {
+  for (int i = 0; list_ && i < list_->topLevelItemCount(); ++i)
+    if (list_->topLevelItem(i)->data(0, kWindowRole).value<QObject*>() == window)
+      return list_->topLevelItem(i);
+  return nullptr;
+}
+
+void WarriorTable::showRow(WarriorWindow* window) {
+  if (!list_) return;  // no roster yet: it reads every row when it is made
+  const RosterRow row = rosterRow(window->warrior(), !window->modified(),
+                                  window->document().checkCatalogues(packages_));
+  QTreeWidgetItem* item = rowOf(window);
+  if (!item) {
+    item = new ListRow(list_);
+    item->setData(0, kWindowRole, QVariant::fromValue<QObject*>(window));
+  }
+  for (int c = 0; c < static_cast<int>(row.cells.size()); ++c)
+    if (item->text(c) != QString::fromStdString(row.cells[c]))
+      item->setText(c, QString::fromStdString(row.cells[c]));
+  item->setToolTip(9, QString::fromStdString(row.checkReport));
+}
+
+}  // namespace dk::ui
