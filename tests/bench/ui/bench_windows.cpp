@@ -12,6 +12,7 @@
 
 #include "core/app/Commands.h"
 #include "ui/MainFrame.h"
+#include "ui/WarriorTable.h"
 #include "ui/WarriorWindow.h"
 
 namespace {
@@ -78,6 +79,25 @@ void BM_UndoOneStepWithRedraw(benchmark::State& state) {
   closeAll(f);
 }
 BENCHMARK(BM_UndoOneStepWithRedraw)->Unit(benchmark::kMillisecond);
+
+// A click (a raise and a lower of Build) in one of 20 windows, without the roster and with it
+// open: the roster's redraw of the row stays inside the click's own time.
+void BM_ClickWithTheRosterOfTwentyWindows(benchmark::State& state) {
+  dk::ui::MainFrame& f = frame();
+  for (int i = 0; i < 20; ++i) f.newWarrior();
+  dk::ui::WarriorWindow* window = f.warriorWindows().back();
+  if (state.range(0) != 0) f.table().showRoster();
+  for (auto _ : state) {
+    window->run(dk::commands::raiseAttribute(dk::kBLD));
+    window->run(dk::commands::lowerAttribute(dk::kBLD));
+  }
+  state.counters["per_click"] =
+      benchmark::Counter(static_cast<double>(state.iterations()) * 2,
+                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+  state.SetLabel(state.range(0) != 0 ? "roster open" : "no roster");
+  closeAll(f);
+}
+BENCHMARK(BM_ClickWithTheRosterOfTwentyWindows)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
