@@ -101,11 +101,16 @@ void WarriorTable::showRoster() {
     QStringList columns;
     for (const char* c : kRosterColumns) columns << c;
     list_ = makeListView(dock_, "lvRoster", columns, "Open warriors");
-    list_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    // Every column as wide as its texts, the last taking what is left.
+    list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    list_->header()->setStretchLastSection(true);
     list_->setSortingEnabled(true);
     list_->sortByColumn(-1, Qt::AscendingOrder);  // in the order the windows were made
     dock_->setWidget(list_);
     frame_.addDockWidget(Qt::BottomDockWidgetArea, dock_);
+    // Room for a table of six or so; the warrior windows keep the rest.
+    const int row = list_->fontMetrics().height() + 4;
+    frame_.resizeDocks({dock_}, {row * 8}, Qt::Vertical);
     connect(list_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
       for (WarriorWindow* w : windows())
         if (item->data(0, kWindowRole).value<QObject*>() == w) emit activateRequested(w);
@@ -143,6 +148,7 @@ void WarriorTable::showRow(WarriorWindow* window) {
     if (item->text(c) != QString::fromStdString(row.cells[c]))
       item->setText(c, QString::fromStdString(row.cells[c]));
   item->setToolTip(9, QString::fromStdString(row.checkReport));
+  for (int c = 3; c <= 7; ++c) item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
 }
 
 }  // namespace dk::ui
