@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -114,6 +115,12 @@ inline void answerInputBox(const QString& answer, bool accept = true, QString* p
     else
       dialog->reject();
   });
+}
+
+// A file of these bytes, for a test's own data or warrior files.
+inline bool writeFile(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 template <typename T>

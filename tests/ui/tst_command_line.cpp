@@ -199,9 +199,7 @@ class CommandLineTest : public QObject {
     QStringList files;
     for (const char* name : {"Zora Tal", "Arno Vey", "Mika Sorn"}) {
       files << dir_.filePath(QString(name) + ".war");
-      QFile f(files.last());
-      QVERIFY(f.open(QIODevice::WriteOnly));
-      f.write(QByteArray(bytes).replace("Kai, the Second", name));
+      QVERIFY(writeFile(files.last(), QByteArray(bytes).replace("Kai, the Second", name)));
     }
     const QString pdf = dir_.filePath("table.pdf");
     QCOMPARE(run(QStringList{"--pdf", pdf} + files).status, 0);

@@ -133,10 +133,7 @@ class SkillsTest : public QObject {
 
   void aDamagedCatalogueIsReportedOnceAndTheWindowStillOpens() {
     QTemporaryDir dir;
-    QFile file(dir.filePath("skills.dat"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("Blade,A\r\nTactics\r\nLeadership,S\r\n");
-    file.close();
+    QVERIFY(writeFile(dir.filePath("skills.dat"), "Blade,A\r\nTactics\r\nLeadership,S\r\n"));
     for (const char* gear : {"weapons.dat", "equipt.dat"})
       QVERIFY(QFile::copy(QStringLiteral(DRAKKENFOLD_DATA "/") + gear, dir.filePath(gear)));
     RealFrame real(dir.path());

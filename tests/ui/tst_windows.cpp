@@ -167,10 +167,7 @@ class WindowsTest : public QObject {
 
   void aHouseWeaponIsBoughtSavedAndKeptWhereItsCatalogueIsGone() {
     QTemporaryDir house;
-    QFile weapons(house.filePath("weapons.dat"));
-    QVERIFY(weapons.open(QIODevice::WriteOnly));
-    weapons.write("Start Exotic\nArc Caster,300,0\n");
-    weapons.close();
+    QVERIFY(writeFile(house.filePath("weapons.dat"), "Start Exotic\nArc Caster,300,0\n"));
     OwnPlaces own;
     FakePrompter prompter;
     FakeFileChooser files;

@@ -193,6 +193,21 @@ void layOwnFiles(Catalogue& catalogue, std::string_view name, const CatalogueFol
   }
 }
 
+// Records matched by name, as the catalogue merge does it for each kind.
+constexpr auto byName = [](auto& into, const auto& more, std::vector<std::string>& leftOut) {
+  mergeCatalogue(into, more, leftOut);
+};
+
+// The shipped catalogue read, with the own files laid over it when it read.
+template <typename Catalogue, typename Parse>
+Result<Catalogue> withOwnFiles(Result<Catalogue> read, std::string_view name,
+                               const CatalogueFolders& folders,
+                               std::vector<CatalogueProblem>* problems, std::size_t limit,
+                               Parse parse) {
+  if (read) layOwnFiles(*read, name, folders, problems, limit, parse, byName);
+  return read;
+}
+
 }  // namespace
 
 std::string CatalogueFolders::shippedFile(std::string_view name) const {
@@ -275,37 +290,23 @@ std::vector<CatalogueProblem> checkCatalogueFile(std::string_view name, const st
 
 Result<SkillCatalogue> readSkillCatalogue(const CatalogueFolders& folders,
                                           std::vector<CatalogueProblem>* problems) {
-  auto read = readSkillCatalogue(folders.shippedFile(kSkillsFileName));
-  if (read)
-    layOwnFiles(
-        *read, kSkillsFileName, folders, problems, kMaxCatalogueSkills,
-        [](const auto& items) { return parseSkillCatalogue(items).valueOr({}); },
-        [](SkillCatalogue& into, const SkillCatalogue& more, auto& leftOut) {
-          mergeCatalogue(into, more, leftOut);
-        });
-  return read;
+  return withOwnFiles(readSkillCatalogue(folders.shippedFile(kSkillsFileName)), kSkillsFileName,
+                      folders, problems, kMaxCatalogueSkills,
+                      [](const auto& items) { return parseSkillCatalogue(items).valueOr({}); });
 }
 
 Result<std::vector<Speciality>> loadSpecialities(const CatalogueFolders& folders,
                                                  std::vector<CatalogueProblem>* problems) {
-  auto read = loadSpecialities(folders.shippedFile(kSpecialityFileName));
-  if (read)
-    layOwnFiles(
-        *read, kSpecialityFileName, folders, problems, kMaxSpecialities,
-        [](const auto& items) { return parseSpecialities(items).valueOr({}); },
-        [](auto& into, const auto& more, auto& leftOut) { mergeCatalogue(into, more, leftOut); });
-  return read;
+  return withOwnFiles(loadSpecialities(folders.shippedFile(kSpecialityFileName)),
+                      kSpecialityFileName, folders, problems, kMaxSpecialities,
+                      [](const auto& items) { return parseSpecialities(items).valueOr({}); });
 }
 
 Result<std::vector<SkillPackage>> loadPackages(const CatalogueFolders& folders,
                                                std::vector<CatalogueProblem>* problems) {
-  auto read = loadPackages(folders.shippedFile(kPackageFileName));
-  if (read)
-    layOwnFiles(
-        *read, kPackageFileName, folders, problems, kMaxPackages,
-        [](const auto& items) { return parsePackages(items).valueOr({}); },
-        [](auto& into, const auto& more, auto& leftOut) { mergeCatalogue(into, more, leftOut); });
-  return read;
+  return withOwnFiles(loadPackages(folders.shippedFile(kPackageFileName)), kPackageFileName,
+                      folders, problems, kMaxPackages,
+                      [](const auto& items) { return parsePackages(items).valueOr({}); });
 }
 
 Result<GearCatalogue> readGearFile(GearKind kind, const CatalogueFolders& folders,
@@ -316,15 +317,13 @@ Result<GearCatalogue> readGearFile(GearKind kind, const CatalogueFolders& folder
   GearCatalogue merged;
   if (kind == GearKind::Weapons) {
     std::vector<WeaponItem> entries = read->weapons;
-    layOwnFiles(
-        entries, kWeaponsFile, folders, problems, kMaxMergedGearEntries, weaponEntries,
-        [](auto& into, const auto& more, auto& leftOut) { mergeCatalogue(into, more, leftOut); });
+    layOwnFiles(entries, kWeaponsFile, folders, problems, kMaxMergedGearEntries, weaponEntries,
+                byName);
     merged = weaponCatalogue(std::move(entries));
   } else {
     std::vector<EquipmentItem> entries = read->equipment;
-    layOwnFiles(
-        entries, kEquipmentFile, folders, problems, kMaxMergedGearEntries, equipmentEntries,
-        [](auto& into, const auto& more, auto& leftOut) { mergeCatalogue(into, more, leftOut); });
+    layOwnFiles(entries, kEquipmentFile, folders, problems, kMaxMergedGearEntries, equipmentEntries,
+                byName);
     merged = equipmentCatalogue(std::move(entries));
   }
   return {std::move(merged), message};
