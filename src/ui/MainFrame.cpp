@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -12,18 +11,12 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
-#include <QUrl>
-#include <algorithm>
 
-#include "core/app/Explain.h"
 #include "core/app/NewWarrior.h"
-#include "core/app/OpenWarrior.h"
 #include "core/app/OwnCatalogues.h"
 #include "core/app/Quit.h"
 #include "core/app/Version.h"
 #include "core/app/WindowPlacement.h"
-#include "core/files/ReadFile.h"
-#include "core/util/Numeric.h"
 #include "ui/AboutBox.h"
 #include "ui/FileChooser.h"
 #include "ui/FileDrops.h"
@@ -236,116 +229,6 @@ WarriorWindow* MainFrame::addWarriorWindow(const SlotGrant& grant, Warrior warri
   mdi_->setActiveSubWindow(sub);
   showMenusFor(sub);
   return window;
-}
-
-WarriorWindow* MainFrame::openWarrior(QWidget* dialogParent) {
-  const QList<WarriorWindow*> opened =
-      openWarriorFiles(files_.warriorFilesToOpen(dialogParent ? dialogParent : this));
-  return opened.isEmpty() ? nullptr : opened.last();
-}
-
-QList<WarriorWindow*> MainFrame::openWarriorFiles(const QStringList& paths) {
-  QList<WarriorWindow*> opened;
-  for (const QString& path : paths) {
-    if (path.isEmpty()) continue;
-    // The file choosers then start in the folder of the file given, as after choosing it.
-    files_.remember(path);
-    if (WarriorWindow* window = openWarriorPath(path.toStdString())) opened << window;
-  }
-  return opened;
-}
-
-WarriorWindow* MainFrame::openWarriorPath(const std::string& path) {
-  const Result<Arrival> arrival = arrivalFromFile(path);
-  if (!arrival) {
-    prompter_.showMessage(arrival.message(), MessageIcon::Information);
-    return nullptr;
-  }
-  std::vector<std::string> none;
-  return open(*arrival, none);
-}
-
-WarriorWindow* MainFrame::open(const Arrival& arrival, std::vector<std::string>& skipped) {
-  // One window per file: two would each save over the other's work.
-  WarriorWindow* showing = nullptr;
-  for (WarriorWindow* w : warriorWindows())
-    if (sameFile(w->warrior().filePath, arrival.path)) showing = w;
-  if (showing && !arrival.kept()) {
-    recent_->add(QString::fromStdString(arrival.path));
-    bringToFront(showing);
-    return showing;
-  }
-  // A kept copy of a file that is open comes back without its file: Save asks where.
-  Arrival copy = arrival;
-  if (showing) copy.path.clear();
-  auto shown = openArrival(copy, app_, prompter_, skipped);
-  if (!shown) return nullptr;
-  if (!arrival.kept()) recent_->add(QString::fromStdString(arrival.path));
-  WarriorWindow* window = addWarriorWindow(shown->grant, std::move(shown->warrior));
-  if (shown->unsaved) window->markUnsaved();
-  if (!arrival.kept()) window->document().setDiskStamp(arrival.stamp);
-  if (showing) note(keptCopyOfOpenFileNote(window->warrior().name, arrival.path));
-  // Made at another table: said once, in the status line.
-  const std::string unknown = unknownRowsNote(window->warrior(), app_.skillCatalogue,
-                                              window->document().catalogue(GearKind::Weapons),
-                                              window->document().catalogue(GearKind::Equipment));
-  if (!unknown.empty() && !showing) note(unknown);
-  return window;
-}
-
-void MainFrame::bringToFront(WarriorWindow* window) {
-  for (QMdiSubWindow* sub : mdi_->subWindowList())
-    if (sub->widget() == window) {
-      if (sub->isMinimized()) sub->showNormal();
-      mdi_->setActiveSubWindow(sub);
-    }
-}
-
-WarriorWindow* MainFrame::duplicate(WarriorWindow* original) {
-  original->document().settleTyping();
-  const auto grant = takeWarriorSlot(app_, prompter_);
-  if (!grant) return nullptr;
-  Warrior copy = original->warrior();
-  copy.filePath.clear();  // a template: Save asks where the copy goes
-  WarriorWindow* window = addWarriorWindow(*grant, std::move(copy));
-  window->markUnsaved();
-  return window;
-}
-
-void MainFrame::note(const std::string& text, int milliseconds) {
-  statusBar()->showMessage(QString::fromStdString(text), milliseconds);
-}
-
-WarriorWindow* MainFrame::reopenClosedWarrior() {
-  WarriorWindow* window = nullptr;
-  recovery_->reopenNewestClosed([&](const Arrival& arrival, std::vector<std::string>& skipped) {
-    return (window = open(arrival, skipped)) != nullptr;
-  });
-  return window;
-}
-
-void MainFrame::reportOwnCatalogues() {
-  const std::string message = ownCataloguesMessage(ownCatalogueProblems(app_.catalogueFolders()));
-  if (!message.empty()) prompter_.showMessage(message, MessageIcon::Information);
-}
-
-void MainFrame::openCatalogueFolder() {
-  const std::string folder = userCatalogueFolder();
-  const Outcome made = prepareCatalogueFolder(folder);
-  if (!made)
-    return prompter_.showMessage(catalogueFolderFailedMessage(made.message()),
-                                 MessageIcon::Information);
-  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(folder))))
-    prompter_.showMessage(
-        catalogueFolderFailedMessage("no file manager opened it: it is \"" + folder + "\""),
-        MessageIcon::Information);
-}
-
-void MainFrame::offerRecovery() {
-  if (const std::size_t kept = recovery_->takeKeptAtExit()) note(keptAtExitNote(kept));
-  recovery_->offerUnfinished([this](const Arrival& arrival, std::vector<std::string>& skipped) {
-    return open(arrival, skipped) != nullptr;
-  });
 }
 
 void MainFrame::showModified() {
