@@ -117,7 +117,15 @@ waitFor() {  # a count of visible windows of the title, within $2 quarter second
 waitFor 1 120 || { echo "no main frame appeared" >&2; exit 1; }  # the splash stays 5 s
 sleep 1
 frame="$(windows | head -n 1)"
-closeFrame() { xdotool windowactivate --sync "$frame" 2>/dev/null; xdotool key --clearmodifiers alt+F4; }
+# Alt+F4 goes to the active window: the frame is made active first, and seen to be (at most 5 s).
+closeFrame() {
+  for _ in $(seq 1 20); do
+    xdotool windowactivate "$frame" 2>/dev/null
+    [ "$(xdotool getactivewindow 2>/dev/null)" = "$frame" ] && break
+    sleep 0.25
+  done
+  xdotool key --clearmodifiers alt+F4
+}
 closeFrame
 waitFor 2 || { echo "closing the frame asked nothing" >&2; exit 1; }
 xdotool key --clearmodifiers Escape  # No
