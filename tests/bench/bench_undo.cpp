@@ -2,6 +2,7 @@
 // comparison with the last) and its bytes, and the time to take 200 steps back.
 #include <benchmark/benchmark.h>
 
+#include "TestPaths.h"
 #include "core/app/UndoHistory.h"
 #include "core/context/SharedState.h"
 #include "core/files/SkillFile.h"
@@ -12,7 +13,7 @@ namespace {
 // A warrior as a window holds it: both catalogue lists filled, skills and gear bought.
 dk::Warrior windowWarrior() {
   dk::Warrior w;
-  const auto read = dk::readSkillCatalogue(DRAKKENFOLD_DATA "/skills.dat");
+  const auto read = dk::readSkillCatalogue((std::string(DRAKKENFOLD_DATA) + "/skills.dat"));
   dk::showSkillCatalogue(w, dk::SkillArea::InnerSphere, (*read));
   dk::showSkillCatalogue(w, dk::SkillArea::Clan, (*read));
   for (int i = 0; i < 20; ++i)

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "TestPaths.h"
 #include "core/files/WarriorFile.h"
 #include "core/model/Warrior.h"
 

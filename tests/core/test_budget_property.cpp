@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "FakePrompter.h"
+#include "TestPaths.h"
 #include "core/app/CheckWarrior.h"
 #include "core/app/OpenWarrior.h"
 #include "core/app/UndoHistory.h"

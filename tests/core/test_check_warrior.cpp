@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "FakePrompter.h"
+#include "TestPaths.h"
 #include "core/app/CheckWarrior.h"
 #include "core/app/WindowLoad.h"
 #include "core/budget/Priorities.h"

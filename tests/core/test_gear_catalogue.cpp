@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "FakePrompter.h"
+#include "TestPaths.h"
 #include "core/app/WindowLoad.h"
 #include "core/files/GearFiles.h"
 

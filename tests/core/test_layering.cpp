@@ -15,6 +15,7 @@
 #include <set>
 #include <string>
 #include <vector>
+#include "TestPaths.h"
 
 namespace {
 namespace fs = std::filesystem;

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "FakePrompter.h"
+#include "TestPaths.h"
 #include "core/app/OpenWarrior.h"
 #include "core/budget/Priorities.h"
 #include "core/gear/Money.h"

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "TestPaths.h"
 #include "core/app/OwnCatalogues.h"
 #include "core/catalogue/CatalogueMerge.h"
 

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "FakePrompter.h"
+#include "TestPaths.h"
 #include "core/files/PlanetFile.h"
 #include "core/gear/Planets.h"
 

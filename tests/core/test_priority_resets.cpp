@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "FakePrompter.h"
+#include "TestPaths.h"
 #include "core/budget/Priorities.h"
 #include "core/catalogue/PackageTypes.h"
 #include "core/character/Attributes.h"

@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "FakePrompter.h"
+#include "TestPaths.h"
 #include "core/app/Recovery.h"
 #include "core/app/SaveWarrior.h"
 #include "core/app/UndoHistory.h"

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "RecordingSurface.h"
+#include "TestPaths.h"
 #include "core/files/GearFiles.h"
 #include "core/files/SkillFile.h"
 #include "core/gear/Advantages.h"
@@ -192,9 +193,11 @@ TEST(CharacterSheet, NoTwoTextsOverlapWithTheLongestNamesOfEveryCatalogue) {
   };
   std::vector<std::string> skills, weapons, equipment;
   // The results are kept: a range over a member of a temporary would outlive it.
-  const auto skillFile = readSkillCatalogue(DRAKKENFOLD_DATA "/skills.dat");
-  const auto weaponFile = readGearFile(GearKind::Weapons, DRAKKENFOLD_DATA "/weapons.dat");
-  const auto equipmentFile = readGearFile(GearKind::Equipment, DRAKKENFOLD_DATA "/equipt.dat");
+  const auto skillFile = readSkillCatalogue((std::string(DRAKKENFOLD_DATA) + "/skills.dat"));
+  const auto weaponFile =
+      readGearFile(GearKind::Weapons, (std::string(DRAKKENFOLD_DATA) + "/weapons.dat"));
+  const auto equipmentFile =
+      readGearFile(GearKind::Equipment, (std::string(DRAKKENFOLD_DATA) + "/equipt.dat"));
   for (const auto& k : skillFile->skills) skills.push_back(k.name);
   for (const auto& r : weaponFile->rows) weapons.push_back(r.name);
   for (const auto& r : equipmentFile->rows) equipment.push_back(r.name);

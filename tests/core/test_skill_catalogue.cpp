@@ -7,6 +7,7 @@
 #include <set>
 
 #include "FakePrompter.h"
+#include "TestPaths.h"
 #include "core/files/SkillFile.h"
 #include "core/skills/SkillAreas.h"
 
@@ -72,7 +73,7 @@ TEST(SkillCatalogue, ADamagedFileGivesNothingAndNamesLineAndFault) {
 }
 
 TEST(SkillCatalogue, TheShippedFileHoldsEverySkillTheProgramNames) {
-  const auto read = readSkillCatalogue(DRAKKENFOLD_DATA "/skills.dat");
+  const auto read = readSkillCatalogue((std::string(DRAKKENFOLD_DATA) + "/skills.dat"));
   ASSERT_EQ(read.message(), "");
   EXPECT_GE(read.valueOr({}).skills.size(), 60u);
   EXPECT_LE(read.valueOr({}).skills.size(), 120u);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "FakePrompter.h"
+#include "TestPaths.h"
 #include "core/budget/Priorities.h"
 #include "core/character/Race.h"
 #include "core/files/SkillFile.h"
@@ -20,7 +21,9 @@ struct ClanPackageTest : ::testing::Test {
   FakePrompter prompter;
   RuleContext ctx{w, app, prompter};
 
-  ClanPackageTest() { app.skillCatalogue = *readSkillCatalogue(DRAKKENFOLD_DATA "/skills.dat"); }
+  ClanPackageTest() {
+    app.skillCatalogue = *readSkillCatalogue((std::string(DRAKKENFOLD_DATA) + "/skills.dat"));
+  }
   void caste(const std::string& race, int points, std::deque<bool> answers) {
     w = Warrior{};
     w.priorityGrant[kRace] = race;

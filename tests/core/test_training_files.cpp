@@ -4,6 +4,7 @@
 #include <fstream>
 #include <set>
 
+#include "TestPaths.h"
 #include "core/catalogue/SkillCatalogue.h"
 #include "core/files/PackageFile.h"
 #include "core/files/SkillFile.h"
@@ -179,14 +180,15 @@ TEST(TrainingFiles, AMissingFileIsOneMessageAndAnEmptyTable) {
 }
 
 TEST(TrainingFiles, TheShippedFilesReadCleanlyAndNameOnlyCatalogueSkills) {
-  const auto catalogue = readSkillCatalogue(DRAKKENFOLD_DATA "/skills.dat");
+  const auto catalogue = readSkillCatalogue((std::string(DRAKKENFOLD_DATA) + "/skills.dat"));
   ASSERT_TRUE(catalogue.ok()) << catalogue.message();
   std::set<std::string> known;
   for (const CatalogueSkill& skill : catalogue->skills) known.insert(skill.name);
   std::vector<std::string> named(kCommonRequiredSkills.begin(), kCommonRequiredSkills.end());
   named.insert(named.end(), kCommonElectives.begin(), kCommonElectives.end());
 
-  const Result<std::vector<Speciality>> s = loadSpecialities(DRAKKENFOLD_DATA "/ismosfos.dat");
+  const Result<std::vector<Speciality>> s =
+      loadSpecialities((std::string(DRAKKENFOLD_DATA) + "/ismosfos.dat"));
   ASSERT_TRUE(s.message().empty()) << s.message();
   EXPECT_GE(s.valueOr({}).size(), 6u);
   bool allGiven = false, chosen = false;
@@ -197,7 +199,8 @@ TEST(TrainingFiles, TheShippedFilesReadCleanlyAndNameOnlyCatalogueSkills) {
   }
   EXPECT_TRUE(allGiven && chosen);
 
-  const Result<std::vector<SkillPackage>> p = loadPackages(DRAKKENFOLD_DATA "/ispack.dat");
+  const Result<std::vector<SkillPackage>> p =
+      loadPackages((std::string(DRAKKENFOLD_DATA) + "/ispack.dat"));
   ASSERT_TRUE(p.message().empty()) << p.message();
   std::set<std::int16_t> costs;
   for (const SkillPackage& package : p.valueOr({})) {

@@ -22,6 +22,7 @@
 #include <QTreeWidget>
 #include <functional>
 
+#include "TestPaths.h"
 #include "core/FakePrompter.h"
 #include "ui/FileChooser.h"
 #include "ui/MainFrame.h"
@@ -220,7 +221,7 @@ struct ScriptedFrame {
   OwnPlaces own;
   FakePrompter prompter;
   FakeFileChooser files;
-  ui::MainFrame frame{prompter, files, own.places(QStringLiteral(DRAKKENFOLD_DATA))};
+  ui::MainFrame frame{prompter, files, own.places(QString(DRAKKENFOLD_DATA))};
   ScriptedFrame() { frame.show(); }
   ui::WarriorWindow* newWarrior() { return frame.newWarrior(); }
   // A new warrior with skills priority 2 (16 points) and its Skills page in front.
@@ -239,7 +240,7 @@ struct RealFrame {
   ui::QtPrompter prompter;
   ui::QtFileChooser files;
   ui::MainFrame frame;
-  explicit RealFrame(const QString& dataFolder = QStringLiteral(DRAKKENFOLD_DATA))
+  explicit RealFrame(const QString& dataFolder = QString(DRAKKENFOLD_DATA))
       : files(own.folder.filePath("settings.ini")), frame(prompter, files, own.places(dataFolder)) {
     prompter.setParent(&frame);
     frame.show();

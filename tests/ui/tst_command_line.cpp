@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 
+#include "TestPaths.h"
 #include "UiTestHelpers.h"
 #include "core/app/Version.h"
 #include "core/files/WarriorFile.h"
@@ -15,7 +16,7 @@ using namespace dk;
 using namespace dk::test;
 
 namespace {
-QString fixture(const char* name) { return QString(DRAKKENFOLD_FIXTURES "/") + name; }
+QString fixture(const char* name) { return (QString(DRAKKENFOLD_FIXTURES) + "/") + name; }
 
 QString copyOf(const QTemporaryDir& dir, const char* fixtureName, const char* as) {
   const QString target = dir.filePath(as);

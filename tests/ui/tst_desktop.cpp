@@ -5,6 +5,7 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include "TestPaths.h"
 #include "UiTestHelpers.h"
 #include "core/app/RecentFiles.h"
 #include "ui/print/PrintPreview.h"
@@ -50,7 +51,7 @@ class DesktopTest : public QObject {
 
   QString copyOf(const ScriptedFrame& s, const char* fixture, const char* as) {
     const QString target = s.own.folder.filePath(as);
-    QFile::copy(QStringLiteral(DRAKKENFOLD_FIXTURES "/") + fixture, target);
+    QFile::copy((QString(DRAKKENFOLD_FIXTURES) + "/") + fixture, target);
     return target;
   }
 
@@ -96,7 +97,7 @@ class DesktopTest : public QObject {
     QTemporaryDir settings;
     const QString file = settings.filePath("settings.ini");
     const QString kai = settings.filePath("kai.war");
-    QFile::copy(QStringLiteral(DRAKKENFOLD_FIXTURES "/full_warrior.war"), kai);
+    QFile::copy((QString(DRAKKENFOLD_FIXTURES) + "/full_warrior.war"), kai);
     for (const QString zoom : {"200", ""}) {
       FakePrompter prompter;
       ui::QtFileChooser files(file);

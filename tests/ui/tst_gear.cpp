@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
+#include "TestPaths.h"
 #include "UiTestHelpers.h"
 
 using namespace dk;
@@ -103,10 +104,8 @@ class GearTest : public QObject {
 
   void aMissingCatalogueIsToldOnceAndTheWindowStillOpens() {
     QTemporaryDir dir;
-    QVERIFY(
-        QFile::copy(QStringLiteral(DRAKKENFOLD_DATA "/equipt.dat"), dir.filePath("equipt.dat")));
-    QVERIFY(
-        QFile::copy(QStringLiteral(DRAKKENFOLD_DATA "/skills.dat"), dir.filePath("skills.dat")));
+    QVERIFY(QFile::copy((QString(DRAKKENFOLD_DATA) + "/equipt.dat"), dir.filePath("equipt.dat")));
+    QVERIFY(QFile::copy((QString(DRAKKENFOLD_DATA) + "/skills.dat"), dir.filePath("skills.dat")));
     OwnPlaces own;
     FakePrompter prompter;
     FakeFileChooser files;

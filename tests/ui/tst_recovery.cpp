@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <cstdio>
 
+#include "TestPaths.h"
 #include "UiTestHelpers.h"
 #include "core/files/WarriorFile.h"
 #include "ui/RecoveryKeeper.h"

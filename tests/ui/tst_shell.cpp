@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QTabWidget>
 
+#include "TestPaths.h"
 #include "UiTestHelpers.h"
 #include "core/app/WindowPlacement.h"
 #include "ui/AboutBox.h"
@@ -61,7 +62,7 @@ class ShellTest : public QObject {
   void newGivesTaggedWindowsWithTheirSizes() {
     // The frame as acceptance checks build it reads the data files of the working folder.
     const QString before = QDir::currentPath();
-    QDir::setCurrent(QStringLiteral(DRAKKENFOLD_DATA));
+    QDir::setCurrent(QString(DRAKKENFOLD_DATA));
     const auto back = qScopeGuard([&] { QDir::setCurrent(before); });
     ui::MainFrame frame;
     frame.show();

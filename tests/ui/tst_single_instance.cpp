@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "TestPaths.h"
 #include "core/app/OpenRequest.h"
 
 namespace {
@@ -34,8 +35,8 @@ class SingleInstanceTest : public QObject {
     env.insert("QT_QPA_PLATFORM", "offscreen");
     const QString socket = home.filePath("drakkenfold-offscreen.socket");
     const QString kai = home.filePath("kai.war"), blank = home.filePath("blank.war");
-    QFile::copy(DRAKKENFOLD_FIXTURES "/full_warrior.war", kai);
-    QFile::copy(DRAKKENFOLD_FIXTURES "/new_warrior.war", blank);
+    QFile::copy((QString(DRAKKENFOLD_FIXTURES) + "/full_warrior.war"), kai);
+    QFile::copy((QString(DRAKKENFOLD_FIXTURES) + "/new_warrior.war"), blank);
 
     QProcess first;
     first.setProcessEnvironment(env);

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
+#include "TestPaths.h"
 #include "UiTestHelpers.h"
 #include "core/budget/Priorities.h"
 #include "core/skills/ClanPackages.h"
@@ -135,7 +136,7 @@ class SkillsTest : public QObject {
     QTemporaryDir dir;
     QVERIFY(writeFile(dir.filePath("skills.dat"), "Blade,A\r\nTactics\r\nLeadership,S\r\n"));
     for (const char* gear : {"weapons.dat", "equipt.dat"})
-      QVERIFY(QFile::copy(QStringLiteral(DRAKKENFOLD_DATA "/") + gear, dir.filePath(gear)));
+      QVERIFY(QFile::copy((QString(DRAKKENFOLD_DATA) + "/") + gear, dir.filePath(gear)));
     RealFrame real(dir.path());
     SeenBox seen;
     answerMessageBox(QMessageBox::Ok, &seen);

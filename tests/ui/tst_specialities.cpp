@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QTreeWidget>
 
+#include "TestPaths.h"
 #include "UiTestHelpers.h"
 #include "core/app/OpenWarrior.h"
 #include "ui/QtPrompter.h"

@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QStatusBar>
 
+#include "TestPaths.h"
 #include "UiTestHelpers.h"
 #include "core/app/SaveWarrior.h"
 

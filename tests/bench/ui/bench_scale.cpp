@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+#include "TestPaths.h"
 #include "ui/FileChooser.h"
 #include "ui/MainFrame.h"
 #include "ui/QtPrompter.h"
@@ -40,7 +41,7 @@ double residentKiB() {
 void BM_FiveHundredWarriorWindows(benchmark::State& state) {
   ensureApplication();
   const QString before = QDir::currentPath();
-  QDir::setCurrent(QStringLiteral(DRAKKENFOLD_DATA));  // the catalogues beside the program
+  QDir::setCurrent(QString(DRAKKENFOLD_DATA));  // the catalogues beside the program
   for (auto _ : state) {
     dk::ui::MainFrame frame;
     frame.resize(1600, 1000);
@@ -93,7 +94,7 @@ BENCHMARK(BM_FiveHundredWarriorWindows)->Iterations(1)->Unit(benchmark::kMillise
 void BM_FiveHundredWindowsWithoutTheFrame(benchmark::State& state) {
   ensureApplication();
   const QString before = QDir::currentPath();
-  QDir::setCurrent(QStringLiteral(DRAKKENFOLD_DATA));
+  QDir::setCurrent(QString(DRAKKENFOLD_DATA));
   for (auto _ : state) {
     dk::AppState app;
     dk::ui::QtPrompter prompter;

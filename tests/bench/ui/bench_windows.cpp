@@ -10,6 +10,7 @@
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
 
+#include "TestPaths.h"
 #include "core/app/Commands.h"
 #include "ui/MainFrame.h"
 #include "ui/WarriorTable.h"
@@ -110,7 +111,7 @@ int main(int argc, char** argv) {
   qputenv("XDG_CONFIG_HOME", home.filePath("config").toLocal8Bit());
   QApplication app(argc, argv);
   // The catalogues are found by bare name in the working folder, as the program finds them.
-  QDir::setCurrent(QStringLiteral(DRAKKENFOLD_DATA));
+  QDir::setCurrent(QString(DRAKKENFOLD_DATA));
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
