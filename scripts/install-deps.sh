@@ -9,6 +9,7 @@ packages=(
   libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev clang-format
+  libkainjow-mustache-dev
   fonts-liberation poppler-utils time
   xvfb xauth xdotool openbox
   desktop-file-utils appstream shared-mime-info librsvg2-bin dpkg-dev

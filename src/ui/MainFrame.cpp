@@ -144,12 +144,7 @@ void MainFrame::buildMenus() {
   showReopenState();
 }
 
-QList<WarriorWindow*> MainFrame::warriorWindows() const {
-  QList<WarriorWindow*> out;
-  for (QMdiSubWindow* sub : mdi_->subWindowList(QMdiArea::CreationOrder))
-    if (auto* w = qobject_cast<WarriorWindow*>(sub->widget())) out << w;
-  return out;
-}
+QList<WarriorWindow*> MainFrame::warriorWindows() const { return table_->windows(); }
 
 WarriorWindow* MainFrame::activeWarriorWindow() const {
   QMdiSubWindow* sub = mdi_->activeSubWindow();

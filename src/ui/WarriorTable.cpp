@@ -39,7 +39,7 @@ QList<WarriorWindow*> WarriorTable::windows() const {
 }
 
 template <typename Put>
-bool WarriorTable::runSheets(QWidget* parent, const QString& doing, Put put) {
+WarriorTable::RunEnd WarriorTable::runSheets(QWidget* parent, const QString& doing, Put put) {
   const QList<WarriorWindow*> open = windows();
   QList<QPointer<WarriorWindow>> kept(open.begin(), open.end());
   QProgressDialog progress(doing, "Cancel", 0, static_cast<int>(kept.size()), parent);
@@ -60,8 +60,10 @@ bool WarriorTable::runSheets(QWidget* parent, const QString& doing, Put put) {
     return surface.document();
   };
   const bool finished = put(run);
+  const bool cancelled = progress.wasCanceled();
   progress.setValue(run.count);
-  return finished;
+  if (cancelled) return RunEnd::Cancelled;
+  return finished ? RunEnd::Done : RunEnd::Failed;
 }
 
 void WarriorTable::exportAllPdf(QWidget* parent) {
@@ -69,12 +71,12 @@ void WarriorTable::exportAllPdf(QWidget* parent) {
   const QString path = files_.pdfFile(parent, "Warriors.pdf");
   if (path.isEmpty()) return;
   Outcome written = done();
-  const bool finished =
+  const RunEnd end =
       runSheets(parent, "Writing the sheets into one PDF...", [&](const SheetRun& run) {
         written = writeSheetsPdf(run, "Warriors", path.toStdString());
         return written.ok();
       });
-  if (!finished && written.message() != "it was cancelled")
+  if (end == RunEnd::Failed)
     prompter_.showMessage(pdfFailedMessage(path.toStdString(), written.message()),
                           MessageIcon::Critical);
 }
@@ -83,13 +85,10 @@ void WarriorTable::printAll(QWidget* parent) {
   if (windows().isEmpty()) return;
   QPrinter* printer = printers_.askPrinter(parent, "Print All");
   if (!printer) return;
-  bool cancelled = false;
-  const bool printed = runSheets(parent, "Printing the sheets...", [&](const SheetRun& run) {
-    SheetRun watched = run;
-    watched.goOn = [&](int i) { return !(cancelled = !run.goOn(i)); };
-    return printSheets(watched, "Warriors", *printer);
+  const RunEnd end = runSheets(parent, "Printing the sheets...", [&](const SheetRun& run) {
+    return printSheets(run, "Warriors", *printer);
   });
-  if (!printed && !cancelled)
+  if (end == RunEnd::Failed)
     prompter_.showMessage(printFailedMessage(printer->printerName().toStdString()),
                           MessageIcon::Critical);
 }

@@ -48,9 +48,11 @@ class WarriorTable : public QObject {
  private:
   void showRow(WarriorWindow* window);
   QTreeWidgetItem* rowOf(const WarriorWindow* window) const;
-  // The sheets of the open warriors, with a progress dialog that a long run shows.
+  // The sheets of the open warriors put out by `put`, with a progress dialog that a long run
+  // shows; whether they all went, were cancelled, or `put` failed.
+  enum class RunEnd { Done, Cancelled, Failed };
   template <typename Put>
-  bool runSheets(QWidget* parent, const QString& doing, Put put);
+  RunEnd runSheets(QWidget* parent, const QString& doing, Put put);
 
   QMainWindow& frame_;
   QMdiArea& area_;

@@ -13,31 +13,25 @@
 
 namespace dk {
 
-namespace {
-std::string points(std::int64_t n, const char* what) {
-  return toText(n) + " " + what + (n == 1 ? " point" : " points");
-}
-}  // namespace
+namespace {}  // namespace
 
 std::string skillPriceTip(const Warrior& w, SkillArea area, const std::string& skill) {
-  const auto& owned = w.area(area).skills;
-  const auto it = std::find_if(owned.begin(), owned.end(),
-                               [&](const SkillEntry& s) { return s.name == skill; });
-  const std::int64_t next = (it == owned.end() ? 0 : std::int64_t{skillLevel(*it)}) + 1;
+  const SkillEntry* owned = findOwnedSkill(w.area(area).skills, skill);
+  const std::int64_t next = (owned ? std::int64_t{skillLevel(*owned)} : 0) + 1;
   const std::string level = "Level " + toText(next) + " of " + skill;
   if (area == SkillArea::InnerSphere && w.skillStage == kSkillStagePickingMos)
     return level + " is handed out by the speciality being picked.";
   const std::int64_t price = levelPrice(w.area(area).training, skill, next);
   if (price == 0) return level + " comes with the training, for no points.";
-  return level + " costs " + points(price, "skill") + ".";
+  return level + " costs " + countText(price, "skill point", "skill points") + ".";
 }
 
 std::string advantagePriceTip(const std::string& advantage) {
   const AdvantageRule* rule = advantageRule(advantage);
   if (!rule) return {};
-  std::string tip = "Costs " + points(rule->price, "advantage");
+  std::string tip = "Costs " + countText(rule->price, "advantage point", "advantage points");
   if (advantage == kNaturalAptitude) {
-    tip += " (" + points(kNaturalAptitudeCombatPrice, "advantage") +
+    tip += " (" + countText(kNaturalAptitudeCombatPrice, "advantage point", "advantage points") +
            " for a combat skill); taken once.";
   } else if (rule->stepped) {
     tip += " a level, up to level " + toText(rule->highestLevel) + ".";
@@ -69,8 +63,13 @@ std::string freeAttributePointsTip(const Warrior& w) {
 
 std::string skillRollTip(const SkillEntry& skill, const Warrior& w,
                          const SkillCatalogue& catalogue) {
+  if (!knowsSkill(catalogue, skill.name)) return kNotInCatalogues;
   const auto roll = skillRollFormula(skill, w, catalogue);
   return roll ? derivedTip(skill.roll, *roll) : std::string();
+}
+
+std::string ownedGearTip(const GearEntry& gear, const GearCatalogue& catalogue) {
+  return catalogue.find(gear.name) ? std::string() : kNotInCatalogues;
 }
 
 std::string unknownRowsNote(const Warrior& w, const SkillCatalogue& skills,
@@ -85,8 +84,7 @@ std::string unknownRowsNote(const Warrior& w, const SkillCatalogue& skills,
       if (!catalogue->find(g.name)) ++unknown;
   if (unknown == 0) return {};
   return (unknown == 1 ? std::string("A row of ") : toText(unknown) + " rows of ") +
-         (w.name.empty() ? "this warrior" : "\u201c" + w.name + "\u201d") +
-         (unknown == 1 ? " is" : " are") +
+         quotedName(w.name, "this warrior") + (unknown == 1 ? " is" : " are") +
          " not in the catalogues here: kept as they are, their prices count as 0.";
 }
 

@@ -25,9 +25,12 @@ std::string gearPriceTip(const GearRow& row);
 std::string derivedTip(const std::string& shown, const Formula& formula);
 // The free attribute points: the whole grant until the first score is raised, then the formula.
 std::string freeAttributePointsTip(const Warrior& w);
-// The roll of an owned skill; empty for a skill whose class the catalogue does not know.
+// The tooltip of an owned skill: how its roll is worked out; "Not in the catalogues here" for a
+// skill the catalogue does not hold; empty for one whose class it does not know.
 std::string skillRollTip(const SkillEntry& skill, const Warrior& w,
                          const SkillCatalogue& catalogue);
+// The tooltip of owned gear: empty, or "Not in the catalogues here".
+std::string ownedGearTip(const GearEntry& gear, const GearCatalogue& catalogue);
 
 // The tooltip of an owned row the catalogues here do not hold (made at another table).
 inline constexpr char kNotInCatalogues[] = "Not in the catalogues here";

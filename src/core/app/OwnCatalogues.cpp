@@ -20,18 +20,11 @@ namespace {
 std::string quoted(const std::string& text) { return "\"" + text + "\""; }
 
 std::string count(std::size_t n, const char* one, const char* many) {
-  return toText(static_cast<std::int64_t>(n)) + " " + (n == 1 ? one : many);
+  return countText(static_cast<std::int64_t>(n), one, many);
 }
 
-// The problems of one file checked on its own, as lines; also counts a readable file.
-void checkOne(const std::string& name, const std::string& path,
-              std::vector<CatalogueProblem>& problems) {
-  const auto items = readCatalogueItems(name, path);
-  if (!items) {
-    problems.push_back({path, 0, "it could not be read: " + items.message()});
-    return;
-  }
-  for (CatalogueProblem& p : checkCatalogueFile(name, path, *items)) problems.push_back(p);
+void append(const std::vector<CatalogueProblem>& more, std::vector<CatalogueProblem>& problems) {
+  problems.insert(problems.end(), more.begin(), more.end());
 }
 
 // What the merged training files name that the merged skill catalogue does not hold, and the
@@ -111,8 +104,7 @@ std::vector<std::string> ownCataloguesInUse(const CatalogueFolders& folders) {
   std::vector<std::string> out;
   for (const char* name : kCatalogueFileNames)
     for (const std::string& path : folders.ownFiles(name)) {
-      const auto items = readCatalogueItems(name, path);
-      if (items && checkCatalogueFile(name, path, *items).empty()) out.push_back(path);
+      if (readCheckedCatalogueFile(name, path).problems.empty()) out.push_back(path);
     }
   return out;
 }
@@ -212,12 +204,13 @@ DataCheck checkCatalogueData(const std::optional<std::string>& folder,
     for (const char* name : kCatalogueFileNames) {
       const std::string path = checked.shippedFile(name);
       if (fs::symlink_status(path, error).type() != fs::file_type::not_found)
-        checkOne(name, path, problems);
+        append(readCheckedCatalogueFile(name, path).problems, problems);
     }
   } else {
     for (const char* name : kCatalogueFileNames) {
-      checkOne(name, program.shippedFile(name), problems);
-      for (const std::string& path : program.ownFiles(name)) checkOne(name, path, problems);
+      append(readCheckedCatalogueFile(name, program.shippedFile(name)).problems, problems);
+      for (const std::string& path : program.ownFiles(name))
+        append(readCheckedCatalogueFile(name, path).problems, problems);
     }
     checkMerged(program, problems);
   }

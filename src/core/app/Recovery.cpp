@@ -114,13 +114,6 @@ std::string restoreQuestion(std::size_t count) {
          " warriors from the last session were not saved. Restore them?";
 }
 
-namespace {
-// The warrior's name in quotation marks, or what stands for a warrior without one.
-std::string quotedName(const std::string& name, const char* nameless) {
-  return name.empty() ? nameless : "\u201c" + name + "\u201d";
-}
-}  // namespace
-
 std::string closedWithChangesNote(const std::string& name) {
   return quotedName(name, "A warrior without a name") +
          " was closed with unsaved changes: File > Reopen Closed Warrior (Ctrl+Shift+T) brings it "

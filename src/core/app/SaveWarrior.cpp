@@ -16,7 +16,7 @@ std::string changedOnDiskQuestion(const std::string& path) {
          "(by another program or another user). Overwrite it with this warrior?";
 }
 
-std::string suggestedFileName(const Warrior& warrior) {
+std::string suggestedFileName(const Warrior& warrior, std::string_view extension) {
   constexpr std::string_view kNotInNames = "/\\:*?\"<>|";
   constexpr std::size_t kLongestName = 200;  // bytes, well inside every file system's 255
   std::string name;
@@ -34,7 +34,7 @@ std::string suggestedFileName(const Warrior& warrior) {
     while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) --cut;
     name.resize(cut);
   }
-  return name + ".war";
+  return name + std::string(extension);
 }
 
 bool saveWarriorReporting(Warrior& warrior, const std::string& path, Prompter& prompter) {

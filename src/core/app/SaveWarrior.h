@@ -17,9 +17,10 @@ std::string saveFailedMessage(const std::string& path, const std::string& reason
 // was opened from it or last saved to it.
 std::string changedOnDiskQuestion(const std::string& path);
 
-// The file name the Save chooser offers a warrior that has no file yet: its name with ".war",
-// less what a file name cannot hold on the desktops it may be copied to; empty for no name.
-std::string suggestedFileName(const Warrior& warrior);
+// The file name a chooser offers for a warrior (its file, or its sheet as a PDF): its name with
+// the extension, less what a file name cannot hold on the desktops it may be copied to; empty for
+// no name.
+std::string suggestedFileName(const Warrior& warrior, std::string_view extension = ".war");
 
 // On success filePath becomes path and true is returned; on failure the user is told which file
 // could not be saved and why, and nothing changes.

@@ -50,7 +50,7 @@ bool isBlankLine(const std::vector<const DataItem*>& line) {
 bool isWhole(const std::string& text) { return parseWholeNumber(text).has_value(); }
 
 std::string itemCount(std::size_t n) {
-  return toText(static_cast<std::int64_t>(n)) + (n == 1 ? " item" : " items");
+  return countText(static_cast<std::int64_t>(n), "item", "items");
 }
 
 // Finds the problems of one file, line by line.
@@ -151,16 +151,23 @@ void checkPackages(const Lines& lines, Checker& check) {
 // The reader's own fault for the items, as a problem.
 std::optional<CatalogueProblem> readerFault(std::string_view name, const std::string& path,
                                             const std::vector<DataItem>& items) {
-  std::string message;
-  if (name == kSkillsFileName) message = parseSkillCatalogue(items).message();
-  if (name == kSpecialityFileName) message = parseSpecialities(items).message();
-  if (name == kPackageFileName) {
-    const auto read = parsePackages(items);
-    if (!read) message = read.message();
-  }
-  if (message.empty()) return std::nullopt;
-  auto [line, fault] = faultOfMessage(message);
-  return CatalogueProblem{path, line, std::move(fault)};
+  DataFault fault;
+  bool read = true;
+  if (name == kSkillsFileName) read = parseSkillCatalogue(items, &fault).ok();
+  if (name == kSpecialityFileName) read = parseSpecialities(items, &fault).ok();
+  if (name == kPackageFileName) read = parsePackages(items, &fault).ok();
+  if (read) return std::nullopt;
+  return CatalogueProblem{path, fault.line, std::move(fault.text)};
+}
+
+// The items of a catalogue file as its reader takes them (within the reader's own limit).
+Result<std::vector<DataItem>> readCatalogueItems(std::string_view name, const std::string& path) {
+  std::size_t limit = std::numeric_limits<std::size_t>::max();
+  if (name == kWeaponsFile) limit = kWeaponFieldsRead;
+  if (name == kEquipmentFile) limit = kEquipmentFieldsRead;
+  if (name == kSpecialityFileName || name == kPackageFileName) limit = kMaxTrainingFileItems + 1;
+  if (name == kPlanetsFile) limit = kMaxPlanets + 1;
+  return readDataFileItems(path, limit);
 }
 
 void note(std::vector<CatalogueProblem>* problems, CatalogueProblem problem) {
@@ -174,18 +181,13 @@ void layOwnFiles(Catalogue& catalogue, std::string_view name, const CatalogueFol
                  std::vector<CatalogueProblem>* problems, std::size_t limit, Parse parse,
                  Merge merge) {
   for (const std::string& path : folders.ownFiles(name)) {
-    const auto items = readCatalogueItems(name, path);
-    if (!items) {
-      note(problems, {path, 0, "it could not be read: " + items.message()});
-      continue;
-    }
-    const std::vector<CatalogueProblem> found = checkCatalogueFile(name, path, *items);
-    if (!found.empty()) {
-      note(problems, found.front());
+    const CheckedCatalogueFile file = readCheckedCatalogueFile(name, path);
+    if (!file.problems.empty()) {
+      note(problems, file.problems.front());
       continue;
     }
     std::vector<std::string> leftOut;
-    merge(catalogue, parse(*items), leftOut);
+    merge(catalogue, parse(file.items), leftOut);
     for (const std::string& record : leftOut)
       note(problems, {path, 0,
                       quoted(record) + " is left out: the catalogue holds at most " +
@@ -259,13 +261,12 @@ std::string describeProblem(const CatalogueProblem& problem, bool asPath) {
          problem.text;
 }
 
-Result<std::vector<DataItem>> readCatalogueItems(std::string_view name, const std::string& path) {
-  std::size_t limit = std::numeric_limits<std::size_t>::max();
-  if (name == kWeaponsFile) limit = kWeaponFieldsRead;
-  if (name == kEquipmentFile) limit = kEquipmentFieldsRead;
-  if (name == kSpecialityFileName || name == kPackageFileName) limit = kMaxTrainingFileItems + 1;
-  if (name == kPlanetsFile) limit = kMaxPlanets + 1;
-  return readDataFileItems(path, limit);
+CheckedCatalogueFile readCheckedCatalogueFile(std::string_view name, const std::string& path) {
+  auto items = readCatalogueItems(name, path);
+  if (!items) return {{}, {{path, 0, "it could not be read: " + items.message()}}};
+  CheckedCatalogueFile file{std::move(*items), {}};
+  file.problems = checkCatalogueFile(name, path, file.items);
+  return file;
 }
 
 std::vector<CatalogueProblem> checkCatalogueFile(std::string_view name, const std::string& path,

@@ -57,8 +57,14 @@ std::string describeProblem(const CatalogueProblem& problem, bool asPath);
 // later one of the same file replaces. Then the reader's own fault, if it has one.
 std::vector<CatalogueProblem> checkCatalogueFile(std::string_view name, const std::string& path,
                                                  const std::vector<DataItem>& items);
-// The items of a catalogue file as its reader takes them (within the reader's own limit).
-Result<std::vector<DataItem>> readCatalogueItems(std::string_view name, const std::string& path);
+// A catalogue file read as its reader takes it (within the reader's own limit) and checked: its
+// items, and every problem found (one that cannot be read has one, of the file as a whole, and
+// no items). It reads cleanly when it has no problem.
+struct CheckedCatalogueFile {
+  std::vector<DataItem> items;
+  std::vector<CatalogueProblem> problems;
+};
+CheckedCatalogueFile readCheckedCatalogueFile(std::string_view name, const std::string& path);
 
 // Each catalogue merged. The shipped file is read and told as it always was (the message);
 // `problems`, when given, collects each own file left out with its first problem and each record

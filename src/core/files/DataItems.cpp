@@ -1,7 +1,5 @@
 #include "core/files/DataItems.h"
 
-#include "core/util/Numeric.h"
-
 #include "core/files/ReadFile.h"
 #include "core/util/TextEncoding.h"
 
@@ -72,16 +70,6 @@ std::string dataFileUnreadableMessage(const std::string& fileName, const std::st
 std::string dataFileFaultMessage(const std::string& fileName, int line, const std::string& fault) {
   return "The data file \"" + fileName + "\" is damaged at line " + std::to_string(line) + ": " +
          fault + ".";
-}
-
-std::pair<int, std::string> faultOfMessage(const std::string& message) {
-  static const std::string kAt = " is damaged at line ";
-  const std::size_t at = message.find(kAt);
-  const std::size_t colon = at == std::string::npos ? at : message.find(": ", at);
-  if (colon == std::string::npos || message.back() != '.') return {0, message};
-  const auto line = parseWholeNumber(message.substr(at + kAt.size(), colon - at - kAt.size()));
-  if (!line) return {0, message};
-  return {static_cast<int>(*line), message.substr(colon + 2, message.size() - colon - 3)};
 }
 
 }  // namespace dk

@@ -40,8 +40,11 @@ Result<std::vector<DataItem>> readDataFileItems(
 // fault at a line. fileName is the bare name the program looks for ("skills.dat").
 std::string dataFileUnreadableMessage(const std::string& fileName, const std::string& reason);
 std::string dataFileFaultMessage(const std::string& fileName, int line, const std::string& fault);
-// The line and the fault of a message dataFileFaultMessage made; line 0 and the whole message for
-// any other.
-std::pair<int, std::string> faultOfMessage(const std::string& message);
+// What is wrong with a data file, where: what a reader's message says, for a caller that wants the
+// parts (the check of a catalogue file lists it beside its own findings).
+struct DataFault {
+  int line = 0;
+  std::string text;
+};
 
 }  // namespace dk

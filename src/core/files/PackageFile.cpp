@@ -47,12 +47,13 @@ SkillPackage readPackage(RecordItems& in, const std::string&, const std::string&
 
 }  // namespace
 
-Result<std::vector<SkillPackage>> parsePackages(const std::vector<DataItem>& items) {
-  return readTrainingRecords<SkillPackage>(items, kFile, readPackage);
+Result<std::vector<SkillPackage>> parsePackages(const std::vector<DataItem>& items,
+                                                DataFault* fault) {
+  return readTrainingRecords<SkillPackage>(items, kFile, readPackage, fault);
 }
 
 Result<std::vector<SkillPackage>> loadPackages(const std::string& path) {
-  return loadTrainingFile(path, kFile, parsePackages);
+  return loadTrainingFile(path, kFile, [](const auto& items) { return parsePackages(items); });
 }
 
 }  // namespace dk

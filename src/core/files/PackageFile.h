@@ -17,7 +17,8 @@ inline constexpr char kPackageFileName[] = "ispack.dat";
 
 // The packages of the items of the file (read with one item more than the limit); a missing or
 // damaged file gives none, only the one message for the player.
-Result<std::vector<SkillPackage>> parsePackages(const std::vector<DataItem>& items);
+Result<std::vector<SkillPackage>> parsePackages(const std::vector<DataItem>& items,
+                                                DataFault* fault = nullptr);
 
 // Reads the file at path; reread each time the package dialog opens.
 Result<std::vector<SkillPackage>> loadPackages(const std::string& path = kPackageFileName);

@@ -16,13 +16,14 @@ bool isBlankLine(const std::vector<DataItem>& items, std::size_t k) {
   return !sharesWithPrevious && !sharesWithNext;
 }
 
-Result<SkillCatalogue> damaged(int line, const std::string& fault) {
-  return Result<SkillCatalogue>::failure(dataFileFaultMessage(kSkillsFileName, line, fault));
+Result<SkillCatalogue> damaged(int line, const std::string& text, DataFault* fault) {
+  if (fault) *fault = {line, text};
+  return Result<SkillCatalogue>::failure(dataFileFaultMessage(kSkillsFileName, line, text));
 }
 
 }  // namespace
 
-Result<SkillCatalogue> parseSkillCatalogue(const std::vector<DataItem>& items) {
+Result<SkillCatalogue> parseSkillCatalogue(const std::vector<DataItem>& items, DataFault* fault) {
   std::vector<const DataItem*> fields;
   fields.reserve(items.size());
   for (std::size_t k = 0; k < items.size(); ++k) {
@@ -36,15 +37,18 @@ Result<SkillCatalogue> parseSkillCatalogue(const std::vector<DataItem>& items) {
     // A record is written on one line; a name whose code is missing would otherwise take the
     // next line's name as its code and shift every record after it.
     if (k + 1 >= fields.size() || fields[k + 1]->line != name.line) {
-      return damaged(name.line, "the skill \"" + name.text + "\" has no characteristic code");
+      return damaged(name.line, "the skill \"" + name.text + "\" has no characteristic code",
+                     fault);
     }
-    if (name.text.empty()) return damaged(name.line, "a skill has no name");
+    if (name.text.empty()) return damaged(name.line, "a skill has no name", fault);
     if (catalogue.skills.size() >= static_cast<std::size_t>(kMaxCatalogueSkills)) {
-      return damaged(name.line, "the catalogue holds more than " +
-                                    std::to_string(kMaxCatalogueSkills) + " skills");
+      return damaged(
+          name.line,
+          "the catalogue holds more than " + std::to_string(kMaxCatalogueSkills) + " skills",
+          fault);
     }
     if (!names.insert(name.text).second) {
-      return damaged(name.line, "the skill \"" + name.text + "\" is listed twice");
+      return damaged(name.line, "the skill \"" + name.text + "\" is listed twice", fault);
     }
     const std::string& code = fields[k + 1]->text;
     catalogue.skills.push_back({name.text, code, classWordForCode(code)});

@@ -61,12 +61,13 @@ Speciality readSpeciality(RecordItems& in, const std::string&, const std::string
 
 }  // namespace
 
-Result<std::vector<Speciality>> parseSpecialities(const std::vector<DataItem>& items) {
-  return readTrainingRecords<Speciality>(items, kFile, readSpeciality);
+Result<std::vector<Speciality>> parseSpecialities(const std::vector<DataItem>& items,
+                                                  DataFault* fault) {
+  return readTrainingRecords<Speciality>(items, kFile, readSpeciality, fault);
 }
 
 Result<std::vector<Speciality>> loadSpecialities(const std::string& path) {
-  return loadTrainingFile(path, kFile, parseSpecialities);
+  return loadTrainingFile(path, kFile, [](const auto& items) { return parseSpecialities(items); });
 }
 
 }  // namespace dk

@@ -19,7 +19,8 @@ inline constexpr char kSpecialityFileName[] = "ismosfos.dat";
 // The specialities of the items of the file (read with one item more than the limit, so that
 // an overlong file shows); a missing or damaged file gives none, only the one message for the
 // player, so nothing of a damaged file is ever offered.
-Result<std::vector<Speciality>> parseSpecialities(const std::vector<DataItem>& items);
+Result<std::vector<Speciality>> parseSpecialities(const std::vector<DataItem>& items,
+                                                  DataFault* fault = nullptr);
 
 // Reads the file at path; reread each time the speciality dialog opens.
 Result<std::vector<Speciality>> loadSpecialities(const std::string& path = kSpecialityFileName);

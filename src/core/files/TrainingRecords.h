@@ -65,9 +65,11 @@ struct TrainingFile {
 // RecordFault where it is damaged. A damaged file gives no records, only the fault.
 template <typename Record, typename ReadRecord>
 Result<std::vector<Record>> readTrainingRecords(const std::vector<DataItem>& items,
-                                                const TrainingFile& file, ReadRecord read) {
-  const auto fail = [&file](int line, const std::string& fault) {
-    return Result<std::vector<Record>>::failure(dataFileFaultMessage(file.fileName, line, fault));
+                                                const TrainingFile& file, ReadRecord read,
+                                                DataFault* fault = nullptr) {
+  const auto fail = [&file, fault](int line, const std::string& text) {
+    if (fault) *fault = {line, text};
+    return Result<std::vector<Record>>::failure(dataFileFaultMessage(file.fileName, line, text));
   };
   if (items.size() > kMaxTrainingFileItems)
     return fail(items[kMaxTrainingFileItems].line, "it holds more than 256 items");

@@ -56,6 +56,10 @@ std::int16_t scoreValue(const Warrior& w, Attribute a) {
 
 std::string warriorCaption(const Warrior& w) { return "Warrior: " + w.name; }
 
+std::string quotedName(const std::string& name, const char* nameless) {
+  return name.empty() ? nameless : "\u201c" + name + "\u201d";
+}
+
 const char* poolTitle(Pool pool) {
   static constexpr std::array<const char*, kPoolCount> titles{"Race", "Attributes", "Skills",
                                                               "Advantages", "BattleMech"};

@@ -260,6 +260,9 @@ std::int16_t scoreValue(const Warrior& w, Attribute a);
 
 // "Warrior: " followed by the name.
 std::string warriorCaption(const Warrior& w);
+// The warrior's name in quotation marks ("“Kira Valdane”"), or `nameless` for a warrior without
+// one.
+std::string quotedName(const std::string& name, const char* nameless);
 
 // The names of the priorities ("Race", ... "BattleMech") and the attributes ("Build", ...
 // "Charisma"), as the pages caption them and the undo steps and notes name them.

@@ -56,10 +56,15 @@ void forgetInnerSphereTraining(Warrior& w) {
   w.electivesAnnounced = false;
 }
 
-SkillEntry* findOwnedSkill(std::vector<SkillEntry>& skills, const std::string& name) {
+const SkillEntry* findOwnedSkill(const std::vector<SkillEntry>& skills, const std::string& name) {
   const auto it = std::find_if(skills.begin(), skills.end(),
                                [&](const SkillEntry& s) { return s.name == name; });
   return it == skills.end() ? nullptr : &*it;
+}
+
+SkillEntry* findOwnedSkill(std::vector<SkillEntry>& skills, const std::string& name) {
+  return const_cast<SkillEntry*>(
+      findOwnedSkill(static_cast<const std::vector<SkillEntry>&>(skills), name));
 }
 
 std::int64_t boughtSkillPoints(const std::vector<SkillEntry>& skills,

@@ -47,6 +47,7 @@ void forgetInnerSphereTraining(Warrior& w);
 
 // The owned row of that exact name, or nullptr.
 SkillEntry* findOwnedSkill(std::vector<SkillEntry>& skills, const std::string& name);
+const SkillEntry* findOwnedSkill(const std::vector<SkillEntry>& skills, const std::string& name);
 
 // The levels of a list bought above what the training handed out, each at its number.
 std::int64_t boughtSkillPoints(const std::vector<SkillEntry>& skills,

@@ -116,4 +116,8 @@ std::optional<std::int32_t> wholeCBills(double amount) {
   return static_cast<std::int32_t>(whole);
 }
 
+std::string countText(std::int64_t n, const char* one, const char* many) {
+  return toText(n) + " " + (n == 1 ? one : many);
+}
+
 }  // namespace dk

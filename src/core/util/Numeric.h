@@ -46,6 +46,8 @@ std::optional<std::int32_t> wholeCBills(double amount);
 
 // Decimal integer text ("12", "-3").
 std::string toText(std::int64_t value);
+// "1 skill", "3 skills": a count with the word for one or for more.
+std::string countText(std::int64_t n, const char* one, const char* many);
 
 // Removes leading and trailing blanks and tabs.
 std::string trimBlanks(std::string_view text);

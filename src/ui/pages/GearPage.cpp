@@ -95,7 +95,7 @@ void GearPage::refresh() {
   // Gear made at another table stays, marked.
   QStringList unknown;
   for (const GearEntry& g : gearList(w, kind_))
-    unknown << (catalogue(kind_).find(g.name) ? QString() : QString(kNotInCatalogues));
+    unknown << QString::fromStdString(ownedGearTip(g, catalogue(kind_)));
   showRows(
       owned_,
       rowsOf(

@@ -186,9 +186,7 @@ void SkillsPage::refreshArea(Area& area, SkillArea which) {
   const std::vector<SkillEntry> owned = shownOwnedSkills(w, which);
   QStringList rolls;
   for (const SkillEntry& s : owned)
-    rolls << (knowsSkill(skillCatalogue(), s.name)
-                  ? QString::fromStdString(skillRollTip(s, w, skillCatalogue()))
-                  : QString(kNotInCatalogues));
+    rolls << QString::fromStdString(skillRollTip(s, w, skillCatalogue()));
   showRows(area.owned, ownedRows(owned), w.selections.owned(which), rolls);
   showEntries(area.pool, entriesOf(w.area(which).pool));
   if (which == SkillArea::InnerSphere) {

@@ -6,6 +6,7 @@
 #include <QResizeEvent>
 #include <QShortcut>
 
+#include "core/app/SaveWarrior.h"
 #include "core/printing/CharacterSheet.h"
 #include "core/printing/PrintMessages.h"
 #include "ui/FileChooser.h"
@@ -29,14 +30,10 @@ constexpr int kPageSide = 4;  // pixels beside them: a page at 50 % fits the vie
 
 QSizeF pageTwips() { return sheetPageSize().sizePoints() * 20.0; }
 
-// A file name for the sheet from the warrior's name, without characters file systems refuse.
+// The sheet's file, named as the warrior's own file would be; "warrior.pdf" for one without a name.
 QString suggestedPdfName(const Warrior& w) {
-  QString name = QString::fromStdString(w.name).simplified();
-  static const QString refused = QStringLiteral("/\\:*?\"<>|");
-  for (QChar& c : name)
-    if (refused.contains(c) || c.unicode() < 32) c = QLatin1Char('_');
-  if (name.isEmpty() || name.startsWith(QLatin1Char('.'))) name.prepend("warrior");
-  return name + ".pdf";
+  const std::string name = suggestedFileName(w, ".pdf");
+  return QString::fromStdString(name.empty() ? "warrior.pdf" : name);
 }
 }  // namespace
 
