@@ -21,6 +21,7 @@ declare -A seeds=(
   [fuzz_package_file]="data/ispack.dat"
   [fuzz_gear_catalogues]="data/weapons.dat data/equipt.dat"
   [fuzz_planets]="data/planets.dat"
+  [fuzz_forge_catalogues]="tests/fuzz/corpus/fuzz_forge_catalogues/*"
   [fuzz_catalogue_merge]=""  # made from the shipped files below
   [fuzz_recovery_entry]=""
   [fuzz_open_request]=""

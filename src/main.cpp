@@ -33,6 +33,9 @@ int main(int argc, char** argv) {
   // Answers that need no window, and no display.
   if (command.check)
     return dk::ui::checkWarriorFiles(command.files, command.named, dk::ui::programFolder());
+  if (command.random > 0)
+    return dk::ui::writeRandomWarriorFiles(command.random, command.profile, command.seed,
+                                           command.randomFolder, dk::ui::programFolder());
   if (command.checkData) return dk::ui::checkDataFiles(command.dataFolder, dk::ui::programFolder());
   if (!command.pdf.isEmpty()) {
     // Drawing needs fonts, not a screen: the offscreen platform, whatever the arguments say.

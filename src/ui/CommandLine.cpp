@@ -6,6 +6,8 @@
 #include <QUrl>
 
 #include "core/app/Version.h"
+#include "core/forge/Forge.h"
+#include "core/forge/RandomBatch.h"
 
 namespace dk::ui {
 
@@ -68,7 +70,31 @@ CommandLine readCommandLine(const QStringList& arguments, const QString& working
       "whole or not at all. Exit status 0 when written, 1 when a file cannot be read (named on "
       "standard error) or OUT cannot be written.",
       "OUT.pdf");
+  const QCommandLineOption random(
+      "random",
+      "Write N random warriors (1 to 100000), each legal under the rules, as warrior files "
+      "\"<name>.war\" into the folder of --out (made if missing; a number is added where two "
+      "names meet), without a window or a display. No file is ever replaced: when one is there "
+      "already, nothing is written and it is named. The seeds are S, S+1, ...; the notes of each "
+      "warrior say its profile and seed. Exit status 0 when written, 1 when something could not "
+      "be written, 2 for a wrong command line.",
+      "N");
+  const QCommandLineOption profile(
+      "profile",
+      "With --random: the profile of every warrior (as \"New Random Warrior...\" lists them); "
+      "without it each seed picks one.",
+      "NAME");
+  const QCommandLineOption seed(
+      "seed",
+      "With --random: the seed of the first warrior, a whole number (a fresh one without it).",
+      "S");
+  const QCommandLineOption out("out", "With --random: the folder the warrior files go into.",
+                               "FOLDER");
   parser.addOption(help);
+  parser.addOption(random);
+  parser.addOption(profile);
+  parser.addOption(seed);
+  parser.addOption(out);
   parser.addOption(checkData);
   parser.addOption(pdf);
   parser.addOption(version);
@@ -126,6 +152,41 @@ CommandLine readCommandLine(const QStringList& arguments, const QString& working
       return result;
     }
   }
+  // One line on standard error: what is wrong, not the whole usage.
+  const auto wrong = [&result](const QString& why) {
+    result.run = false;
+    result.exitCode = 2;
+    result.err = QString("%1: %2\n").arg(kProgramName, why);
+    return result;
+  };
+  if (parser.isSet(random)) {
+    bool ok = false;
+    const QString count = parser.value(random).trimmed();
+    result.random = count.toULongLong(&ok);
+    if (!ok || count.startsWith('+') || result.random == 0 || result.random > kMostRandomWarriors)
+      return wrong(QString("--random takes a whole number of warriors from 1 to %1, not \"%2\".")
+                       .arg(kMostRandomWarriors)
+                       .arg(parser.value(random)));
+    if (!parser.isSet(out) || parser.value(out).isEmpty())
+      return wrong("--random needs the folder to write into: --out FOLDER.");
+    if (result.check || result.checkData || parser.isSet(pdf) || !result.files.isEmpty())
+      return wrong("--random takes no warrior files and no other task.");
+    result.randomFolder = QFileInfo(QDir(workingFolder), parser.value(out)).absoluteFilePath();
+    result.profile = parser.value(profile);
+    if (parser.isSet(seed)) {
+      const auto value = parseSeed(parser.value(seed).toStdString());
+      if (!value)
+        return wrong(QString("the seed must be a whole number from 0 to 18446744073709551615, not "
+                             "\"%1\".")
+                         .arg(parser.value(seed)));
+      result.seed = *value;
+    } else {
+      result.seed = freshSeed();
+    }
+    return result;
+  }
+  if (parser.isSet(profile) || parser.isSet(seed) || parser.isSet(out))
+    return wrong("--profile, --seed and --out go with --random.");
   if (result.checkData) {
     if (result.check || result.named.size() > 1) {
       result.run = false;

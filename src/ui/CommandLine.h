@@ -16,8 +16,13 @@ struct CommandLine {
   QString dataFolder;        // the folder --check-data was given, as named; empty for all
   QString pdf;               // --pdf OUT: the sheets of the files into this PDF, no window
   QStringList named;         // the files as named on the command line, for what is printed
-  QString out;               // what to print on standard output before ending
-  QString err;               // what to print on standard error before ending
+  // --random N [--profile NAME] [--seed S] --out FOLDER: N random warriors as files, no window
+  qulonglong random = 0;  // N; 0 when not asked for
+  QString profile;        // the profile named; empty for one the seed picks
+  qulonglong seed = 0;
+  QString randomFolder;  // FOLDER, absolute
+  QString out;           // what to print on standard output before ending
+  QString err;           // what to print on standard error before ending
 };
 
 // Reads the program's arguments (the program name first) before any window exists, so that

@@ -11,6 +11,7 @@
 #include "core/app/WarriorDocument.h"
 #include "core/files/CatalogueFiles.h"
 #include "core/files/WarriorFile.h"
+#include "core/forge/RandomBatch.h"
 #include "core/printing/CharacterSheet.h"
 #include "core/printing/PrintMessages.h"
 #include "ui/print/SheetRenderer.h"
@@ -115,6 +116,18 @@ int checkDataFiles(const QString& folder, const QString& dataFolder) {
                          {dataFolder.toStdString(), ownCatalogueFolders()});
   for (const std::string& line : check.lines) std::printf("%s\n", line.c_str());
   return check.clean ? 0 : 1;
+}
+
+int writeRandomWarriorFiles(qulonglong count, const QString& profile, qulonglong seed,
+                            const QString& folder, const QString& dataFolder) {
+  RandomBatch batch{static_cast<std::size_t>(count),
+                    profile.isEmpty() ? std::nullopt : std::optional(profile.toStdString()), seed,
+                    folder.toStdString()};
+  const BatchOutcome made =
+      writeRandomWarriors(batch, {dataFolder.toStdString(), ownCatalogueFolders()});
+  for (const std::string& line : made.out) std::printf("%s\n", line.c_str());
+  for (const std::string& line : made.err) std::fprintf(stderr, "%s\n", line.c_str());
+  return made.exitCode;
 }
 
 }  // namespace dk::ui

@@ -28,4 +28,10 @@ int exportWarriorsPdf(const QString& out, const QStringList& paths, const QStrin
 // clean, 1 otherwise.
 int checkDataFiles(const QString& folder, const QString& dataFolder);
 
+// `--random N [--profile NAME] [--seed S] --out FOLDER`: the warrior files written, told in one
+// line on standard output; what could not be written, on standard error. 0 when every one was
+// written, 1 when something could not be, 2 for a profile that is not there.
+int writeRandomWarriorFiles(qulonglong count, const QString& profile, qulonglong seed,
+                            const QString& folder, const QString& dataFolder);
+
 }  // namespace dk::ui

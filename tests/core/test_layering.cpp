@@ -23,7 +23,7 @@ namespace fs = std::filesystem;
 // From the bottom up.
 const std::vector<std::string> kOrder{"util",    "model",     "catalogue", "files",
                                       "context", "character", "skills",    "gear",
-                                      "budget",  "printing",  "app"};
+                                      "budget",  "printing",  "app",       "forge"};
 
 int rank(const std::string& folder) {
   const auto at = std::find(kOrder.begin(), kOrder.end(), folder);

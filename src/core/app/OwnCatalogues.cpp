@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <set>
 #include <system_error>
 
 #include "core/files/AtomicWrite.h"
+#include "core/files/NameFile.h"
+#include "core/files/ProfileFile.h"
 #include "core/gear/Advantages.h"
 #include "core/skills/ClanPackages.h"
 #include "core/skills/SpecialityPicking.h"
@@ -25,6 +28,57 @@ std::string count(std::size_t n, const char* one, const char* many) {
 
 void append(const std::vector<CatalogueProblem>& more, std::vector<CatalogueProblem>& problems) {
   problems.insert(problems.end(), more.begin(), more.end());
+}
+
+// Every profile file the program reads, shipped and own, by path.
+std::vector<std::string> profilePaths(const CatalogueFolders& folders) {
+  std::vector<std::string> out;
+  for (const std::string& name : forgeFileNames(folders.shipped))
+    if (isProfileFileName(name)) out.push_back(folders.shippedFile(name));
+  for (const std::string& folder : folders.own)
+    for (const std::string& name : forgeFileNames(folder))
+      if (isProfileFileName(name)) out.push_back(folder + "/" + name);
+  return out;
+}
+
+// What a profile weights that the merged catalogues do not hold: a typing mistake there would
+// only go unnoticed, as a weight that never counts.
+void checkProfileNames(const CatalogueFolders& folders, const std::set<std::string>& skills,
+                       std::vector<CatalogueProblem>& problems) {
+  std::set<std::string> specialities, packages, categories, advantages;
+  for (const Speciality& s : loadSpecialities(folders).valueOr({})) specialities.insert(s.name);
+  for (const SkillPackage& p : loadPackages(folders).valueOr({})) packages.insert(p.name);
+  for (GearKind kind : {GearKind::Weapons, GearKind::Equipment})
+    for (const GearRow& row : readGearFile(kind, folders).valueOr({}).rows)
+      categories.insert(row.type);
+  for (const std::string& a : advantageCatalogue()) advantages.insert(a);
+  const auto isSkillOrGroup = [&skills](const std::string& name) {
+    if (skills.count(name)) return true;
+    const auto after = skills.lower_bound(name + "/");
+    return after != skills.end() && after->rfind(name + "/", 0) == 0;
+  };
+  for (const std::string& path : profilePaths(folders)) {
+    const std::string bare = fs::path(path).filename().string();
+    const CheckedCatalogueFile file = readCheckedCatalogueFile(bare, path);
+    if (!file.problems.empty()) continue;  // told with the file itself
+    const Profile profile = *parseProfile(file.items);
+    const auto check = [&](const std::vector<ForgeWeight>& list, const char* what,
+                           const std::function<bool(const std::string&)>& known) {
+      for (const ForgeWeight& w : list)
+        if (w.name != kAnyOther && !known(w.name))
+          problems.push_back({path, 0,
+                              "the profile " + quoted(profile.name) + " weights the " + what + " " +
+                                  quoted(w.name) + ", which the catalogues do not hold"});
+    };
+    check(profile.specialities, "speciality",
+          [&](const std::string& n) { return specialities.count(n) > 0; });
+    check(profile.packages, "package", [&](const std::string& n) { return packages.count(n) > 0; });
+    check(profile.skills, "skill", isSkillOrGroup);
+    check(profile.advantages, "advantage",
+          [&](const std::string& n) { return advantages.count(n) > 0; });
+    check(profile.gear, "gear category",
+          [&](const std::string& n) { return categories.count(n) > 0; });
+  }
 }
 
 // What the merged training files name that the merged skill catalogue does not hold, and the
@@ -51,6 +105,7 @@ void checkMerged(const CatalogueFolders& folders, std::vector<CatalogueProblem>&
   }
   for (const SkillPackage& p : loadPackages(folders).valueOr({}))
     for (const SkillPackageEntry& skill : p.skills) unknown("ispack.dat", p.name, skill.name);
+  checkProfileNames(folders, known, problems);
 }
 
 // "97 skills, 12 specialities, ...": what the program would offer, of the catalogues checked.
@@ -59,6 +114,7 @@ std::string sizes(const CatalogueFolders& folders, bool allFiles) {
     const GearCatalogue c = readGearFile(kind, folders).valueOr({});
     return kind == GearKind::Weapons ? c.weapons.size() : c.equipment.size();
   };
+  const NameLists names = readNameLists(folders).valueOr({});
   const std::pair<const char*, std::string> counts[] = {
       {"skills.dat",
        count(readSkillCatalogue(folders).valueOr({}).skills.size(), "skill", "skills")},
@@ -67,12 +123,17 @@ std::string sizes(const CatalogueFolders& folders, bool allFiles) {
       {"ispack.dat", count(loadPackages(folders).valueOr({}).size(), "package", "packages")},
       {"weapons.dat", count(gear(GearKind::Weapons), "weapon", "weapons")},
       {"equipt.dat", count(gear(GearKind::Equipment), "equipment item", "equipment items")},
-      {"planets.dat", count(readPlanetList(folders).valueOr({}).size(), "planet", "planets")}};
+      {"planets.dat", count(readPlanetList(folders).valueOr({}).size(), "planet", "planets")},
+      {kNamesFileName, count(names.given.size(), "given name", "given names") + ", " +
+                           count(names.family.size(), "family name", "family names")}};
   std::string out;
   std::error_code error;
   for (const auto& [file, text] : counts)
     if (allFiles || fs::exists(folders.shippedFile(file), error))
       out += (out.empty() ? "" : ", ") + text;
+  const std::size_t profiles = readProfiles(folders).valueOr({}).size();
+  if (allFiles || profiles > 0)
+    out += (out.empty() ? "" : ", ") + count(profiles, "profile", "profiles");
   return out + ".";
 }
 
@@ -86,6 +147,8 @@ std::vector<CatalogueProblem> ownCatalogueProblems(const CatalogueFolders& folde
   (void)readGearFile(GearKind::Weapons, folders, &problems);
   (void)readGearFile(GearKind::Equipment, folders, &problems);
   (void)readPlanetList(folders, &problems);
+  (void)readProfiles(folders, &problems);
+  (void)readNameLists(folders, &problems);
   return problems;
 }
 
@@ -104,6 +167,11 @@ std::vector<std::string> ownCataloguesInUse(const CatalogueFolders& folders) {
   std::vector<std::string> out;
   for (const char* name : kCatalogueFileNames)
     for (const std::string& path : folders.ownFiles(name)) {
+      if (readCheckedCatalogueFile(name, path).problems.empty()) out.push_back(path);
+    }
+  for (const std::string& folder : folders.own)
+    for (const std::string& name : forgeFileNames(folder)) {
+      const std::string path = folder + "/" + name;
       if (readCheckedCatalogueFile(name, path).problems.empty()) out.push_back(path);
     }
   return out;
@@ -158,6 +226,25 @@ equipt.dat    "Start" and a category, then one item a line: its name and price:
                   "Rope, 20 m",12
 planets.dat   one planet name a line:
                   Kestrel Prime
+names.dat     the names of random warriors: "Start Given", then one given name
+              a line, and "Start Family", then one family name a line; yours
+              are added to the shipped ones:
+                  Start Given
+                  Orsolya
+<name>.profile  a profile of "New Random Warrior..." and --random: one setting
+              a line, its keyword first; a profile of a name read before
+              replaces it. Weights are whole numbers from 0 to 1000; "*"
+              stands for every name a list does not give, a skill weight
+              holds for its group too ("Gunnery"), "#" begins a remark:
+                  Profile,Salvage Crew
+                  Race,Human,1
+                  Priority,Skills,3
+                  Attribute,INT,2
+                  Training,Package,2
+                  Skill,Technician,4
+                  Gear,Tools,5
+                  Rank,Crewman,1
+                  Transfer,50
 )";
 }
 
@@ -206,12 +293,22 @@ DataCheck checkCatalogueData(const std::optional<std::string>& folder,
       if (fs::symlink_status(path, error).type() != fs::file_type::not_found)
         append(readCheckedCatalogueFile(name, path).problems, problems);
     }
+    for (const std::string& name : forgeFileNames(*folder))
+      append(readCheckedCatalogueFile(name, checked.shippedFile(name)).problems, problems);
   } else {
     for (const char* name : kCatalogueFileNames) {
       append(readCheckedCatalogueFile(name, program.shippedFile(name)).problems, problems);
       for (const std::string& path : program.ownFiles(name))
         append(readCheckedCatalogueFile(name, path).problems, problems);
     }
+    append(readCheckedCatalogueFile(kNamesFileName, program.shippedFile(kNamesFileName)).problems,
+           problems);
+    for (const std::string& name : forgeFileNames(program.shipped))
+      if (isProfileFileName(name))
+        append(readCheckedCatalogueFile(name, program.shippedFile(name)).problems, problems);
+    for (const std::string& folder : program.own)
+      for (const std::string& name : forgeFileNames(folder))
+        append(readCheckedCatalogueFile(name, folder + "/" + name).problems, problems);
     checkMerged(program, problems);
   }
   DataCheck out;

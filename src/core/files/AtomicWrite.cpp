@@ -156,4 +156,47 @@ Outcome writeFileAtomically(const std::string& path, std::string_view bytes,
   return done();
 }
 
+Outcome writeNewFile(const std::string& path, std::string_view bytes) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0)
+    return failed(errno == EEXIST ? "a file of that name is there already"
+                                  : "the file could not be made (" + systemText(errno) + ")");
+  const char* data = bytes.data();
+  std::size_t left = bytes.size();
+  while (left > 0) {
+    const ssize_t n = ::write(fd, data, left);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      const std::string why = n < 0 ? writeFailure(errno) : "writing the file failed";
+      ::close(fd);
+      ::unlink(path.c_str());
+      return failed(why);
+    }
+    data += n;
+    left -= static_cast<std::size_t>(n);
+  }
+  if (::close(fd) != 0) {
+    const std::string why = writeFailure(errno);
+    ::unlink(path.c_str());
+    return failed(why);
+  }
+  return done();
+}
+
+Outcome flushFolder(const std::string& folder) {
+  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir < 0) return failed("the folder could not be opened (" + systemText(errno) + ")");
+#ifdef __linux__
+  const int result = ::syncfs(dir);
+#else
+  ::sync();
+  const int result = ::fsync(dir);
+#endif
+  const int error = errno;
+  ::close(dir);
+  if (result != 0)
+    return failed("the files could not be flushed to the disk (" + systemText(error) + ")");
+  return done();
+}
+
 }  // namespace dk

@@ -8,8 +8,10 @@
 
 #include "core/catalogue/CatalogueMerge.h"
 #include "core/files/GearFiles.h"
+#include "core/files/NameFile.h"
 #include "core/files/PackageFile.h"
 #include "core/files/PlanetFile.h"
+#include "core/files/ProfileFile.h"
 #include "core/files/SkillFile.h"
 #include "core/files/SpecialityFile.h"
 #include "core/files/TrainingRecords.h"
@@ -156,6 +158,8 @@ std::optional<CatalogueProblem> readerFault(std::string_view name, const std::st
   if (name == kSkillsFileName) read = parseSkillCatalogue(items, &fault).ok();
   if (name == kSpecialityFileName) read = parseSpecialities(items, &fault).ok();
   if (name == kPackageFileName) read = parsePackages(items, &fault).ok();
+  if (name == kNamesFileName) read = parseNameLists(items, &fault).ok();
+  if (isProfileFileName(name)) read = parseProfile(items, &fault).ok();
   if (read) return std::nullopt;
   return CatalogueProblem{path, fault.line, std::move(fault.text)};
 }
@@ -167,6 +171,8 @@ Result<std::vector<DataItem>> readCatalogueItems(std::string_view name, const st
   if (name == kEquipmentFile) limit = kEquipmentFieldsRead;
   if (name == kSpecialityFileName || name == kPackageFileName) limit = kMaxTrainingFileItems + 1;
   if (name == kPlanetsFile) limit = kMaxPlanets + 1;
+  // Two full lists and their two "Start" lines; one item more tells a list that is too long.
+  if (name == kNamesFileName) limit = 2 * kMaxForgeNames + 3;
   return readDataFileItems(path, limit);
 }
 
@@ -341,6 +347,97 @@ Result<std::vector<std::string>> readPlanetList(const CatalogueFolders& folders,
           mergeCatalogue(into, more, kMaxPlanets, leftOut);
         });
   return read;
+}
+
+std::vector<std::string> forgeFileNames(const std::string& folder) {
+  std::vector<std::string> out;
+  std::error_code error;
+  const std::filesystem::path at = folder.empty() ? std::filesystem::path(".") : std::filesystem::path(folder);
+  if (std::filesystem::exists(at / kNamesFileName, error)) out.push_back(kNamesFileName);
+  std::vector<std::string> profiles;
+  for (std::filesystem::directory_iterator it(at, error), end; !error && it != end;
+       it.increment(error)) {
+    const std::string name = it->path().filename().string();
+    if (isProfileFileName(name)) profiles.push_back(name);
+  }
+  std::sort(profiles.begin(), profiles.end());
+  out.insert(out.end(), profiles.begin(), profiles.end());
+  return out;
+}
+
+namespace {
+
+std::string inFolder(const std::string& folder, const std::string& name) {
+  return folder.empty() ? name : folder + "/" + name;
+}
+
+// A profile of the same name replaces the one read before where it stands; a new one comes last.
+void layProfile(std::vector<Profile>& into, Profile profile) {
+  for (Profile& p : into)
+    if (p.name == profile.name) {
+      p = std::move(profile);
+      return;
+    }
+  into.push_back(std::move(profile));
+}
+
+}  // namespace
+
+Result<std::vector<Profile>> readProfiles(const CatalogueFolders& folders,
+                                          std::vector<CatalogueProblem>* problems) {
+  std::vector<Profile> profiles;
+  std::string message;
+  for (const std::string& name : forgeFileNames(folders.shipped)) {
+    if (!isProfileFileName(name)) continue;
+    const std::string path = inFolder(folders.shipped, name);
+    const CheckedCatalogueFile file = readCheckedCatalogueFile(name, path);
+    if (!file.problems.empty()) {
+      message += (message.empty() ? "" : "\n") + describeProblem(file.problems.front(), false);
+      continue;
+    }
+    layProfile(profiles, *parseProfile(file.items));
+  }
+  for (const std::string& folder : folders.own) {
+    for (const std::string& name : forgeFileNames(folder)) {
+      if (!isProfileFileName(name)) continue;
+      const std::string path = folder + "/" + name;
+      const CheckedCatalogueFile file = readCheckedCatalogueFile(name, path);
+      if (!file.problems.empty()) {
+        note(problems, file.problems.front());
+        continue;
+      }
+      layProfile(profiles, *parseProfile(file.items));
+    }
+  }
+  return {std::move(profiles), std::move(message)};
+}
+
+Result<NameLists> readNameLists(const CatalogueFolders& folders,
+                                std::vector<CatalogueProblem>* problems) {
+  const std::string shipped = folders.shippedFile(kNamesFileName);
+  const CheckedCatalogueFile file = readCheckedCatalogueFile(kNamesFileName, shipped);
+  if (!file.problems.empty())
+    return Result<NameLists>::failure(describeProblem(file.problems.front(), false));
+  NameLists names = *parseNameLists(file.items);
+  const auto add = [](std::vector<std::string>& into, const std::vector<std::string>& more) {
+    for (const std::string& name : more)
+      if (into.size() < kMaxForgeNames && std::find(into.begin(), into.end(), name) == into.end())
+        into.push_back(name);
+  };
+  for (const std::string& path : folders.ownFiles(kNamesFileName)) {
+    const CheckedCatalogueFile own = readCheckedCatalogueFile(kNamesFileName, path);
+    if (!own.problems.empty()) {
+      note(problems, own.problems.front());
+      continue;
+    }
+    const NameLists more = *parseNameLists(own.items);
+    add(names.given, more.given);
+    add(names.family, more.family);
+  }
+  if (names.given.empty() || names.family.empty())
+    return Result<NameLists>::failure(std::string(kNamesFileName) + ": it holds no " +
+                                      (names.given.empty() ? "given" : "family") + " names");
+  return names;
 }
 
 }  // namespace dk

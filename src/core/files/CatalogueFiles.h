@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/catalogue/ForgeCatalogue.h"
 #include "core/catalogue/GearCatalogue.h"
 #include "core/catalogue/SkillCatalogue.h"
 #include "core/catalogue/SkillPackage.h"
@@ -79,5 +80,17 @@ Result<GearCatalogue> readGearFile(GearKind kind, const CatalogueFolders& folder
                                    std::vector<CatalogueProblem>* problems = nullptr);
 Result<std::vector<std::string>> readPlanetList(const CatalogueFolders& folders,
                                                 std::vector<CatalogueProblem>* problems = nullptr);
+
+// The forge's catalogue files in a folder (empty: the working folder), by bare name: "names.dat"
+// when it is there, then each "<name>.profile" in the order of the file names.
+std::vector<std::string> forgeFileNames(const std::string& folder);
+// The profiles: the shipped ones in the order of their files (one that does not read is left out
+// and named in the message), then the own folders' laid over them by the profile's name.
+Result<std::vector<Profile>> readProfiles(const CatalogueFolders& folders,
+                                          std::vector<CatalogueProblem>* problems = nullptr);
+// The given and family names, the own files' names added after the shipped ones. A failure when
+// the shipped file does not read or either list is empty.
+Result<NameLists> readNameLists(const CatalogueFolders& folders,
+                                std::vector<CatalogueProblem>* problems = nullptr);
 
 }  // namespace dk
