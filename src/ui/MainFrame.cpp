@@ -122,6 +122,8 @@ void MainFrame::buildMenus() {
   QMenu* file = buildMenu(
       this, "&File", "mnuFile",
       {{"mnuNew", "&New", QKeySequence("Ctrl+N"), [this] { newWarrior(); }},
+       {"mnuNewRandom", "New &Random Warrior...", QKeySequence("Ctrl+Shift+N"),
+        [this] { newRandomWarrior(this); }},
        {"mnuOpen", "&Open...", QKeySequence("Ctrl+O"), [this] { openWarrior(this); }},
        {nullptr, "Recent &Files", {}, {}, &recent},
        {"mnuReopenClosed", "Reopen &Closed Warrior", QKeySequence("Ctrl+Shift+T"),
@@ -176,6 +178,8 @@ WarriorWindow* MainFrame::addWarriorWindow(const SlotGrant& grant, Warrior warri
   placeWarriorWindow(mdi_, sub, grant.firstWindow);
 
   connect(window, &WarriorWindow::newRequested, this, &MainFrame::newWarrior);
+  connect(window, &WarriorWindow::newRandomRequested, this,
+          [this, window] { newRandomWarrior(window); });
   connect(window, &WarriorWindow::openRequested, this, [this, window] { openWarrior(window); });
   connect(window, &WarriorWindow::duplicateRequested, this, [this, window] { duplicate(window); });
   connect(window, &WarriorWindow::exportAllRequested, this,

@@ -56,6 +56,9 @@ class MainFrame : public QMainWindow {
 
   // File > New: a fresh warrior in a new window; nullptr when no slot is left.
   WarriorWindow* newWarrior();
+  // File > New Random Warrior: the dialog, then the forge's warrior in a new window, unsaved, as
+  // one step that Undo takes back; nullptr when the dialog was cancelled or no slot is left.
+  WarriorWindow* newRandomWarrior(QWidget* dialogParent = nullptr);
 
   // Open, from the frame or a warrior window alike: asks for a warrior file and opens it in a new
   // window. A file that cannot be read is reported and no window is created. nullptr when

@@ -184,6 +184,8 @@ void WarriorWindow::buildMenus() {
   QMenu* file = buildMenu(
       this, "File", "mnuFile",
       {{"mnuNew", "New", QKeySequence("Ctrl+N"), signal(&WarriorWindow::newRequested)},
+       {"mnuNewRandom", "New &Random Warrior...", QKeySequence("Ctrl+Shift+N"),
+        signal(&WarriorWindow::newRandomRequested)},
        {"mnuOpen", "Open...", QKeySequence("Ctrl+O"), signal(&WarriorWindow::openRequested)},
        {"mnuSave", "Save", QKeySequence("Ctrl+S"), [this] { save(false); }},
        {"mnuSaveAs", "Save As...", QKeySequence("Ctrl+A"), [this] { save(true); }},

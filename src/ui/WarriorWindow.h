@@ -70,6 +70,7 @@ class WarriorWindow : public QWidget, public PageHost {
   // Saved to a file (its absolute path).
   void saved(const QString& path);
   void newRequested();
+  void newRandomRequested();
   void openRequested();
   void exitRequested();
   void aboutRequested();
