@@ -41,6 +41,9 @@ step 120 "warrior file benchmark (opening at most 2x a plain read, saving at mos
 step 120 "Check Warrior: --check over 1,000 warrior files beside cat of the same files (aim: at most 5x)" \
   bash scripts/bench-check.sh build/default
 
+step 120 "the forge: --random 1000 beside --check of the same files (aim: under 1 s, at most 3x, memory flat)" \
+  bash scripts/bench-random.sh build/default
+
 step 120 "every sheet into one PDF: --pdf of 100 warriors beside one (aim: under 1 s, memory flat)" \
   bash scripts/bench-pdf.sh build/default
 
