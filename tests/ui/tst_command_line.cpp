@@ -1,5 +1,6 @@
 // Warrior files named on the command line (this is how a double-click in the file manager
 // reaches the program), and the command line itself.
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -133,6 +134,21 @@ class CommandLineTest : public QObject {
          {},
          "Unknown option 'frobnicate'.\nUsage: drakkenfold [options] [FILE.war...]"},
         {{"drakkenfold", "-x"}, false, 2, {}, "Try 'drakkenfold --help'"},
+        // --random: one line for each mistake, nothing else said.
+        {{"drakkenfold", "--random", "0", "--out", "c"},
+         false,
+         2,
+         {},
+         "from 1 to 100000, not \"0\""},
+        {{"drakkenfold", "--random", "100001", "--out", "c"}, false, 2, {}, "from 1 to 100000"},
+        {{"drakkenfold", "--random", "3"}, false, 2, {}, "--out FOLDER"},
+        {{"drakkenfold", "--random", "3", "--seed", "-4", "--out", "c"},
+         false,
+         2,
+         {},
+         "the seed must be a whole number from 0 to 18446744073709551615, not \"-4\"."},
+        {{"drakkenfold", "--seed", "4"}, false, 2, {}, "--profile, --seed and --out go with"},
+        {{"drakkenfold", "--random", "3", "--seed", "4", "--out", "c"}, true, 0, {}, {}},
         // Qt's own options stay Qt's; they are not files and not mistakes.
         {{"drakkenfold", "-platform", "offscreen", "-style", "Fusion", "-reverse"},
          true,
@@ -151,6 +167,10 @@ class CommandLineTest : public QObject {
       QVERIFY2(c.errHas.isEmpty() ? line.err.isEmpty() : line.err.contains(c.errHas),
                qPrintable(what + ": " + line.err));
     }
+    QVERIFY(ui::readCommandLine({"drakkenfold", "--help"}, "/").out.contains("--random <N>"));
+    QCOMPARE(ui::readCommandLine({"drakkenfold", "--random", "1", "--seed", "9", "--out", "c"}, "/")
+                 .randomFolder,
+             QString("/c"));
     // --help never lists Qt's own options.
     QVERIFY(!ui::readCommandLine({"drakkenfold", "--help"}, "/").out.contains("platform"));
   }
@@ -191,6 +211,19 @@ class CommandLineTest : public QObject {
       QVERIFY2(ran.out.contains(c.out), qPrintable(what));
       QVERIFY2(ran.err.contains(c.err), qPrintable(what));
     }
+  }
+
+  void randomWritesACrewWithoutADisplayOrNothingForAWrongProfile() {
+    QTemporaryDir folder;
+    const QString crew = folder.filePath("crew");
+    const Ran made = run({"--random", "3", "--profile", "Scout", "--seed", "4711", "--out", crew});
+    QCOMPARE(made.status, 0);
+    QVERIFY2(made.out.contains("3 random warriors written"), qPrintable(made.out));
+    QCOMPARE(QDir(crew).entryList({"*.war"}, QDir::Files).size(), 3);
+    const Ran wrong = run({"--random", "3", "--profile", "Pirate", "--out", folder.filePath("x")});
+    QCOMPARE(wrong.status, 2);
+    QCOMPARE(wrong.err.count('\n'), 1);
+    QVERIFY(!QDir(folder.filePath("x")).exists());
   }
 
   void pdfWritesEverySheetInOrderWithoutADisplayOrNothing() {

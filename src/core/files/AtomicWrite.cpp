@@ -183,20 +183,4 @@ Outcome writeNewFile(const std::string& path, std::string_view bytes) {
   return done();
 }
 
-Outcome flushFolder(const std::string& folder) {
-  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir < 0) return failed("the folder could not be opened (" + systemText(errno) + ")");
-#ifdef __linux__
-  const int result = ::syncfs(dir);
-#else
-  ::sync();
-  const int result = ::fsync(dir);
-#endif
-  const int error = errno;
-  ::close(dir);
-  if (result != 0)
-    return failed("the files could not be flushed to the disk (" + systemText(error) + ")");
-  return done();
-}
-
 }  // namespace dk

@@ -25,10 +25,8 @@ Outcome writeFileAtomically(const std::string& path, std::string_view bytes,
                             const WriteFunction& write);
 
 // Writes bytes to a new file at path, never over one that is there (that fails, saying so); a
-// write that fails half way removes what it wrote. It is not flushed to the disk one by one: a
-// batch of new files flushes its folder once (flushFolder).
+// write that fails half way removes what it wrote. It is not flushed to the disk: what it writes
+// is new, so a crash can lose only the new file, never what was there.
 Outcome writeNewFile(const std::string& path, std::string_view bytes);
-// Flushes what was written to the file system of the folder to the disk.
-Outcome flushFolder(const std::string& folder);
 
 }  // namespace dk

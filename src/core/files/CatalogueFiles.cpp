@@ -352,7 +352,8 @@ Result<std::vector<std::string>> readPlanetList(const CatalogueFolders& folders,
 std::vector<std::string> forgeFileNames(const std::string& folder) {
   std::vector<std::string> out;
   std::error_code error;
-  const std::filesystem::path at = folder.empty() ? std::filesystem::path(".") : std::filesystem::path(folder);
+  const std::filesystem::path at =
+      folder.empty() ? std::filesystem::path(".") : std::filesystem::path(folder);
   if (std::filesystem::exists(at / kNamesFileName, error)) out.push_back(kNamesFileName);
   std::vector<std::string> profiles;
   for (std::filesystem::directory_iterator it(at, error), end; !error && it != end;

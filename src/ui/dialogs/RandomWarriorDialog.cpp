@@ -33,7 +33,7 @@ RandomWarriorDialog::RandomWarriorDialog(const std::vector<Profile>& profiles, P
   seed_ = new QLineEdit(seedText(freshSeed()), this);
   seed_->setObjectName("txtSeed");
   seed_->setAccessibleName("Seed");
-  seed_->setMinimumWidth(seed_->fontMetrics().horizontalAdvance("18446744073709551615") + 16);
+  seed_->setMinimumWidth(seed_->fontMetrics().horizontalAdvance("18446744073709551615") + 24);
   auto* newSeed = new QPushButton("New Seed", this);
   newSeed->setObjectName("cmdNewSeed");
   auto* ok = new QPushButton("OK", this);
@@ -48,7 +48,10 @@ RandomWarriorDialog::RandomWarriorDialog(const std::vector<Profile>& profiles, P
   auto* form = new QFormLayout;
   form->addRow("&Profile:", profile_);
   form->addRow("&Race:", race_);
-  form->addRow("&Seed:", seedRow);
+  // A row of a layout gets no buddy of its own: the label is given the seed field by hand.
+  auto* seedLabel = new QLabel("&Seed:", this);
+  seedLabel->setBuddy(seed_);
+  form->addRow(seedLabel, seedRow);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
   buttons->addWidget(ok);
@@ -75,6 +78,7 @@ void RandomWarriorDialog::confirm() {
 std::optional<ForgeRequest> showRandomDialog(const std::vector<Profile>& profiles,
                                              Prompter& prompter, QWidget* parent) {
   RandomWarriorDialog dialog(profiles, prompter, parent);
+  dialog.adjustSize();  // its size before it is placed
   centerOnScreen(&dialog);
   dialog.exec();
   return dialog.chosen_;
