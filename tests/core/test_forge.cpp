@@ -12,6 +12,7 @@
 #include "FakePrompter.h"
 #include "TestPaths.h"
 #include "core/app/CheckWarrior.h"
+#include "core/app/OwnCatalogues.h"
 #include "core/app/WarriorDocument.h"
 #include "core/app/WindowLoad.h"
 #include "core/files/NameFile.h"
@@ -178,6 +179,31 @@ TEST(ForgeCatalogues, AMistakeIsNamedWithItsLine) {
   EXPECT_EQ(forgeWeight(read->skills, "Gunnery/Aerospace"), 4);
   EXPECT_EQ(forgeWeight(read->skills, "Gunnery"), 4);
   EXPECT_EQ(forgeWeight(read->skills, "Gunnerysergeant"), 1);
+}
+
+TEST(ForgeCatalogues, OwnProfilesAndNamesAreLaidOverTheShippedOnesAndCheckedBeforeTheGame) {
+  const fs::path own = fs::temp_directory_path() / ("dk-forge-own-" + std::to_string(::getpid()));
+  fs::create_directories(own);
+  std::ofstream(own / "scout.profile") << "Profile,Scout\nRank,Pathfinder,1\nSkill,Gunery,3\n";
+  std::ofstream(own / "pirate.profile") << "Profile,Pirate\nRace,Human,lots\n";
+  std::ofstream(own / "names.dat") << "Start Family\nQuillon\n";
+  const CatalogueFolders folders{DRAKKENFOLD_DATA, {own.string()}};
+  std::vector<CatalogueProblem> problems;
+  const auto profiles = readProfiles(folders, &problems);
+  ASSERT_EQ(profiles->size(), 5u);  // Scout replaced where it stood, the pirate left out
+  EXPECT_EQ(profiles->at(3).ranks, (std::vector<ForgeWeight>{{"Pathfinder", 1}}));
+  ASSERT_EQ(problems.size(), 1u);
+  EXPECT_EQ(describeProblem(problems.front(), false),
+            "pirate.profile, line 2: the weight \"lots\" is not a whole number from 0 to 1000");
+  EXPECT_EQ(readNameLists(folders)->family.back(), "Quillon");
+  const DataCheck check = checkCatalogueData(std::nullopt, folders);
+  EXPECT_EQ(check.lines, (std::vector<std::string>{
+                             (own / "pirate.profile").string() +
+                                 ":2: the weight \"lots\" is not a whole number from 0 to 1000",
+                             (own / "scout.profile").string() +
+                                 ": the profile \"Scout\" weights the skill \"Gunery\", which the "
+                                 "catalogues do not hold"}));
+  fs::remove_all(own);
 }
 
 TEST(ForgeBatch, TwoNamesThatMeetAreNumbered) {
