@@ -20,6 +20,7 @@
 #include "ui/AboutBox.h"
 #include "ui/FileChooser.h"
 #include "ui/FileDrops.h"
+#include "ui/FileWatch.h"
 #include "ui/Menus.h"
 #include "ui/Placement.h"
 #include "ui/RecentFilesMenu.h"
@@ -91,6 +92,9 @@ MainFrame::MainFrame(Prompter& prompter, FileChooser& files, FramePlaces places,
 
   table_ = new WarriorTable(*this, *mdi_, files_, *printers_, prompter_, app_);
   connect(table_, &WarriorTable::activateRequested, this, &MainFrame::bringToFront);
+  fileWatch_ = new WarriorFileWatch(
+      [this] { return warriorWindows(); },
+      [this](WarriorWindow* w, const FileStamp& now) { diskChanged(w, now); }, this);
   buildMenus();
   // A warrior window's "File" menu carries no mnemonic in its title; Alt+F opens it all the same
   // (the frame's own "&File" has one, so the key is only taken while a warrior window is active).
@@ -201,6 +205,7 @@ WarriorWindow* MainFrame::addWarriorWindow(const SlotGrant& grant, Warrior warri
     if (preview_ && preview_->slot() == slot) preview_->close();
   });
   recovery_->watch(window);
+  fileWatch_->watch(window);
   recent_->attach(window->recentMenu(),
                   [this](const QString& path) { openWarriorPath(path.toStdString()); });
   connect(window, &WarriorWindow::saved, this, [this](const QString& path) { recent_->add(path); });

@@ -25,6 +25,7 @@ class PrintPreview;
 class RecoveryKeeper;
 class RecentFilesMenu;
 class WarriorTable;
+class WarriorFileWatch;
 
 // Where a frame finds what lies outside it: the data files, the recovery folder, the file its
 // settings are kept in (empty: the user's own) and the table's own catalogues.
@@ -119,6 +120,11 @@ class MainFrame : public QMainWindow {
   WarriorWindow* open(const Arrival& arrival, std::vector<std::string>& skipped);
   void showReopenState();
   void bringToFront(WarriorWindow* window);
+  // The window's file as it now is on disk: read again, asked about, or gone.
+  void diskChanged(WarriorWindow* window, const FileStamp& now);
+  // The window reads its warrior again from these bytes of its file; with unsaved changes in
+  // the window only when the user says so.
+  void offerReload(WarriorWindow* window, const Arrival& arrival);
   // A line in the status bar for a while.
   static constexpr int kNoteMilliseconds = 15000;
   static constexpr int kShortNoteMilliseconds = 5000;
@@ -144,6 +150,7 @@ class MainFrame : public QMainWindow {
   QLabel* modified_ = nullptr;
   QShortcut* fileKey_ = nullptr;
   WarriorTable* table_ = nullptr;
+  WarriorFileWatch* fileWatch_ = nullptr;
   QList<QAction*> tableActions_;  // the frame's Export All and Print All
   bool quitting_ = false;
   std::size_t keptAtExit_ = 0;  // windows kept among the closed ones as the program ends

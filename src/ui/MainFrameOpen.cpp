@@ -6,6 +6,7 @@
 #include <QStatusBar>
 #include <QUrl>
 
+#include "core/app/DiskChange.h"
 #include "core/app/Explain.h"
 #include "core/app/NewWarrior.h"
 #include "core/app/OpenWarrior.h"
@@ -53,6 +54,12 @@ WarriorWindow* MainFrame::open(const Arrival& arrival, std::vector<std::string>&
   if (showing && !arrival.kept()) {
     recent_->add(QString::fromStdString(arrival.path));
     bringToFront(showing);
+    // The window shows an older state of the file: it is offered the file as it is now, also
+    // when a change was refused before.
+    if (showing->document().diskStamp() != arrival.stamp) {
+      showing->document().noticeDisk(arrival.stamp);
+      offerReload(showing, arrival);
+    }
     return showing;
   }
   // A kept copy of a file that is open comes back without its file: Save asks where.
@@ -71,6 +78,33 @@ WarriorWindow* MainFrame::open(const Arrival& arrival, std::vector<std::string>&
                                               window->document().catalogue(GearKind::Equipment));
   if (!unknown.empty() && !showing) note(unknown);
   return window;
+}
+
+void MainFrame::diskChanged(WarriorWindow* window, const FileStamp& now) {
+  switch (window->document().noticeDisk(now)) {
+    case DiskChange::None:
+      return;
+    case DiskChange::Deleted:
+      window->markUnsaved();
+      return note(deletedOnDiskNote(window->warrior().name, window->warrior().filePath));
+    case DiskChange::Reload:
+    case DiskChange::AskReload:
+      const Result<Arrival> arrival = arrivalFromFile(window->warrior().filePath);
+      if (!arrival) return note(reloadUnreadableNote(window->warrior().name, arrival.message()));
+      return offerReload(window, *arrival);
+  }
+}
+
+void MainFrame::offerReload(WarriorWindow* window, const Arrival& arrival) {
+  const std::string name = window->warrior().name;
+  const QPointer<WarriorWindow> asked = window;
+  if (window->modified() && !prompter_.askYesNo(reloadQuestion(name), MessageIcon::Question))
+    return;  // the window keeps its warrior; its next save asks before it overwrites the file
+  if (!asked) return;  // closed while the question was open
+  Result<Warrior> read = reloadArrival(arrival, app_, prompter_);
+  if (!read) return note(reloadUnreadableNote(name, read.message()));
+  window->reload(std::move(*read), arrival.stamp);
+  note(reloadedNote(window->warrior().name));
 }
 
 void MainFrame::bringToFront(WarriorWindow* window) {

@@ -132,6 +132,11 @@ void WarriorWindow::markUnsaved() {
   emit warriorChanged();
 }
 
+void WarriorWindow::reload(Warrior opened, const FileStamp& stamp) {
+  document_.reload(std::move(opened), stamp);
+  refresh();
+}
+
 void WarriorWindow::showHistory() {
   undo_->setEnabled(document_.canUndo());
   redo_->setEnabled(document_.canRedo());

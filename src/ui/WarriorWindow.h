@@ -49,6 +49,8 @@ class WarriorWindow : public QWidget, public PageHost {
   bool modified() const { return document_.modified(); }
   // A warrior brought back from the recovery folder: modified until it is saved.
   void markUnsaved();
+  // The warrior read again from its file (as it was at `stamp`), every page redrawn.
+  void reload(Warrior opened, const FileStamp& stamp);
 
   QTabWidget* tabs() const { return tabs_; }
 

@@ -8,6 +8,7 @@
 
 #include "FakePrompter.h"
 #include "TestPaths.h"
+#include "core/app/OpenWarrior.h"
 #include "core/app/Recovery.h"
 #include "core/app/SaveWarrior.h"
 #include "core/app/UndoHistory.h"
@@ -156,6 +157,40 @@ TEST(WarriorDocument, ASaveOverAFileChangedOnDiskAsksFirst) {
   EXPECT_TRUE(doc.save(path));  // a file gone holds nothing to lose: no question
   EXPECT_EQ(prompter.log.size(), 2u);
   fs::remove(path);
+}
+
+// The file of an open warrior changed by someone else: told once for each state of the file and
+// never for our own save; a refused reload leaves the save's own question, a reload does not.
+TEST(WarriorDocument, AFileChangedOnDiskIsToldOnceAndNeverForOurOwnSave) {
+  SharedState shared;
+  shared.dataFolder = DRAKKENFOLD_DATA;
+  test::FakePrompter prompter;
+  const auto path = (fs::path(::testing::TempDir()) / "dk_watched.war").string();
+  WarriorDocument doc(Warrior{}, shared, prompter);
+  ASSERT_TRUE(doc.save(path));
+  const std::string build = doc.warrior().attributeScore[kBLD];
+  EXPECT_EQ(doc.noticeDisk(stampOf(path)), DiskChange::None);
+  const auto changeOnDisk = [&] {
+    std::ofstream(path, std::ios::app) << "\r\n";
+    return stampOf(path);
+  };
+  EXPECT_EQ(doc.noticeDisk(changeOnDisk()), DiskChange::Reload);
+  EXPECT_EQ(doc.noticeDisk(stampOf(path)), DiskChange::None);
+  doc.run(commands::raiseAttribute(kBLD));
+  EXPECT_EQ(doc.noticeDisk(changeOnDisk()), DiskChange::AskReload);
+  prompter.yesNoAnswers = {false};
+  EXPECT_FALSE(doc.save(path));
+  EXPECT_EQ(prompter.log.back().text, changedOnDiskQuestion(path));
+  const Arrival arrival = *arrivalFromFile(path);
+  doc.reload(*reloadArrival(arrival, shared, prompter), arrival.stamp);
+  EXPECT_FALSE(doc.modified());
+  EXPECT_EQ(doc.warrior().attributeScore[kBLD], build);
+  EXPECT_TRUE(doc.save(path));  // what was read again is no change of someone else's
+  fs::remove(path);
+  EXPECT_EQ(doc.noticeDisk(stampOf(path)), DiskChange::Deleted);
+  EXPECT_TRUE(doc.modified());
+  EXPECT_EQ(doc.noticeDisk(stampOf(path)), DiskChange::None);
+  EXPECT_EQ(prompter.log.size(), 1u);
 }
 
 TEST(RecoveryStore, ARunningProgramsSessionIsLeftAloneAndADeadOnesIsOffered) {

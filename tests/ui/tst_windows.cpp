@@ -8,7 +8,9 @@
 
 #include "TestPaths.h"
 #include "UiTestHelpers.h"
+#include "core/app/DiskChange.h"
 #include "core/app/SaveWarrior.h"
+#include "ui/FileWatch.h"
 
 using namespace dk;
 using namespace dk::test;
@@ -67,6 +69,58 @@ class WindowsTest : public QObject {
     QCOMPARE(copy->warrior().name, std::string("Kira Valdane II"));
     QVERIFY(copy->warrior().filePath.empty());
     QVERIFY(s.frame.statusBar()->currentMessage().contains("came back without its file"));
+  }
+
+  // Another program changes an open file: a window without changes reads it again and says so,
+  // one with changes asks once for a burst of writes and No keeps them, Open offers the file
+  // again, our own save asks nothing, and a file gone leaves the window unsaved.
+  void aFileChangedOnDiskIsReadAgainOrAskedAboutOnce() {
+    ScriptedFrame s;
+    auto* kira = s.newWarrior();
+    name(kira, "Kira Valdane");
+    const QString file = path("watched.war");
+    s.files.answers << file;
+    QVERIFY(kira->save(false));
+    const auto questions = [&] {
+      return std::count_if(s.prompter.log.begin(), s.prompter.log.end(),
+                           [](const Exchange& e) { return e.kind == Exchange::Question; });
+    };
+    const auto settled = [] { QTest::qWait(3 * ui::WarriorFileWatch::kSettleMilliseconds); };
+    // An editor's save: a new file renamed over the old one.
+    QFile old(file);
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QByteArray bytes = old.readAll();
+    old.close();
+    QVERIFY(writeFile(file + ".new", bytes.replace("Kira Valdane", "Kira Valdane II")));
+    QCOMPARE(std::rename(qPrintable(file + ".new"), qPrintable(file)), 0);
+    QTRY_COMPARE(kira->warrior().name, std::string("Kira Valdane II"));
+    QCOMPARE(s.frame.statusBar()->currentMessage().toStdString(), reloadedNote("Kira Valdane II"));
+
+    kira->run(commands::raiseAttribute(kBLD));
+    s.prompter.yesNoAnswers = {false, true};
+    for (int i = 0; i < 3; ++i) {
+      QVERIFY(old.open(QIODevice::Append));
+      old.write("\r\n");
+      old.close();
+    }
+    QTRY_COMPARE(questions(), 1);
+    QCOMPARE(QString::fromStdString(s.prompter.log.back().text),
+             QString::fromUtf8("\u201cKira Valdane II\u201d has changed on disk. Reload it and "
+                               "lose your changes here?"));
+    settled();
+    QCOMPARE(questions(), 1);
+    QVERIFY(kira->modified());
+    s.frame.openWarriorFiles({file});  // Yes
+    QCOMPARE(questions(), 2);
+    QVERIFY(!kira->modified());
+
+    kira->run(commands::raiseAttribute(kBLD));
+    QVERIFY(kira->save(false));
+    settled();
+    QCOMPARE(questions(), 2);
+    QVERIFY(QFile::remove(file));
+    QTRY_VERIFY(kira->modified());
+    QCOMPARE(kira->warrior().name, std::string("Kira Valdane II"));
   }
 
   void theWarriorsMenuNamesSlotsArrangesAndDuplicates() {

@@ -94,4 +94,11 @@ std::optional<WarriorToShow> openArrival(const Arrival& arrival, AppState& app, 
   return WarriorToShow{*grant, warriorFromFile(*outcome.opened, app, prompter), arrival.kept()};
 }
 
+Result<Warrior> reloadArrival(const Arrival& arrival, SharedState& shared, Prompter& prompter) {
+  const ReadOutcome outcome = parseWarriorFile(arrival.bytes, arrival.path);
+  if (outcome.status != ReadOutcome::Ok)
+    return Result<Warrior>::failure(openFailedMessage(outcome, arrival.path));
+  return warriorFromFile(*outcome.opened, shared, prompter);
+}
+
 }  // namespace dk

@@ -38,4 +38,8 @@ Result<Arrival> arrivalFromFile(const std::string& path);
 std::optional<WarriorToShow> openArrival(const Arrival& arrival, AppState& app, Prompter& prompter,
                                          std::vector<std::string>& skipped);
 
+// The warrior of these bytes for a window that shows their file already (read again after a
+// change on disk), or the message that says why they do not read as a warrior. No slot is taken.
+Result<Warrior> reloadArrival(const Arrival& arrival, SharedState& shared, Prompter& prompter);
+
 }  // namespace dk

@@ -85,9 +85,27 @@ bool WarriorDocument::save(const std::string& path) {
       !prompter_.askYesNo(changedOnDiskQuestion(path), MessageIcon::Question))
     return false;
   if (!saveWarriorReporting(warrior_, path, prompter_)) return false;
-  disk_ = stampOf(path);
+  disk_ = seen_ = stampOf(path);
   history_.markSaved(warrior_);
   return true;
+}
+
+DiskChange WarriorDocument::noticeDisk(const FileStamp& now) {
+  if (!seen_) {
+    seen_ = now;
+    return DiskChange::None;
+  }
+  const DiskChange change = diskChangeOf(seen_, now, modified());
+  seen_ = now;
+  if (change == DiskChange::Deleted) markUnsaved();
+  return change;
+}
+
+void WarriorDocument::reload(Warrior opened, const FileStamp& stamp) {
+  typing_.clear();
+  warrior_ = withCatalogues(std::move(opened), shared_, prompter_);
+  history_ = UndoHistory(warrior_);
+  disk_ = seen_ = stamp;
 }
 
 std::string WarriorDocument::checkReport() {

@@ -9,6 +9,7 @@
 
 #include "core/app/CheckWarrior.h"
 #include "core/app/Commands.h"
+#include "core/app/DiskChange.h"
 #include "core/app/UndoHistory.h"
 #include "core/catalogue/GearCatalogue.h"
 #include "core/context/RuleContext.h"
@@ -59,7 +60,16 @@ class WarriorDocument {
   // user says so.
   bool save(const std::string& path);
   // The warrior's file as it was when it was read (unknown for a copy the recovery folder kept).
-  void setDiskStamp(const FileStamp& stamp) { disk_ = stamp; }
+  void setDiskStamp(const FileStamp& stamp) { disk_ = seen_ = stamp; }
+  const std::optional<FileStamp>& diskStamp() const { return disk_; }
+  // The warrior's file as it is now on disk, against the state this document last read, wrote
+  // or was told of: what its window is to do. Each state of the file is told once (the first
+  // look at a file of unknown state only learns it); a file gone marks the warrior unsaved. A
+  // change the user chose not to reload is still asked about by the next save.
+  DiskChange noticeDisk(const FileStamp& now);
+  // The warrior read again from its file as it was at `stamp`, with the window's catalogues:
+  // what it reads is what counts as saved, and the steps before are gone.
+  void reload(Warrior opened, const FileStamp& stamp);
 
   // Check Warrior: every breach of the rules, or that there is none.
   std::string checkReport();
@@ -76,6 +86,7 @@ class WarriorDocument {
   std::shared_ptr<const GearCatalogue> equipment_;
   UndoHistory history_;
   std::optional<FileStamp> disk_;  // the file as last read or written here, when known
+  std::optional<FileStamp> seen_;  // the file as last looked at (read, written or told of)
   std::string typing_;             // the step the typing not yet settled makes ("Edit Name")
 };
 

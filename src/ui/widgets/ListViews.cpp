@@ -5,9 +5,31 @@
 
 namespace dk::ui {
 
+namespace {
+// A list view whose columns sized to their contents measure a column's texts once for every
+// window: every warrior window shows the same catalogue rows, and laying out each text anew
+// would be most of the time a new window takes.
+class ListView : public QTreeWidget {
+ public:
+  using QTreeWidget::QTreeWidget;
+  int sizeHintForColumn(int column) const override {
+    // A long list is measured by the view in part only, as it scrolls: left to it.
+    constexpr int kMeasuredWhole = 1000;
+    if (topLevelItemCount() > kMeasuredWhole) return QTreeWidget::sizeHintForColumn(column);
+    QString key = font().key() + QChar(1) + QString::number(column);
+    for (int i = 0; i < topLevelItemCount(); ++i) key += QChar(1) + topLevelItem(i)->text(column);
+    static QHash<QString, int> measured;
+    if (const auto found = measured.constFind(key); found != measured.cend()) return *found;
+    constexpr qsizetype kKept = 512;  // the lists a window shows, a few times over
+    if (measured.size() >= kKept) measured.clear();
+    return *measured.insert(key, QTreeWidget::sizeHintForColumn(column));
+  }
+};
+}  // namespace
+
 QTreeWidget* makeListView(QWidget* parent, const char* objectName, const QStringList& columns,
                           const QString& accessibleName) {
-  auto* view = new QTreeWidget(parent);
+  auto* view = new ListView(parent);
   view->setObjectName(objectName);
   view->setAccessibleName(accessibleName);
   view->setColumnCount(columns.size());

@@ -75,11 +75,11 @@ void BM_FiveHundredWarriorWindows(benchmark::State& state) {
     }
     state.counters["command_first10_ms"] = commandFirstTen;
     state.counters["command_last10_ms"] = commandLastTen;
-    state.counters["first_ms"] = ms.front();
+    state.counters["new_first_ms"] = ms.front();  // the click to the painted window
     state.counters["w500_ms"] = ms.back();
     state.counters["first10_ms"] = firstTen;
     state.counters["last10_ms"] = lastTen;
-    state.counters["last10_per_first10"] = lastTen / firstTen;
+    state.counters["new_last10_per_first10"] = lastTen / firstTen;
     state.counters["first_window_KiB"] = firstKiB - startKiB;
     state.counters["KiB_per_window"] = (endKiB - firstKiB) / (kWindows - 1);
     state.counters["windows"] =
