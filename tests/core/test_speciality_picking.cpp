@@ -6,6 +6,10 @@
 #include <fstream>
 
 #include "FakePrompter.h"
+#include "core/app/OpenWarrior.h"
+#include "core/character/Race.h"
+#include "core/files/WarriorFile.h"
+#include "core/skills/ClanPackages.h"
 #include "core/skills/SkillAreas.h"
 #include "core/skills/SkillPackages.h"
 #include "core/skills/SpecialityPicking.h"
@@ -226,6 +230,71 @@ TEST_F(PickingTest, AWarriorOpenedWhilePickingGoesOnInFreePurchase) {
     settleOpenedSkillStage(opened);
     EXPECT_EQ(opened.skillStage, c.settled);
     EXPECT_EQ(opened.currentActivity, c.activity);
+  }
+}
+
+// Saved in any phase of a training and opened again, a warrior stands where it stood: the same
+// status line, choice list and level choices.
+TEST_F(PickingTest, EveryTrainingPhaseOpensAsItWasSaved) {
+  writeFile("ispack.dat", "Start Dockhand,9,Small Arms,1,End\n");
+  const SpecialityChoice bothLists{
+      "Scout Pilot",       1, "", 0, "Basic Academy Package", {"Piloting", "Blade"},
+      {"Blade", "Tactics"}};
+  enum Other { kNone, kPackage, kClanPackage };
+  const struct {
+    const char* phase;
+    const SpecialityChoice* speciality;
+    Names given;  // each the first level choice left
+    Other other;
+  } phases[] = {
+      {"nothing taken", nullptr, {}, kNone},
+      {"required, none given", &kMechWarrior, {}, kNone},
+      {"required, one given", &kMechWarrior, {"Small Arms"}, kNone},
+      {"electives, none given",
+       &kMechWarrior,
+       {"Gunnery/BattleMech", "Small Arms", "Medtech"},
+       kNone},
+      {"electives, two given",
+       &kMechWarrior,
+       {"Gunnery/BattleMech", "Small Arms", "Medtech", "Tactics", "Blade"},
+       kNone},
+      {"a required skill raised as an elective",
+       &bothLists,
+       {"Piloting", "Blade", "Medtech", "Small Arms", "Blade"},
+       kNone},
+      {"free points after the speciality",
+       &kMechWarrior,
+       {"Gunnery/BattleMech", "Small Arms", "Medtech", "Tactics", "Blade", "Survival"},
+       kNone},
+      {"package", nullptr, {}, kPackage},
+      {"clan package", nullptr, {}, kClanPackage},
+  };
+  for (const auto& p : phases) {
+    SCOPED_TRACE(p.phase);
+    w = Warrior{};
+    w.priorityGrant[kSkills] = "16";
+    w.innerSphere().pool.assign(16, 1);
+    loadSkills(ctx);
+    if (p.speciality) pick(*p.speciality);
+    for (const std::string& skill : p.given) give(0, skill);
+    prompter.packageAnswers = {1};
+    if (p.other == kPackage) addPackage(ctx);
+    if (p.other == kClanPackage) {
+      w.priorityGrant[kRace] = kClanPilot, w.isClan = true;
+      addClanPackage(ctx);
+    }
+    const ReadOutcome read = parseWarriorFile(formatWarriorFile(w, "kai.war"), "kai.war");
+    ASSERT_EQ(read.status, ReadOutcome::Ok);
+    Warrior opened = warriorFromFile(*read.opened, app, prompter);
+    RuleContext window{opened, app, prompter};
+    loadSkills(window);  // the new window's catalogues
+    EXPECT_EQ(opened.currentActivity, w.currentActivity);
+    EXPECT_EQ(opened.currentActivity, trainingPhaseText(w));
+    EXPECT_EQ(opened.skillStage, w.skillStage);
+    if (w.skillStage == kSkillStagePickingMos) {
+      EXPECT_EQ(opened.innerSphere().list, w.innerSphere().list);
+      EXPECT_EQ(opened.innerSphere().pool, w.innerSphere().pool);
+    }
   }
 }
 
