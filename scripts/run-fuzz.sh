@@ -12,8 +12,8 @@
 # target's grown corpus in build/fuzz/corpus-long/<target>/ (the next long run goes on from it),
 # every crash in build/fuzz/crashes/; a crash restarts the target for the rest of its share. It
 # ends with a table of each target's inputs run, coverage (libFuzzer's cov: and ft:) and crashes.
-# The fuzzers hold the build lock while a short run fuzzes; a long run fuzzes at low priority
-# (nice) without it, so that it never stalls other builds for hours.
+# A short run holds the build lock throughout; a long run fuzzes at low priority (nice) without
+# it, so that it never stalls other builds for hours.
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
@@ -68,8 +68,12 @@ done
 each=$((total / ${#chosen[@]}))
 [ "$each" -ge 1 ] || each=1
 
-flock -w 900 "$lock" cmake --preset fuzz >/dev/null
-flock -w 900 "$lock" cmake --build build/fuzz --target "${chosen[@]}" -j2
+# The build lock: held from the build to the end of a short run (its figures are of a machine that
+# builds nothing else meanwhile), and for the build only in a long run.
+exec 9>"$lock"
+flock -w 900 9
+cmake --preset fuzz >/dev/null
+cmake --build build/fuzz --target "${chosen[@]}" -j2
 
 # Copies a target's seeds into a folder: its corpus, the files of its row, and for the merge each
 # shipped file behind the byte that picks it (the shipped file laid over itself).
@@ -147,7 +151,7 @@ if [ "$long" -eq 0 ]; then
     echo "--- $target: $each s"
     log="build/fuzz/$target.log"
     set +e
-    flock -w 900 "$lock" bash -c "$(declare -p maxlen); $(declare -f fuzz); fuzz $target $each $corpus $log"
+    fuzz "$target" "$each" "$corpus" "$log"
     status=$?
     set -e
     rm -rf "$corpus"
@@ -164,6 +168,7 @@ if [ "$long" -eq 0 ]; then
   exit 0
 fi
 
+flock -u 9
 found=0
 report=()
 started="$(mktemp)"

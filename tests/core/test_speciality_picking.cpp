@@ -280,7 +280,7 @@ TEST_F(PickingTest, EveryTrainingPhaseOpensAsItWasSaved) {
     prompter.packageAnswers = {1};
     if (p.other == kPackage) addPackage(ctx);
     if (p.other == kClanPackage) {
-      w.priorityGrant[kRace] = kClanPilot, w.isClan = true;
+      w.priorityGrant[kRace] = kClanPilot, w.isClan = true, prompter.yesNoAnswers = {true};
       addClanPackage(ctx);
     }
     const ReadOutcome read = parseWarriorFile(formatWarriorFile(w, "kai.war"), "kai.war");

@@ -68,7 +68,7 @@ void freePurchase(RuleContext& ctx) {
       0, w.innerSphere().training.price - skillPoolTotal(w.innerSphere().pool)));
   w.skillStage = kSkillStageFree;  // before the reread: the list is the catalogue again
   loadSkills(ctx, false);
-  w.currentActivity = trainingPhaseText(w);
+  w.currentActivity = kPickingAdditionalSkills;
   w.selections.levelChoice = -1;
   refillSkillPool(w, SkillArea::InnerSphere);
 }
