@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 #include "FakePrompter.h"
 #include "core/app/OpenWarrior.h"
@@ -237,64 +238,47 @@ TEST_F(PickingTest, AWarriorOpenedWhilePickingGoesOnInFreePurchase) {
 // status line, choice list and level choices.
 TEST_F(PickingTest, EveryTrainingPhaseOpensAsItWasSaved) {
   writeFile("ispack.dat", "Start Dockhand,9,Small Arms,1,End\n");
-  const SpecialityChoice bothLists{
+  const SpecialityChoice both{
       "Scout Pilot",       1, "", 0, "Basic Academy Package", {"Piloting", "Blade"},
       {"Blade", "Tactics"}};
-  enum Other { kNone, kPackage, kClanPackage };
-  const struct {
-    const char* phase;
-    const SpecialityChoice* speciality;
-    Names given;  // each the first level choice left
-    Other other;
-  } phases[] = {
-      {"nothing taken", nullptr, {}, kNone},
-      {"required, none given", &kMechWarrior, {}, kNone},
-      {"required, one given", &kMechWarrior, {"Small Arms"}, kNone},
-      {"electives, none given",
-       &kMechWarrior,
-       {"Gunnery/BattleMech", "Small Arms", "Medtech"},
-       kNone},
-      {"electives, two given",
-       &kMechWarrior,
-       {"Gunnery/BattleMech", "Small Arms", "Medtech", "Tactics", "Blade"},
-       kNone},
-      {"a required skill raised as an elective",
-       &bothLists,
-       {"Piloting", "Blade", "Medtech", "Small Arms", "Blade"},
-       kNone},
-      {"free points after the speciality",
-       &kMechWarrior,
-       {"Gunnery/BattleMech", "Small Arms", "Medtech", "Tactics", "Blade", "Survival"},
-       kNone},
-      {"package", nullptr, {}, kPackage},
-      {"clan package", nullptr, {}, kClanPackage},
+  const Names required(std::begin(kRequiredPicks), std::end(kRequiredPicks));
+  const auto then = [&](Names more) {
+    return more.insert(more.begin(), required.begin(), required.end()), more;
   };
-  for (const auto& p : phases) {
-    SCOPED_TRACE(p.phase);
+  // The skills given, each the first level choice left; a package or the clan package instead.
+  const std::tuple<const char*, const SpecialityChoice*, Names> phases[] = {
+      {"nothing taken", nullptr, {}},
+      {"required, none given", &kMechWarrior, {}},
+      {"required, one given", &kMechWarrior, {"Small Arms"}},
+      {"electives, none given", &kMechWarrior, required},
+      {"electives, two given", &kMechWarrior, then({"Tactics", "Blade"})},
+      {"a required skill raised as an elective",
+       &both,
+       {"Piloting", "Blade", "Medtech", "Small Arms", "Blade"}},
+      {"free points after the speciality", &kMechWarrior, then({"Tactics", "Blade", "Survival"})},
+      {"package", nullptr, {}},
+      {"clan package", nullptr, {}}};
+  for (const auto& [phase, speciality, given] : phases) {
+    SCOPED_TRACE(phase);
     w = Warrior{};
     w.priorityGrant[kSkills] = "16";
-    w.innerSphere().pool.assign(16, 1);
     loadSkills(ctx);
-    if (p.speciality) pick(*p.speciality);
-    for (const std::string& skill : p.given) give(0, skill);
-    prompter.packageAnswers = {1};
-    if (p.other == kPackage) addPackage(ctx);
-    if (p.other == kClanPackage) {
-      w.priorityGrant[kRace] = kClanPilot, w.isClan = true, prompter.yesNoAnswers = {true};
-      addClanPackage(ctx);
-    }
+    if (speciality) pick(*speciality);
+    for (const std::string& skill : given) give(0, skill);
+    prompter.packageAnswers = {1}, prompter.yesNoAnswers = {true};
+    if (phase == std::string("package")) addPackage(ctx);
+    if (phase == std::string("clan package"))
+      w.priorityGrant[kRace] = kClanPilot, w.isClan = true, addClanPackage(ctx);
     const ReadOutcome read = parseWarriorFile(formatWarriorFile(w, "kai.war"), "kai.war");
     ASSERT_EQ(read.status, ReadOutcome::Ok);
     Warrior opened = warriorFromFile(*read.opened, app, prompter);
     RuleContext window{opened, app, prompter};
     loadSkills(window);  // the new window's catalogues
+    const SkillArea area = activeSkillArea(w);
     EXPECT_EQ(opened.currentActivity, w.currentActivity);
     EXPECT_EQ(opened.currentActivity, trainingPhaseText(w));
-    EXPECT_EQ(opened.skillStage, w.skillStage);
-    if (w.skillStage == kSkillStagePickingMos) {
-      EXPECT_EQ(opened.innerSphere().list, w.innerSphere().list);
-      EXPECT_EQ(opened.innerSphere().pool, w.innerSphere().pool);
-    }
+    EXPECT_EQ(std::tie(opened.skillStage, opened.innerSphere().list, opened.area(area).pool),
+              std::tie(w.skillStage, w.innerSphere().list, w.area(area).pool));
   }
 }
 

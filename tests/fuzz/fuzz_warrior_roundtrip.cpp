@@ -55,7 +55,7 @@ class Builder {
 
   // How many rows a list gets: usually a few, sometimes right at the file's limit.
   std::size_t rows() {
-    if (in_.ConsumeIntegralInRange(0, 63) == 63) {
+    if (in_.ConsumeIntegralInRange(0, 511) == 511) {
       return dk::kMaxListRows + static_cast<std::size_t>(in_.ConsumeIntegralInRange(-1, 1));
     }
     return in_.ConsumeIntegralInRange<std::size_t>(0, 6);
