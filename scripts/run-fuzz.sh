@@ -1,67 +1,211 @@
 #!/usr/bin/env bash
-# A short, bounded fuzz run of every file reader (clang, libFuzzer, ASan + UBSan). The time is
-# shared equally between the targets. Each target starts from a copy of its seed files, so what
-# the fuzzer adds never lands in the source tree. Exits non-zero when a fuzzer finds a crash; the
-# input that caused it is left in build/fuzz/crashes/ to be turned into a fixture.
-#   scripts/run-fuzz.sh [total seconds] [target ...]     (default 240 s, every target)
+# Fuzz runs of every file reader (clang, libFuzzer, ASan + UBSan).
+#   scripts/run-fuzz.sh [SECONDS] [TARGET ...]      a short run: SECONDS (default 240) shared
+#                                                   equally between the targets (every target)
+#   scripts/run-fuzz.sh --long HOURS [TARGET ...]   a long run: HOURS (may be a fraction) shared
+#                                                   equally between the targets
+# Each target starts from its seed corpus, tests/fuzz/corpus/<target>/, and the files its row of
+# the table below names. A short run works on a copy of them in a temporary folder, so that what
+# the fuzzer adds never lands in the source tree; it prints each target's "Done N runs in T
+# second(s)" and its inputs per second, and stops at the first crash (non-zero exit; the input is
+# left in build/fuzz/crashes/ to be turned into a fixture). A long run keeps what it finds: each
+# target's grown corpus in build/fuzz/corpus-long/<target>/ (the next long run goes on from it),
+# every crash in build/fuzz/crashes/; a crash restarts the target for the rest of its share. It
+# ends with a table of each target's inputs run, coverage (libFuzzer's cov: and ft:) and crashes.
+# A short run holds the build lock throughout; a long run fuzzes at low priority (nice) without
+# it, so that it never stalls other builds for hours.
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
-total="${1:-240}"
-shift || true
 lock=/tmp/dk-build.lock
+long=0
+if [ "${1:-}" = "--long" ]; then
+  long=1
+  hours="${2:?--long needs the hours to share, e.g. --long 1}"
+  total=$(awk -v h="$hours" 'BEGIN { printf "%d", h * 3600 }')
+  shift 2
+else
+  total="${1:-240}"
+  shift || true
+fi
 
-# Each target with the seed files it starts from (shell globs; no match is an empty start).
+# Each target: the files it starts from besides its corpus folder (shell globs), and the largest
+# input it is given. An input past that tests nothing a smaller one does not: the data files are a
+# few KiB and each reader stops at its limit of items; the round trip makes its long texts and
+# its lists at their limits from a few bytes; the readers of a warrior file, a recovery entry and
+# an open request keep their larger limits, which only a larger input reaches.
 declare -A seeds=(
   [fuzz_warrior_reader]="tests/fixtures/*.war"
-  [fuzz_warrior_roundtrip]="tests/fixtures/*.war"
+  [fuzz_warrior_roundtrip]=""
   [fuzz_data_items]="data/*.dat"
   [fuzz_skill_catalogue]="data/skills.dat"
   [fuzz_speciality_file]="data/ismosfos.dat"
   [fuzz_package_file]="data/ispack.dat"
   [fuzz_gear_catalogues]="data/weapons.dat data/equipt.dat"
   [fuzz_planets]="data/planets.dat"
-  [fuzz_forge_catalogues]="tests/fuzz/corpus/fuzz_forge_catalogues/*"
-  [fuzz_catalogue_merge]=""  # made from the shipped files below
+  [fuzz_forge_catalogues]=""
+  [fuzz_catalogue_merge]="" # made from the shipped files below
   [fuzz_recovery_entry]=""
   [fuzz_open_request]=""
 )
+declare -A maxlen=(
+  [fuzz_warrior_reader]=65536
+  [fuzz_warrior_roundtrip]=4096
+  [fuzz_data_items]=16384
+  [fuzz_skill_catalogue]=16384
+  [fuzz_speciality_file]=8192
+  [fuzz_package_file]=8192
+  [fuzz_gear_catalogues]=16384
+  [fuzz_planets]=32768
+  [fuzz_catalogue_merge]=16384
+  [fuzz_forge_catalogues]=16384
+  [fuzz_recovery_entry]=70000
+  [fuzz_open_request]=70000
+)
 
 if [ "$#" -gt 0 ]; then chosen=("$@"); else mapfile -t chosen < <(printf '%s\n' "${!seeds[@]}" | sort); fi
-each=$(( total / ${#chosen[@]} ))
+for target in "${chosen[@]}"; do
+  [ -n "${maxlen[$target]:-}" ] || { echo "run-fuzz.sh: no target $target" >&2; exit 2; }
+done
+each=$((total / ${#chosen[@]}))
 [ "$each" -ge 1 ] || each=1
 
-flock -w 900 "$lock" cmake --preset fuzz >/dev/null
-flock -w 900 "$lock" cmake --build build/fuzz --target "${chosen[@]}" -j2
+# The build lock: held from the build to the end of a short run (its figures are of a machine that
+# builds nothing else meanwhile), and for the build only in a long run.
+exec 9>"$lock"
+flock -w 900 9
+cmake --preset fuzz >/dev/null
+cmake --build build/fuzz --target "${chosen[@]}" -j2
 
-mkdir -p build/fuzz/crashes
-for target in "${chosen[@]}"; do
-  corpus="$(mktemp -d)"
+# Copies a target's seeds into a folder: its corpus, the files of its row, and for the merge each
+# shipped file behind the byte that picks it (the shipped file laid over itself).
+seed() {
+  local target="$1" into="$2" f k=0
+  mkdir -p "$into"
+  if [ -d "tests/fuzz/corpus/$target" ]; then cp tests/fuzz/corpus/"$target"/* "$into"/; fi
   # shellcheck disable=SC2086
   for f in ${seeds[$target]}; do
-    if [ -f "$f" ]; then cp "$f" "$corpus"/; fi
+    if [ -f "$f" ]; then cp "$f" "$into"/; fi
   done
-  # The merge starts from each shipped file laid over itself, behind the byte that picks it.
-  if [ "$target" = fuzz_catalogue_merge ]; then
-    k=0
-    for f in skills ismosfos ispack weapons equipt planets; do
-      { printf "\\$(printf '%03o' "$k")"; cat "data/$f.dat" "data/$f.dat"; } >"$corpus/$f"
-      k=$((k + 1))
-    done
-  fi
-  echo "--- $target: $each s"
-  log="build/fuzz/$target.log"
-  set +e
+  case "$target" in
+    fuzz_catalogue_merge)
+      for f in skills ismosfos ispack weapons equipt planets; do
+        { printf "\\$(printf '%03o' "$k")"; cat "data/$f.dat"; } >"$into/shipped-$f"
+        k=$((k + 1))
+      done
+      ;;
+    # The messages of a limit, past it by one.
+    fuzz_skill_catalogue) many 201 'Skill %d,A\n' >"$into/too-many" ;;
+    fuzz_planets) many 2001 'Planet %d\n' >"$into/too-many" ;;
+    fuzz_speciality_file | fuzz_package_file)
+      many 52 'Start R%d,0,x,Electives,End\n' >"$into/too-many-records"
+      { echo "Start Scout,0,x"; many 52 'S%d\n'; echo "Electives,End"; } >"$into/too-many-required"
+      { echo "Start Scout,0,x,Electives"; many 52 'S%d\n'; echo "End"; } >"$into/too-many-electives"
+      { echo "Start Dockhand,6"; many 52 'S%d,1\n'; echo "End"; } >"$into/too-many-skills"
+      many 257 'x%d\n' >"$into/too-many-items"
+      ;;
+    # The reader's messages past its first lines, each made from the new warrior's file: a line
+    # changed (sed), or a list at its limit and one past it.
+    fuzz_warrior_reader)
+      local war=tests/fixtures/new_warrior.war edit
+      for edit in '18s/.*/9\r/' '35s/.*/maybe\r/' '42s/.*/ 0 1 2\r/' '64s/.*/BEGIN\r/' \
+        '65s/.*/Blade\r\n1\r\n9\r\nBlade\r\n1\r\n9\r\nSTOP IS SKILLS\r/' '60q' "76s/.*/$(many 32768 x)\\r/" \
+        '2s/.*/Kai\x00\r/'; do
+        k=$((k + 1))
+        sed "$edit" "$war" >"$into/edit-$k"
+      done
+      sed "94s/.*/$(many 52 'S%d\\r\\n')END REQ\\r/" "$war" >"$into/too-many-required"
+      sed "65s/.*/$(many 1001 'S%d\\r\\n1\\r\\n9\\r\\n')STOP IS SKILLS\\r/" "$war" >"$into/too-many-rows"
+      ;;
+  esac
+}
+
+# A format printed for 1 to n (its %d the number); with a format of no %d, n times over.
+many() {
+  local i
+  for ((i = 1; i <= $1; i++)); do
+    # shellcheck disable=SC2059
+    printf "${2:-x}" "$i"
+  done
+}
+
+# Runs one target for a number of seconds on a corpus folder; the log is libFuzzer's output.
+fuzz() {
+  local target="$1" seconds="$2" corpus="$3" log="$4"
   ./build/fuzz/tests/"$target" "$corpus" \
-    -max_total_time="$each" -rss_limit_mb=2048 -max_len=65536 -timeout=10 \
+    -max_total_time="$seconds" -rss_limit_mb=2048 -max_len="${maxlen[$target]}" -timeout=10 \
     -artifact_prefix=build/fuzz/crashes/"$target"- -print_final_stats=1 >"$log" 2>&1
-  status=$?
-  set -e
-  rm -rf "$corpus"
-  if [ "$status" -ne 0 ]; then
-    cat "$log"
-    echo "$target found a crash (see build/fuzz/crashes/)"
-    exit "$status"
-  fi
-  grep -E 'stat::number_of_executed_units|Done [0-9]+ runs' "$log" || tail -n 3 "$log"
+}
+
+# What a log says: the inputs run, and the coverage of its last status line.
+runs() {
+  local n
+  n="$(sed -n 's/^stat::number_of_executed_units: *//p' "$1" | tail -n 1)"
+  echo "${n:-0}"
+}
+coverage() { grep -o 'cov: [0-9]* ft: [0-9]*' "$1" | tail -n 1; }
+
+mkdir -p build/fuzz/crashes
+if [ "$long" -eq 0 ]; then
+  for target in "${chosen[@]}"; do
+    corpus="$(mktemp -d)"
+    seed "$target" "$corpus"
+    echo "--- $target: $each s"
+    log="build/fuzz/$target.log"
+    set +e
+    fuzz "$target" "$each" "$corpus" "$log"
+    status=$?
+    set -e
+    rm -rf "$corpus"
+    if [ "$status" -ne 0 ]; then
+      cat "$log"
+      echo "$target found a crash (see build/fuzz/crashes/)"
+      exit "$status"
+    fi
+    done_line="$(grep -E '^Done [0-9]+ runs in [0-9]+ second' "$log" || true)"
+    [ -n "$done_line" ] || { tail -n 5 "$log"; echo "$target: no Done line"; exit 1; }
+    echo "$done_line"
+    echo "$done_line" | awk '{ printf "%s inputs/s\n", ($5 > 0 ? int($2 / $5) : $2) }'
+  done
+  exit 0
+fi
+
+flock -u 9
+found=0
+report=()
+started="$(mktemp)"
+for target in "${chosen[@]}"; do
+  corpus="build/fuzz/corpus-long/$target"
+  [ -d "$corpus" ] || seed "$target" "$corpus"
+  echo "--- $target: $each s, corpus $corpus"
+  end=$(($(date +%s) + each))
+  inputs=0
+  crashes=0
+  part=0
+  last=""
+  while :; do
+    left=$((end - $(date +%s)))
+    [ "$left" -ge 1 ] || break
+    part=$((part + 1))
+    log="build/fuzz/$target.long.$part.log"
+    set +e
+    nice -n 19 bash -c "$(declare -p maxlen); $(declare -f fuzz); fuzz $target $left $corpus $log"
+    status=$?
+    set -e
+    inputs=$((inputs + $(runs "$log")))
+    last="$log"
+    if [ "$status" -eq 0 ]; then break; fi
+    crashes=$((crashes + 1))
+    grep -m 1 -E 'ERROR: (AddressSanitizer|UndefinedBehaviorSanitizer|libFuzzer)|runtime error' "$log" || true
+    # The same fault found again and again says no more: give the time to the other targets.
+    [ "$crashes" -lt 5 ] || break
+  done
+  found=$((found + crashes))
+  report+=("$(printf '%-24s %12s inputs  %-22s  %d crash(es)' "$target" "$inputs" \
+    "$(coverage "$last")" "$crashes")")
 done
+echo "--- long run, $total s in all:"
+printf '%s\n' "${report[@]}"
+find build/fuzz/crashes -type f -newer "$started" -printf 'crash: %p\n'
+rm -f "$started"
+[ "$found" -eq 0 ]

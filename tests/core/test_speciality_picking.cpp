@@ -4,8 +4,13 @@
 
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 #include "FakePrompter.h"
+#include "core/app/OpenWarrior.h"
+#include "core/character/Race.h"
+#include "core/files/WarriorFile.h"
+#include "core/skills/ClanPackages.h"
 #include "core/skills/SkillAreas.h"
 #include "core/skills/SkillPackages.h"
 #include "core/skills/SpecialityPicking.h"
@@ -226,6 +231,54 @@ TEST_F(PickingTest, AWarriorOpenedWhilePickingGoesOnInFreePurchase) {
     settleOpenedSkillStage(opened);
     EXPECT_EQ(opened.skillStage, c.settled);
     EXPECT_EQ(opened.currentActivity, c.activity);
+  }
+}
+
+// Saved in any phase of a training and opened again, a warrior stands where it stood: the same
+// status line, choice list and level choices.
+TEST_F(PickingTest, EveryTrainingPhaseOpensAsItWasSaved) {
+  writeFile("ispack.dat", "Start Dockhand,9,Small Arms,1,End\n");
+  const SpecialityChoice both{
+      "Scout Pilot",       1, "", 0, "Basic Academy Package", {"Piloting", "Blade"},
+      {"Blade", "Tactics"}};
+  const Names required(std::begin(kRequiredPicks), std::end(kRequiredPicks));
+  const auto then = [&](Names more) {
+    return more.insert(more.begin(), required.begin(), required.end()), more;
+  };
+  // The skills given, each the first level choice left; a package or the clan package instead.
+  const std::tuple<const char*, const SpecialityChoice*, Names> phases[] = {
+      {"nothing taken", nullptr, {}},
+      {"required, none given", &kMechWarrior, {}},
+      {"required, one given", &kMechWarrior, {"Small Arms"}},
+      {"electives, none given", &kMechWarrior, required},
+      {"electives, two given", &kMechWarrior, then({"Tactics", "Blade"})},
+      {"a required skill raised as an elective",
+       &both,
+       {"Piloting", "Blade", "Medtech", "Small Arms", "Blade"}},
+      {"free points after the speciality", &kMechWarrior, then({"Tactics", "Blade", "Survival"})},
+      {"package", nullptr, {}},
+      {"clan package", nullptr, {}}};
+  for (const auto& [phase, speciality, given] : phases) {
+    SCOPED_TRACE(phase);
+    w = Warrior{};
+    w.priorityGrant[kSkills] = "16";
+    loadSkills(ctx);
+    if (speciality) pick(*speciality);
+    for (const std::string& skill : given) give(0, skill);
+    prompter.packageAnswers = {1}, prompter.yesNoAnswers = {true};
+    if (phase == std::string("package")) addPackage(ctx);
+    if (phase == std::string("clan package"))
+      w.priorityGrant[kRace] = kClanPilot, w.isClan = true, addClanPackage(ctx);
+    const ReadOutcome read = parseWarriorFile(formatWarriorFile(w, "kai.war"), "kai.war");
+    ASSERT_EQ(read.status, ReadOutcome::Ok);
+    Warrior opened = warriorFromFile(*read.opened, app, prompter);
+    RuleContext window{opened, app, prompter};
+    loadSkills(window);  // the new window's catalogues
+    const SkillArea area = activeSkillArea(w);
+    EXPECT_EQ(opened.currentActivity, w.currentActivity);
+    EXPECT_EQ(opened.currentActivity, trainingPhaseText(w));
+    EXPECT_EQ(std::tie(opened.skillStage, opened.innerSphere().list, opened.area(area).pool),
+              std::tie(w.skillStage, w.innerSphere().list, w.area(area).pool));
   }
 }
 

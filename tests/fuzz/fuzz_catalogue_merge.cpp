@@ -1,5 +1,5 @@
-// Feeds arbitrary bytes to the laying of a catalogue of one's own over a shipped one: the first
-// byte picks the catalogue, the rest is split in two, the shipped file and the own one. The check
+// Feeds arbitrary bytes to the laying of a catalogue of one's own over the shipped one (read once,
+// before the first input): the first byte picks the catalogue, the rest is the own file. The check
 // of the own file may not crash; the merged catalogue keeps its limit, every record of the own
 // file that was not left out stands in it as the own file has it, and laying the same file over
 // again changes nothing.
@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "TestPaths.h"
 #include "core/catalogue/CatalogueMerge.h"
 #include "core/files/CatalogueFiles.h"
 #include "core/files/GearFiles.h"
@@ -36,23 +37,35 @@ struct Name {
   bool operator==(const Name&) const = default;
 };
 
+// The shipped catalogues' items, by the byte that picks them; each is parsed once, at its first
+// use.
+std::vector<std::vector<dk::DataItem>> shippedItems;
+
 }  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  for (const char* name : dk::kCatalogueFileNames) {
+    auto items = dk::readDataFileItems(std::string(DRAKKENFOLD_DATA) + "/" + name, 300);
+    if (!items || items->empty()) std::abort();  // a merge the program never makes
+    shippedItems.push_back(std::move(*items));
+  }
+  return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 1) return 0;
   const std::string_view name = dk::kCatalogueFileNames[data[0] % dk::kCatalogueFileNames.size()];
   const std::string text =
       dk::decodeFileText(std::string_view(reinterpret_cast<const char*>(data + 1), size - 1));
-  const std::size_t half = text.size() / 2;
-  const auto shippedItems = dk::splitDataItems(text.substr(0, half), 300);
-  const auto ownItems = dk::splitDataItems(text.substr(half), 300);
+  const auto& shippedItems = ::shippedItems[data[0] % dk::kCatalogueFileNames.size()];
+  const auto ownItems = dk::splitDataItems(text, 300);
   (void)dk::checkCatalogueFile(name, "own", ownItems);
 
   const auto merge = [](auto& into, const auto& more, auto& leftOut) {
     dk::mergeCatalogue(into, more, leftOut);
   };
   if (name == dk::kSkillsFileName) {
-    const auto a = dk::parseSkillCatalogue(shippedItems);
+    static const auto a = dk::parseSkillCatalogue(shippedItems);
     const auto b = dk::parseSkillCatalogue(ownItems);
     if (a && b)
       layOver(a->skills, b->skills, dk::kMaxCatalogueSkills,
@@ -62,21 +75,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 into = c.skills;
               });
   } else if (name == dk::kSpecialityFileName) {
-    const auto a = dk::parseSpecialities(shippedItems);
+    static const auto a = dk::parseSpecialities(shippedItems);
     const auto b = dk::parseSpecialities(ownItems);
     if (a && b) layOver(*a, *b, dk::kMaxSpecialities, merge);
   } else if (name == dk::kPackageFileName) {
-    const auto a = dk::parsePackages(shippedItems);
+    static const auto a = dk::parsePackages(shippedItems);
     const auto b = dk::parsePackages(ownItems);
     if (a && b) layOver(*a, *b, dk::kMaxPackages, merge);
   } else if (name == dk::kWeaponsFile) {
-    layOver(dk::weaponEntries(shippedItems), dk::weaponEntries(ownItems), dk::kMaxMergedGearEntries,
-            merge);
+    static const auto a = dk::weaponEntries(shippedItems);
+    layOver(a, dk::weaponEntries(ownItems), dk::kMaxMergedGearEntries, merge);
   } else if (name == dk::kEquipmentFile) {
-    layOver(dk::equipmentEntries(shippedItems), dk::equipmentEntries(ownItems),
-            dk::kMaxMergedGearEntries, merge);
+    static const auto a = dk::equipmentEntries(shippedItems);
+    layOver(a, dk::equipmentEntries(ownItems), dk::kMaxMergedGearEntries, merge);
   } else {
-    const auto a = dk::planetListOf(shippedItems).valueOr({});
+    static const auto a = dk::planetListOf(shippedItems).valueOr({});
     const auto b = dk::planetListOf(ownItems).valueOr({});
     std::vector<std::string> planets = a, leftOut, again;
     dk::mergeCatalogue(planets, b, dk::kMaxPlanets, leftOut);

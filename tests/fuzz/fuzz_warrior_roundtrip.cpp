@@ -55,7 +55,7 @@ class Builder {
 
   // How many rows a list gets: usually a few, sometimes right at the file's limit.
   std::size_t rows() {
-    if (in_.ConsumeIntegralInRange(0, 15) == 15) {
+    if (in_.ConsumeIntegralInRange(0, 511) == 511) {
       return dk::kMaxListRows + static_cast<std::size_t>(in_.ConsumeIntegralInRange(-1, 1));
     }
     return in_.ConsumeIntegralInRange<std::size_t>(0, 6);
@@ -111,7 +111,7 @@ class Builder {
         if (!anyBytes_) run = asciiOnly(run);
         if (run.empty()) run = "x";
         // Now and then long enough to cross the limits; an input that has run out picks 0.
-        const int oneIn = longest > (1u << 16) ? 256 : 32;  // huge notes are slow: rarer still
+        const int oneIn = longest > (1u << 16) ? 1024 : 256;  // long ones are slow: rarer
         // (a middle value: runs of 0x00 and 0xFF bytes are common in inputs, and pick neither)
         const bool goLong = in_.ConsumeIntegralInRange(0, oneIn - 1) == oneIn / 2;
         const std::size_t most = goLong ? longest / run.size() : 16;

@@ -44,7 +44,7 @@ Warrior warriorFromFile(const OpenedWarrior& opened, SharedState& shared, Prompt
   if (packageTaken(w)) packages = loadPackages(shared.catalogueFolders()).valueOr({});
   w.innerSphere().training = readTraining(w, SkillArea::InnerSphere, packages).training;
   w.clan().training = readTraining(w, SkillArea::Clan, packages).training;
-  settleOpenedSkillStage(w);
+  resumeOpenedTraining(ctx);
   // A warrior whose skills bar never moved and who holds no skill has no pools yet, as when
   // new. (Skills and training at level 0 were bought from a pool the bar once filled.)
   const bool anySkills = !w.innerSphere().skills.empty() || !w.clan().skills.empty() ||

@@ -13,11 +13,7 @@ template <typename Record, typename Place>
 void mergeByName(std::vector<Record>& into, const std::vector<Record>& more, std::size_t limit,
                  std::vector<std::string>& leftOut, Place place) {
   std::unordered_map<std::string, std::size_t> at;
-  const auto index = [&] {
-    at.clear();
-    for (std::size_t i = into.size(); i-- > 0;) at[into[i].name] = i;
-  };
-  index();
+  for (std::size_t i = into.size(); i-- > 0;) at[into[i].name] = i;
   for (const Record& r : more) {
     if (const auto found = at.find(r.name); found != at.end()) {
       into[found->second] = r;
@@ -29,11 +25,11 @@ void mergeByName(std::vector<Record>& into, const std::vector<Record>& more, std
     }
     const std::size_t where = place(into, r);
     into.insert(into.begin() + static_cast<std::ptrdiff_t>(where), r);
-    if (where + 1 == into.size()) {
-      at[r.name] = where;
-    } else {
-      index();  // the records after it moved
-    }
+    // The records after it moved one on: their places, not the names, change.
+    if (where + 1 < into.size())
+      for (auto& entry : at)
+        if (entry.second >= where) ++entry.second;
+    at[r.name] = where;
   }
 }
 

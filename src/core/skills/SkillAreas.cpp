@@ -125,10 +125,16 @@ bool loadSkills(RuleContext& ctx, bool report) {
   if (!sound && report) ctx.prompter.showMessage(read.message(), MessageIcon::Information);
   // A damaged file leaves the lists empty and the shared table as an earlier read left it.
   static const SkillCatalogue kNone;
-  const SkillCatalogue& shown = sound ? *read : kNone;
-  showSkillCatalogue(w, SkillArea::InnerSphere, shown);
-  showSkillCatalogue(w, SkillArea::Clan, shown);
   if (sound) ctx.shared.skillCatalogue = std::move(*read);
+  const SkillCatalogue& shown = sound ? ctx.shared.skillCatalogue : kNone;
+  if (w.skillStage == kSkillStagePickingMos) {
+    // While a speciality is picked the list is its choice list: only the classes are read anew.
+    for (CatalogueRow& row : w.innerSphere().list)
+      row.shown = getSkillCharacteristic(ctx.shared.skillCatalogue, row.name);
+  } else {
+    showSkillCatalogue(w, SkillArea::InnerSphere, shown);
+  }
+  showSkillCatalogue(w, SkillArea::Clan, shown);
   return sound;
 }
 

@@ -81,7 +81,8 @@ std::int16_t skillPointsGranted(const Warrior& w);
 // and both catalogue lists of the window. A damaged or missing file is reported once through the
 // prompter (when report is true); the window's lists are then empty and the shared table keeps
 // what an earlier sound read left. Called when a warrior window is created, and to make the
-// Inner Sphere list whole again after speciality picking. True when the file was sound.
+// Inner Sphere list whole again after speciality picking (while picking, the choice list stays).
+// True when the file was sound.
 bool loadSkills(RuleContext& ctx, bool report = true);
 // Fills an area's catalogue list from a catalogue table and forgets its selection.
 void showSkillCatalogue(Warrior& w, SkillArea area, const SkillCatalogue& catalogue);

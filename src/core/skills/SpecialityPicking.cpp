@@ -32,11 +32,17 @@ void offerChoices(RuleContext& ctx, const std::vector<std::string>& names) {
   }
 }
 
+// The names a phase offers: the specialities' own, then the common ones, each once (the first
+// stays).
 template <std::size_t N>
 std::vector<std::string> withCommon(const std::vector<std::string>& names,
                                     const std::array<const char*, N>& common) {
-  std::vector<std::string> all = names;
-  all.insert(all.end(), common.begin(), common.end());
+  std::vector<std::string> all;
+  const auto add = [&all](const std::string& name) {
+    if (!name.empty() && std::find(all.begin(), all.end(), name) == all.end()) all.push_back(name);
+  };
+  for (const std::string& name : names) add(name);
+  for (const char* name : common) add(name);
   return all;
 }
 
@@ -60,11 +66,99 @@ void freePurchase(RuleContext& ctx) {
   Warrior& w = ctx.warrior;
   w.innerSphere().training.price = static_cast<std::int32_t>(std::max<std::int64_t>(
       0, w.innerSphere().training.price - skillPoolTotal(w.innerSphere().pool)));
+  w.skillStage = kSkillStageFree;  // before the reread: the list is the catalogue again
   loadSkills(ctx, false);
   w.currentActivity = kPickingAdditionalSkills;
-  w.skillStage = kSkillStageFree;
   w.selections.levelChoice = -1;
   refillSkillPool(w, SkillArea::InnerSphere);
+}
+
+// Takes one level choice of that value from the pool; false when there is none.
+bool takeChoice(std::vector<std::int16_t>& pool, std::int64_t value) {
+  const auto it = std::find(pool.begin(), pool.end(), value);
+  if (it == pool.end()) return false;
+  pool.erase(it);
+  return true;
+}
+
+bool offers(const std::vector<std::string>& names, const std::string& name) {
+  return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+// The elective phase as a file saved in it leaves it: every skill on the list had its required
+// choice, if it was offered one, and perhaps one elective choice. Finds the choices each skill
+// can have had (from `at` on), taking them from `pool`; of the ways that fit, skill by skill the
+// one without an elective choice first, so that the electives are offered again where the file
+// allows. `gotElective` says which skills had one.
+bool electiveReading(const std::vector<SkillEntry>& owned, std::size_t at,
+                     const std::vector<std::string>& required,
+                     const std::vector<std::string>& electives, std::vector<std::int16_t>& pool,
+                     std::vector<bool>& gotElective) {
+  if (at == owned.size()) return true;
+  const std::int64_t level = skillLevel(owned[at]);
+  const bool isRequired = offers(required, owned[at].name);
+  const bool isElective = offers(electives, owned[at].name);
+  const auto tryWith = [&](std::int64_t requiredValue, std::int64_t electiveValue) {
+    std::vector<std::int16_t> left = pool;
+    if (requiredValue > 0 && !takeChoice(left, requiredValue)) return false;
+    if (electiveValue > 0 && !takeChoice(left, electiveValue)) return false;
+    gotElective[at] = electiveValue > 0;
+    if (!electiveReading(owned, at + 1, required, electives, left, gotElective)) return false;
+    pool = std::move(left);
+    return true;
+  };
+  if (isRequired && tryWith(level, 0)) return true;
+  if (!isElective) return false;
+  if (!isRequired) return tryWith(0, level);
+  // A required skill offered again among the electives: its level is the sum of two choices.
+  std::vector<std::int16_t> values = pool;
+  std::sort(values.begin(), values.end());
+  values.erase(std::unique(values.begin(), values.end()), values.end());
+  for (const std::int16_t first : values)
+    if (level - first > 0 && tryWith(first, level - first)) return true;
+  return false;
+}
+
+// Puts a picking read back from a file where it stood when saved: the names still to be picked
+// and the level choices not yet handed out follow from the specialities' lists, the package
+// type's choices and the skills on the list. False, changing nothing, where the file cannot have
+// been saved while picking (a skill no list offered, a level no choice gives, nothing left to
+// pick or to give).
+bool resumePicking(RuleContext& ctx) {
+  Warrior& w = ctx.warrior;
+  const PackageType* type = findPackageType(w.packageName);
+  if (!type || !specialityTaken(w) || w.skillsBought) return false;
+  const auto& owned = w.innerSphere().skills;
+  const std::vector<std::string> required =
+      withCommon(filled(w.requiredSkills), kCommonRequiredSkills);
+  const std::vector<std::string> electives = withCommon(filled(w.electiveSkills), kCommonElectives);
+  std::vector<std::int16_t> pool(type->levels.begin(), type->levels.end());
+  if (owned.size() > pool.size()) return false;
+  const auto isOwned = [&owned](const std::string& name) {
+    return findOwnedSkill(owned, name) != nullptr;
+  };
+  std::vector<std::string> choices;
+  const bool requiredPhase = !std::all_of(required.begin(), required.end(), isOwned);
+  if (requiredPhase) {
+    // One choice for each required skill given so far; the others are still to be picked.
+    for (const SkillEntry& s : owned)
+      if (!offers(required, s.name) || !takeChoice(pool, skillLevel(s))) return false;
+    for (const std::string& name : required)
+      if (!isOwned(name)) choices.push_back(name);
+  } else {
+    std::vector<bool> gotElective(owned.size(), false);
+    if (!electiveReading(owned, 0, required, electives, pool, gotElective)) return false;
+    for (const std::string& name : electives) {
+      const SkillEntry* s = findOwnedSkill(owned, name);
+      if (!s || !gotElective[static_cast<std::size_t>(s - owned.data())]) choices.push_back(name);
+    }
+  }
+  // A picking with nothing left to pick or to give had ended before the save.
+  if (pool.empty() || choices.empty()) return false;
+  offerChoices(ctx, choices);
+  w.innerSphere().pool = std::move(pool);
+  w.electivesAnnounced = !requiredPhase;
+  return true;
 }
 
 }  // namespace
@@ -102,7 +196,7 @@ void pickMOS(RuleContext& ctx) {
   w.selections.owned(SkillArea::InnerSphere).clear();
   w.skillsBought = false;
   offerChoices(ctx, withCommon(filled(w.requiredSkills), kCommonRequiredSkills));
-  w.currentActivity = "Picking required skills for " + bothNames(w);
+  w.currentActivity = trainingPhaseText(w);
   w.innerSphere().pool.assign(type->levels.begin(), type->levels.end());
   w.selections.levelChoice = -1;
   updateSkillRolls(ctx);
@@ -112,6 +206,7 @@ void addSkillPointIS(RuleContext& ctx) {
   Warrior& w = ctx.warrior;
   if (w.skillStage != kSkillStagePickingMos) {
     addSkillPoint(ctx, SkillArea::InnerSphere);
+    w.currentActivity = trainingPhaseText(w);  // a first level after a speciality
     return;
   }
   const int row = w.selections.levelChoice;
@@ -137,8 +232,8 @@ void addSkillPointIS(RuleContext& ctx) {
 
   if (w.innerSphere().list.empty() && !w.electivesAnnounced) {
     offerChoices(ctx, withCommon(filled(w.electiveSkills), kCommonElectives));
-    w.currentActivity = "Picking electives for " + bothNames(w);
     w.electivesAnnounced = true;
+    w.currentActivity = trainingPhaseText(w);
   } else if (w.innerSphere().list.empty()) {
     freePurchase(ctx);  // every elective has its level
   }
@@ -150,14 +245,17 @@ void removeSkillPointIS(RuleContext& ctx) {
   Warrior& w = ctx.warrior;
   const bool picking = w.skillStage == kSkillStagePickingMos;
   removeSkillPoint(ctx, SkillArea::InnerSphere);
-  if (!picking || w.skillStage == kSkillStagePickingMos) return;
+  // An emptied list starts the area over, after a speciality's picking too.
+  if (!picking || w.skillStage == kSkillStagePickingMos) {
+    w.currentActivity = trainingPhaseText(w);
+    return;
+  }
   // The list ran empty while the choices were given, which starts the area over: the choices
-  // not given go (as when a warrior saved while picking is opened), the speciality's price stays
-  // paid until "Delete MOS" or a new "Pick MOS".
+  // not given go, the speciality's price stays paid until "Delete MOS" or a new "Pick MOS".
   w.innerSphere().pool.clear();
   freePurchase(ctx);
   w.skillStage = kSkillStageNone;
-  w.currentActivity.clear();
+  w.currentActivity = trainingPhaseText(w);
 }
 
 void doubleClickSkillListIS(RuleContext& ctx, const std::string& name) {
@@ -186,18 +284,38 @@ void takeBackSpeciality(Warrior& w) {
   w.skillButtons[kAddPackage] = true;
   w.skillButtons[kChangeMOS] = false;
   restartInnerSphereSkills(w);
-  w.currentActivity.clear();
+  w.currentActivity = trainingPhaseText(w);
+}
+
+std::string trainingPhaseText(const Warrior& w) {
+  if (w.skillStage == kSkillStagePickingMos)
+    return (w.electivesAnnounced ? "Picking electives for " : "Picking required skills for ") +
+           bothNames(w);
+  if (w.skillStage == kSkillStageFree && specialityTaken(w)) return kPickingAdditionalSkills;
+  return "";
 }
 
 void settleOpenedSkillStage(Warrior& w) {
-  if (w.skillStage == kSkillStagePickingMos) {
+  const bool wasPicking = w.skillStage == kSkillStagePickingMos;
+  if (wasPicking) {
     w.skillStage = kSkillStageFree;
-    w.currentActivity = kPickingAdditionalSkills;
   } else if (w.skillStage == kSkillStagePackageDialog) {
     w.skillStage = kSkillStageNone;
   }
   w.electivesAnnounced = false;
   w.selections.levelChoice = -1;
+  // A picking that cannot go on ends as one whose level choices ran out.
+  w.currentActivity = wasPicking ? kPickingAdditionalSkills : trainingPhaseText(w);
+}
+
+void resumeOpenedTraining(RuleContext& ctx) {
+  Warrior& w = ctx.warrior;
+  w.selections.levelChoice = -1;
+  if (w.skillStage == kSkillStagePickingMos && resumePicking(ctx)) {
+    w.currentActivity = trainingPhaseText(w);
+    return;
+  }
+  settleOpenedSkillStage(w);
 }
 
 }  // namespace dk

@@ -56,10 +56,20 @@ bool specialityTaken(const Warrior& w);
 // any package and every Inner Sphere skill go, and the pool holds the whole skills grant.
 void takeBackSpeciality(Warrior& w);
 
-// A warrior read from a file in the middle of picking: the file keeps neither the level choices
-// nor the choice list, so the picking cannot go on. The skills handed out stay, the area goes
-// on in free purchase ("Delete MOS" starts over), and a stage left by an open package dialog
-// goes back to the start.
+// The status line of the skills tab, from the training's phase: the required or the elective
+// phase of a speciality, the free points after it ("Picking any additional skills"), or nothing.
+std::string trainingPhaseText(const Warrior& w);
+
+// A warrior read from a file, its Inner Sphere training where it stood when saved. A picking goes
+// on: the file keeps the specialities' lists and the skills given, from which the names still to
+// be picked and the level choices not yet given follow (the phase from which names are left). A
+// file that cannot have been saved while picking goes on in free purchase, as
+// settleOpenedSkillStage.
+void resumeOpenedTraining(RuleContext& ctx);
+
+// A warrior read from a file in the middle of a picking that cannot go on: the skills handed out
+// stay, the area goes on in free purchase ("Delete MOS" starts over), and a stage left by an open
+// package dialog goes back to the start.
 void settleOpenedSkillStage(Warrior& w);
 
 }  // namespace dk
