@@ -94,6 +94,9 @@ seed() {
         k=$((k + 1))
       done
       ;;
+    # What the program writes: a recovery entry, and a request naming two files.
+    fuzz_recovery_entry) printf 'Drakkenfold recovery 1\n/home/kai.war\nWarrior: Kai\n1765432100\n' >"$into/entry" ;;
+    fuzz_open_request) printf 'DRAKKENFOLD OPEN 1\n/home/kai.war\n/home/a b.war\nEND\n' >"$into/two-files" ;;
     # The messages of a limit, past it by one.
     fuzz_skill_catalogue) many 201 'Skill %d,A\n' >"$into/too-many" ;;
     fuzz_planets) many 2001 'Planet %d\n' >"$into/too-many" ;;

@@ -37,8 +37,7 @@ struct Name {
   bool operator==(const Name&) const = default;
 };
 
-// The shipped catalogues' items, by the byte that picks them; each is parsed once, at its first
-// use.
+// The shipped catalogues' items, by the byte that picks them (each parsed once, at first use).
 std::vector<std::vector<dk::DataItem>> shippedItems;
 
 }  // namespace
