@@ -24,6 +24,8 @@ declare -A seeds=(
   [fuzz_catalogue_merge]=""  # made from the shipped files below
   [fuzz_recovery_entry]=""
   [fuzz_open_request]=""
+  [fuzz_template_text]="tests/fuzz/corpus/fuzz_template_text/*"
+  [fuzz_template_html]="tests/fixtures/*.war"
 )
 
 if [ "$#" -gt 0 ]; then chosen=("$@"); else mapfile -t chosen < <(printf '%s\n' "${!seeds[@]}" | sort); fi

@@ -68,7 +68,20 @@ CommandLine readCommandLine(const QStringList& arguments, const QString& working
       "whole or not at all. Exit status 0 when written, 1 when a file cannot be read (named on "
       "standard error) or OUT cannot be written.",
       "OUT.pdf");
+  const QCommandLineOption exportOption(
+      "export",
+      "Write each warrior file named through the export template TEMPLATE into the one file OUT "
+      "(the first file argument), without a window or a display. TEMPLATE is the name of a "
+      "shipped template (html, markdown, text), of one of your own (*.mustache in "
+      "drakkenfold/templates beside your own catalogues), or the path of a .mustache file. The "
+      "template renders once per warrior, the results in the order given, unless it holds a "
+      "{{#warriors}} section, which receives them all. The file is written whole or not at all. "
+      "Exit status 0 when written, 1 when a warrior file or the template cannot be read or has a "
+      "mistake (named on standard error, \"FILE:LINE: problem\" for the template) or OUT cannot "
+      "be written, 2 for a wrong command line.",
+      "TEMPLATE");
   parser.addOption(help);
+  parser.addOption(exportOption);
   parser.addOption(checkData);
   parser.addOption(pdf);
   parser.addOption(version);
@@ -116,7 +129,7 @@ CommandLine readCommandLine(const QStringList& arguments, const QString& working
   result.checkData = parser.isSet(checkData);
   if (parser.isSet(pdf)) {
     result.pdf = QFileInfo(QDir(workingFolder), parser.value(pdf)).absoluteFilePath();
-    if (result.check || result.checkData || result.files.isEmpty()) {
+    if (result.check || result.checkData || result.files.isEmpty() || parser.isSet(exportOption)) {
       result.run = false;
       result.exitCode = 2;
       result.err = QString(
@@ -125,6 +138,21 @@ CommandLine readCommandLine(const QStringList& arguments, const QString& working
                        .arg(kProgramName, usage);
       return result;
     }
+  }
+  if (parser.isSet(exportOption)) {
+    if (result.check || result.checkData || !result.pdf.isEmpty() || result.files.size() < 2) {
+      result.run = false;
+      result.exitCode = 2;
+      result.err =
+          QString(
+              "%1: --export needs a template, an output file and at least one warrior "
+              "file (--export TEMPLATE OUT FILE.war...), and no other check or export.\n%2")
+              .arg(kProgramName, usage);
+      return result;
+    }
+    result.exportTemplate = parser.value(exportOption);
+    result.exportOut = result.files.takeFirst();
+    result.named.removeFirst();
   }
   if (result.checkData) {
     if (result.check || result.named.size() > 1) {

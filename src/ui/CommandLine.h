@@ -15,9 +15,12 @@ struct CommandLine {
   bool checkData = false;    // --check-data [FOLDER]: check catalogue files, open no window
   QString dataFolder;        // the folder --check-data was given, as named; empty for all
   QString pdf;               // --pdf OUT: the sheets of the files into this PDF, no window
-  QStringList named;         // the files as named on the command line, for what is printed
-  QString out;               // what to print on standard output before ending
-  QString err;               // what to print on standard error before ending
+  // --export TEMPLATE OUT FILE...: the warriors through a template into OUT, no window
+  QString exportTemplate;  // the template as named (a name, or a path to a .mustache file)
+  QString exportOut;       // OUT, absolute
+  QStringList named;       // the files as named on the command line, for what is printed
+  QString out;             // what to print on standard output before ending
+  QString err;             // what to print on standard error before ending
 };
 
 // Reads the program's arguments (the program name first) before any window exists, so that

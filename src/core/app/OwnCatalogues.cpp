@@ -7,6 +7,7 @@
 
 #include "core/files/AtomicWrite.h"
 #include "core/gear/Advantages.h"
+#include "core/printing/TemplateExport.h"
 #include "core/skills/ClanPackages.h"
 #include "core/skills/SpecialityPicking.h"
 #include "core/util/Numeric.h"
@@ -193,7 +194,8 @@ std::vector<std::string> skillNamesTheRulesUse() {
 }
 
 DataCheck checkCatalogueData(const std::optional<std::string>& folder,
-                             const CatalogueFolders& program) {
+                             const CatalogueFolders& program,
+                             const std::vector<std::string>& templateFolders) {
   std::vector<CatalogueProblem> problems;
   CatalogueFolders checked = program;
   if (folder) {
@@ -206,6 +208,7 @@ DataCheck checkCatalogueData(const std::optional<std::string>& folder,
       if (fs::symlink_status(path, error).type() != fs::file_type::not_found)
         append(readCheckedCatalogueFile(name, path).problems, problems);
     }
+    append(checkTemplateFolder(*folder), problems);
   } else {
     for (const char* name : kCatalogueFileNames) {
       append(readCheckedCatalogueFile(name, program.shippedFile(name)).problems, problems);
@@ -213,6 +216,9 @@ DataCheck checkCatalogueData(const std::optional<std::string>& folder,
         append(readCheckedCatalogueFile(name, path).problems, problems);
     }
     checkMerged(program, problems);
+    append(checkTemplateFolder(shippedTemplateFolder(program.shipped)), problems);
+    for (const std::string& templates : templateFolders)
+      append(checkTemplateFolder(templates), problems);
   }
   DataCheck out;
   for (const CatalogueProblem& p : problems) out.lines.push_back(describeProblem(p, true));
