@@ -56,7 +56,9 @@ bool readDelimiters(std::string_view contents, std::string& open, std::string& c
   const std::string_view first = inner.substr(0, space);
   const std::string_view second = inner.substr(inner.find_first_not_of(' ', space));
   const auto valid = [](std::string_view d) {
-    return !d.empty() && d.find_first_of(" \t\n\v\f\r=") == std::string_view::npos;
+    return !d.empty() && d.find('=') == std::string_view::npos &&
+           std::none_of(d.begin(), d.end(),
+                        [](char c) { return static_cast<unsigned char>(c) <= ' '; });
   };
   if (!valid(first) || !valid(second)) return false;
   open = first;
@@ -353,6 +355,58 @@ std::pair<std::size_t, std::size_t> tagLine(const std::string& text, const Tag& 
   return {start, after < text.size() ? after + 1 : after};
 }
 
+// The library drops a line that holds only blanks once a section tag stood on it, also where
+// the standard keeps it, and keeps the line break of a section it does not show. So the lines
+// are decided here: a line that holds nothing but section, comment and delimiter tags (and
+// blanks) goes, its tags joined to the next line; every section tag is followed by a mark, so
+// that to the library no line is blank. The mark never reaches the output.
+constexpr char kLineMark = '\x01';
+
+std::string withStandaloneLinesDecided(const std::string& text, const std::vector<Tag>& tags) {
+  const auto blanks = [&](std::size_t from, std::size_t to) {
+    return std::all_of(text.begin() + static_cast<std::ptrdiff_t>(from),
+                       text.begin() + static_cast<std::ptrdiff_t>(to),
+                       [](char c) { return c == ' ' || c == '\t'; });
+  };
+  const auto silent = [](const Tag& t) {
+    return t.kind != TagKind::Value && t.kind != TagKind::RawValue && t.kind != TagKind::Partial;
+  };
+  std::string out;
+  out.reserve(text.size() + tags.size());
+  const auto put = [&](const Tag& t) {
+    out.append(text, t.begin, t.end - t.begin);
+    if (t.kind == TagKind::Section || t.kind == TagKind::Inverted || t.kind == TagKind::Close)
+      out += kLineMark;
+  };
+  std::size_t copied = 0;
+  for (std::size_t i = 0; i < tags.size();) {
+    const std::size_t before = text.rfind('\n', tags[i].begin);
+    const std::size_t lineStart = before == std::string::npos ? 0 : before + 1;
+    std::size_t j = i;
+    while (j + 1 < tags.size() && silent(tags[j + 1]) && blanks(tags[j].end, tags[j + 1].begin))
+      ++j;
+    std::size_t lineEnd = tags[j].end;
+    while (lineEnd < text.size() && (text[lineEnd] == ' ' || text[lineEnd] == '\t')) ++lineEnd;
+    if (lineEnd < text.size() && text[lineEnd] == '\r') ++lineEnd;
+    const bool standalone = silent(tags[i]) && lineStart >= copied &&
+                            blanks(lineStart, tags[i].begin) &&
+                            (lineEnd == text.size() || text[lineEnd] == '\n');
+    if (!standalone) {
+      out.append(text, copied, tags[i].begin - copied);
+      put(tags[i]);
+      copied = tags[i].end;
+      ++i;
+      continue;
+    }
+    out.append(text, copied, lineStart - copied);
+    for (std::size_t k = i; k <= j; ++k) put(tags[k]);
+    copied = lineEnd < text.size() ? lineEnd + 1 : lineEnd;
+    i = j + 1;
+  }
+  out.append(text, copied, std::string::npos);
+  return out;
+}
+
 }  // namespace
 
 // A piece of the template, compiled: rendered once, or once per warrior.
@@ -464,9 +518,9 @@ std::vector<CatalogueProblem> templateProblems(const std::string& text, const st
   return scan.problems;
 }
 
-Result<ExportTemplate> compileTemplate(const std::string& text, const std::string& file,
+Result<ExportTemplate> compileTemplate(const std::string& original, const std::string& file,
                                        const std::string& extension) {
-  Scan scan = scanTags(text, file);
+  Scan scan = scanTags(original, file);
   const bool roster = hasRosterSection(scan.tags);
   if (scan.problems.empty()) checkNames(scan.tags, roster, file, scan.problems);
   const auto failed = [](const std::vector<CatalogueProblem>& problems) {
@@ -476,6 +530,9 @@ Result<ExportTemplate> compileTemplate(const std::string& text, const std::strin
     return Result<ExportTemplate>::failure(message);
   };
   if (!scan.problems.empty()) return failed(scan.problems);
+  // From here on the template as the library gets it.
+  const std::string text = withStandaloneLinesDecided(original, scan.tags);
+  scan = scanTags(text, file);
 
   auto compiled = std::make_unique<ExportTemplate::Compiled>();
   compiled->roster = roster;
@@ -558,7 +615,14 @@ struct PieceStream {
   const std::function<bool(std::string_view)>& out;
   bool ok = true;
   PieceStream& operator<<(const std::string& text) {
-    if (ok && !text.empty()) ok = out(text);
+    if (!ok || text.empty()) return *this;
+    if (text.find(kLineMark) == std::string::npos) {
+      ok = out(text);
+    } else {
+      std::string plain = text;
+      plain.erase(std::remove(plain.begin(), plain.end(), kLineMark), plain.end());
+      if (!plain.empty()) ok = out(plain);
+    }
     return *this;
   }
 };

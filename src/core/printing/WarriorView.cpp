@@ -85,6 +85,7 @@ ViewList damageRows(const Warrior& w) {
       ViewObject box;
       box.add("ticked",
               w.damageBoxes[static_cast<std::size_t>(r)][static_cast<std::size_t>(b)] != 0);
+      box.add("endsPair", b % 2 == 1);
       ticks.push_back(std::move(box));
     }
     line.add("boxes", std::move(ticks));
