@@ -73,7 +73,7 @@ TEST(TemplateView, EveryNameIsDocumentedAndEveryDocumentedNameExists) {
   const ViewObject real = warriorView(test::fullWarrior(), 1);
   ASSERT_EQ(real.fields.size(), sampleWarriorView().fields.size());
   for (std::size_t i = 0; i < real.fields.size(); ++i)
-    EXPECT_EQ(real.fields[i].first, sampleWarriorView().fields[i].first);
+    EXPECT_EQ(real.fields[i].name, sampleWarriorView().fields[i].name);
 }
 
 TEST(TemplateCheck, MistakesAreNamedWithTheirLine) {

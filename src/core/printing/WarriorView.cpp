@@ -125,6 +125,14 @@ const ViewValue* ViewObject::find(const std::string& name) const {
   return nullptr;
 }
 
+void ViewObject::add(std::string name, std::string text) {
+  fields.push_back({std::move(name), {std::move(text)}});
+}
+void ViewObject::add(std::string name, bool flag) { fields.push_back({std::move(name), {flag}}); }
+void ViewObject::add(std::string name, ViewList rows) {
+  fields.push_back({std::move(name), {std::move(rows)}});
+}
+
 ViewObject warriorView(const Warrior& w, int number) {
   ViewObject v;
   v.add("number", toText(number));

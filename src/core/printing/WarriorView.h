@@ -14,7 +14,18 @@
 
 namespace dk {
 
-struct ViewObject;
+struct ViewField;
+struct ViewValue;
+
+// Names with their values, in the order the documentation gives them.
+struct ViewObject {
+  std::vector<ViewField> fields;
+  const ViewValue* find(const std::string& name) const;
+  void add(std::string name, std::string text);
+  void add(std::string name, const char* text) { add(std::move(name), std::string(text)); }
+  void add(std::string name, bool flag);
+  void add(std::string name, std::vector<ViewObject> rows);
+};
 using ViewList = std::vector<ViewObject>;
 
 // A text, a yes or no, or a list of rows.
@@ -22,14 +33,9 @@ struct ViewValue {
   std::variant<std::string, bool, ViewList> value;
 };
 
-// Names with their values, in the order the documentation gives them.
-struct ViewObject {
-  std::vector<std::pair<std::string, ViewValue>> fields;
-  const ViewValue* find(const std::string& name) const;
-  void add(std::string name, std::string text) { fields.push_back({std::move(name), {text}}); }
-  void add(std::string name, const char* text) { add(std::move(name), std::string(text)); }
-  void add(std::string name, bool flag) { fields.push_back({std::move(name), {flag}}); }
-  void add(std::string name, ViewList rows) { fields.push_back({std::move(name), {rows}}); }
+struct ViewField {
+  std::string name;
+  ViewValue value;
 };
 
 // The view of one warrior; `number` is its place among those exported together (1 for the first).
