@@ -28,6 +28,9 @@ for f in data/*.dat; do
   [ -e "$f" ] || continue
   [ -f "$prefix/lib/drakkenfold/$(basename "$f")" ] || fail "data file not beside the program: $f"
 done
+for f in data/templates/*.mustache; do
+  [ -f "$prefix/lib/drakkenfold/templates/$(basename "$f")" ] || fail "template not beside the program: $f"
+done
 
 echo "--- desktop entry, metainfo, file type"
 desktop-file-validate "$prefix/share/applications/$id.desktop"
@@ -162,6 +165,9 @@ done
 for f in data/*.dat; do
   [ -e "$f" ] || continue
   grep -qx "./usr/lib/drakkenfold/$(basename "$f")" "$work/contents" || fail "the package lacks $f"
+done
+for f in data/templates/*.mustache; do
+  grep -qx "./usr/lib/drakkenfold/templates/$(basename "$f")" "$work/contents" || fail "the package lacks $f"
 done
 depends="$(dpkg-deb -f "$deb" Depends)"
 for d in libqt6core6 libqt6widgets6 qt6-qpa-plugins fonts-liberation; do

@@ -47,6 +47,8 @@ declare -A seeds=(
   [fuzz_catalogue_merge]="" # made from the shipped files below
   [fuzz_recovery_entry]=""
   [fuzz_open_request]=""
+  [fuzz_template_text]=""
+  [fuzz_template_html]="tests/fixtures/*.war"
 )
 declare -A maxlen=(
   [fuzz_warrior_reader]=65536
@@ -59,6 +61,8 @@ declare -A maxlen=(
   [fuzz_planets]=32768
   [fuzz_catalogue_merge]=16384
   [fuzz_forge_catalogues]=16384
+  [fuzz_template_text]=16384
+  [fuzz_template_html]=65536
   [fuzz_recovery_entry]=70000
   [fuzz_open_request]=70000
 )

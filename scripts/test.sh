@@ -47,6 +47,9 @@ step 120 "the forge: --random 1000 beside --check of the same files (aim: under 
 step 120 "every sheet into one PDF: --pdf of 100 warriors beside one (aim: under 1 s, memory flat)" \
   bash scripts/bench-pdf.sh build/default
 
+step 120 "export through a template: --export html of 100 warriors beside --pdf of them (aim: under 0.5 s, at most 2x the PDF, memory flat)" \
+  bash scripts/bench-export.sh build/default
+
 step 180 "window benchmarks (offscreen): a New with its catalogues (aim: under 15 ms), the sheet into a PDF (aim: under 50 ms)" \
   ./build/default/tests/ui_bench --benchmark_min_time=0.2
 

@@ -37,6 +37,10 @@ int main(int argc, char** argv) {
     return dk::ui::writeRandomWarriorFiles(command.random, command.profile, command.seed,
                                            command.randomFolder, dk::ui::programFolder());
   if (command.checkData) return dk::ui::checkDataFiles(command.dataFolder, dk::ui::programFolder());
+  if (!command.exportTemplate.isEmpty())
+    return dk::ui::exportWarriorsTemplate(command.exportTemplate, command.exportOut, command.files,
+                                          command.named, dk::ui::programFolder(),
+                                          QDir::currentPath());
   if (!command.pdf.isEmpty()) {
     // Drawing needs fonts, not a screen: the offscreen platform, whatever the arguments say.
     qputenv("QT_QPA_PLATFORM", "offscreen");

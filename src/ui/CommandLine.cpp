@@ -88,9 +88,22 @@ CommandLine readCommandLine(const QStringList& arguments, const QString& working
       "seed",
       "With --random: the seed of the first warrior, a whole number (a fresh one without it).",
       "S");
+  const QCommandLineOption exportOption(
+      "export",
+      "Write each warrior file named through the export template TEMPLATE into the one file OUT "
+      "(the first file argument), without a window or a display. TEMPLATE is the name of a "
+      "shipped template (html, markdown, text), of one of your own (*.mustache in "
+      "drakkenfold/templates beside your own catalogues), or the path of a .mustache file. The "
+      "template renders once per warrior, the results in the order given, unless it holds a "
+      "{{#warriors}} section, which receives them all. The file is written whole or not at all. "
+      "Exit status 0 when written, 1 when a warrior file or the template cannot be read or has a "
+      "mistake (named on standard error, \"FILE:LINE: problem\" for the template) or OUT cannot "
+      "be written, 2 for a wrong command line.",
+      "TEMPLATE");
   const QCommandLineOption out("out", "With --random: the folder the warrior files go into.",
                                "FOLDER");
   parser.addOption(help);
+  parser.addOption(exportOption);
   parser.addOption(random);
   parser.addOption(profile);
   parser.addOption(seed);
@@ -142,7 +155,7 @@ CommandLine readCommandLine(const QStringList& arguments, const QString& working
   result.checkData = parser.isSet(checkData);
   if (parser.isSet(pdf)) {
     result.pdf = QFileInfo(QDir(workingFolder), parser.value(pdf)).absoluteFilePath();
-    if (result.check || result.checkData || result.files.isEmpty()) {
+    if (result.check || result.checkData || result.files.isEmpty() || parser.isSet(exportOption)) {
       result.run = false;
       result.exitCode = 2;
       result.err = QString(
@@ -169,7 +182,8 @@ CommandLine readCommandLine(const QStringList& arguments, const QString& working
                        .arg(parser.value(random)));
     if (!parser.isSet(out) || parser.value(out).isEmpty())
       return wrong("--random needs the folder to write into: --out FOLDER.");
-    if (result.check || result.checkData || parser.isSet(pdf) || !result.files.isEmpty())
+    if (result.check || result.checkData || parser.isSet(pdf) || parser.isSet(exportOption) ||
+        !result.files.isEmpty())
       return wrong("--random takes no warrior files and no other task.");
     result.randomFolder = QFileInfo(QDir(workingFolder), parser.value(out)).absoluteFilePath();
     result.profile = parser.value(profile);
@@ -187,6 +201,21 @@ CommandLine readCommandLine(const QStringList& arguments, const QString& working
   }
   if (parser.isSet(profile) || parser.isSet(seed) || parser.isSet(out))
     return wrong("--profile, --seed and --out go with --random.");
+  if (parser.isSet(exportOption)) {
+    if (result.check || result.checkData || !result.pdf.isEmpty() || result.files.size() < 2) {
+      result.run = false;
+      result.exitCode = 2;
+      result.err =
+          QString(
+              "%1: --export needs a template, an output file and at least one warrior "
+              "file (--export TEMPLATE OUT FILE.war...), and no other check or export.\n%2")
+              .arg(kProgramName, usage);
+      return result;
+    }
+    result.exportTemplate = parser.value(exportOption);
+    result.exportOut = result.files.takeFirst();
+    result.named.removeFirst();
+  }
   if (result.checkData) {
     if (result.check || result.named.size() > 1) {
       result.run = false;

@@ -15,7 +15,10 @@ struct CommandLine {
   bool checkData = false;    // --check-data [FOLDER]: check catalogue files, open no window
   QString dataFolder;        // the folder --check-data was given, as named; empty for all
   QString pdf;               // --pdf OUT: the sheets of the files into this PDF, no window
-  QStringList named;         // the files as named on the command line, for what is printed
+  // --export TEMPLATE OUT FILE...: the warriors through a template into OUT, no window
+  QString exportTemplate;  // the template as named (a name, or a path to a .mustache file)
+  QString exportOut;       // OUT, absolute
+  QStringList named;       // the files as named on the command line, for what is printed
   // --random N [--profile NAME] [--seed S] --out FOLDER: N random warriors as files, no window
   qulonglong random = 0;  // N; 0 when not asked for
   QString profile;        // the profile named; empty for one the seed picks

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -77,6 +78,31 @@ QString QtFileChooser::pdfFile(QWidget* parent, const QString& suggestedName) {
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilter("PDF (*.pdf)");
   dialog.setDefaultSuffix("pdf");
+  dialog.setDirectory(folders_.folder());
+  dialog.selectFile(suggestedName);
+  return chosenFile(dialog, folders_);
+}
+
+QString QtFileChooser::exportTemplate(QWidget* parent, const QStringList& names) {
+  QInputDialog dialog(parent);
+  dialog.setObjectName("dlgExportTemplate");
+  dialog.setWindowTitle("Export with Template");
+  dialog.setLabelText("Template:");
+  dialog.setComboBoxItems(names);
+  dialog.setComboBoxEditable(false);
+  dialog.setOkButtonText("Export...");
+  if (names.contains("html")) dialog.setTextValue("html");
+  return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+}
+
+QString QtFileChooser::exportFile(QWidget* parent, const QString& suggestedName,
+                                  const QString& extension) {
+  QFileDialog dialog(parent, "Export with Template");
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilters(
+      {QString("%1 (*.%2)").arg(extension.toUpper(), extension), "All files (*)"});
+  dialog.setDefaultSuffix(extension);
   dialog.setDirectory(folders_.folder());
   dialog.selectFile(suggestedName);
   return chosenFile(dialog, folders_);

@@ -29,6 +29,12 @@ class FileChooser {
   }
   // A PDF file for a sheet, offering suggestedName; empty when cancelled.
   virtual QString pdfFile(QWidget* parent, const QString& suggestedName) = 0;
+  // The export template to use, picked by name from `names`; empty when cancelled.
+  virtual QString exportTemplate(QWidget* parent, const QStringList& names) = 0;
+  // A file for an export that writes `extension` files, offering suggestedName; empty when
+  // cancelled.
+  virtual QString exportFile(QWidget* parent, const QString& suggestedName,
+                             const QString& extension) = 0;
   // A file opened another way (the command line): the choosers open in its folder next.
   virtual void remember(const QString& path) = 0;
 };
@@ -56,6 +62,9 @@ class QtFileChooser : public FileChooser {
   QString warriorFile(QWidget* parent, bool forSaving, const QString& suggestedPath) override;
   QStringList warriorFilesToOpen(QWidget* parent) override;
   QString pdfFile(QWidget* parent, const QString& suggestedName) override;
+  QString exportTemplate(QWidget* parent, const QStringList& names) override;
+  QString exportFile(QWidget* parent, const QString& suggestedName,
+                     const QString& extension) override;
   void remember(const QString& path) override { folders_.remember(path); }
 
  private:

@@ -134,13 +134,18 @@ void MainFrame::buildMenus() {
         [this] { reopenClosedWarrior(); }},
        {},
        {"mnuExportAllPdf", "Export All to P&DF...", {}, [this] { table_->exportAllPdf(this); }},
+       {"mnuExportAllTemplate",
+        "Export All with T&emplate...",
+        {},
+        [this] { table_->exportWithTemplate(this, nullptr); }},
        {"mnuPrintAll", "Print &All...", {}, [this] { table_->printAll(this); }},
        {"mnuPrintSetup", "Print Se&tup", {}, [this] { printers_->setup(this); }},
        {},
        {"mnuExit", "&Exit", QKeySequence("Ctrl+X"), [this] { exitProgram(); }}});
   recent_->attach(recent, [this](const QString& path) { openWarriorPath(path.toStdString()); });
   reopenActions_ << findChild<QAction*>("mnuReopenClosed");
-  tableActions_ = {findChild<QAction*>("mnuExportAllPdf"), findChild<QAction*>("mnuPrintAll")};
+  tableActions_ = {findChild<QAction*>("mnuExportAllPdf"), findChild<QAction*>("mnuPrintAll"),
+                   findChild<QAction*>("mnuExportAllTemplate")};
   showTableState();
   QMenu* help =
       buildMenu(this, "&Help", "mnuHelp",
@@ -188,6 +193,10 @@ WarriorWindow* MainFrame::addWarriorWindow(const SlotGrant& grant, Warrior warri
   connect(window, &WarriorWindow::duplicateRequested, this, [this, window] { duplicate(window); });
   connect(window, &WarriorWindow::exportAllRequested, this,
           [this, window] { table_->exportAllPdf(window); });
+  connect(window, &WarriorWindow::exportTemplateRequested, this,
+          [this, window] { table_->exportWithTemplate(window, window); });
+  connect(window, &WarriorWindow::exportAllTemplateRequested, this,
+          [this, window] { table_->exportWithTemplate(window, nullptr); });
   connect(window, &WarriorWindow::printAllRequested, this,
           [this, window] { table_->printAll(window); });
   table_->watch(window);

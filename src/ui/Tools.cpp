@@ -1,5 +1,6 @@
 #include "ui/Tools.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <cstdio>
 #include <filesystem>
@@ -14,6 +15,8 @@
 #include "core/forge/RandomBatch.h"
 #include "core/printing/CharacterSheet.h"
 #include "core/printing/PrintMessages.h"
+#include "core/printing/TemplateExport.h"
+#include "ui/ExportTemplates.h"
 #include "ui/print/SheetRenderer.h"
 
 namespace dk::ui {
@@ -110,10 +113,59 @@ int exportWarriorsPdf(const QString& out, const QStringList& paths, const QStrin
   return 0;
 }
 
+int exportWarriorsTemplate(const QString& templateName, const QString& out,
+                           const QStringList& paths, const QStringList& named,
+                           const QString& dataFolder, const QString& workingFolder) {
+  const std::vector<std::string> ownFolders = ownTemplateFolders(ownCatalogueFolders());
+  // A name with a slash or the template suffix is a file; any other, a template by name.
+  const std::string given = templateName.toStdString();
+  std::optional<TemplateFile> file;
+  const bool isPath = templateName.contains('/') || templateName.endsWith(kTemplateSuffix);
+  if (isPath) {
+    file = templateFileAt(
+        QFileInfo(QDir(workingFolder), templateName).absoluteFilePath().toStdString());
+  } else {
+    const std::vector<TemplateFile> templates = listTemplates(dataFolder.toStdString(), ownFolders);
+    file = findTemplate(templates, given);
+    if (!file) {
+      std::string known;
+      for (const TemplateFile& t : templates) known += (known.empty() ? "" : ", ") + t.name;
+      std::fprintf(stderr, "%s: no export template of that name (there are: %s)\n", given.c_str(),
+                   known.empty() ? "none" : known.c_str());
+      return 1;
+    }
+  }
+  const Result<ExportTemplate> compiled = readExportTemplate(*file, isPath ? given : file->path);
+  if (!compiled) {
+    std::fprintf(stderr, "%s\n", compiled.message().c_str());
+    return 1;
+  }
+  AppState app;
+  app.dataFolder = dataFolder.toStdString();
+  app.ownCatalogueFolders = ownCatalogueFolders();
+  CommandLinePrompter prompter;
+  // Each warrior read when its turn comes, as its window would hold it, and dropped after.
+  const auto warriorAt = [&](int i) {
+    const ReadOutcome read = openWarriorFile(paths[i].toStdString());
+    if (read.status != ReadOutcome::Ok || !read.opened)
+      return Result<Warrior>::failure(
+          openFailedMessage(read, (i < named.size() ? named[i] : paths[i]).toStdString()));
+    const WarriorDocument document(warriorFromFile(*read.opened, app, prompter), app, prompter);
+    return Result<Warrior>(document.warrior());
+  };
+  const Outcome written =
+      writeTemplateExport(out, *compiled, static_cast<int>(paths.size()), warriorAt);
+  if (!written) {
+    std::fprintf(stderr, "%s\n", written.message().c_str());
+    return 1;
+  }
+  return 0;
+}
+
 int checkDataFiles(const QString& folder, const QString& dataFolder) {
-  const DataCheck check =
-      checkCatalogueData(folder.isEmpty() ? std::nullopt : std::optional(folder.toStdString()),
-                         {dataFolder.toStdString(), ownCatalogueFolders()});
+  const DataCheck check = checkCatalogueData(
+      folder.isEmpty() ? std::nullopt : std::optional(folder.toStdString()),
+      {dataFolder.toStdString(), ownCatalogueFolders()}, ownTemplateFolders(ownCatalogueFolders()));
   for (const std::string& line : check.lines) std::printf("%s\n", line.c_str());
   return check.clean ? 0 : 1;
 }

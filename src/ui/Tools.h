@@ -23,6 +23,15 @@ int checkWarriorFiles(const QStringList& paths, const QStringList& named,
 int exportWarriorsPdf(const QString& out, const QStringList& paths, const QStringList& named,
                       const QString& dataFolder);
 
+// `--export TEMPLATE OUT FILE...`: the warriors through the template (a shipped or own
+// template's name, or the path of a .mustache file; `workingFolder` for a relative one) into OUT,
+// written whole or not at all. A template that cannot be read or has a mistake, or a warrior file
+// that cannot be read, is named on standard error and nothing is written. 0 when written, 1
+// otherwise. Needs no application object.
+int exportWarriorsTemplate(const QString& templateName, const QString& out,
+                           const QStringList& paths, const QStringList& named,
+                           const QString& dataFolder, const QString& workingFolder);
+
 // `--check-data [FOLDER]`: prints one line per problem of the catalogue files of the folder (or of
 // everything the program reads), or "No problems found." with the catalogues' sizes. 0 when
 // clean, 1 otherwise.

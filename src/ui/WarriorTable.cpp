@@ -7,8 +7,10 @@
 #include <QProgressDialog>
 
 #include "core/app/Roster.h"
+#include "core/app/SaveWarrior.h"
 #include "core/printing/CharacterSheet.h"
 #include "core/printing/PrintMessages.h"
+#include "ui/ExportTemplates.h"
 #include "ui/FileChooser.h"
 #include "ui/WarriorWindow.h"
 #include "ui/print/PrinterChoice.h"
@@ -79,6 +81,21 @@ void WarriorTable::exportAllPdf(QWidget* parent) {
   if (end == RunEnd::Failed)
     prompter_.showMessage(pdfFailedMessage(path.toStdString(), written.message()),
                           MessageIcon::Critical);
+}
+
+void WarriorTable::exportWithTemplate(QWidget* parent, WarriorWindow* only) {
+  const QList<WarriorWindow*> open = only ? QList<WarriorWindow*>{only} : windows();
+  QList<QPointer<WarriorWindow>> kept(open.begin(), open.end());
+  const auto warriorAt = [&kept](int i) {
+    return kept[i] ? Result<Warrior>(kept[i]->warrior())
+                   : Result<Warrior>::failure("A warrior window was closed during the export.");
+  };
+  const auto suggested = [&](const std::string& extension) {
+    const std::string name = only ? suggestedFileName(only->warrior(), "." + extension) : "";
+    return name.empty() ? std::string(only ? "Warrior." : "Warriors.") + extension : name;
+  };
+  ui::exportWithTemplate(parent, files_, prompter_, shared_, static_cast<int>(kept.size()),
+                         warriorAt, suggested);
 }
 
 void WarriorTable::printAll(QWidget* parent) {

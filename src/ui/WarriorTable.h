@@ -32,6 +32,9 @@ class WarriorTable : public QObject {
   // "Export All to PDF...": every open warrior into one PDF, through the sheet's file chooser.
   // A long run shows its progress and may be cancelled; a cancel leaves no file.
   void exportAllPdf(QWidget* parent);
+  // "Export with Template..." of one window (`only`), or "Export All with Template..." of every
+  // open warrior (`only` null), in the order of the Warriors menu.
+  void exportWithTemplate(QWidget* parent, WarriorWindow* only);
   // "Print All...": one print dialog, one job.
   void printAll(QWidget* parent);
 

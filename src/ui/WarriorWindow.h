@@ -81,6 +81,8 @@ class WarriorWindow : public QWidget, public PageHost {
   void duplicateRequested();
   void printRequested();
   void exportAllRequested();
+  void exportTemplateRequested();
+  void exportAllTemplateRequested();
   void printAllRequested();
   void printSetupRequested();
 

@@ -183,7 +183,8 @@ inline void clickEntry(QListWidget* list, const QString& text) {
 class FakeFileChooser : public ui::FileChooser {
  public:
   QStringList answers;
-  QStringList asked;  // "open", "save <suggested>", "pdf <suggested>"
+  // "open", "save <suggested>", "pdf <suggested>", "template <names>", "export <suggested>"
+  QStringList asked;
   QString warriorFile(QWidget*, bool forSaving, const QString& suggested) override {
     asked << (forSaving ? "save " + suggested : QString("open"));
     return next();
@@ -195,6 +196,14 @@ class FakeFileChooser : public ui::FileChooser {
   }
   QString pdfFile(QWidget*, const QString& suggested) override {
     asked << "pdf " + suggested;
+    return next();
+  }
+  QString exportTemplate(QWidget*, const QStringList& names) override {
+    asked << "template " + names.join(',');
+    return next();
+  }
+  QString exportFile(QWidget*, const QString& suggested, const QString&) override {
+    asked << "export " + suggested;
     return next();
   }
   void remember(const QString&) override {}

@@ -259,6 +259,47 @@ class CommandLineTest : public QObject {
     QVERIFY(run({"--help"}).out.contains("--pdf <OUT.pdf>"));
   }
 
+  void exportWritesThroughATemplateOrNothing() {
+    QFile full(fixture("full_warrior.war"));
+    QVERIFY(full.open(QIODevice::ReadOnly));
+    const QByteArray bytes = full.readAll();
+    QStringList files;
+    for (const char* name : {"Zora <Tal>", "Arno Vey"}) {
+      files << dir_.filePath(QString(name).remove('<').remove('>') + ".war");
+      QVERIFY(writeFile(files.last(), QByteArray(bytes).replace("Kai, the Second", name)));
+    }
+    const auto written = [](const QString& path) {
+      QFile f(path);
+      return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString("(none)");
+    };
+    const QString out = dir_.filePath("table.html");
+    QCOMPARE(run(QStringList{"--export", "html", out} + files).status, 0);
+    const QString page = written(out);
+    QCOMPARE(page.count("<article>"), 2);  // one page, both warriors, in the order given
+    QVERIFY(page.indexOf("Zora &lt;Tal&gt;") >= 0 &&
+            page.indexOf("Zora &lt;Tal&gt;") < page.indexOf("Arno Vey"));
+    const QString md = dir_.filePath("table.md");
+    QCOMPARE(run(QStringList{"--export", "markdown", md} + files).status, 0);
+    QCOMPARE(written(md).count(QRegularExpression("^## ", QRegularExpression::MultilineOption)), 2);
+
+    // A mistake in a template, an unknown template, an unreadable warrior: nothing written.
+    const QString bad = dir_.filePath("bad.md.mustache");
+    QVERIFY(writeFile(bad, "{{#skills}}\n{{nmae}}\n"));
+    const Ran mistake = run(QStringList{"--export", bad, dir_.filePath("bad.md")} + files);
+    QCOMPARE(mistake.status, 1);
+    QCOMPARE(mistake.err,
+             bad + ":2: unknown name \"nmae\"\n" + bad + ":1: {{#skills}} is never closed\n");
+    QVERIFY(!QFile::exists(dir_.filePath("bad.md")));
+    QCOMPARE(run(QStringList{"--export", "wiki", md} + files).status, 1);
+    const Ran missing = run({"--export", "text", out, files[0], "nowhere.war"});
+    QCOMPARE(missing.status, 1);
+    QVERIFY(missing.err.startsWith("The warrior file \"nowhere.war\" cannot be opened"));
+    QCOMPARE(written(out), page);  // the earlier file as it was
+    QCOMPARE(run({"--export", "html", out}).status, 2);
+    QCOMPARE(run(QStringList{"--export", "html", "--pdf", out} + files).status, 2);
+    QVERIFY(run({"--help"}).out.contains("--export <TEMPLATE>"));
+  }
+
   void aStartWithoutAUsableDisplaySaysSoInOneLine() {
     struct Case {
       QString display;  // empty: none set

@@ -2,6 +2,7 @@
 // windows told, the Warriors menu, Duplicate, number fields and the gear lists redrawn whole.
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDir>
 #include <QMenu>
 #include <QProcess>
 #include <QStatusBar>
@@ -252,6 +253,42 @@ class WindowsTest : public QObject {
     QVERIFY(opened->save(false));
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll(), bytes);
+  }
+
+  void exportWithTemplateOffersEveryTemplateAndWritesOrTellsTheMistake() {
+    QVERIFY(QDir(path("own")).mkpath("drakkenfold/templates"));
+    QVERIFY(writeFile(path("own/drakkenfold/templates/forum.md.mustache"), "**{{name}}**\n"));
+    QVERIFY(writeFile(path("own/drakkenfold/templates/broken.mustache"), "{{#skills}}\n"));
+    OwnPlaces own;
+    FakePrompter prompter;
+    FakeFileChooser files;
+    ui::FramePlaces places = own.places(DRAKKENFOLD_DATA);
+    places.catalogueFolders = {path("own/drakkenfold/catalogues").toStdString()};
+    ui::MainFrame frame(prompter, files, places);
+    frame.show();
+    QVERIFY(!action(&frame, "mnuExportAllTemplate")->isEnabled());
+    auto* kira = frame.newWarrior();
+    name(kira, "Kira | Valdane");
+    name(frame.newWarrior(), "Ortega");
+    const auto written = [this](const char* file) {
+      QFile f(path(file));
+      return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString("(none)");
+    };
+    files.answers << "forum" << path("kira.md");
+    action(kira, "mnuExportTemplate")->trigger();
+    QCOMPARE(files.asked.mid(files.asked.size() - 2),
+             (QStringList{"template broken,forum,html,markdown,text", "export Kira _ Valdane.md"}));
+    QCOMPARE(written("kira.md"), QString("**Kira \\| Valdane**\n"));
+    files.answers << "forum" << path("all.md");
+    action(kira, "mnuExportAllTemplate")->trigger();
+    QCOMPARE(files.asked.last(), QString("export Warriors.md"));
+    QCOMPARE(written("all.md"), QString("**Kira \\| Valdane**\n**Ortega**\n"));
+    // A mistake is told in one box before a file is asked for.
+    files.answers << "broken";
+    action(kira, "mnuExportTemplate")->trigger();
+    QCOMPARE(files.asked.last(), QString("template broken,forum,html,markdown,text"));
+    QCOMPARE(QString::fromStdString(prompter.log.back().text),
+             path("own/drakkenfold/templates/broken.mustache") + ":1: {{#skills}} is never closed");
   }
 
   void theWholeTableIntoOnePdfAndARosterThatFollowsEveryChange() {

@@ -10,6 +10,7 @@
 #include "core/files/NameFile.h"
 #include "core/files/ProfileFile.h"
 #include "core/gear/Advantages.h"
+#include "core/printing/TemplateExport.h"
 #include "core/skills/ClanPackages.h"
 #include "core/skills/SpecialityPicking.h"
 #include "core/util/Numeric.h"
@@ -280,7 +281,8 @@ std::vector<std::string> skillNamesTheRulesUse() {
 }
 
 DataCheck checkCatalogueData(const std::optional<std::string>& folder,
-                             const CatalogueFolders& program) {
+                             const CatalogueFolders& program,
+                             const std::vector<std::string>& templateFolders) {
   std::vector<CatalogueProblem> problems;
   CatalogueFolders checked = program;
   if (folder) {
@@ -295,6 +297,7 @@ DataCheck checkCatalogueData(const std::optional<std::string>& folder,
     }
     for (const std::string& name : forgeFileNames(*folder))
       append(readCheckedCatalogueFile(name, checked.shippedFile(name)).problems, problems);
+    append(checkTemplateFolder(*folder), problems);
   } else {
     for (const char* name : kCatalogueFileNames) {
       append(readCheckedCatalogueFile(name, program.shippedFile(name)).problems, problems);
@@ -310,6 +313,9 @@ DataCheck checkCatalogueData(const std::optional<std::string>& folder,
       for (const std::string& name : forgeFileNames(folder))
         append(readCheckedCatalogueFile(name, folder + "/" + name).problems, problems);
     checkMerged(program, problems);
+    append(checkTemplateFolder(shippedTemplateFolder(program.shipped)), problems);
+    for (const std::string& templates : templateFolders)
+      append(checkTemplateFolder(templates), problems);
   }
   DataCheck out;
   for (const CatalogueProblem& p : problems) out.lines.push_back(describeProblem(p, true));

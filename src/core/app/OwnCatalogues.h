@@ -33,13 +33,15 @@ std::vector<std::string> skillNamesTheRulesUse();
 
 // `--check-data [FOLDER]`: the files of one folder each checked on its own, or (no folder)
 // everything the program would read, each file and the merged whole (the skills the rules and the
-// training files name). One line per problem, "FILE:LINE: problem", or "No problems found." with
-// the size of each catalogue.
+// training files name). The export templates are checked too: the *.mustache files of the folder,
+// or the shipped templates and those of `templateFolders`. One line per problem,
+// "FILE:LINE: problem", or "No problems found." with the size of each catalogue.
 struct DataCheck {
   std::vector<std::string> lines;
   bool clean = true;
 };
 DataCheck checkCatalogueData(const std::optional<std::string>& folder,
-                             const CatalogueFolders& program);
+                             const CatalogueFolders& program,
+                             const std::vector<std::string>& templateFolders = {});
 
 }  // namespace dk

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# `drakkenfold --export html` of 100 warriors into one page beside `--pdf` of the same files, and
+# beside the export of a single warrior: the time (median of three runs) and the peak memory of
+# each. Aim: 100 warriors under 500 ms and at most 2x the PDF, and a peak that does not grow with
+# the number of warriors (each warrior is read, written and dropped in turn).
+#   scripts/bench-export.sh [build folder]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+program="${1:-build/default}/src/drakkenfold"
+folder="$(mktemp -d)"
+trap 'rm -rf "$folder"' EXIT
+for i in $(seq 100); do cp tests/fixtures/full_warrior.war "$folder/kai-$i.war"; done
+files=("$folder"/*.war)
+median() { sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
+
+# "milliseconds peak-KiB" of one run; a run that fails fails the benchmark.
+measure() {
+  local report="$folder/time"
+  timeout 60 /usr/bin/time -f '%e %M' -o "$report" "$program" "$@" >/dev/null
+  awk '{ printf "%d %d\n", $1 * 1000, $2 }' "$report"
+}
+
+# name, then the command's arguments: sets <name>_ms (median) and <name>_kib (largest peak).
+bench() {
+  local name="$1" runs=() ms kib
+  shift
+  for _ in 1 2 3; do runs+=("$(measure "$@")"); done
+  ms=$(printf '%s\n' "${runs[@]}" | awk '{ print $1 }' | median)
+  kib=$(printf '%s\n' "${runs[@]}" | awk '{ print $2 }' | sort -n | tail -n 1)
+  eval "${name}_ms=$ms ${name}_kib=$kib"
+}
+
+bench one --export html "$folder/one.html" "${files[0]}"
+bench all --export html "$folder/all.html" "${files[@]}"
+bench pdf --pdf "$folder/all.pdf" "${files[@]}"
+articles=$(grep -c '<article>' "$folder/all.html")
+echo "--export html of 100 warriors ($articles sheets): ${all_ms} ms, peak ${all_kib} KiB;" \
+  "--pdf of the same: ${pdf_ms} ms, peak ${pdf_kib} KiB; one warrior: ${one_ms} ms, peak" \
+  "${one_kib} KiB (aim: under 500 ms, at most 2x the PDF, the peak not growing with the warriors)"
+[ "$articles" -eq 100 ] || { echo "bench-export.sh: $articles sheets written, not 100" >&2; exit 1; }
+if [ "$all_ms" -ge 500 ] || [ "$all_ms" -gt $(( 2 * pdf_ms )) ]; then
+  echo "bench-export.sh: the export is slower than its aim" >&2
+  exit 1
+fi
+# Flat: 100 warriors take at most 10% (and 4 MiB) more memory than one.
+if [ "$all_kib" -gt $(( one_kib + one_kib / 10 + 4096 )) ]; then
+  echo "bench-export.sh: the peak grows with the number of warriors" >&2
+  exit 1
+fi
