@@ -249,6 +249,8 @@ class WindowsTest : public QObject {
     auto* owned = child<QTreeWidget>(opened, "lvWeap");
     QCOMPARE(owned->topLevelItemCount(), 1);
     QCOMPARE(owned->topLevelItem(0)->toolTip(1), QString("Not in the catalogues here"));
+    QCOMPARE(owned->topLevelItem(0)->toolTip(0),
+             owned->topLevelItem(0)->text(0) + "\nNot in the catalogues here");
     QVERIFY(s.frame.statusBar()->currentMessage().contains("not in the catalogues here"));
     QVERIFY(opened->save(false));
     QVERIFY(saved.open(QIODevice::ReadOnly));

@@ -60,6 +60,13 @@ bool ListRow::operator<(const QTreeWidgetItem& other) const {
   return text(column).localeAwareCompare(other.text(column)) < 0;
 }
 
+QVariant ListRow::data(int column, int role) const {
+  QVariant set = QTreeWidgetItem::data(column, role);
+  if (role != Qt::ToolTipRole || set.isValid()) return set;  // a tooltip set by hand stands
+  if (column != 0) return tip_;
+  return tip_.isEmpty() ? text(0) : text(0) + '\n' + tip_;
+}
+
 void sortOnHeaderClick(QTreeWidget* view) {
   view->header()->setSectionsClickable(true);
   QObject::connect(view->header(), &QHeaderView::sectionClicked, view, [view](int column) {
@@ -93,6 +100,10 @@ void showRows(QTreeWidget* view, const QList<QStringList>& rows, const QString& 
   for (int i = 0; i < view->topLevelItemCount(); ++i) {
     QTreeWidgetItem* item = view->topLevelItem(i);
     const QString tip = tipOf.value(item->text(0));
+    if (auto* row = dynamic_cast<ListRow*>(item)) {
+      row->setTip(tip);  // asked for on hover only: nothing to repaint
+      continue;
+    }
     const QString nameTip = tip.isEmpty() ? item->text(0) : item->text(0) + "\n" + tip;
     if (item->toolTip(0) == nameTip) continue;  // unchanged: no repaint
     item->setToolTip(0, nameTip);

@@ -22,11 +22,20 @@ QTreeWidget* makeListView(QWidget* parent, const char* objectName, const QString
 // rather than the order in which they were made.
 void setTabChain(const QList<QWidget*>& controls);
 
-// A row that sorts numbers as numbers ("90" before "1200") and other texts as texts.
+// A row that sorts numbers as numbers ("90" before "1200") and other texts as texts. Its
+// tooltip is worded when asked for: the first column's is the whole name and the row's line of
+// tip under it, the other columns' the line alone. A window shows hundreds of catalogue rows, most
+// never hovered, so a row keeps the one line rather than a tooltip per column.
 class ListRow : public QTreeWidgetItem {
  public:
   using QTreeWidgetItem::QTreeWidgetItem;
   bool operator<(const QTreeWidgetItem& other) const override;
+  QVariant data(int column, int role) const override;
+  void setTip(const QString& tip) { tip_ = tip; }
+  const QString& tip() const { return tip_; }
+
+ private:
+  QString tip_;
 };
 
 // Rows show in the order entered until a column header is clicked; from then on that column is
