@@ -1,5 +1,6 @@
 #include "ui/FileChooser.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -92,6 +93,10 @@ QString QtFileChooser::exportTemplate(QWidget* parent, const QStringList& names)
   dialog.setComboBoxEditable(false);
   dialog.setOkButtonText("Export...");
   if (names.contains("html")) dialog.setTextValue("html");
+  // Wide enough for its title beside the title bar's buttons, and for a template's longer name
+  // (the dialog's own layout sizes it to its controls, so the width is the list's).
+  if (auto* list = dialog.findChild<QComboBox*>())
+    list->setMinimumWidth(dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) * 2);
   return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
