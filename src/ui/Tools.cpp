@@ -10,6 +10,7 @@
 #include "core/app/OpenWarrior.h"
 #include "core/app/OwnCatalogues.h"
 #include "core/app/WarriorDocument.h"
+#include "core/context/Prompter.h"
 #include "core/files/CatalogueFiles.h"
 #include "core/files/WarriorFile.h"
 #include "core/forge/RandomBatch.h"
@@ -49,29 +50,10 @@ int checkWarriorFiles(const QStringList& paths, const QStringList& named,
 namespace {
 // A user at the command line: what a rule would show in a box goes to standard error, and every
 // question is answered No (opening a warrior asks none).
-class CommandLinePrompter : public Prompter {
+class CommandLinePrompter : public DecliningPrompter {
  public:
   void showMessage(const std::string& text, MessageIcon) override {
     std::fprintf(stderr, "%s\n", text.c_str());
-  }
-  bool askYesNo(const std::string&, MessageIcon) override { return false; }
-  bool showError(const std::string& text) override {
-    showMessage(text, MessageIcon::Critical);
-    return false;
-  }
-  std::optional<std::string> askText(const std::string&) override { return std::nullopt; }
-  std::optional<std::string> pickSkill(const std::vector<std::string>&) override { return {}; }
-  std::optional<SpecialityChoice> pickSpeciality(const std::vector<Speciality>&, int) override {
-    return std::nullopt;
-  }
-  std::optional<std::vector<std::string>> pickRequiredSkills(const RequiredSkillRequest&) override {
-    return std::nullopt;
-  }
-  std::optional<int> pickPackage(const std::vector<SkillPackage>&, int) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> pickPlanet(const std::vector<std::string>&) override {
-    return std::nullopt;
   }
 };
 }  // namespace

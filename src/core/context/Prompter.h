@@ -64,4 +64,32 @@ class Prompter {
   std::function<void(const std::string&)> noteSink_;
 };
 
+// A user who is not there (the command line, a batch): every question is answered No, every
+// picker closed without a choice, and an error is shown as a message (Cancel). What a message is
+// shown on is the one thing left to say.
+class DecliningPrompter : public Prompter {
+ public:
+  bool askYesNo(const std::string&, MessageIcon) override { return false; }
+  bool showError(const std::string& text) override {
+    showMessage(text, MessageIcon::Critical);
+    return false;
+  }
+  std::optional<std::string> askText(const std::string&) override { return std::nullopt; }
+  std::optional<std::string> pickSkill(const std::vector<std::string>&) override {
+    return std::nullopt;
+  }
+  std::optional<SpecialityChoice> pickSpeciality(const std::vector<Speciality>&, int) override {
+    return std::nullopt;
+  }
+  std::optional<std::vector<std::string>> pickRequiredSkills(const RequiredSkillRequest&) override {
+    return std::nullopt;
+  }
+  std::optional<int> pickPackage(const std::vector<SkillPackage>&, int) override {
+    return std::nullopt;
+  }
+  std::optional<std::string> pickPlanet(const std::vector<std::string>&) override {
+    return std::nullopt;
+  }
+};
+
 }  // namespace dk

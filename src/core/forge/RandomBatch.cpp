@@ -8,6 +8,7 @@
 #include "core/app/CheckWarrior.h"
 #include "core/app/SaveWarrior.h"
 #include "core/app/WindowLoad.h"
+#include "core/context/Prompter.h"
 #include "core/files/AtomicWrite.h"
 #include "core/files/WarriorFile.h"
 #include "core/forge/Forge.h"
@@ -21,31 +22,10 @@ namespace fs = std::filesystem;
 namespace {
 
 // What the catalogues' load tells a window, kept for standard error.
-class QuietPrompter : public Prompter {
+class QuietPrompter : public DecliningPrompter {
  public:
   std::vector<std::string> told;
   void showMessage(const std::string& text, MessageIcon) override { told.push_back(text); }
-  bool askYesNo(const std::string&, MessageIcon) override { return false; }
-  bool showError(const std::string& text) override {
-    told.push_back(text);
-    return false;
-  }
-  std::optional<std::string> askText(const std::string&) override { return std::nullopt; }
-  std::optional<std::string> pickSkill(const std::vector<std::string>&) override {
-    return std::nullopt;
-  }
-  std::optional<SpecialityChoice> pickSpeciality(const std::vector<Speciality>&, int) override {
-    return std::nullopt;
-  }
-  std::optional<std::vector<std::string>> pickRequiredSkills(const RequiredSkillRequest&) override {
-    return std::nullopt;
-  }
-  std::optional<int> pickPackage(const std::vector<SkillPackage>&, int) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> pickPlanet(const std::vector<std::string>&) override {
-    return std::nullopt;
-  }
 };
 
 BatchOutcome failure(int code, std::string line) { return {code, {}, {std::move(line)}}; }
