@@ -4,6 +4,8 @@
 #   scripts/bench-check.sh [build folder]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# shellcheck source=lib/bench.sh
+source scripts/lib/bench.sh
 program="${1:-build/default}/src/drakkenfold"
 folder="$(mktemp -d)"
 trap 'rm -rf "$folder"' EXIT
@@ -20,7 +22,6 @@ ms() {
   "$@" >/dev/null 2>&1 || true
   echo $(( ($(date +%s%N) - start) / 1000000 ))
 }
-median() { sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
 
 checks=() reads=()
 for _ in 1 2 3 4 5; do

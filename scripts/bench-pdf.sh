@@ -5,12 +5,13 @@
 #   scripts/bench-pdf.sh [build folder]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# shellcheck source=lib/bench.sh
+source scripts/lib/bench.sh
 program="${1:-build/default}/src/drakkenfold"
 folder="$(mktemp -d)"
 trap 'rm -rf "$folder"' EXIT
-for i in $(seq 100); do cp tests/fixtures/full_warrior.war "$folder/kai-$i.war"; done
+hundred_warriors "$folder"
 files=("$folder"/*.war)
-median() { sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
 
 # "milliseconds peak-KiB" of one run into one PDF; a run that fails fails the benchmark.
 measure() {

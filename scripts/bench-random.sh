@@ -5,10 +5,11 @@
 #   scripts/bench-random.sh [build folder]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# shellcheck source=lib/bench.sh
+source scripts/lib/bench.sh
 program="${1:-build/default}/src/drakkenfold"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-median() { sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
 
 # "milliseconds peak-KiB" of one run; a run that fails fails the benchmark.
 run() {

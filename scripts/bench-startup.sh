@@ -6,6 +6,8 @@
 #   scripts/bench-startup.sh [build folder] [pairs]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# shellcheck source=lib/bench.sh
+source scripts/lib/bench.sh
 source scripts/lib/windows.sh
 build="${1:-build/default}"
 runs="${2:-11}"
@@ -19,7 +21,6 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM
 start_virtual_screen
 
-median() { sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
 
 # One start, its time on standard output; 2 when the display refused it.
 timed() {
