@@ -181,8 +181,7 @@ WarriorWindow* MainFrame::newWarrior() {
 WarriorWindow* MainFrame::addWarriorWindow(const SlotGrant& grant, Warrior warrior) {
   auto* window = new WarriorWindow(app_, prompter_, files_, std::move(warrior));
   window->setSlot(grant.slot);
-  QMdiSubWindow* sub = mdi_->addSubWindow(window);
-  sub->setAttribute(Qt::WA_DeleteOnClose);
+  QMdiSubWindow* sub = addQuietSubWindow(mdi_, window);
   sub->setWindowIcon(windowIcon());
   placeWarriorWindow(mdi_, sub, grant.firstWindow);
 

@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionTitleBar>
 #include <algorithm>
+#include <memory>
 
 #include "core/app/WindowPlacement.h"
 
@@ -61,6 +63,37 @@ void placeWarriorWindow(QMdiArea* area, QMdiSubWindow* sub, bool firstWindow) {
   const PixelPoint at = nextCascadePosition({previous->x(), previous->y()}, sub->width(),
                                             sub->height(), room.width(), room.height(), 10, stepY);
   sub->move(at.x, at.y);
+}
+
+QMdiSubWindow* addQuietSubWindow(QMdiArea* area, QWidget* widget) {
+  auto* sub = new QMdiSubWindow;
+  sub->setAttribute(Qt::WA_DeleteOnClose);
+  sub->setWidget(widget);
+  // Made before the area's own connections, so that these run first: on activation the area
+  // tells every other window it is inactive and each one asks for its frame to be painted again,
+  // although only the window that was active changes. Those windows hold their updates for the
+  // moment (the attribute alone: setUpdatesEnabled would repaint them whole afterwards) and take
+  // them back as soon as the area has gone through them, when the window's state change follows,
+  // before anything is painted. With the windows maximised the area also restores them in that
+  // loop, so it is left to paint them all.
+  auto held = std::make_shared<QList<QPointer<QMdiSubWindow>>>();
+  QObject::connect(sub, &QMdiSubWindow::aboutToActivate, area, [area, sub, held] {
+    const QMdiSubWindow* active = area->activeSubWindow();
+    if (active && active->isMaximized()) return;
+    for (QMdiSubWindow* other : area->subWindowList()) {
+      if (other == sub || other == active || !other->isVisible() || !other->updatesEnabled())
+        continue;
+      other->setAttribute(Qt::WA_UpdatesDisabled, true);
+      held->push_back(other);
+    }
+  });
+  QObject::connect(sub, &QMdiSubWindow::windowStateChanged, area, [held] {
+    for (const QPointer<QMdiSubWindow>& other : *held)
+      if (other) other->setAttribute(Qt::WA_UpdatesDisabled, false);
+    held->clear();
+  });
+  area->addSubWindow(sub);
+  return sub;
 }
 
 }  // namespace dk::ui

@@ -152,6 +152,34 @@ class WindowsTest : public QObject {
     QTRY_COMPARE(s.frame.warriorWindows().size(), 0);
   }
 
+  // The area would repaint the frame of every window on each activation, so that a New grew
+  // slower with every window open; only the two windows whose state changes are painted now,
+  // and no window is left without its updates.
+  void activationPaintsOnlyTheWindowsWhoseStateChanges() {
+    ScriptedFrame s;
+    QList<QMdiSubWindow*> subs;
+    for (int i = 0; i < 3; ++i) subs << subWindowOf(s.newWarrior());
+    QApplication::processEvents();
+    struct Paints : QObject {
+      QMap<QObject*, int> count;
+      bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Paint) ++count[o];
+        return false;
+      }
+    } paints;
+    for (QMdiSubWindow* sub : subs) sub->installEventFilter(&paints);
+    subs << subWindowOf(s.newWarrior());
+    QTRY_VERIFY(paints.count.value(subs[2]) > 0);  // the one active before, now inactive
+    QCOMPARE(paints.count.value(subs[0]), 0);
+    QCOMPARE(paints.count.value(subs[1]), 0);
+    paints.count.clear();
+    subs[3]->installEventFilter(&paints);
+    subs[0]->widget()->findChild<QLineEdit*>("txtName")->setFocus();  // a click into the first
+    QTRY_COMPARE(s.frame.activeWarriorWindow(), subs[0]->widget());
+    QTRY_VERIFY(paints.count.value(subs[3]) > 0 && paints.count.value(subs[0]) > 0);
+    for (QMdiSubWindow* sub : subs) QVERIFY(sub->updatesEnabled());
+  }
+
   void numberFieldsTakeDigitsAndAFileShowsWhatItHolds() {
     ScriptedFrame s;
     auto* w = s.newWarrior();
