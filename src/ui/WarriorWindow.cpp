@@ -23,6 +23,11 @@
 
 namespace dk::ui {
 
+namespace {
+// Set on the application once the one watch of the focus for every warrior window is made.
+constexpr char kFocusWatched[] = "drakkenfoldFocusWatched";
+}  // namespace
+
 WarriorWindow::WarriorWindow(AppState& app, Prompter& prompter, FileChooser& files, Warrior warrior,
                              QWidget* parent)
     : QWidget(parent),
@@ -71,19 +76,27 @@ WarriorWindow::WarriorWindow(AppState& app, Prompter& prompter, FileChooser& fil
     edit->setPalette(palette);
   }
 
-  // A field is left when the focus goes elsewhere: its typing becomes one step then.
-  connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget*) {
-    if (old && isAncestorOf(old)) {
-      document_.settleTyping();
-      showHistory();
-    }
-  });
+  // A field is left when the focus goes elsewhere: its typing becomes one step then. One watch
+  // for every window of the program, which finds the window the focus left: a watch per window
+  // would run for all of them on every change of focus.
+  if (!qApp->property(kFocusWatched).toBool()) {
+    qApp->setProperty(kFocusWatched, true);
+    connect(qApp, &QApplication::focusChanged, qApp, [](QWidget* old, QWidget*) {
+      for (QWidget* w = old; w; w = w->parentWidget())
+        if (auto* window = qobject_cast<WarriorWindow*>(w)) return window->fieldLeft();
+    });
+  }
   buildMenus();
   // Inside a text field Ctrl+Y redoes the field's own typing, as Ctrl+Shift+Z does, rather than
   // the window's last step.
   for (QWidget* field : findChildren<QLineEdit*>()) keepRedoKeyIn(field);
   for (QWidget* field : findChildren<QPlainTextEdit*>()) keepRedoKeyIn(field);
   refresh();
+}
+
+void WarriorWindow::fieldLeft() {
+  document_.settleTyping();
+  showHistory();
 }
 
 QSize WarriorWindow::minimumSizeHint() const {

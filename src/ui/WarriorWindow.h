@@ -90,6 +90,8 @@ class WarriorWindow : public QWidget, public PageHost {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // The focus left a field of this window.
+  void fieldLeft();
   void buildMenus();
   void showHistory();
 
