@@ -1,5 +1,6 @@
 #include "core/util/Text.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -8,10 +9,13 @@ namespace dk {
 std::string toOneLine(std::string_view value) {
   std::string out;
   out.reserve(value.size());
-  for (std::size_t i = 0; i < value.size(); ++i) {
-    const char c = value[i];
-    if (c == '\r' && i + 1 < value.size() && value[i + 1] == '\n') ++i;
-    out += (c == '\r' || c == '\n' || c == '\0') ? ' ' : c;
+  // The text between the breaks goes across in whole stretches.
+  for (std::size_t i = 0; i < value.size();) {
+    const std::size_t stop = std::min(findBreakOrNul(value, i), value.size());
+    out.append(value.substr(i, stop - i));
+    if (stop == value.size()) break;
+    out += ' ';
+    i = stop + (value[stop] == '\r' && stop + 1 < value.size() && value[stop + 1] == '\n' ? 2 : 1);
   }
   return out;
 }
