@@ -7,16 +7,19 @@
 namespace dk {
 
 std::string toOneLine(std::string_view value) {
-  std::string out;
-  out.reserve(value.size());
-  // The text between the breaks goes across in whole stretches.
-  for (std::size_t i = 0; i < value.size();) {
-    const std::size_t stop = std::min(findBreakOrNul(value, i), value.size());
-    out.append(value.substr(i, stop - i));
+  // The copy is made whole; the text between the breaks is then moved up in whole stretches, as
+  // far as the CR LFs (two bytes, one space) before it have left room.
+  std::string out(value);
+  std::size_t w = 0;
+  for (std::size_t r = 0;;) {
+    const std::size_t stop = std::min(findBreakOrNul(value, r), value.size());
+    if (w != r) std::memcpy(out.data() + w, value.data() + r, stop - r);
+    w += stop - r;
     if (stop == value.size()) break;
-    out += ' ';
-    i = stop + (value[stop] == '\r' && stop + 1 < value.size() && value[stop + 1] == '\n' ? 2 : 1);
+    out[w++] = ' ';
+    r = stop + (value[stop] == '\r' && stop + 1 < value.size() && value[stop + 1] == '\n' ? 2 : 1);
   }
+  out.resize(w);
   return out;
 }
 
