@@ -4,13 +4,16 @@
 // normalisations the file documents) and that save again to the very same bytes.
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
 #include <string>
+#include <string_view>
 #include <tuple>
+#include <utility>
 
 #include "core/files/FileLimits.h"
 #include "core/files/WarriorFile.h"
@@ -24,7 +27,9 @@ using dk::Warrior;
 class Builder {
  public:
   explicit Builder(FuzzedDataProvider& in)
-      : in_(in), anyBytes_(in.ConsumeIntegral<std::uint8_t>() >= 240) {}
+      : in_(in),
+        anyBytes_(in.ConsumeIntegral<std::uint8_t>() >= 240),
+        longOnes_(in.ConsumeIntegral<std::uint8_t>() < 16) {}
 
   // Whether texts may hold bytes that are not UTF-8 (then only the stability of the file is
   // checked, since such bytes are written as U+FFFD).
@@ -55,7 +60,7 @@ class Builder {
 
   // How many rows a list gets: usually a few, sometimes right at the file's limit.
   std::size_t rows() {
-    if (in_.ConsumeIntegralInRange(0, 511) == 511) {
+    if (in_.ConsumeIntegralInRange(0, 31) == 31 && takeLong()) {
       return dk::kMaxListRows + static_cast<std::size_t>(in_.ConsumeIntegralInRange(-1, 1));
     }
     return in_.ConsumeIntegralInRange<std::size_t>(0, 6);
@@ -111,13 +116,16 @@ class Builder {
         if (!anyBytes_) run = asciiOnly(run);
         if (run.empty()) run = "x";
         // Now and then long enough to cross the limits; an input that has run out picks 0.
-        const int oneIn = longest > (1u << 16) ? 1024 : 256;  // long ones are slow: rarer
         // (a middle value: runs of 0x00 and 0xFF bytes are common in inputs, and pick neither)
-        const bool goLong = in_.ConsumeIntegralInRange(0, oneIn - 1) == oneIn / 2;
+        const bool goLong = in_.ConsumeIntegralInRange(0, 15) == 8 && takeLong();
         const std::size_t most = goLong ? longest / run.size() : 16;
         const std::size_t times = in_.ConsumeIntegralInRange<std::size_t>(0, most);
-        s.reserve(s.size() + times * run.size());
-        for (std::size_t i = 0; i < times; ++i) s += run;
+        // Doubled up to its length rather than added run by run: a long one is quick to make.
+        const std::size_t from = s.size(), length = times * run.size();
+        s.reserve(from + length);
+        if (length > 0) s += run;
+        while (s.size() - from < length)
+          s.append(s, from, std::min(s.size() - from, from + length - s.size()));
         return;
       }
       default: {
@@ -128,6 +136,13 @@ class Builder {
     }
   }
 
+  // Whether this input may still have its one long value or list at its limit. Only one input
+  // in 16 may (its second byte from the end says), and then one such value at most: each costs
+  // passes over tens of thousands of bytes or a thousand rows, in the writer and the reader
+  // alike, where a common input is done in a tenth of a millisecond, and a second one would
+  // check nothing the first does not (the save refuses at the first).
+  bool takeLong() { return longOnes_ && !std::exchange(longTaken_, true); }
+
   static std::string asciiOnly(std::string s) {
     for (char& c : s) c = static_cast<char>(static_cast<unsigned char>(c) & 0x7F);
     return s;
@@ -135,6 +150,8 @@ class Builder {
 
   FuzzedDataProvider& in_;
   bool anyBytes_;
+  bool longOnes_;
+  bool longTaken_ = false;
 };
 
 Warrior buildWarrior(Builder& b) {
@@ -205,19 +222,50 @@ Warrior buildWarrior(Builder& b) {
                          &w.nationality, &w.dateOfBirth, &w.placeOfBirth, &w.siblings, &w.spouse}) {
     *s = b.text();
   }
-  w.notes = b.text(1u << 22);  // up to several MiB of one run, past the file's limit
+  // The notes as long as any text: no size of notes is refused but that of the whole file, past
+  // 16 MiB, which notes of a few MiB (each byte at most three in the file) never reach either.
+  w.notes = b.text();
   return w;
 }
 
 // --- What the file documents it keeps, written out here independently of the writer.
 
-std::string oneLine(const std::string& v) {
-  std::string out;
-  out.reserve(v.size());
-  for (std::size_t i = 0; i < v.size(); ++i) {
-    if (v[i] == '\r' && i + 1 < v.size() && v[i + 1] == '\n') ++i;
-    out += (v[i] == '\r' || v[i] == '\n' || v[i] == '\0') ? ' ' : v[i];
+// Where the next CR, LF or NUL of a text stands from `from` on (its size for none), found with a
+// search per character kind, so that a long value is crossed in whole stretches.
+class Breaks {
+ public:
+  explicit Breaks(std::string_view v) : v_(v) {
+    for (std::size_t k = 0; k < 3; ++k) at_[k] = std::min(v_.find(kChars[k]), v_.size());
   }
+  std::size_t next(std::size_t from) {
+    std::size_t nearest = v_.size();
+    for (std::size_t k = 0; k < 3; ++k) {
+      if (at_[k] < from) at_[k] = std::min(v_.find(kChars[k], from), v_.size());
+      nearest = std::min(nearest, at_[k]);
+    }
+    return nearest;
+  }
+
+ private:
+  static constexpr char kChars[3] = {'\r', '\n', '\0'};
+  std::string_view v_;
+  std::array<std::size_t, 3> at_{};
+};
+
+std::string oneLine(const std::string& v) {
+  std::string out = v;  // each break made a space in place, the text after a CR LF moved up
+  std::size_t w = 0;
+  Breaks breaks(v);
+  for (std::size_t r = 0;;) {
+    const std::size_t stop = breaks.next(r);
+    if (w != r) std::copy(v.begin() + r, v.begin() + stop, out.begin() + w);
+    w += stop - r;
+    if (stop == v.size()) break;
+    out[w++] = ' ';
+    r = stop + 1;
+    if (v[stop] == '\r' && r < v.size() && v[r] == '\n') ++r;
+  }
+  out.resize(w);
   return out;
 }
 
@@ -231,13 +279,18 @@ std::string trimmed(const std::string& v) {
 std::string notesKept(const std::string& v) {
   std::string out;
   out.reserve(v.size());
-  for (std::size_t i = 0; i < v.size(); ++i) {
-    if (v[i] == '\r') {
-      if (i + 1 < v.size() && v[i + 1] == '\n') ++i;
-      out += '\n';
-    } else {
-      out += v[i] == '\0' ? ' ' : v[i];
+  Breaks breaks(v);
+  for (std::size_t i = 0; i < v.size();) {
+    const std::size_t stop = breaks.next(i);
+    out.append(v, i, stop - i);
+    if (stop == v.size()) break;
+    i = stop + 1;
+    if (v[stop] == '\0') {
+      out += ' ';
+      continue;
     }
+    if (v[stop] == '\r' && i < v.size() && v[i] == '\n') ++i;
+    out += '\n';
   }
   return out;
 }

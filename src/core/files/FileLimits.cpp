@@ -11,20 +11,10 @@
 
 namespace dk {
 
-namespace {
-
-std::size_t codePoints(std::string_view utf8) {
-  return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  }));
-}
-
-}  // namespace
-
 std::size_t fileCharacterCount(std::string_view utf8) {
-  if (isValidUtf8(utf8)) return codePoints(utf8);
-  // Count what the file will hold: the text as written and read back.
-  return codePoints(decodeFileText(encodeFileText(utf8)));
+  // What the file will hold: each byte that is not valid UTF-8 written as one U+FFFD. (A line
+  // keeps a byte-order mark at its start: only the file's first bytes lose one when read.)
+  return repairedCharacterCount(utf8);
 }
 
 std::size_t notesFileBytes(std::string_view notes) {

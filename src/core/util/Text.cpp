@@ -1,18 +1,25 @@
 #include "core/util/Text.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
 namespace dk {
 
 std::string toOneLine(std::string_view value) {
-  std::string out;
-  out.reserve(value.size());
-  for (std::size_t i = 0; i < value.size(); ++i) {
-    const char c = value[i];
-    if (c == '\r' && i + 1 < value.size() && value[i + 1] == '\n') ++i;
-    out += (c == '\r' || c == '\n' || c == '\0') ? ' ' : c;
+  // The copy is made whole; the text between the breaks is then moved up in whole stretches, as
+  // far as the CR LFs (two bytes, one space) before it have left room.
+  std::string out(value);
+  std::size_t w = 0;
+  for (std::size_t r = 0;;) {
+    const std::size_t stop = std::min(findBreakOrNul(value, r), value.size());
+    if (w != r) std::memcpy(out.data() + w, value.data() + r, stop - r);
+    w += stop - r;
+    if (stop == value.size()) break;
+    out[w++] = ' ';
+    r = stop + (value[stop] == '\r' && stop + 1 < value.size() && value[stop + 1] == '\n' ? 2 : 1);
   }
+  out.resize(w);
   return out;
 }
 

@@ -109,6 +109,20 @@ void appendUtf8(std::string& out, char32_t cp) {
 
 bool isAscii(std::string_view bytes) { return endOfAscii(bytes, 0) == bytes.size(); }
 
+std::size_t repairedCharacterCount(std::string_view bytes) {
+  std::size_t count = 0;
+  char32_t cp;
+  for (std::size_t i = 0; i < bytes.size();) {
+    const std::size_t end = endOfAscii(bytes, i);  // plain ASCII counted in whole stretches
+    count += end - i;
+    if (end == bytes.size()) break;
+    const std::size_t len = decodeOne(bytes, end, cp);
+    ++count;
+    i = end + (len == 0 ? 1 : len);
+  }
+  return count;
+}
+
 bool isValidUtf8(std::string_view bytes) {
   char32_t cp;
   for (std::size_t i = endOfAscii(bytes, 0); i < bytes.size(); i = endOfAscii(bytes, i)) {

@@ -4,6 +4,7 @@
 // there too: a file is read as UTF-8 when it is valid UTF-8, otherwise as Windows-1252; it is
 // written as Windows-1252 when every character fits, otherwise as UTF-8, so nothing typed is lost.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +16,10 @@ bool isAscii(std::string_view bytes);
 
 // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF, no cut-off sequences.
 bool isValidUtf8(std::string_view bytes);
+
+// The characters of a text once the bytes that are not valid UTF-8 are each made U+FFFD (as a
+// save writes them): one per valid sequence, one per other byte. Nothing is copied.
+std::size_t repairedCharacterCount(std::string_view bytes);
 
 // Appends the UTF-8 bytes of one code point.
 void appendUtf8(std::string& out, char32_t cp);
