@@ -230,42 +230,23 @@ Warrior buildWarrior(Builder& b) {
 
 // --- What the file documents it keeps, written out here independently of the writer.
 
-// Where the next CR, LF or NUL of a text stands from `from` on (its size for none), found with a
-// search per character kind, so that a long value is crossed in whole stretches.
-class Breaks {
- public:
-  explicit Breaks(std::string_view v) : v_(v) {
-    for (std::size_t k = 0; k < 3; ++k) at_[k] = std::min(v_.find(kChars[k]), v_.size());
-  }
-  std::size_t next(std::size_t from) {
-    std::size_t nearest = v_.size();
-    for (std::size_t k = 0; k < 3; ++k) {
-      if (at_[k] < from) at_[k] = std::min(v_.find(kChars[k], from), v_.size());
-      nearest = std::min(nearest, at_[k]);
-    }
-    return nearest;
-  }
-
- private:
-  static constexpr char kChars[3] = {'\r', '\n', '\0'};
-  std::string_view v_;
-  std::array<std::size_t, 3> at_{};
-};
+// Where the next CR, LF or NUL of a text stands from `from` on (its size for none): a long
+// value is crossed in whole stretches.
+std::size_t nextBreak(const std::string& v, std::size_t from) {
+  return std::min(v.find_first_of(std::string_view("\r\n\0", 3), from), v.size());
+}
 
 std::string oneLine(const std::string& v) {
-  std::string out = v;  // each break made a space in place, the text after a CR LF moved up
-  std::size_t w = 0;
-  Breaks breaks(v);
-  for (std::size_t r = 0;;) {
-    const std::size_t stop = breaks.next(r);
-    if (w != r) std::copy(v.begin() + r, v.begin() + stop, out.begin() + w);
-    w += stop - r;
+  std::string out;
+  out.reserve(v.size());
+  for (std::size_t i = 0; i < v.size();) {
+    const std::size_t stop = nextBreak(v, i);
+    out.append(v, i, stop - i);
     if (stop == v.size()) break;
-    out[w++] = ' ';
-    r = stop + 1;
-    if (v[stop] == '\r' && r < v.size() && v[r] == '\n') ++r;
+    out += ' ';  // a CR LF makes one space, as any other break does
+    i = stop + 1;
+    if (v[stop] == '\r' && i < v.size() && v[i] == '\n') ++i;
   }
-  out.resize(w);
   return out;
 }
 
@@ -279,9 +260,8 @@ std::string trimmed(const std::string& v) {
 std::string notesKept(const std::string& v) {
   std::string out;
   out.reserve(v.size());
-  Breaks breaks(v);
   for (std::size_t i = 0; i < v.size();) {
-    const std::size_t stop = breaks.next(i);
+    const std::size_t stop = nextBreak(v, i);
     out.append(v, i, stop - i);
     if (stop == v.size()) break;
     i = stop + 1;
