@@ -4,7 +4,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <span>
+#include <string_view>
 #include <system_error>
+#include <utility>
 
 #include "core/catalogue/CatalogueMerge.h"
 #include "core/files/GearFiles.h"
@@ -37,17 +40,33 @@ std::string dataHome() {
   return {};
 }
 
-// The items of a file, line by line.
-using Lines = std::map<int, std::vector<const DataItem*>>;
+// The items of a file, line by line (in the order of the lines): each line a run of the items'
+// places in `order`, which holds them by line, in their own order within a line.
+using Line = std::span<const DataItem* const>;
+struct Lines {
+  std::vector<const DataItem*> order;
+  std::vector<std::pair<int, Line>> lines;
+  auto begin() const { return lines.begin(); }
+  auto end() const { return lines.end(); }
+};
 Lines byLine(const std::vector<DataItem>& items) {
-  Lines lines;
-  for (const DataItem& item : items) lines[item.line].push_back(&item);
-  return lines;
+  Lines out;
+  out.order.reserve(items.size());
+  for (const DataItem& item : items) out.order.push_back(&item);
+  // The reader gives the items line after line; sorted only when they come otherwise.
+  const auto byNumber = [](const DataItem* a, const DataItem* b) { return a->line < b->line; };
+  if (!std::is_sorted(out.order.begin(), out.order.end(), byNumber))
+    std::stable_sort(out.order.begin(), out.order.end(), byNumber);
+  for (std::size_t i = 0; i < out.order.size();) {
+    std::size_t end = i + 1;
+    while (end < out.order.size() && out.order[end]->line == out.order[i]->line) ++end;
+    out.lines.emplace_back(out.order[i]->line, Line(out.order.data() + i, end - i));
+    i = end;
+  }
+  return out;
 }
 
-bool isBlankLine(const std::vector<const DataItem*>& line) {
-  return line.size() == 1 && line.front()->text.empty();
-}
+bool isBlankLine(Line line) { return line.size() == 1 && line.front()->text.empty(); }
 
 bool isWhole(const std::string& text) { return parseWholeNumber(text).has_value(); }
 
@@ -70,17 +89,19 @@ class Checker {
     if (!isWhole(text))
       problem(line, std::string("the ") + what + " " + quoted(text) + " is not a whole number");
   }
-  // A name a later record of the same file takes again.
-  void name(int line, const std::string& name, const char* kind) {
+  // A name a later record of the same file takes again (a view of the item's text: the items
+  // outlive the check).
+  void name(int line, std::string_view name, const char* kind) {
     const auto [at, added] = seen_.emplace(name, line);
     if (!added)
-      problem(line, quoted(name) + " replaces the " + kind + " of line " + toText(at->second));
+      problem(line, quoted(std::string(name)) + " replaces the " + kind + " of line " +
+                        toText(at->second));
   }
 
  private:
   const std::string& path_;
   std::vector<CatalogueProblem>& out_;
-  std::map<std::string, int> seen_;
+  std::map<std::string_view, int> seen_;
 };
 
 void checkSkills(const Lines& lines, Checker& check) {
@@ -135,7 +156,8 @@ void checkPackages(const Lines& lines, Checker& check) {
     const std::string& first = line.front()->text;
     if (first.compare(0, 5, "Start") == 0) {
       check.count(n, line.size(), 1, "a package begins on a line of its own");
-      check.name(n, first.size() > 6 ? first.substr(6) : std::string(), "package");
+      check.name(n, first.size() > 6 ? std::string_view(first).substr(6) : std::string_view(),
+                 "package");
       at = Cost;
     } else if (at == Cost) {
       if (check.count(n, line.size(), 1, "the cost stands on a line of its own"))
