@@ -5,11 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <functional>
 #include <set>
 #include <string_view>
-#include <unordered_map>
-#include <utility>
 
 #include "core/app/CheckWarrior.h"
 #include "core/app/WindowLoad.h"
@@ -30,45 +27,6 @@ bool weightsHold(const std::vector<dk::ForgeWeight>& list) {
     if (w.weight < 0 || w.weight > dk::kHighestForgeWeight || w.name.empty()) return false;
   return true;
 }
-
-// The profiles forged so far, each with the byte that picked its race and seed: the same profile
-// and byte forge the same warrior again (the dice start from the same seed, the catalogues and
-// names are the same), so that forging it again would test nothing new. Many inputs differ only
-// where the reader passes over (a remark, blanks, a line it leaves alone). Kept by a hash, the
-// profile itself compared; forgotten when there are many, so that a long run keeps its memory.
-struct Forged {
-  std::unordered_multimap<std::uint64_t, std::pair<dk::Profile, std::uint8_t>> seen;
-  static std::uint64_t hashOf(const dk::Profile& p, std::uint8_t byte) {
-    std::uint64_t h = 1469598103934665603ull ^ byte;
-    const auto mix = [&h](std::uint64_t v) { h = (h ^ v) * 1099511628211ull; };
-    const auto text = [&mix](const std::string& t) { mix(std::hash<std::string>{}(t)); };
-    text(p.name);
-    for (const auto* list : {&p.races, &p.priorities, &p.trainings})
-      for (int v : *list) mix(static_cast<std::uint64_t>(v));
-    for (int v : p.attributes) mix(static_cast<std::uint64_t>(v));
-    for (const auto* list :
-         {&p.specialities, &p.packages, &p.skills, &p.advantages, &p.gear, &p.ranks}) {
-      mix(list->size());
-      for (const auto& w : *list) {
-        text(w.name);
-        mix(static_cast<std::uint64_t>(w.weight));
-      }
-    }
-    mix(static_cast<std::uint64_t>(p.transfer));
-    return h;
-  }
-  // Whether this profile and byte were forged before; if not, they are noted.
-  bool before(const dk::Profile& p, std::uint8_t byte) {
-    const std::uint64_t h = hashOf(p, byte);
-    const auto [from, to] = seen.equal_range(h);
-    for (auto it = from; it != to; ++it)
-      if (it->second.second == byte && it->second.first == p) return true;
-    if (seen.size() >= 20000) seen.clear();
-    seen.emplace(h, std::make_pair(p, byte));
-    return false;
-  }
-};
-Forged forged;
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -103,7 +61,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (profile->name.empty() || profile->transfer < 0 || profile->transfer > 100) std::abort();
   for (const auto* list : {&profile->skills, &profile->gear, &profile->ranks, &profile->advantages})
     if (!weightsHold(*list)) std::abort();
-  if (forged.before(*profile, data[0])) return 0;
   dk::Warrior w = *blank;
   dk::RandomSource dice(1);
   dk::ForgePrompter told(dice, *profile);  // the forge answers with its own
