@@ -40,31 +40,9 @@ std::string dataHome() {
   return {};
 }
 
-// The items of a file, line by line (in the order of the lines): each line a run of the items'
-// places in `order`, which holds them by line, in their own order within a line.
-using Line = std::span<const DataItem* const>;
-struct Lines {
-  std::vector<const DataItem*> order;
-  std::vector<std::pair<int, Line>> lines;
-  auto begin() const { return lines.begin(); }
-  auto end() const { return lines.end(); }
-};
-Lines byLine(const std::vector<DataItem>& items) {
-  Lines out;
-  out.order.reserve(items.size());
-  for (const DataItem& item : items) out.order.push_back(&item);
-  // The reader gives the items line after line; sorted only when they come otherwise.
-  const auto byNumber = [](const DataItem* a, const DataItem* b) { return a->line < b->line; };
-  if (!std::is_sorted(out.order.begin(), out.order.end(), byNumber))
-    std::stable_sort(out.order.begin(), out.order.end(), byNumber);
-  for (std::size_t i = 0; i < out.order.size();) {
-    std::size_t end = i + 1;
-    while (end < out.order.size() && out.order[end]->line == out.order[i]->line) ++end;
-    out.lines.emplace_back(out.order[i]->line, Line(out.order.data() + i, end - i));
-    i = end;
-  }
-  return out;
-}
+using Lines = DataLines;
+using Line = DataLine;
+Lines byLine(const std::vector<DataItem>& items) { return dataLines(items); }
 
 bool isBlankLine(Line line) { return line.size() == 1 && line.front()->text.empty(); }
 
