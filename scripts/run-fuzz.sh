@@ -33,8 +33,10 @@ fi
 # input it is given. An input past that tests nothing a smaller one does not: the data files are a
 # few KiB and each reader stops at its limit of items (the planets' 2,001 names fit in 2,001
 # bytes: an empty item is a name too); the round trip makes its long texts and its lists at their
-# limits from a few bytes; the readers of a warrior file, a recovery entry and an open request
-# keep their larger limits, which only a larger input reaches.
+# limits from a few bytes; the merge reads an own catalogue to 300 items, and its records past a
+# merged limit fit in 1.2 KiB (own catalogues are small, and the readers of whole shipped files
+# are fuzzed by their own targets); the readers of a warrior file, a recovery entry and an open
+# request keep their larger limits, which only a larger input reaches.
 declare -A seeds=(
   [fuzz_warrior_reader]="tests/fixtures/*.war"
   [fuzz_warrior_roundtrip]=""
@@ -45,7 +47,7 @@ declare -A seeds=(
   [fuzz_gear_catalogues]="data/weapons.dat data/equipt.dat"
   [fuzz_planets]="data/planets.dat"
   [fuzz_forge_catalogues]=""
-  [fuzz_catalogue_merge]="" # made from the shipped files below
+  [fuzz_catalogue_merge]=""
   [fuzz_recovery_entry]=""
   [fuzz_open_request]=""
   [fuzz_template_text]=""
@@ -60,7 +62,7 @@ declare -A maxlen=(
   [fuzz_package_file]=8192
   [fuzz_gear_catalogues]=16384
   [fuzz_planets]=8192
-  [fuzz_catalogue_merge]=16384
+  [fuzz_catalogue_merge]=4096
   [fuzz_forge_catalogues]=16384
   [fuzz_template_text]=16384
   [fuzz_template_html]=65536
@@ -82,8 +84,7 @@ flock -w 900 9
 cmake --preset fuzz >/dev/null
 cmake --build build/fuzz --target "${chosen[@]}" -j2
 
-# Copies a target's seeds into a folder: its corpus, the files of its row, and for the merge each
-# shipped file behind the byte that picks it (the shipped file laid over itself).
+# Copies a target's seeds into a folder: its corpus, the files of its row, and the made ones below.
 seed() {
   local target="$1" into="$2" f k=0
   mkdir -p "$into"
@@ -93,11 +94,13 @@ seed() {
     if [ -f "$f" ]; then cp "$f" "$into"/; fi
   done
   case "$target" in
+    # One new record past the merged limit of each kind behind its picking byte (the shipped file
+    # holds 97 skills, 9 specialities, 8 packages). The gear's 501 and the planets' 2,000 are not
+    # reached by one own file of at most 300 items.
     fuzz_catalogue_merge)
-      for f in skills ismosfos ispack weapons equipt planets; do
-        { printf "\\$(printf '%03o' "$k")"; cat "data/$f.dat"; } >"$into/shipped-$f"
-        k=$((k + 1))
-      done
+      { printf '\000'; many 104 'S%d,A\n'; } >"$into/skills-left-out"
+      { printf '\001'; many 43 'Start R%d,0,x,Electives,End\n'; } >"$into/specialities-left-out"
+      { printf '\002'; many 44 'Start P%d,0,End\n'; } >"$into/packages-left-out"
       ;;
     # What the program writes: a recovery entry, and a request naming two files.
     fuzz_recovery_entry) printf 'Drakkenfold recovery 1\n/home/kai.war\nWarrior: Kai\n1765432100\n' >"$into/entry" ;;
