@@ -36,14 +36,19 @@ void mergeByName(std::vector<Record>& into, std::span<const Record> more, std::s
   std::vector<const Record*> list;
   list.reserve(std::min(limit, into.size() + more.size()));
   for (const Record& r : into) list.push_back(&r);
-  // Each name once, with the place of the first record of that name in `list`.
+  // Each name of `more` once, with the place of the first record of that name in `list` (none
+  // yet: `absent`). Only these names are ever looked up, so the records of `into` are indexed
+  // by one pass over them, not a map entry each.
+  constexpr std::size_t absent = static_cast<std::size_t>(-1);
   std::unordered_map<std::string_view, std::size_t> at;
-  at.reserve(list.capacity());
-  for (std::size_t i = into.size(); i-- > 0;) at[nameOf(into[i])] = i;
+  at.reserve(more.size());
+  for (const Record& r : more) at.emplace(nameOf(r), absent);
+  for (std::size_t i = into.size(); i-- > 0;)
+    if (const auto found = at.find(nameOf(into[i])); found != at.end()) found->second = i;
   for (const Record& r : more) {
-    const std::string_view name = nameOf(r);
-    if (const auto found = at.find(name); found != at.end()) {
-      list[found->second] = &r;
+    std::size_t& first = at.find(nameOf(r))->second;
+    if (first != absent) {
+      list[first] = &r;
       continue;
     }
     if (list.size() >= limit) {
@@ -55,8 +60,8 @@ void mergeByName(std::vector<Record>& into, std::span<const Record> more, std::s
     // The records after it moved one on: their places, not the names, change.
     if (where + 1 < list.size())
       for (auto& entry : at)
-        if (entry.second >= where) ++entry.second;
-    at.emplace(name, where);
+        if (entry.second != absent && entry.second >= where) ++entry.second;
+    first = where;
   }
   // The records of `into` are each in the list once at most: moved, not copied.
   std::vector<Record> merged;
