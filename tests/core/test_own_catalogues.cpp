@@ -111,6 +111,29 @@ TEST_F(OwnFolders, AMergedCatalogueKeepsItsLimitsAndNamesWhatIsLeftOut) {
   EXPECT_EQ(leftOut, std::vector<std::string>{"D"});
 }
 
+// New entries go after the last of their category as it stands after the records before them
+// (a replaced type counts); a name replaces its first entry, also one added just before; only
+// the entries up to the first without a name take part. A list laid over itself stays as it is.
+TEST(CatalogueMerge, GearEntriesFindTheirPlacesAmongTheRecordsBeforeThem) {
+  const auto item = [](const char* name, const char* cost, const char* type) {
+    return EquipmentItem{name, cost, type};
+  };
+  std::vector<EquipmentItem> into{item("A", "1", "T1"), item("B", "1", "T2"), item("A", "9", "T1"),
+                                  item("", "0", "T1"), item("Z", "1", "T1")};
+  const std::vector<EquipmentItem> more{
+      item("C", "2", "T1"), item("D", "2", "T2"), item("C", "3", "T1"), item("B", "5", "T3"),
+      item("E", "1", "T3"), item("", "0", "T1"),  item("F", "1", "T1")};
+  std::vector<std::string> leftOut;
+  mergeCatalogue(into, more, leftOut);
+  EXPECT_EQ(into, (std::vector<EquipmentItem>{item("A", "1", "T1"), item("B", "5", "T3"),
+                                              item("E", "1", "T3"), item("D", "2", "T2"),
+                                              item("A", "9", "T1"), item("C", "3", "T1")}));
+  std::vector<std::string> planets{"A", "B"};
+  mergeCatalogue(planets, planets, 3, leftOut);
+  EXPECT_EQ(planets, (std::vector<std::string>{"A", "B"}));
+  EXPECT_TRUE(leftOut.empty());
+}
+
 TEST_F(OwnFolders, TheCheckBeforeTheGameFindsWhatATypingMistakeDoes) {
   write(shared / "equipt.dat", "Start Armour\n\"Vest, Heavy\",3OO\nGloves\n12\n");
   write(shared / "skills.dat", "Blade,P\nBlade,A\n");

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
+#include <utility>
 
 #include "TestPaths.h"
 #include "core/catalogue/CatalogueMerge.h"
@@ -68,10 +69,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto b = dk::parseSkillCatalogue(ownItems);
     if (a && b)
       layOver(a->skills, b->skills, dk::kMaxCatalogueSkills,
-              [](auto& into, const auto& more, auto& leftOut) {
-                dk::SkillCatalogue c{into};
-                dk::mergeCatalogue(c, dk::SkillCatalogue{more}, leftOut);
-                into = c.skills;
+              [&own = *b](auto& into, const auto&, auto& leftOut) {
+                dk::SkillCatalogue c{std::move(into)};  // moved in and out: no copies
+                dk::mergeCatalogue(c, own, leftOut);
+                into = std::move(c.skills);
               });
   } else if (name == dk::kSpecialityFileName) {
     static const auto a = dk::parseSpecialities(shippedItems);

@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <set>
 #include <string_view>
+#include <unordered_set>
 
 #include "core/files/DataItems.h"
 #include "core/files/GearFiles.h"
@@ -13,7 +13,7 @@
 
 namespace {
 void check(const dk::GearCatalogue& catalogue, std::size_t fields, std::size_t rowsPerEntry) {
-  std::set<std::string_view> names;
+  std::unordered_set<std::string_view> names(catalogue.rows.size());
   for (const auto& row : catalogue.rows) {
     if (row.name.empty() || !names.insert(row.name).second) std::abort();
   }

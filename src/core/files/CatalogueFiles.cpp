@@ -4,7 +4,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <span>
+#include <string_view>
 #include <system_error>
+#include <utility>
 
 #include "core/catalogue/CatalogueMerge.h"
 #include "core/files/GearFiles.h"
@@ -37,17 +40,11 @@ std::string dataHome() {
   return {};
 }
 
-// The items of a file, line by line.
-using Lines = std::map<int, std::vector<const DataItem*>>;
-Lines byLine(const std::vector<DataItem>& items) {
-  Lines lines;
-  for (const DataItem& item : items) lines[item.line].push_back(&item);
-  return lines;
-}
+using Lines = DataLines;
+using Line = DataLine;
+Lines byLine(const std::vector<DataItem>& items) { return dataLines(items); }
 
-bool isBlankLine(const std::vector<const DataItem*>& line) {
-  return line.size() == 1 && line.front()->text.empty();
-}
+bool isBlankLine(Line line) { return line.size() == 1 && line.front()->text.empty(); }
 
 bool isWhole(const std::string& text) { return parseWholeNumber(text).has_value(); }
 
@@ -70,17 +67,19 @@ class Checker {
     if (!isWhole(text))
       problem(line, std::string("the ") + what + " " + quoted(text) + " is not a whole number");
   }
-  // A name a later record of the same file takes again.
-  void name(int line, const std::string& name, const char* kind) {
+  // A name a later record of the same file takes again (a view of the item's text: the items
+  // outlive the check).
+  void name(int line, std::string_view name, const char* kind) {
     const auto [at, added] = seen_.emplace(name, line);
     if (!added)
-      problem(line, quoted(name) + " replaces the " + kind + " of line " + toText(at->second));
+      problem(line, quoted(std::string(name)) + " replaces the " + kind + " of line " +
+                        toText(at->second));
   }
 
  private:
   const std::string& path_;
   std::vector<CatalogueProblem>& out_;
-  std::map<std::string, int> seen_;
+  std::map<std::string_view, int> seen_;
 };
 
 void checkSkills(const Lines& lines, Checker& check) {
@@ -135,7 +134,8 @@ void checkPackages(const Lines& lines, Checker& check) {
     const std::string& first = line.front()->text;
     if (first.compare(0, 5, "Start") == 0) {
       check.count(n, line.size(), 1, "a package begins on a line of its own");
-      check.name(n, first.size() > 6 ? first.substr(6) : std::string(), "package");
+      check.name(n, first.size() > 6 ? std::string_view(first).substr(6) : std::string_view(),
+                 "package");
       at = Cost;
     } else if (at == Cost) {
       if (check.count(n, line.size(), 1, "the cost stands on a line of its own"))

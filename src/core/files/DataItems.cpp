@@ -1,5 +1,7 @@
 #include "core/files/DataItems.h"
 
+#include <algorithm>
+
 #include "core/files/ReadFile.h"
 #include "core/util/TextEncoding.h"
 
@@ -51,6 +53,23 @@ std::vector<DataItem> splitDataItems(std::string_view text, std::size_t maxItems
     }
   }
   return items;
+}
+
+DataLines dataLines(const std::vector<DataItem>& items) {
+  DataLines out;
+  out.order.reserve(items.size());
+  for (const DataItem& item : items) out.order.push_back(&item);
+  // The reader gives the items line after line; sorted only when they come otherwise.
+  const auto byNumber = [](const DataItem* a, const DataItem* b) { return a->line < b->line; };
+  if (!std::is_sorted(out.order.begin(), out.order.end(), byNumber))
+    std::stable_sort(out.order.begin(), out.order.end(), byNumber);
+  for (std::size_t i = 0; i < out.order.size();) {
+    std::size_t end = i + 1;
+    while (end < out.order.size() && out.order[end]->line == out.order[i]->line) ++end;
+    out.lines.emplace_back(out.order[i]->line, DataLine(out.order.data() + i, end - i));
+    i = end;
+  }
+  return out;
 }
 
 Result<std::vector<DataItem>> readDataFileItems(const std::string& path, std::size_t maxItems) {

@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <limits>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -27,6 +28,22 @@ struct DataItem {
 // The items of a text, at most maxItems of them (reading stops there).
 std::vector<DataItem> splitDataItems(
     std::string_view text, std::size_t maxItems = std::numeric_limits<std::size_t>::max());
+
+// The items of a text line by line, in the order of the lines: each line the run of its items (in
+// their own order) in `order`. Not copied: the lines are views of `order`.
+using DataLine = std::span<const DataItem* const>;
+struct DataLines {
+  std::vector<const DataItem*> order;
+  std::vector<std::pair<int, DataLine>> lines;  // the line number, and its items
+  DataLines() = default;
+  DataLines(DataLines&&) = default;
+  DataLines(const DataLines&) = delete;
+  DataLines& operator=(const DataLines&) = delete;
+  auto begin() const { return lines.begin(); }
+  auto end() const { return lines.end(); }
+  std::size_t size() const { return lines.size(); }
+};
+DataLines dataLines(const std::vector<DataItem>& items);
 
 // A data file larger than this is not read: none of ours comes near it.
 inline constexpr std::size_t kMaxDataFileBytes = 4u << 20;

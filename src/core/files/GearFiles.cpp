@@ -1,5 +1,7 @@
 #include "core/files/GearFiles.h"
 
+#include <algorithm>
+
 namespace dk {
 
 namespace {
@@ -18,8 +20,11 @@ const std::string& fieldAt(const std::vector<DataItem>& fields, std::size_t i) {
 }
 
 // Walks the fields: markers set the type, anything else begins an entry of `width` fields.
-template <typename Make>
-void walkEntries(const std::vector<DataItem>& fields, std::size_t width, Make make) {
+template <typename Entry, typename Make>
+void walkEntries(const std::vector<DataItem>& fields, std::size_t width,
+                 std::vector<Entry>& entries, Make make) {
+  // Room for the most entries the fields can give: no entry is moved while the list grows.
+  entries.reserve(std::min<std::size_t>(kCatalogueEntries, fields.size() / width + 1));
   std::string type;
   std::size_t i = 0;
   std::size_t stored = 0;
@@ -39,7 +44,7 @@ void walkEntries(const std::vector<DataItem>& fields, std::size_t width, Make ma
 
 std::vector<WeaponItem> weaponEntries(const std::vector<DataItem>& fields) {
   std::vector<WeaponItem> entries;
-  walkEntries(fields, 3, [&](std::size_t i, const std::string& type) {
+  walkEntries(fields, 3, entries, [&](std::size_t i, const std::string& type) {
     entries.push_back({fields[i].text, fieldAt(fields, i + 1), fieldAt(fields, i + 2), type});
   });
   return entries;
@@ -47,7 +52,7 @@ std::vector<WeaponItem> weaponEntries(const std::vector<DataItem>& fields) {
 
 std::vector<EquipmentItem> equipmentEntries(const std::vector<DataItem>& fields) {
   std::vector<EquipmentItem> entries;
-  walkEntries(fields, 2, [&](std::size_t i, const std::string& type) {
+  walkEntries(fields, 2, entries, [&](std::size_t i, const std::string& type) {
     entries.push_back({fields[i].text, fieldAt(fields, i + 1), type});
   });
   return entries;

@@ -1,6 +1,7 @@
 #include "core/files/NameFile.h"
 
 #include <map>
+#include <string_view>
 
 #include "core/util/Numeric.h"
 
@@ -11,11 +12,10 @@ Result<NameLists> parseNameLists(const std::vector<DataItem>& items, DataFault* 
     if (fault) *fault = {line, text};
     return Result<NameLists>::failure(line > 0 ? "line " + toText(line) + ": " + text : text);
   };
-  std::map<int, std::vector<const DataItem*>> lines;
-  for (const DataItem& item : items) lines[item.line].push_back(&item);
+  const DataLines lines = dataLines(items);
   NameLists out;
   std::vector<std::string>* list = nullptr;
-  std::map<std::string, int> seen[2];
+  std::map<std::string_view, int> seen[2];  // views of the items' texts
   for (const auto& [n, line] : lines) {
     const std::string& first = line.front()->text;
     if (line.size() == 1 && first.empty()) continue;

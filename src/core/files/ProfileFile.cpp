@@ -43,7 +43,7 @@ int weightOf(const DataItem& item, int highest = kHighestForgeWeight) {
 
 class ProfileReader {
  public:
-  void line(const std::vector<const DataItem*>& items) {
+  void line(DataLine items) {
     const DataItem& key = *items.front();
     const int n = key.line;
     if (key.text.empty() && items.size() == 1) return;
@@ -82,8 +82,7 @@ class ProfileReader {
   Profile profile;
 
  private:
-  static void expect(const std::vector<const DataItem*>& items, std::size_t want,
-                     const char* what) {
+  static void expect(DataLine items, std::size_t want, const char* what) {
     if (items.size() != want)
       throw Fault{items.front()->line,
                   "the line holds " +
@@ -95,7 +94,7 @@ class ProfileReader {
     if (!added) throw Fault{line, quoted(key) + " is given already on line " + toText(at->second)};
   }
   template <std::size_t N, std::size_t M>
-  void setIndexed(const std::vector<const DataItem*>& items, std::array<int, N>& weights,
+  void setIndexed(DataLine items, std::array<int, N>& weights,
                   const std::array<const char*, M>& names, const char* what) {
     const std::string& k = items.front()->text;
     expect(items, 3,
@@ -136,8 +135,7 @@ Result<Profile> parseProfile(const std::vector<DataItem>& items, DataFault* faul
     if (fault) *fault = {line, text};
     return Result<Profile>::failure(line > 0 ? "line " + toText(line) + ": " + text : text);
   };
-  std::map<int, std::vector<const DataItem*>> lines;
-  for (const DataItem& item : items) lines[item.line].push_back(&item);
+  const DataLines lines = dataLines(items);
   if (lines.size() > kMaxProfileLines)
     return failed(0, "it holds more than " + toText(kMaxProfileLines) + " lines");
   ProfileReader reader;
