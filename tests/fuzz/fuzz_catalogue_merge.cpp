@@ -1,8 +1,7 @@
 // Feeds arbitrary bytes to the laying of a catalogue of one's own over the shipped one (read once,
 // before the first input): the first byte picks the catalogue, the rest is the own file. The check
-// of the own file may not crash; the merged catalogue keeps its limit, every record of the own
-// file that was not left out stands in it as the own file has it, and laying the same file over
-// again changes nothing.
+// of the own file may not crash; the merged catalogue keeps its limit, and laying the same file
+// over again changes nothing.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
