@@ -8,32 +8,13 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 # shellcheck source=lib/bench.sh
 source scripts/lib/bench.sh
-program="${1:-build/default}/src/drakkenfold"
-folder="$(mktemp -d)"
-trap 'rm -rf "$folder"' EXIT
+bench_start "${1:-}"
 hundred_warriors "$folder"
 files=("$folder"/*.war)
 
-# "milliseconds peak-KiB" of one run; a run that fails fails the benchmark.
-measure() {
-  local report="$folder/time"
-  timeout 60 /usr/bin/time -f '%e %M' -o "$report" "$program" "$@" >/dev/null
-  awk '{ printf "%d %d\n", $1 * 1000, $2 }' "$report"
-}
-
-# name, then the command's arguments: sets <name>_ms (median) and <name>_kib (largest peak).
-bench() {
-  local name="$1" runs=() ms kib
-  shift
-  for _ in 1 2 3; do runs+=("$(measure "$@")"); done
-  ms=$(printf '%s\n' "${runs[@]}" | awk '{ print $1 }' | median)
-  kib=$(printf '%s\n' "${runs[@]}" | awk '{ print $2 }' | sort -n | tail -n 1)
-  eval "${name}_ms=$ms ${name}_kib=$kib"
-}
-
-bench one --export html "$folder/one.html" "${files[0]}"
-bench all --export html "$folder/all.html" "${files[@]}"
-bench pdf --pdf "$folder/all.pdf" "${files[@]}"
+bench one "$program" --export html "$folder/one.html" "${files[0]}"
+bench all "$program" --export html "$folder/all.html" "${files[@]}"
+bench pdf "$program" --pdf "$folder/all.pdf" "${files[@]}"
 articles=$(grep -c '<article>' "$folder/all.html")
 echo "--export html of 100 warriors ($articles sheets): ${all_ms} ms, peak ${all_kib} KiB;" \
   "--pdf of the same: ${pdf_ms} ms, peak ${pdf_kib} KiB; one warrior: ${one_ms} ms, peak" \

@@ -7,32 +7,22 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 # shellcheck source=lib/bench.sh
 source scripts/lib/bench.sh
-program="${1:-build/default}/src/drakkenfold"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-
-# "milliseconds peak-KiB" of one run; a run that fails fails the benchmark.
-run() {
-  local report="$work/time" start
-  start=$(date +%s%N)
-  /usr/bin/time -f '%M' -o "$report" "$@" >/dev/null 2>"$work/err" || {
-    cat "$work/err" >&2
-    exit 1
-  }
-  echo "$(( ($(date +%s%N) - start) / 1000000 )) $(cat "$report")"
-}
+bench_start "${1:-}"
 
 makes=() checks=() peaks=() small=()
 for k in 1 2 3 4 5; do
-  read -r ms kib < <(run "$program" --random 1000 --seed "$k" --out "$work/crew-$k")
+  result="$(measure "$program" --random 1000 --seed "$k" --out "$folder/crew-$k")"
+  read -r ms kib <<<"$result"
   makes+=("$ms") peaks+=("$kib")
-  files=("$work/crew-$k"/*.war)
+  files=("$folder/crew-$k"/*.war)
   [ "${#files[@]}" -eq 1000 ] || { echo "--random 1000 wrote ${#files[@]} files" >&2; exit 1; }
-  read -r ms _ < <(run "$program" --check "${files[@]}")
+  result="$(measure "$program" --check "${files[@]}")"
+  read -r ms _ <<<"$result"
   checks+=("$ms")
-  read -r _ kib < <(run "$program" --random 10 --seed "$k" --out "$work/few-$k")
+  result="$(measure "$program" --random 10 --seed "$k" --out "$folder/few-$k")"
+  read -r _ kib <<<"$result"
   small+=("$kib")
-  rm -rf "$work/crew-$k" "$work/few-$k"
+  rm -rf "$folder/crew-$k" "$folder/few-$k"
 done
 m=$(printf '%s\n' "${makes[@]}" | median)
 c=$(printf '%s\n' "${checks[@]}" | median)
