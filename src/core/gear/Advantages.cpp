@@ -271,8 +271,11 @@ std::string aptitudeSkillOf(const std::string& row) {
 }
 
 std::int64_t advantagePointsSpent(const Warrior& w) {
+  // A level is read as the file gives it, any length of digits; each counts at most the 32-bit
+  // range, so that a thousand rows of them add up without wrapping and still cost more than any
+  // grant.
   std::int64_t spent = 0;
-  for (const AdvantageEntry& row : w.advantages) spent += integerPart(row.level);
+  for (const AdvantageEntry& row : w.advantages) spent += clampToInt32(integerPart(row.level));
   if (appliedRaceModifiers(w).toughness && w.haveAdv(kToughness)) spent -= kRacialToughnessLevel;
   return spent;
 }
