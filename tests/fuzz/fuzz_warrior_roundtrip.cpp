@@ -29,7 +29,8 @@ class Builder {
   explicit Builder(FuzzedDataProvider& in)
       : in_(in),
         anyBytes_(in.ConsumeIntegral<std::uint8_t>() >= 240),
-        longOnes_(in.ConsumeIntegral<std::uint8_t>() < 16) {}
+        longOnes_(in.ConsumeIntegral<std::uint8_t>() < 16),
+        anyLevels_(in.ConsumeIntegral<std::uint8_t>() < 16) {}
 
   // Whether texts may hold bytes that are not UTF-8 (then only the stability of the file is
   // checked, since such bytes are written as U+FFFD).
@@ -57,6 +58,14 @@ class Builder {
   }
 
   bool flag() { return in_.ConsumeBool(); }
+
+  // A priority level: one a bar can hold, or in one input of 16 any 16-bit number, which the
+  // save must refuse (were every level of every input free to be any number, nineteen inputs in
+  // twenty would be refused, and few files would be read back).
+  std::int16_t level() {
+    if (anyLevels_ && flag()) return integer<std::int16_t>();
+    return static_cast<std::int16_t>(in_.ConsumeIntegral<std::uint8_t>() % 5);
+  }
 
   // How many rows a list gets: usually a few, sometimes right at the file's limit.
   std::size_t rows() {
@@ -151,6 +160,7 @@ class Builder {
   FuzzedDataProvider& in_;
   bool anyBytes_;
   bool longOnes_;
+  bool anyLevels_;
   bool longTaken_ = false;
 };
 
@@ -180,11 +190,7 @@ Warrior buildWarrior(Builder& b) {
                          &w.packageName}) {
     *s = b.text();
   }
-  // Mostly levels a bar can hold; now and then any 16-bit number, which must be refused.
-  for (auto& level : w.priorityLevel) {
-    level = b.flag() ? static_cast<std::int16_t>(b.integer<std::uint8_t>() % 5)
-                     : b.integer<std::int16_t>();
-  }
+  for (auto& level : w.priorityLevel) level = b.level();
   for (auto& grant : w.priorityGrant) grant = b.text();
   for (auto& score : w.attributeScore) score = b.text();
   for (auto& c : w.characteristic) c = b.text();

@@ -75,6 +75,10 @@ std::string repairedUtf8(std::string_view bytes) {
   out.reserve(bytes.size());
   char32_t cp;
   for (std::size_t i = 0; i < bytes.size();) {
+    // The plain ASCII before the next other byte is taken whole.
+    const std::size_t ascii = endOfAscii(bytes, i);
+    out.append(bytes.substr(i, ascii - i));
+    if ((i = ascii) == bytes.size()) break;
     const std::size_t len = decodeOne(bytes, i, cp);
     if (len == 0) {
       appendUtf8(out, 0xFFFD);
