@@ -9,6 +9,7 @@
 #include <QStyleOptionTab>
 #include <QStylePainter>
 #include <QTabBar>
+#include <utility>
 #include <algorithm>
 
 namespace dk::ui {
@@ -152,13 +153,21 @@ PageTabRows::PageTabRows(QTabWidget* tabs, QWidget* parent) : QWidget(parent), t
 }
 
 int PageTabRows::naturalWidth(int index) const {
+  // Asked for every tab at each layout, size hint and paint: measured once per caption (the
+  // measure is shaping the text), and again after a change of font or style.
+  QString caption = tabs_->tabText(index);
+  if (widths_.size() != tabs_->count()) widths_.resize(tabs_->count());
+  NaturalWidth& known = widths_[index];
+  if (known.width >= 0 && known.caption == caption) return known.width;
   QStyleOptionTab opt;
   opt.initFrom(this);
   opt.shape = QTabBar::RoundedNorth;
-  opt.text = tabs_->tabText(index);
+  opt.text = caption;
   const QSize text(fontMetrics().horizontalAdvance(opt.text) + 2 * kCaptionPadding,
                    fontMetrics().height() + kCaptionPadding);
-  return style()->sizeFromContents(QStyle::CT_TabBarTab, &opt, text, this).width();
+  known = {std::move(caption),
+           style()->sizeFromContents(QStyle::CT_TabBarTab, &opt, text, this).width()};
+  return known.width;
 }
 
 int PageTabRows::tabHeight() const {
@@ -368,7 +377,10 @@ bool PageTabRows::focusNextPrevChild(bool next) {
 }
 
 void PageTabRows::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) updateGeometry();
+  if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+    widths_.clear();
+    updateGeometry();
+  }
   QWidget::changeEvent(event);
 }
 

@@ -52,6 +52,12 @@ class PageTabRows : public QWidget {
 
   QTabWidget* tabs_;
   int hovered_ = -1;
+  // Each tab's width by its caption, as last measured.
+  struct NaturalWidth {
+    QString caption;
+    int width = -1;
+  };
+  mutable QVector<NaturalWidth> widths_;
 };
 
 }  // namespace dk::ui
