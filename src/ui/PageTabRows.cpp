@@ -9,8 +9,8 @@
 #include <QStyleOptionTab>
 #include <QStylePainter>
 #include <QTabBar>
-#include <utility>
 #include <algorithm>
+#include <utility>
 
 namespace dk::ui {
 

@@ -38,6 +38,11 @@ class GearTest : public QObject {
     click(w, "cmdAddWeap");
     QCOMPARE(owned->topLevelItemCount(), 1);
     QCOMPARE(owned->topLevelItem(0)->text(1), QString("2"));
+    // The numbers stand right; the names left.
+    for (auto [item, column] :
+         {std::pair{catalogue->topLevelItem(0), 2}, {owned->topLevelItem(0), 1}})
+      QCOMPARE(item->textAlignment(column) & Qt::AlignHorizontal_Mask, int(Qt::AlignRight));
+    QCOMPARE(owned->topLevelItem(0)->textAlignment(0) & Qt::AlignRight, 0);
     QCOMPARE(field(w, "txtECBills"), QString("380"));
     QCOMPARE(field(w, "txtAssets"), QString("120"));
     QCOMPARE(purses(w), (QStringList{"380", "380"}));

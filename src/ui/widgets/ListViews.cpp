@@ -60,9 +60,22 @@ bool ListRow::operator<(const QTreeWidgetItem& other) const {
   return text(column).localeAwareCompare(other.text(column)) < 0;
 }
 
+namespace {
+constexpr char kNumberColumn[] = "dkNumberColumn";
+}
+
+void alignNumbersRight(QTreeWidget* view, int column) { view->setProperty(kNumberColumn, column); }
+
 QVariant ListRow::data(int column, int role) const {
   QVariant set = QTreeWidgetItem::data(column, role);
-  if (role != Qt::ToolTipRole || set.isValid()) return set;  // a tooltip set by hand stands
+  if (set.isValid()) return set;  // what was set by hand stands
+  if (role == Qt::TextAlignmentRole) {
+    const QVariant numbers = treeWidget() ? treeWidget()->property(kNumberColumn) : QVariant();
+    if (numbers.isValid() && numbers.toInt() == column)
+      return int(Qt::AlignRight | Qt::AlignVCenter);  // as setTextAlignment keeps it
+    return set;
+  }
+  if (role != Qt::ToolTipRole) return set;
   if (column != 0) return tip_;
   return tip_.isEmpty() ? text(0) : text(0) + '\n' + tip_;
 }

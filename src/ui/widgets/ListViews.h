@@ -38,6 +38,10 @@ class ListRow : public QTreeWidgetItem {
   QString tip_;
 };
 
+// The texts of a column of numbers stand to the right, in every row the view gets (a row holds
+// no alignment of its own for it).
+void alignNumbersRight(QTreeWidget* view, int column);
+
 // Rows show in the order entered until a column header is clicked; from then on that column is
 // the sort key (a second click on it turns the order round).
 void sortOnHeaderClick(QTreeWidget* view);
