@@ -45,6 +45,7 @@ MainFrame::MainFrame(std::unique_ptr<Prompter> ownPrompter, std::unique_ptr<File
 
 MainFrame::MainFrame(Prompter& prompter, FileChooser& files, FramePlaces places, QWidget* parent)
     : QMainWindow(parent), prompter_(prompter), files_(files) {
+  shareTitleBarIcons();
   app_.dataFolder = std::move(places.dataFolder);
   app_.ownCatalogueFolders = std::move(places.catalogueFolders);
   settings_ = places.settingsFile.isEmpty()

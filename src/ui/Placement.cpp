@@ -2,9 +2,12 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QPointer>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QStyle>
+#include <QStyleFactory>
 #include <QStyleOptionTitleBar>
 #include <algorithm>
 #include <memory>
@@ -63,6 +66,31 @@ void placeWarriorWindow(QMdiArea* area, QMdiSubWindow* sub, bool firstWindow) {
   const PixelPoint at = nextCascadePosition({previous->x(), previous->y()}, sub->width(),
                                             sub->height(), room.width(), room.height(), 10, stepY);
   sub->move(at.x, at.y);
+}
+
+namespace {
+class SharedTitleBarIcons : public QProxyStyle {
+ public:
+  using QProxyStyle::QProxyStyle;
+  QIcon standardIcon(StandardPixmap picture, const QStyleOption* option,
+                     const QWidget* widget) const override {
+    // Only the title bar's own pictures, which depend on nothing but their kind.
+    if (option || picture > SP_TitleBarContextHelpButton)
+      return QProxyStyle::standardIcon(picture, option, widget);
+    QIcon& icon = icons_[picture];
+    if (icon.isNull()) icon = QProxyStyle::standardIcon(picture, nullptr, widget);
+    return icon;
+  }
+
+ private:
+  mutable QIcon icons_[SP_TitleBarContextHelpButton + 1];
+};
+}  // namespace
+
+void shareTitleBarIcons() {
+  if (dynamic_cast<SharedTitleBarIcons*>(QApplication::style())) return;
+  if (QStyle* same = QStyleFactory::create(QApplication::style()->name()))
+    QApplication::setStyle(new SharedTitleBarIcons(same));
 }
 
 QMdiSubWindow* addQuietSubWindow(QMdiArea* area, QWidget* widget) {

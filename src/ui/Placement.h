@@ -18,6 +18,12 @@ void centerOnScreen(QWidget* window);
 // is still shown, as a cascade does.
 void placeWarriorWindow(QMdiArea* area, QMdiSubWindow* sub, bool firstWindow);
 
+// Makes the program's style hand out one copy of each title bar picture: the style would draw
+// the pictures of a subwindow's title bar and system menu anew for every subwindow (some 30 KiB
+// each). The style in use stays what it was (the platform's, or one named by -style). Called
+// once before the first subwindow; a second call changes nothing.
+void shareTitleBarIcons();
+
 // Puts a widget into the area in a subwindow of its own, as QMdiArea::addSubWindow does, except
 // that activating a window repaints the frames of only the two windows whose state changes: the
 // area on its own repaints the frame of every window it holds on each activation, which makes a

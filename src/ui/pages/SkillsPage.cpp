@@ -20,15 +20,14 @@ namespace {
 QList<QStringList> ownedRows(const std::vector<SkillEntry>& skills) {
   QList<QStringList> rows;
   for (const SkillEntry& s : skills)
-    rows << QStringList{QString::fromStdString(s.name), QString::fromStdString(s.level),
-                        QString::fromStdString(s.roll)};
+    rows << QStringList{sharedText(s.name), sharedText(s.level), sharedText(s.roll)};
   return rows;
 }
 
 QList<QStringList> catalogueRows(const std::vector<CatalogueRow>& list) {
   QList<QStringList> rows;
   for (const CatalogueRow& r : list)
-    rows << QStringList{QString::fromStdString(r.name), QString::fromStdString(r.shown)};
+    rows << QStringList{sharedText(r.name), sharedText(r.shown)};
   return rows;
 }
 
@@ -180,13 +179,13 @@ void SkillsPage::refreshArea(Area& area, SkillArea which) {
   // worked out.
   QStringList prices;
   for (const CatalogueRow& r : w.area(which).list)
-    prices << QString::fromStdString(skillPriceTip(w, which, r.name));
+    prices << sharedText(skillPriceTip(w, which, r.name));
   showRows(area.catalogue, catalogueRows(w.area(which).list), w.selections.skillList(which),
            prices);
   const std::vector<SkillEntry> owned = shownOwnedSkills(w, which);
   QStringList rolls;
   for (const SkillEntry& s : owned)
-    rolls << QString::fromStdString(skillRollTip(s, w, skillCatalogue()));
+    rolls << sharedText(skillRollTip(s, w, skillCatalogue()));
   showRows(area.owned, ownedRows(owned), w.selections.owned(which), rolls);
   showEntries(area.pool, entriesOf(w.area(which).pool));
   if (which == SkillArea::InnerSphere) {

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QHeaderView>
+#include <unordered_map>
 
 namespace dk::ui {
 
@@ -62,6 +63,14 @@ bool ListRow::operator<(const QTreeWidgetItem& other) const {
 
 namespace {
 constexpr char kNumberColumn[] = "dkNumberColumn";
+}
+
+QString sharedText(const std::string& utf8) {
+  static std::unordered_map<std::string, QString> known;
+  if (const auto found = known.find(utf8); found != known.end()) return found->second;
+  constexpr std::size_t kKept = 8192;  // the rows of every list of a window, many times over
+  if (known.size() >= kKept) known.clear();
+  return known.emplace(utf8, QString::fromStdString(utf8)).first->second;
 }
 
 void alignNumbersRight(QTreeWidget* view, int column) { view->setProperty(kNumberColumn, column); }

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTreeWidget>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace dk::ui {
@@ -45,6 +46,10 @@ void alignNumbersRight(QTreeWidget* view, int column);
 // Rows show in the order entered until a column header is clicked; from then on that column is
 // the sort key (a second click on it turns the order round).
 void sortOnHeaderClick(QTreeWidget* view);
+
+// A text for a list row, the same QString (one copy in memory) each time the same bytes are
+// asked for: every window shows much the same rows (skill names, their levels and price tips).
+QString sharedText(const std::string& utf8);
 
 // The texts of the rows of a list, one string list per row.
 template <typename Row, typename Columns>
