@@ -86,6 +86,17 @@ class PageTabsTest : public QObject {
     subWindowOf(w)->resize(2600, subWindowOf(w)->height());
     QTRY_COMPARE(rows->height(), rows->heightForWidth(3000));
     checkEveryPageOneClickAway(w);
+    // A new caption and a larger font are measured anew.
+    auto* tabs = child<QTabWidget>(w, "tabWarrior");
+    const QString caption = tabs->tabText(0);
+    tabs->setTabText(0, caption.repeated(40));
+    QVERIFY(rows->rowCount(1500) > 1);
+    tabs->setTabText(0, caption);
+    QCOMPARE(rows->rowCount(1500), 1);
+    QFont larger = rows->font();
+    larger.setPixelSize(QFontInfo(larger).pixelSize() * 5);
+    rows->setFont(larger);
+    QVERIFY(rows->rowCount(1500) > 1);
   }
 
   void keysOfATabBarStepThroughThePages() {

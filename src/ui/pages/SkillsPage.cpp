@@ -26,8 +26,7 @@ QList<QStringList> ownedRows(const std::vector<SkillEntry>& skills) {
 
 QList<QStringList> catalogueRows(const std::vector<CatalogueRow>& list) {
   QList<QStringList> rows;
-  for (const CatalogueRow& r : list)
-    rows << QStringList{sharedText(r.name), sharedText(r.shown)};
+  for (const CatalogueRow& r : list) rows << QStringList{sharedText(r.name), sharedText(r.shown)};
   return rows;
 }
 
@@ -184,8 +183,7 @@ void SkillsPage::refreshArea(Area& area, SkillArea which) {
            prices);
   const std::vector<SkillEntry> owned = shownOwnedSkills(w, which);
   QStringList rolls;
-  for (const SkillEntry& s : owned)
-    rolls << sharedText(skillRollTip(s, w, skillCatalogue()));
+  for (const SkillEntry& s : owned) rolls << sharedText(skillRollTip(s, w, skillCatalogue()));
   showRows(area.owned, ownedRows(owned), w.selections.owned(which), rolls);
   showEntries(area.pool, entriesOf(w.area(which).pool));
   if (which == SkillArea::InnerSphere) {
