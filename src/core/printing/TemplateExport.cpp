@@ -324,19 +324,32 @@ std::string markdownEscape(const std::string& text) {
 
 mustache::data toData(const ViewObject& object);
 
+// The library's set and push_back copy what they are given, and a copy is deep: each part is put
+// in as an empty placeholder, which the part built is then moved into, so that nothing of a
+// view is copied (a part's parts would be copied again at every level above them).
+void moveInto(const mustache::data* placeholder, mustache::data&& part) {
+  *const_cast<mustache::data*>(placeholder) = std::move(part);  // owned by a non-const parent
+}
+
 mustache::data toData(const ViewValue& value) {
   if (const auto* text = std::get_if<std::string>(&value.value))
     // An empty text is "no value": {{#rank}}...{{/rank}} leaves out what is not there.
     return text->empty() ? mustache::data(false) : mustache::data(*text);
   if (const auto* flag = std::get_if<bool>(&value.value)) return mustache::data(*flag);
   mustache::data list(mustache::data::type::list);
-  for (const ViewObject& row : std::get<ViewList>(value.value)) list.push_back(toData(row));
+  for (const ViewObject& row : std::get<ViewList>(value.value)) {
+    list.push_back(mustache::data(false));
+    moveInto(&list.list_value().back(), toData(row));
+  }
   return list;
 }
 
 mustache::data toData(const ViewObject& object) {
   mustache::data out(mustache::data::type::object);
-  for (const auto& [name, value] : object.fields) out.set(name, toData(value));
+  for (const auto& [name, value] : object.fields) {
+    out.set(name, mustache::data(false));
+    moveInto(out.get(name), toData(value));
+  }
   return out;
 }
 
