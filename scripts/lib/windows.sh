@@ -59,7 +59,8 @@ first_window() {
     if ! still_running "$pid"; then
       status=0
       wait "$pid" || status=$?
-      if grep -q 'could not connect to display' "$log"; then
+      # Qt's words, or the program's own for the same refusal (it says it in one line).
+      if grep -q -e 'could not connect to display' -e 'cannot open a window on display' "$log"; then
         rm -f "$log"
         return 2
       fi
