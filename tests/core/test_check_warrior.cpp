@@ -68,6 +68,8 @@ TEST(CheckWarrior, EachHandEditIsFoundOnceWithItsNumbers) {
        {"priorities", "what the attributes priority grants reads \"30\" where level 2 grants \"24\""}},
       {[](Warrior& w) { w.pointsLeft = "-3"; },
        {"priorities", "the priority levels cost 6 points, 3 more than the maximum of 3"}},
+      {[](Warrior& w) { w.pointsLeft = "99999999999999999999"; },
+       {"priorities", "the priority maximum is 2147483653, not 10 (set by the gamemaster?)", false}},
       {[](Warrior& w) { w.pointsLeft = "9"; },
        {"priorities", "the priority maximum is 15, not 10 (set by the gamemaster?)", false}},
       {[](Warrior& w) { w.attributeScore.fill("6"); },
