@@ -12,32 +12,6 @@
 
 namespace dk::ui {
 
-namespace {
-// A catalogue's rows as its list shows them, with their price tips, worded once for all the
-// windows that show the same rows: the items of every window then share these texts rather than
-// hold copies of their own (hundreds of rows in each of two lists of every window).
-struct ShownCatalogue {
-  std::vector<GearRow> source;
-  QList<QStringList> rows;
-  QStringList prices;
-};
-
-const ShownCatalogue& shownCatalogue(const GearCatalogue& catalogue, GearKind kind) {
-  static ShownCatalogue shown[2];
-  ShownCatalogue& s = shown[kind == GearKind::Weapons ? 0 : 1];
-  if (s.source != catalogue.rows) {
-    s.source = catalogue.rows;
-    s.rows = rowsOf(catalogue.rows, [](const GearRow& row) {
-      return QStringList{QString::fromStdString(row.name), QString::fromStdString(row.type),
-                         QString::fromStdString(row.cost)};
-    });
-    s.prices.clear();
-    for (const GearRow& row : catalogue.rows) s.prices << QString::fromStdString(gearPriceTip(row));
-  }
-  return s;
-}
-}  // namespace
-
 GearPage::GearPage(PageHost& owner, GearKind kind)
     : WarriorPage(owner, kind == GearKind::Weapons ? "tabWeapons" : "tabEquipment"), kind_(kind) {
   const bool weapons = kind == GearKind::Weapons;
@@ -107,22 +81,28 @@ GearPage::GearPage(PageHost& owner, GearKind kind)
 
 void GearPage::refresh() {
   Warrior& w = warrior();
+  // The catalogue of a window never changes: its prices are worded once.
+  if (prices_.isEmpty())
+    for (const GearRow& row : catalogue(kind_).rows) prices_ << sharedText(gearPriceTip(row));
   // The purse gear is paid from: the equipment C-Bills until they are transferred.
   purse_->setText(QString::fromStdString(gearPurseText(w)));
-  const ShownCatalogue& shown = shownCatalogue(catalogue(kind_), kind_);
-  showRows(catalogue_, shown.rows, selectedCatalogueRow(w, kind_), shown.prices);
+  showRows(
+      catalogue_,
+      rowsOf(catalogue(kind_).rows,
+             [](const GearRow& row) {
+               return QStringList{sharedText(row.name), sharedText(row.type), sharedText(row.cost)};
+             }),
+      selectedCatalogueRow(w, kind_), prices_);
   // Gear made at another table stays, marked.
   QStringList unknown;
   for (const GearEntry& g : gearList(w, kind_))
     unknown << QString::fromStdString(ownedGearTip(g, catalogue(kind_)));
-  showRows(
-      owned_,
-      rowsOf(
-          gearList(w, kind_),
-          [](const GearEntry& g) {
-            return QStringList{QString::fromStdString(g.name), QString::fromStdString(g.quantity)};
-          }),
-      selectedGear(w, kind_), unknown);
+  showRows(owned_,
+           rowsOf(gearList(w, kind_),
+                  [](const GearEntry& g) {
+                    return QStringList{sharedText(g.name), sharedText(g.quantity)};
+                  }),
+           selectedGear(w, kind_), unknown);
 }
 
 }  // namespace dk::ui

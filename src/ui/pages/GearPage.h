@@ -22,6 +22,7 @@ class GearPage : public WarriorPage {
   QTreeWidget* catalogue_ = nullptr;
   QTreeWidget* owned_ = nullptr;
   QLabel* purse_ = nullptr;
+  QStringList prices_;  // each catalogue row's price, as its tooltip says it
 };
 
 }  // namespace dk::ui

@@ -48,7 +48,8 @@ void alignNumbersRight(QTreeWidget* view, int column);
 void sortOnHeaderClick(QTreeWidget* view);
 
 // A text for a list row, the same QString (one copy in memory) each time the same bytes are
-// asked for: every window shows much the same rows (skill names, their levels and price tips).
+// asked for: every window shows much the same rows (the catalogues' names, levels, prices and
+// tips).
 QString sharedText(const std::string& utf8);
 
 // The texts of the rows of a list, one string list per row.
