@@ -60,18 +60,15 @@ TEST_F(AdvantageTest, ExtraEdgeThreeTimesThenTheMaximum) {
   EXPECT_TRUE(w.advantages.empty());
 }
 
-// Numbers of any length of digits in a hand-edited file are counted within the 32-bit range,
-// never wrapped.
+// Numbers of any length of digits from a hand-edited file count within 32 bits, never wrapped.
 TEST_F(AdvantageTest, HugeNumbersShownDoNotWrap) {
   const std::string huge = "99999999999999999999";
-  w.advantagePoints = huge;
-  w.edge = huge;
+  w.advantagePoints = w.edge = huge;
   buy("Extra Edge");
   EXPECT_EQ(w.edge, "2147483648");
   reset(true);
   EXPECT_EQ(w.edge, "2147483646");
-  w.advantagePoints = huge;
-  w.isClan = true;
+  w.advantagePoints = huge, w.isClan = true;
   buy("Bloodname");
   takeBackClanOnlyAdvantages(w);
   EXPECT_EQ(w.advantagePoints, "2147483650");  // and Bloodname's 3

@@ -88,7 +88,6 @@ TEST(CheckWarrior, EachHandEditIsFoundOnceWithItsNumbers) {
       {[](Warrior& w) { w.advantages.push_back({"Contact", "3"}); },
        {"advantages", "the advantages cost 4 advantage points, 2 more than the 2 the advantages "
                       "priority grants"}},
-      // Levels of any length of digits add up without wrapping.
       {[](Warrior& w) { const std::string huge = "99999999999999999999";
                         w.advantages[0].level = huge, w.advantages.push_back({"Contact", huge}); },
        {"advantages", "the advantages cost 4294967294 advantage points, 4294967292 more than the "
