@@ -26,11 +26,10 @@ class FileWriter {
   // A one-line value, never carrying a line break or a NUL into the file.
   void text(std::string_view value) {
     if (findBreakOrNul(value) == std::string_view::npos) {
-      out_ += value;
+      oneLine(value);
     } else {
-      out_ += toOneLine(value);
+      oneLine(toOneLine(value));
     }
-    out_ += kLineEnd;
   }
 
   // " 5 " and "-5 ": the sign takes the place of the leading space.
@@ -48,13 +47,10 @@ class FileWriter {
   // when it is too long for a line.
   template <typename What>
   void line(std::string_view value, const What& what) {
-    const std::size_t start = out_.size();
-    text(value);
-    const std::size_t length = out_.size() - start - kLineEnd.size();
-    if (length > kMaxLineChars && refusal_.empty() &&
-        fileCharacterCount(std::string_view(out_).substr(start, length)) > kMaxLineChars) {
-      refuse(describe(what) + " is longer than " + toText(std::int64_t{kMaxLineChars}) +
-             " characters");
+    if (findBreakOrNul(value) == std::string_view::npos) {
+      checkedLine(value, what);
+    } else {
+      checkedLine(toOneLine(value), what);
     }
   }
 
@@ -65,9 +61,9 @@ class FileWriter {
     const bool clean = v.empty() || (!isBlank(v.front()) && !isBlank(v.back()) &&
                                      findBreakOrNul(v) == std::string_view::npos);
     if (clean) {
-      line(v, what);
+      checkedLine(v, what);  // looked through for breaks already
     } else {
-      line(trimBlanks(toOneLine(v)), what);
+      checkedLine(trimBlanks(toOneLine(v)), what);
     }
   }
 
@@ -102,6 +98,23 @@ class FileWriter {
   std::string& result() { return out_; }
 
  private:
+  // A value already on one line.
+  void oneLine(std::string_view value) {
+    out_ += value;
+    out_ += kLineEnd;
+  }
+
+  // A value already on one line, refused when it is too long for a line.
+  template <typename What>
+  void checkedLine(std::string_view value, const What& what) {
+    oneLine(value);
+    if (value.size() > kMaxLineChars && refusal_.empty() &&
+        fileCharacterCount(value) > kMaxLineChars) {
+      refuse(describe(what) + " is longer than " + toText(std::int64_t{kMaxLineChars}) +
+             " characters");
+    }
+  }
+
   std::string out_;
   std::string refusal_;
 };
