@@ -94,7 +94,10 @@ void shareTitleBarIcons() {
 }
 
 QMdiSubWindow* addQuietSubWindow(QMdiArea* area, QWidget* widget) {
-  auto* sub = new QMdiSubWindow;
+  // Made inside the area from the start, as the area makes its own: a subwindow made on its own
+  // is a top-level window, and the area would then move it in twice (once to take it, once more
+  // to make it a subwindow), each time going through every control of the warrior window.
+  auto* sub = new QMdiSubWindow(area->viewport());
   sub->setAttribute(Qt::WA_DeleteOnClose);
   sub->setWidget(widget);
   // Made before the area's own connections, so that these run first: on activation the area
