@@ -1,10 +1,12 @@
 // The "Weapons" and "Equipment" pages driven through their real controls.
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTreeWidget>
+#include <algorithm>
 
 #include "TestPaths.h"
 #include "UiTestHelpers.h"
@@ -64,6 +66,20 @@ class GearTest : public QObject {
     QCOMPARE(w->warrior().selections.weapon, std::string());
   }
 
+  void aCatalogueBehindAnotherPageFitsItsTextsOnceShown() {
+    ScriptedFrame s;
+    auto* w = s.newWarrior();
+    QApplication::processEvents();  // the window painted with its first page in front
+    auto* catalogue = child<QTreeWidget>(w, "lstWeapList");
+    w->tabs()->setCurrentIndex(5);
+    for (int column : {1, 2}) {
+      int widest = 0;
+      for (int i = 0; i < catalogue->topLevelItemCount(); ++i)
+        widest = std::max(widest, catalogue->fontMetrics().horizontalAdvance(
+                                      catalogue->topLevelItem(i)->text(column)));
+      QVERIFY2(catalogue->columnWidth(column) > widest, qPrintable(QString::number(column)));
+    }
+  }
   void refusalsSpeakThroughTheMessageBox() {
     RealFrame real;
     ui::MainFrame& frame = real.frame;

@@ -14,6 +14,10 @@ class ListView : public QTreeWidget {
  public:
   using QTreeWidget::QTreeWidget;
   int sizeHintForColumn(int column) const override {
+    // A list not shown yet (on a page behind another) is measured when it is shown: a window
+    // holds seven such lists, and measuring their rows was a fifth of the first New. Until then
+    // a column is as wide as its caption.
+    if (!isVisible()) return -1;
     // A long list is measured by the view in part only, as it scrolls: left to it.
     constexpr int kMeasuredWhole = 1000;
     if (topLevelItemCount() > kMeasuredWhole) return QTreeWidget::sizeHintForColumn(column);
@@ -23,7 +27,9 @@ class ListView : public QTreeWidget {
     if (const auto found = measured.constFind(key); found != measured.cend()) return *found;
     constexpr qsizetype kKept = 512;  // the lists a window shows, a few times over
     if (measured.size() >= kKept) measured.clear();
-    return *measured.insert(key, QTreeWidget::sizeHintForColumn(column));
+    const int width = QTreeWidget::sizeHintForColumn(column);
+    if (width < 0) return width;  // its rows not laid out yet: nothing measured to keep
+    return *measured.insert(key, width);
   }
 };
 }  // namespace
