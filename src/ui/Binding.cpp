@@ -1,6 +1,8 @@
 #include "ui/Binding.h"
 
+#include <QApplication>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QSignalBlocker>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -59,7 +61,12 @@ class WholeNumberValidator : public QValidator {
 };
 }  // namespace
 
-void keepRedoKeyIn(QWidget* field) { field->installEventFilter(new RedoKey(field)); }
+void keepRedoKeyIn(QWidget* field) {
+  // One watch for every field of every window: it holds nothing of its own.
+  static QPointer<RedoKey> watch;
+  if (!watch) watch = new RedoKey(qApp);
+  field->installEventFilter(watch);
+}
 
 void GuardedTextEdit::insertFromMimeData(const QMimeData* source) {
   if (guard_ && source->hasText()) {
