@@ -220,8 +220,12 @@ WarriorWindow* MainFrame::addWarriorWindow(const SlotGrant& grant, Warrior warri
   connect(window, &WarriorWindow::saved, this, [this](const QString& path) { recent_->add(path); });
   connect(window, &WarriorWindow::warriorChanged, this, &MainFrame::showModified);
   connect(window, &WarriorWindow::reopenClosedRequested, this, &MainFrame::reopenClosedWarrior);
-  reopenActions_ << window->findChild<QAction*>("mnuReopenClosed");
-  showReopenState();
+  // The other windows' Reopen and the frame's Export All and Print All stand as they were, or
+  // the latter now that a window is open: only the new ones are set, not all again (a New
+  // would take longer with every window open).
+  QAction* reopen = window->findChild<QAction*>("mnuReopenClosed");
+  reopen->setEnabled(recovery_->hasClosed());
+  reopenActions_ << reopen;
   connect(window->warriorsMenu(), &QMenu::aboutToShow, this,
           [this, menu = window->warriorsMenu(),
            arrange = makeArrangeActions(window, mdi_) << rosterAction(window)] {
@@ -236,7 +240,7 @@ WarriorWindow* MainFrame::addWarriorWindow(const SlotGrant& grant, Warrior warri
       showTableState();
     });
   });
-  showTableState();
+  for (QAction* action : tableActions_) action->setEnabled(true);
 
   sub->show();
   mdi_->setActiveSubWindow(sub);
@@ -263,8 +267,8 @@ QAction* MainFrame::rosterAction(WarriorWindow* window) {
 
 void MainFrame::showReopenState() {
   const bool any = recovery_->hasClosed();
-  for (const QPointer<QAction>& action : reopenActions_)
-    if (action) action->setEnabled(any);
+  reopenActions_.removeAll(nullptr);  // those of windows closed since
+  for (const QPointer<QAction>& action : reopenActions_) action->setEnabled(any);
 }
 
 void MainFrame::exitProgram() {
