@@ -6,6 +6,7 @@
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <tuple>
@@ -92,6 +93,11 @@ WarriorWindow::WarriorWindow(AppState& app, Prompter& prompter, FileChooser& fil
   for (QWidget* field : findChildren<QLineEdit*>()) keepRedoKeyIn(field);
   for (QWidget* field : findChildren<QPlainTextEdit*>()) keepRedoKeyIn(field);
   refresh();
+  // A new button asks, through a request left in the queue, to be measured again once it is
+  // polished; it is polished when first shown or measured anyway. Answered later, those
+  // requests would lay the window out and paint it whole once more after it is shown.
+  for (QPushButton* button : findChildren<QPushButton*>())
+    QCoreApplication::removePostedEvents(button, QEvent::PolishRequest);
 }
 
 void WarriorWindow::fieldLeft() {
