@@ -385,7 +385,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto skillButtons = warrior.skillButtons;
   if (!builder.anyBytes()) {
     if (back.opened->levels != warrior.priorityLevel) std::abort();
-    // (the warrior is not needed after this: its copy for the expected one is moved)
     if (stored(back.opened->warrior) != stored(expectedBack(std::move(warrior), path)))
       std::abort();
   }
