@@ -57,8 +57,7 @@ void checkPriorities(const Warrior& w, Findings& f) {
                                  q(grant));
   }
   const std::int64_t spent = priorityPointsSpent(w);
-  // At most the 32-bit range of a number shown, so that the sums below cannot wrap.
-  const std::int64_t left = clampToInt32(integerPart(w.pointsLeft));
+  const std::int64_t left = operandOf(w.pointsLeft);
   const std::int64_t maximum = spent + left;
   if (left < 0) {
     f.breach("priorities", "the priority levels cost " + n(spent) + " points, " + n(-left) +

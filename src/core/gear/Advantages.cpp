@@ -95,7 +95,7 @@ void buyStep(RuleContext& ctx, const Advantage& a, std::int64_t points) {
   w.addAdv(name, static_cast<std::int16_t>(step));
   spend(w, points, 1);
   if (name == "Extra Edge") {
-    w.edge = toText(clampToInt32(integerPart(w.edge)) + std::int64_t{1});
+    w.edge = toText(operandOf(w.edge) + 1);
     ++w.extraEdgeBought;
   } else if (money) {
     purse = *money;
@@ -228,7 +228,7 @@ bool takeBackAdvantages(Warrior& w, const SkillCatalogue& catalogue) {
   if (equipmentChanged) w.equipmentCBillsText = toText(w.equipmentCBills);
   // Extra Edge gave one point of Edge per purchase.
   if (w.extraEdgeBought != 0) {
-    w.edge = toText(clampToInt32(integerPart(w.edge)) - std::int64_t{w.extraEdgeBought});
+    w.edge = toText(operandOf(w.edge) - w.extraEdgeBought);
     w.extraEdgeBought = 0;
   }
   if (w.haveAdv(kExceptionalAttribute)) lowerExceptionalScores(w, catalogue);
@@ -240,8 +240,7 @@ bool takeBackAdvantages(Warrior& w, const SkillCatalogue& catalogue) {
 void takeBackClanOnlyAdvantages(Warrior& w) {
   for (const Advantage& a : kCatalogue) {
     if (a.kind != Kind::ClanOnly || !w.haveAdv(a.name)) continue;
-    w.advantagePoints =
-        toText(clampToInt32(integerPart(w.advantagePoints)) + std::int64_t{w.getAdvLvl(a.name)});
+    w.advantagePoints = toText(operandOf(w.advantagePoints) + w.getAdvLvl(a.name));
     w.removeAdv(a.name);
   }
 }
@@ -272,11 +271,10 @@ std::string aptitudeSkillOf(const std::string& row) {
 }
 
 std::int64_t advantagePointsSpent(const Warrior& w) {
-  // A level is read as the file gives it, any length of digits; each counts at most the 32-bit
-  // range (as every number shown is taken for arithmetic here), so that a thousand rows of them
-  // add up without wrapping and still cost more than any grant.
+  // A level is read as the file gives it, any length of digits: a thousand rows at the most an
+  // operand counts still add up without wrapping, and cost more than any grant.
   std::int64_t spent = 0;
-  for (const AdvantageEntry& row : w.advantages) spent += clampToInt32(integerPart(row.level));
+  for (const AdvantageEntry& row : w.advantages) spent += operandOf(row.level);
   if (appliedRaceModifiers(w).toughness && w.haveAdv(kToughness)) spent -= kRacialToughnessLevel;
   return spent;
 }

@@ -30,7 +30,7 @@ void addGear(std::vector<GearEntry>& list, const std::string& name) {
     return;
   }
   auto& quantity = list[static_cast<std::size_t>(row)].quantity;
-  quantity = toText(clampToInt32(integerPart(quantity)) + std::int64_t{1});
+  quantity = toText(operandOf(quantity) + 1);
 }
 
 bool removeOneGear(std::vector<GearEntry>& list, const std::string& name) {

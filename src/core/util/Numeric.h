@@ -29,6 +29,11 @@ constexpr std::int32_t clampToInt32(std::int64_t v) {
   return static_cast<std::int32_t>(v < INT32_MIN ? INT32_MIN : v > INT32_MAX ? INT32_MAX : v);
 }
 
+// The integer part of a number shown, taken at most the 32-bit range for arithmetic: a sum or a
+// step of such numbers (a hand-edited file may give any length of digits) fits 64 bits, never
+// wraps.
+inline std::int64_t operandOf(std::string_view text) { return clampToInt32(integerPart(text)); }
+
 // Conversion of a fractional number to a whole one: nearest, halves to the even neighbour.
 std::int64_t roundHalfEven(double value);
 
